@@ -1,0 +1,95 @@
+#include "Forms/QtMessenger.h"
+#include "Defs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+QWidget* owner() { return QApplication::activeWindow(); }
+
+QMessageBox::Icon qtIcon(Messenger::Icon icon)
+{
+    switch (icon) {
+    case Messenger::Icon::Error: return QMessageBox::Critical;
+    case Messenger::Icon::Information: return QMessageBox::Information;
+    case Messenger::Icon::Warning: return QMessageBox::Warning;
+    case Messenger::Icon::Question: return QMessageBox::Question;
+    case Messenger::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton dflt)
+{
+    QMessageBox box(icon, Defs::kAppTitle, text, buttons, owner());
+    box.setDefaultButton(dflt);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+} // namespace
+
+void QtMessenger::errorBox(const QString& message)
+{
+    ask(QMessageBox::Critical, errorBoxText(message), QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtMessenger::messageDialog(const QString& message, Icon icon)
+{
+    ask(qtIcon(icon), message, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool QtMessenger::confirm(const QString& message)
+{
+    return ask(QMessageBox::Warning, message, QMessageBox::Ok | QMessageBox::Cancel,
+               QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+void QtMessenger::messageBox(const QString& message)
+{
+    ask(QMessageBox::NoIcon, message, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool QtMessenger::askYesNo(const QString& message, Icon icon)
+{
+    return ask(qtIcon(icon), message, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
+std::optional<QString> QtMessenger::inputBox(const QString& caption, const QString& prompt,
+                                             const QString& initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner(), caption, prompt, QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+QString QtMessenger::saveFileName(const FileDialog& d)
+{
+    QFileDialog dlg(owner(), d.title, d.directory, d.filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setDefaultSuffix(d.defaultSuffix);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, !d.confirmOverwrite);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().first();
+}
+
+QString QtMessenger::openFileName(const FileDialog& d)
+{
+    QFileDialog dlg(owner(), d.title, d.directory, d.filter);
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().first();
+}
+
+QString QtMessenger::chooseFolder(const QString& title)
+{
+    return QFileDialog::getExistingDirectory(owner(), title);
+}

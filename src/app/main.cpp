@@ -1,0 +1,23 @@
+// Process start: the application title, the help file, the main window, the message loop.
+#include "Defs.h"
+#include "Forms/QtMessenger.h"
+#include "support/Errors.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QtMessenger qtMessenger;
+    setMessenger(&qtMessenger);
+    try {
+        QApplication::setApplicationName(Defs::kAppTitle);
+        QApplication::setApplicationDisplayName(Defs::kAppTitle);
+        return QApplication::exec();
+    } catch (const VemoxError& e) {
+        messenger().errorBox(e.message());
+    } catch (const std::exception& e) {
+        messenger().errorBox(QString::fromLocal8Bit(e.what()));
+    }
+    return 0;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// What the main window shows, as plain data: the display, the two currency panes, which
+// keys are enabled, the status panels, the reverse-mode flag and the commission toolbar.
+// The core changes it and announces the change; TForm1 renders it.
+#include <QObject>
+#include <QString>
+#include <array>
+
+struct PaneState {
+    static constexpr int kNoPicture = -1;
+    int picture = kNoPicture;   // a ResourceIndex (NoResourceIndex: the banknote), or none
+    QString country;            // homecountry / localcountry
+    QString currency;           // homecurrency / localcurrency (denomination)
+    QString iso;                // isodata / localiso
+    bool operator==(const PaneState&) const = default;
+};
+
+// The eighteen keys that lock with the keypad, in the order they are locked.
+enum class Key {
+    key1, key2, key3, key4, key5, key6, key7, key8, key9, key0,
+    keyplus, keyminus, keytimes, keydivide, keyequals, plusminus, keydecimal, rmode,
+    Count
+};
+inline constexpr int kLockableKeys = static_cast<int>(Key::Count);
+const char* keyName(Key k);
+
+enum class Payment { Cash, CreditCard, TravellersCheques };
+enum class RateKind { Buy, Sell, Base };
+
+class MainState : public QObject {
+    Q_OBJECT
+public:
+    QString display = QStringLiteral("0");            // calcdisplay
+    QString displayCurrency = QStringLiteral("GBP");  // displaycurrency
+    PaneState home, foreign;
+    std::array<bool, kLockableKeys> enabled{};         // by Key
+    std::array<QString, 3> panel;                      // status panels 0..2
+    bool reverseMode = false;                          // the R label painted red
+
+    Payment payment = Payment::Cash;
+    RateKind rateKind = RateKind::Base;
+    bool commission = false;
+    bool commissionEnabled = false;                    // Rcommission, off with Base
+
+    MainState() { enabled.fill(true); }
+    bool isEnabled(Key k) const { return enabled[static_cast<size_t>(k)]; }
+    void setEnabled(Key k, bool on) { enabled[static_cast<size_t>(k)] = on; }
+
+    // Tell the window to render again. Core code calls it once at the end of a handler.
+    void announce() { emit changed(); }
+
+signals:
+    void changed();
+};

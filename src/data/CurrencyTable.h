@@ -1,0 +1,29 @@
+#pragma once
+// The ordered, owning list of currencies, in load order. Lookups return the first match
+// (exact, case-sensitive, no trimming); the table itself enforces no uniqueness.
+#include "data/CurrencyData.h"
+#include <memory>
+#include <vector>
+
+class CurrencyTable {
+public:
+    int Count() const { return static_cast<int>(records_.size()); }
+    // Position 0 to Count()-1; anything else is a programming fault and raises VemoxError.
+    CCurrencyData* At(int index) const;
+    // Takes ownership; a null record is ignored.
+    void Append(std::unique_ptr<CCurrencyData> record);
+    void Append(CCurrencyData* record) { Append(std::unique_ptr<CCurrencyData>(record)); }
+    void ClearTable() { records_.clear(); }
+
+    // First record whose country name equals the key exactly; nullptr if none.
+    CCurrencyData* FindByCountry(const QString& countryName) const;
+    // Position of that record, or -1.
+    int IndexOfCountry(const QString& countryName) const;
+    // First record with this ISO code (same exact comparison); nullptr if none.
+    CCurrencyData* FindByIso(const QString& isoCode) const;
+    // Every record of a region, in table order.
+    std::vector<CCurrencyData*> InRegion(const QString& region) const;
+
+private:
+    std::vector<std::unique_ptr<CCurrencyData>> records_;
+};

@@ -1,0 +1,85 @@
+#include "support/Messenger.h"
+
+namespace {
+ScriptedMessenger& fallback()
+{
+    static ScriptedMessenger m;
+    return m;
+}
+Messenger* current = nullptr;
+
+template <typename T>
+T takeFront(std::deque<T>& q, T otherwise)
+{
+    if (q.empty())
+        return otherwise;
+    T v = q.front();
+    q.pop_front();
+    return v;
+}
+} // namespace
+
+QString errorBoxText(const QString& message)
+{
+    if (!message.isEmpty() && message.back() > QChar('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+Messenger& messenger() { return current ? *current : fallback(); }
+void setMessenger(Messenger* m) { current = m; }
+
+MessengerScope::MessengerScope(Messenger* m) : previous_(current) { current = m; }
+MessengerScope::~MessengerScope() { current = previous_; }
+
+void ScriptedMessenger::errorBox(const QString& message)
+{
+    shown.push_back({Kind::ErrorBox, errorBoxText(message), Icon::Error});
+}
+void ScriptedMessenger::messageDialog(const QString& message, Icon icon)
+{
+    shown.push_back({Kind::MessageDialog, message, icon});
+}
+bool ScriptedMessenger::confirm(const QString& message)
+{
+    shown.push_back({Kind::Confirm, message, Icon::Warning});
+    return takeFront(answers, false);
+}
+void ScriptedMessenger::messageBox(const QString& message)
+{
+    shown.push_back({Kind::MessageBox, message, Icon::None});
+}
+bool ScriptedMessenger::askYesNo(const QString& message, Icon icon)
+{
+    shown.push_back({Kind::YesNo, message, icon});
+    return takeFront(answers, false);
+}
+std::optional<QString> ScriptedMessenger::inputBox(const QString& caption, const QString& prompt,
+                                                   const QString&)
+{
+    shown.push_back({Kind::Input, caption + QLatin1Char('\n') + prompt, Icon::None});
+    return takeFront<std::optional<QString>>(inputs, std::nullopt);
+}
+QString ScriptedMessenger::saveFileName(const FileDialog& dialog)
+{
+    shown.push_back({Kind::SaveFile, dialog.title, Icon::None});
+    return takeFront(files, QString());
+}
+QString ScriptedMessenger::openFileName(const FileDialog& dialog)
+{
+    shown.push_back({Kind::OpenFile, dialog.title, Icon::None});
+    return takeFront(files, QString());
+}
+QString ScriptedMessenger::chooseFolder(const QString& title)
+{
+    shown.push_back({Kind::Folder, title, Icon::None});
+    return takeFront(files, QString());
+}
+QStringList ScriptedMessenger::texts(Kind kind) const
+{
+    QStringList out;
+    for (const auto& e : shown)
+        if (e.kind == kind)
+            out << e.text;
+    return out;
+}

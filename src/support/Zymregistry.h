@@ -1,0 +1,77 @@
+#pragma once
+// Typed access to the per-user store. Each call opens the store with the access the caller
+// names, reads, writes or deletes one value (or one list), and reports its own errors in
+// the standard error box with the family's suffix. No state survives between calls.
+//
+// The store is one REGEDIT4 text file, $XDG_CONFIG_HOME/vemox/registry.reg (see RegStore.h).
+#include <QDateTime>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+using HKEY = std::uintptr_t;
+inline constexpr HKEY HKEY_CURRENT_USER = 0x80000001u;
+
+inline constexpr long KEY_READ = 0x20019;
+inline constexpr long KEY_WRITE = 0x20006;
+inline constexpr long KEY_ALL_ACCESS = 0xF003F;
+
+// A colour as its 32-bit value (red in the low byte).
+struct TColor {
+    std::uint32_t value = 0;
+    friend bool operator==(TColor a, TColor b) { return a.value == b.value; }
+};
+
+namespace ZYMAPI {
+
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, QDateTime& out, long access);
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, bool& out, long access);
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, double& out, long access);
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, int& out, long access);
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, long& out, long access);
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, TColor& out, long access);
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, QString& out, long access);
+// Values only, appended to the caller's list in the store's creation order.
+bool ReadRegistry(const HKEY& root, const QString& key, QStringList& out, long access);
+// Names (cleared, then sorted case-insensitively) and values in that order (appended).
+bool ReadRegistry(const HKEY& root, const QString& key, QStringList& names, QStringList& values, long access);
+
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const QDateTime& in, long access);
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const bool& in, long access);
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const double& in, long access);
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const int& in, long access);
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const long& in, long access);
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const TColor& in, long access);
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const QString& in, long access);
+// One string value per entry, named "0", "1", ...; values of a higher index stay.
+bool WriteRegistry(const HKEY& root, const QString& key, const QStringList& in, long access);
+
+bool DeleteRegistryKeyValue(HKEY root, const QString& key, const QString& name, long access);
+bool DeleteRegistryKey(HKEY root, const QString& key, long access);
+
+bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& name, std::uint32_t& out, long access);
+bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& name, QString& out, long access);
+bool WriteRegistryBINARY(const HKEY& root, const QString& key, const QString& name, const QString& in, long access);
+
+} // namespace ZYMAPI
+
+// A window whose position and size are stored; the windows adapt themselves to it, so the
+// store needs no widgets.
+class FormGeometry {
+public:
+    virtual ~FormGeometry() = default;
+    virtual QString formName() const = 0;   // the component name, prefix of the value names
+    virtual QRect formRect() const = 0;     // left, top, width, height
+    virtual void setFormLeft(int) = 0;
+    virtual void setFormTop(int) = 0;
+    virtual void setFormWidth(int) = 0;
+    virtual void setFormHeight(int) = 0;
+    virtual void setFormStateNormal() = 0;
+};
+
+bool IsFormPostionSavedToRegistry(const HKEY& root, const QString& key, const FormGeometry& form);
+bool IsFormSizeSavedToRegistry(const HKEY& root, const QString& key, const FormGeometry& form);
+// mode: 0 position only, 2 size only, any other value both.
+void LoadFormDetail(const HKEY& root, const QString& key, FormGeometry& form, std::uint8_t mode);
+void SaveFormDetail(const HKEY& root, const QString& key, const FormGeometry& form, std::uint8_t mode);

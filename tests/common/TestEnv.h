@@ -1,0 +1,23 @@
+#pragma once
+// Test helpers: every test process runs with its own temporary store, data and runtime
+// folders (set up by the test main), so no test touches the real home folder.
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace testenv {
+// The temporary root of this test process.
+QString root();
+// A fresh, empty working folder; the process's current directory moves into it.
+QString freshWorkDir();
+// The store file of this process.
+QString storeFile();
+// Removes the store file and its lock, so the next call starts from an empty store.
+void resetStore();
+// Whole file as bytes; writing replaces the file.
+QByteArray readBytes(const QString& path);
+void writeBytes(const QString& path, const QByteArray& bytes);
+inline QString sourceDir() { return QString::fromUtf8(VEMOX_SOURCE_DIR); }
+inline QString binaryDir() { return QString::fromUtf8(VEMOX_BINARY_DIR); }
+} // namespace testenv
