@@ -1,6 +1,7 @@
 // Process start: the application title, the help file, the main window, the message loop.
 #include "Defs.h"
 #include "Forms/QtMessenger.h"
+#include "Forms/TForm1.h"
 #include "support/Errors.h"
 
 #include <QApplication>
@@ -13,7 +14,9 @@ int main(int argc, char** argv)
     try {
         QApplication::setApplicationName(Defs::kAppTitle);
         QApplication::setApplicationDisplayName(Defs::kAppTitle);
-        return QApplication::exec();
+        TForm1 form;
+        form.show();
+        QApplication::exec();
     } catch (const VemoxError& e) {
         messenger().errorBox(e.message());
     } catch (const std::exception& e) {

@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
+
+// gtest prints QStrings as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace testenv {
 // The temporary root of this test process.

@@ -1,0 +1,37 @@
+#include "Forms/THelpWindow.h"
+#include "support/Help.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Vemox Help"));
+    resize(560, 480);
+    Browser = new QTextBrowser(this);
+    Browser->setObjectName(QStringLiteral("HelpBrowser"));
+    Browser->setOpenLinks(false);
+    auto* col = new QVBoxLayout(this);
+    col->setContentsMargins(0, 0, 0, 0);
+    col->addWidget(Browser);
+    // Links between topics name the topic's page; anything else is not followed.
+    connect(Browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        const QString name = url.fileName().section(QLatin1Char('.'), 0, 0);
+        try {
+            showTopic(name);
+        } catch (...) {
+        }
+    });
+}
+
+void THelpWindow::showTopic(const QString& topic)
+{
+    const QString file = Help::topicFile(topic);
+    Browser->setSource(QUrl::fromLocalFile(file));
+    topic_ = topic;
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,58 @@
+#include "data/DataFiles.h"
+#include "support/Errors.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace DataFiles {
+
+QStringList splitLines(const QByteArray& bytes)
+{
+    QStringList lines;
+    const char* p = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] == '\r' || p[i] == '\n') {
+            lines << QString::fromLatin1(p + start, i - start);
+            if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines << QString::fromLatin1(p + start, n - start);
+    return lines;
+}
+
+QStringList readLines(const QString& fileName)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        throw VemoxError(QStringLiteral("Cannot open file %1").arg(fileName));
+    return splitLines(f.readAll());
+}
+
+void writeLines(const QString& fileName, const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toLatin1();
+        bytes += "\r\n";
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throw VemoxError(QStringLiteral("Cannot create file %1").arg(fileName));
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw VemoxError(QStringLiteral("Stream write error"));
+}
+
+bool copyLines(const QString& from, const QString& to)
+{
+    if (!QFile::exists(from))
+        return false;
+    writeLines(to, readLines(from));
+    return true;
+}
+
+} // namespace DataFiles
