@@ -321,7 +321,7 @@ void TForm1::buildKeypad(QWidget* parent)
         return b;
     };
     for (int d = 1; d <= 9; ++d) {
-        const int r = 2 - (d - 1) / 3;   // 7 8 9 on top, 1 2 3 above the 0 row
+        const int r = (d - 1) / 3;   // 1 2 3 on top, 7 8 9 above the 0 row
         keyDigits[d] = key(QStringLiteral("key%1").arg(d), QString::number(d), QString::number(d), r, (d - 1) % 3);
     }
     keyDigits[0] = key(QStringLiteral("key0"), QStringLiteral("0"), QStringLiteral("0"), 3, 0);

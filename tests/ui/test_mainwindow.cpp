@@ -1,0 +1,295 @@
+// The main window offscreen: its controls, actions, menus, status bar and close sequence.
+#include "Defs.h"
+#include "Forms/THelpWindow.h"
+#include "Forms/TForm1.h"
+#include "Forms/TTransLog.h"
+#include "common/TestEnv.h"
+#include "support/Messenger.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QTextBrowser>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testenv::resetStore();
+        work = testenv::freshWorkDir();
+        QDir().mkpath(work + "/help");
+        for (const QString& f : QDir(testenv::sourceDir() + "/share/help").entryList({"*.html"}))
+            QFile::copy(testenv::sourceDir() + "/share/help/" + f, work + "/help/" + f);
+        form = std::make_unique<TForm1>();
+        form->openUrl = [this](const QUrl& u) { opened << u.toString(); return browserWorks; };
+    }
+    void TearDown() override
+    {
+        if (form)
+            form->close();
+        form.reset();
+    }
+    QStringList menuTexts(QMenu* m)
+    {
+        QStringList out;
+        for (QAction* a : m->actions())
+            out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return out;
+    }
+    QMenu* topMenu(const QString& title)
+    {
+        for (QAction* a : form->menuBar()->actions())
+            if (a->text() == title)
+                return a->menu();
+        return nullptr;
+    }
+
+    ScriptedMessenger msgs;
+    MessengerScope scope{&msgs};
+    QString work;
+    std::unique_ptr<TForm1> form;
+    QStringList opened;
+    bool browserWorks = true;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, EveryNamedControlExists)
+{
+    QStringList names = {"Panel9", "Panel2", "homeImage", "homecountry", "R", "Panel3", "localimage",
+                         "localcountry", "ToolBar2", "UpdateTool", "Hide", "CommissionBar", "Rcash",
+                         "Rcreditcard", "Rtc", "Rbuy", "Rsell", "Rbase", "Rcommission", "Panel5",
+                         "calcdisplay", "displaycurrency", "keydecimal", "keyequals", "keyplus", "keyminus",
+                         "keytimes", "keydivide", "plusminus", "keyclear", "rmode", "QuickPrint",
+                         "TabControl1", "isodata", "localiso", "homecurrency", "localcurrency", "StatusBar1"};
+    for (int i = 0; i <= 9; ++i)
+        names << QStringLiteral("key%1").arg(i);
+    for (int i = 1; i <= 16; ++i)
+        names << QStringLiteral("Button%1").arg(i) << QStringLiteral("Image%1").arg(i);
+    for (const QString& n : names)
+        EXPECT_NE(form->findChild<QWidget*>(n), nullptr) << n.toStdString();
+
+    EXPECT_EQ(form->calcdisplay->text(), "0");
+    EXPECT_EQ(form->calcdisplay->alignment() & Qt::AlignRight, Qt::AlignRight);
+    EXPECT_EQ(form->displaycurrency->text(), "GBP");
+    EXPECT_EQ(form->homecountry->toolTip(), "Local exchange panel");
+    EXPECT_EQ(form->localcountry->toolTip(), "Foreign exchange panel");
+    EXPECT_EQ(form->keyclear->toolTip(), "Clear");
+    EXPECT_EQ(form->rmode->toolTip(), "Reverse Mode");
+    EXPECT_EQ(form->QuickPrint->toolTip(), "Quick Print");
+    EXPECT_EQ(form->keyDigits[7]->toolTip(), "7");
+    EXPECT_EQ(form->keytimes->toolTip(), "x");
+    EXPECT_EQ(form->keydecimal->toolTip(), ".");
+    EXPECT_EQ(form->Hide->toolTip(), "Show Commision Toobar");
+    EXPECT_EQ(form->keyDigits[5]->size(), QSize(34, 34));
+    EXPECT_EQ(form->keyDigits[5]->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(form->Rcash->isChecked());
+    EXPECT_TRUE(form->Rbase->isChecked());
+    EXPECT_FALSE(form->Rcommission->isChecked());
+    ASSERT_EQ(form->TabControl1->count(), 9);
+    EXPECT_EQ(form->TabControl1->tabText(0), "1");
+    EXPECT_EQ(form->TabControl1->tabText(8), "9");
+    EXPECT_EQ(form->TabControl1->currentIndex(), 0);
+    EXPECT_EQ(form->Images[0]->size(), QSize(35, 20));
+    EXPECT_TRUE(form->isodata->isHidden());
+}
+
+TEST_F(MainWindowTest, WindowGeometryAndHiddenCommissionBar)
+{
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(form->windowTitle(), "Vemox");
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form->CommissionBar->isHidden());
+    EXPECT_EQ(form->width(), 550);
+    EXPECT_EQ(form->height(), form->menuBar()->height() + 286 - 23);
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());   // fixed border
+    EXPECT_EQ(form->Panel9->height(), 29);
+}
+
+TEST_F(MainWindowTest, StatusPanels)
+{
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(form->StatusPanels[0]->width(), 178);
+    EXPECT_EQ(form->StatusPanels[1]->width(), 180);
+    EXPECT_GT(form->StatusPanels[2]->width(), 50);   // the rest of the width
+    EXPECT_EQ(form->StatusPanels[0]->text(), "Todays date: " + QDate::currentDate().toString("dd/MM/yyyy"));
+    EXPECT_EQ(form->StatusPanels[1]->text(), "Awaiting update!");
+}
+
+TEST_F(MainWindowTest, ActionsCarryTheirCaptionsShortcutsAndHints)
+{
+    struct Row { const char *name, *caption, *shortcut; };
+    const Row rows[] = {
+        {"ActionSaveTransactionLog", "Save &Transaction Log...", "Ctrl+T"},
+        {"ActionPreviewCustomerReceipt", "Preview &Customer Receipt", "Ctrl+N"},
+        {"ActionPreviewTransactionLog", "Preview Transaction &Log", "Ctrl+Alt+H"},
+        {"ActionPrintCustomerReceipt", "Print Customer Receipt", "Ctrl+P"},
+        {"ActionPrintTransactionLog", "Print T&ransaction Log", "Ctrl+R"},
+        {"ActionPrintHeaderOptions", "Print &Header Options", "Ctrl+H"},
+        {"ActionPrinterSetup", "Printer Setup", "F12"},
+        {"ActionExit", "E&xit", "Ctrl+Q"},
+        {"ActionViewTransactionLog", "View &Transaction Log", "Ctrl+V"},
+        {"ActionCountryDragList", "Count&ry List", "Ctrl+D"},
+        {"ActionChangeFolderName", "&Folder Name", "Ctrl+F"},
+        {"ActionClearSelectedFolders", "Clear &Selected Folders", "F8"},
+        {"ActionClearAllFolders", "Clear &All Folders", "F9"},
+        {"ActionLoadDefaultFolders", "&Load Default Folders", "F10"},
+        {"ActionDateCurrencyFormat", "&Date Currency Format", "Ctrl+W"},
+        {"ActionSetAccountingExportFile", "Set Accounting &ExportFile", ""},
+        {"ActionRollback", "&Rollback", "Ctrl+B"},
+        {"ActionCurrencyEditor", "Currency &Editor", "F4"},
+        {"ActionCommissionEditor", "C&ommissionEditor", "F5"},
+        {"ActionFireWallAccessSetup", "&Firewall Setup", "Ctrl+J"},
+        {"ActionhelpIndex", "&Help Index", "F3"},
+        {"ActionDownloadLatestVersion", "&Download Latest Version", "Ctrl+M"},
+        {"ActionAfica", "&Afica", ""}, {"ActionAmerica", "A&merica", ""}, {"ActionAsia", "A&sia", ""},
+        {"ActionCaribbean", "&Caribbean", ""}, {"ActionEurope", "&Europe", ""},
+        {"ActionMiddleEast", "&MiddleEast", ""}, {"ActionOceania", "&Oceania", ""},
+        {"ActionDeleteButton", "Delete Country", ""},
+        {"ActionUpdate", "", "F2"},
+        {"ActionSupport", "Support", "Shift+Ctrl+F10"},
+        {"ActionAbout", "About &ZYMTechnology", "F1"},
+    };
+    for (const Row& r : rows) {
+        QAction* a = form->action(QString::fromLatin1(r.name));
+        ASSERT_NE(a, nullptr) << r.name;
+        EXPECT_EQ(a->text(), QString::fromLatin1(r.caption)) << r.name;
+        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(r.shortcut))) << r.name;
+        EXPECT_FALSE(a->toolTip().isEmpty()) << r.name;
+    }
+    EXPECT_EQ(form->action("ActionUpdate")->toolTip(), "Update from the Web");
+    EXPECT_EQ(form->action("ActionViewTransactionLog")->toolTip(), "Show Transaction Log");
+    EXPECT_EQ(form->action("ActionSaveTransactionLog")->toolTip(), "Save Transaction Log As...");
+
+    // No key is claimed twice: an ambiguous shortcut would do nothing at all.
+    QMap<QKeySequence, QString> owners;
+    for (QAction* a : form->Actions()) {
+        if (a->shortcut().isEmpty())
+            continue;
+        EXPECT_FALSE(owners.contains(a->shortcut())) << a->objectName().toStdString() << " and "
+                                                      << owners.value(a->shortcut()).toStdString();
+        owners.insert(a->shortcut(), a->objectName());
+    }
+}
+
+TEST_F(MainWindowTest, MenusInTheirOrder)
+{
+    QStringList titles;
+    for (QAction* a : form->menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, QStringList({"&File", "&View", "&Options", "&Tools", "&Help"}));
+    EXPECT_EQ(menuTexts(topMenu("&File")),
+              QStringList({"Save &Transaction Log...", "-", "Preview &Customer Receipt", "Preview Transaction &Log", "-",
+                           "Print Customer Receipt", "Print T&ransaction Log", "-", "Print &Header Options",
+                           "Printer Setup", "-", "E&xit"}));
+    EXPECT_EQ(menuTexts(topMenu("&View")), QStringList({"View &Transaction Log"}));
+    EXPECT_EQ(menuTexts(topMenu("&Options")),
+              QStringList({"Count&ry List", "-", "&Folder Name", "Cl&ear Folders", "&Load Default Folders", "-",
+                           "&Date Currency Format", "-", "Set Accounting &ExportFile", "-", "&Rollback"}));
+    EXPECT_EQ(menuTexts(topMenu("&Tools")),
+              QStringList({"Currency &Editor", "C&ommissionEditor", "&Firewall Setup", "-",
+                           "&Show Commission Toobar", "Show Print Accounting Dialog"}));
+    EXPECT_EQ(menuTexts(topMenu("&Help")),
+              QStringList({"&Help Index", "-", "About &ZYMTechnology", "&Download Latest Version", "-", "Support"}));
+    QMenu* defaults = form->findChild<QMenu*>("LoadDefaultFolders1");
+    ASSERT_NE(defaults, nullptr);
+    EXPECT_EQ(menuTexts(defaults), QStringList({"&Afica", "A&merica", "A&sia", "&Caribbean", "&Europe",
+                                                "&MiddleEast", "&Oceania"}));
+    EXPECT_EQ(form->findChild<QAction*>("PreviewCustomerReceipt1")->data().toInt(), 101);
+    EXPECT_EQ(form->findChild<QAction*>("PrintCustomerReceipt2")->data().toInt(), 100);
+    EXPECT_EQ(form->findChild<QAction*>("PrintTransactionLog2")->data().toInt(), 102);
+
+    EXPECT_EQ(menuTexts(form->PopupMenu1),
+              QStringList({"Country Drag &List\tCtrl+R", "-", "C&hange Folder Name", "Cl&ear", "&Load Default Folders"}));
+    QMenu* popupLoad = form->findChild<QMenu*>("LoadDefaultFolders2");
+    EXPECT_EQ(menuTexts(popupLoad), QStringList({"&Africa", "A&merica", "A&sia", "&Carribbean", "&Europe",
+                                                 "M&iddle East", "Oceania"}));
+    EXPECT_EQ(popupLoad->actions().at(6)->data().toInt(), 7);
+    EXPECT_EQ(menuTexts(form->LoadCountryDefaults),
+              QStringList({"Count&ry List", "-", "&Folder Name", "Cl&ear Folders", "Load &Defaults",
+                           "Delete Country", "-", "&Date Currency Format"}));
+}
+
+TEST_F(MainWindowTest, KeysReachTheirCommands)
+{
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    // Ctrl+R prints the log (not the popup's country list), F3 opens the help contents.
+    int printed = 0;
+    QObject::connect(form->action("ActionPrintTransactionLog"), &QAction::triggered, [&] { ++printed; });
+    QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(printed, 1);
+    QTest::keyClick(form.get(), Qt::Key_F3);
+    ASSERT_TRUE(form->HelpWindow);
+    EXPECT_EQ(form->HelpWindow->currentTopic(), "CALCHELP");
+    EXPECT_TRUE(form->HelpWindow->Browser->toPlainText().contains("Vemox Help"));
+}
+
+TEST_F(MainWindowTest, HelpTopicsAndMissingPages)
+{
+    form->ShowHelpTopic("IDH_transactionlog");
+    ASSERT_TRUE(form->HelpWindow);
+    EXPECT_TRUE(form->HelpWindow->Browser->toPlainText().contains("transaction log"));
+    form->ShowHelpTopic("IDH_nosuchtopic");
+    ASSERT_EQ(msgs.errors().size(), 1);
+    EXPECT_TRUE(msgs.errors().at(0).contains("IDH_nosuchtopic"));
+    form->ShowHelpTopic("../../etc/passwd");
+    EXPECT_EQ(msgs.errors().size(), 2);
+    QDir(work + "/help").removeRecursively();
+    form->HelpIndex1Click();
+    ASSERT_EQ(msgs.errors().size(), 3);
+    EXPECT_TRUE(msgs.errors().at(2).contains("missing"));
+}
+
+TEST_F(MainWindowTest, WebPagesAndTheirFailure)
+{
+    form->WebSite1Click();
+    form->Downloadlatestversion1Click();
+    form->ActionSupportExecute();
+    const QString host = "http://" + Defs::kMakerWebHost;
+    EXPECT_EQ(opened, QStringList({host + "/", host + "/release/KRT.exe", host + "/Support.html"}));
+    EXPECT_TRUE(msgs.shown.empty());
+    browserWorks = false;
+    form->ActionSupportExecute();
+    EXPECT_EQ(msgs.texts(ScriptedMessenger::Kind::MessageBox),
+              QStringList({"Error: Unable to Execute Browser Launch"}));
+}
+
+TEST_F(MainWindowTest, CloseSequenceClosesTheOtherWindows)
+{
+    form->show();
+    form->TransactionLog1Click();
+    QPointer<TTransLog> log = form->TransLog;
+    ASSERT_TRUE(log);
+    form->HelpIndex1Click();
+    QPointer<THelpWindow> help = form->HelpWindow;
+    ASSERT_TRUE(help);
+    form->close();
+    EXPECT_EQ(form->CloseSteps, QStringList({"SaveSettings", "Hide", "CloseWindows", "ClearTable"}));
+    EXPECT_FALSE(log);
+    EXPECT_FALSE(help);
+    EXPECT_EQ(form->Currencies.Count(), 0);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, StartCopiesTheDataFileForRollback)
+{
+    form.reset();
+    testenv::writeBytes(work + "/currency.dat", "line one\nline two\rline three");
+    form = std::make_unique<TForm1>();
+    EXPECT_EQ(testenv::readBytes(work + "/RollBackCurrency.dat"), "line one\r\nline two\r\nline three\r\n");
+}
