@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Start-up: time from exec to the main window mapped, for Vemox and for a bare Qt main
+# window, alternating in the same run under one Xvfb; also the resident memory of Vemox
+# once its window is up. Usage: bench/startup/bench_startup.sh [build dir] [runs]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+bin=$(cd "${1:-$top/build}" && pwd)
+runs=${2:-15}
+tmp=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
+exec 3<> "$tmp/displayfd"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
+for _ in $(seq 50); do num=$(head -n1 "$tmp/displayfd" 2>/dev/null || true); [ -n "$num" ] && break; sleep 0.1; done
+export DISPLAY=:$num XDG_CONFIG_HOME=$tmp/cfg XDG_RUNTIME_DIR=$tmp/rt
+mkdir -p "$tmp/rt" "$tmp/work/dll" "$tmp/work/help" && chmod 700 "$tmp/rt"
+cp "$top"/share/help/*.html "$tmp/work/help/"
+[ -f "$top/share/currency.dat" ] && cp "$top/share/currency.dat" "$tmp/work/"
+[ -f "$bin/dll/ZYM_VEMOX.dll" ] && cp "$bin/dll/ZYM_VEMOX.dll" "$tmp/work/dll/"
+cd "$tmp/work"
+
+# Milliseconds from exec until a visible window of that title exists.
+measure() {
+    local exe=$1 title=$2 t0 t1 pid
+    t0=$(date +%s%N)
+    "$exe" >/dev/null 2>&1 & pid=$!
+    # Poll tightly: xdotool's own --sync waits in half-second steps.
+    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do :; done
+    t1=$(date +%s%N)
+    if [ "$title" = Vemox ]; then awk '/VmRSS/{print $2}' /proc/$pid/status >> "$tmp/rss"; fi
+    kill $pid; wait $pid 2>/dev/null || true
+    echo $(( (t1 - t0) / 1000000 ))
+}
+v=(); m=(); rss=0; maxrss=0
+for i in $(seq "$runs"); do
+    m+=("$(measure "$bin/bench/startup/bench_minimal_window" Minimal)")
+    v+=("$(measure "$bin/src/vemox" Vemox)")
+done
+median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}'; }
+mv=$(median "${v[@]}"); mm=$(median "${m[@]}")
+echo "start-up to window mapped, median of $runs: vemox ${mv} ms, minimal Qt window ${mm} ms, ratio $(awk "BEGIN{printf \"%.2f\", $mv/$mm}")"
+maxrss=$(sort -n "$tmp/rss" | tail -n1)
+echo "vemox resident memory with its window up: $((maxrss / 1024)) MiB (max of $runs)"
