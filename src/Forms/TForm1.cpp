@@ -133,14 +133,16 @@ TForm1::~TForm1()
 // The start-up steps, in their order.
 void TForm1::construct()
 {
-    // 1. Calculator state: created with the window (State's initial values).
+    // 1. Calculator state, writing to the log (created first, so the calculator has it).
+    TransactionLog = std::make_unique<::TransactionLog>();
+    Calc = std::make_unique<Calculator>(State, *TransactionLog);
+    connectKeypad();
     // 2. The button assignments: 9 tabs of 16 empty slots.
     ButtonAssignments = std::make_unique<QStringList>();
     for (int i = 0; i < 9 * 16; ++i)
         ButtonAssignments->append(QString());
     // 3. The report object arrives with the receipts.
-    // 4. The transaction log.
-    TransactionLog = std::make_unique<::TransactionLog>();
+    // 4. The transaction log: created with the calculator.
     // 5. The commission bar starts hidden: the window is shorter by its height.
     CommissionBar->hide();
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight - kCommissionBarHeight);
@@ -150,7 +152,7 @@ void TForm1::construct()
     ShowPrintAccountingDialog->setText(showDialog ? QStringLiteral("Hide Print Accounting Dialog")
                                                   : QStringLiteral("Show Print Accounting Dialog"));
     // 7. Clear the calculator.
-    State.display = QStringLiteral("0");
+    Calc->OnCancel();
     // 8. Load the currency data.
     // 9. Today's date.
     State.panel[0] = QStringLiteral("Todays date: ") + Formats::dateToStr(QDate::currentDate());
@@ -657,8 +659,23 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::FormKeyPress(QChar)
+void TForm1::FormKeyPress(QChar key)
 {
+    if (Calc)
+        Calc->FormKeyPress(key);
+}
+
+void TForm1::connectKeypad()
+{
+    // The digit and decimal keys contribute their hint, as the keyboard map does.
+    for (QToolButton* k : keyDigits)
+        connect(k, &QToolButton::clicked, this, [this, k] { Calc->OnNumeric(k->toolTip()); });
+    connect(keydecimal, &QToolButton::clicked, this, [this] { Calc->OnDecimal(keydecimal->toolTip()); });
+    for (QToolButton* k : {keyplus, keyminus, keytimes, keydivide})
+        connect(k, &QToolButton::clicked, this, [this, k] { Calc->OnCalcButton(k->toolTip()); });
+    connect(keyequals, &QToolButton::clicked, this, [this] { Calc->OnEquals(); });
+    connect(plusminus, &QToolButton::clicked, this, [this] { Calc->plusminusClick(); });
+    connect(keyclear, &QToolButton::clicked, this, [this] { Calc->OnCancel(); });
 }
 
 void TForm1::Exit1Click() { close(); }

@@ -2,6 +2,7 @@
 // The main window: the keypad and display, the two currency panes, the commission bar,
 // the nine tabs of currency buttons, the menus and the status bar. It owns the long-lived
 // objects of a run and renders the core's MainState; the logic lives in the core.
+#include "calc/Calculator.h"
 #include "calc/MainState.h"
 #include "calc/TransactionLog.h"
 #include "data/CurrencyTable.h"
@@ -37,6 +38,7 @@ public:
     std::unique_ptr<::TransactionLog> TransactionLog;
     CurrencyTable Currencies;
     std::unique_ptr<QStringList> ButtonAssignments;   // 144 slots, tab * 16 + slot - 1
+    std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
 
     // Layout heights.
     static constexpr int kClientWidth = 550;
@@ -108,6 +110,7 @@ private:
     void buildStatusBar();
     void buildActions();
     void buildMenus();
+    void connectKeypad();
     QAction* makeAction(const QString& name, const QString& caption, const QString& shortcut,
                         const QString& hint);
     void openWebPage(const QString& path);

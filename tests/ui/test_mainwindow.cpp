@@ -82,7 +82,8 @@ TEST_F(MainWindowTest, EveryNamedControlExists)
 
     EXPECT_EQ(form->calcdisplay->text(), "0");
     EXPECT_EQ(form->calcdisplay->alignment() & Qt::AlignRight, Qt::AlignRight);
-    EXPECT_EQ(form->displaycurrency->text(), "GBP");
+    // Cleared at start: beside the display stands the home ISO code, none yet.
+    EXPECT_EQ(form->displaycurrency->text(), form->isodata->text());
     EXPECT_EQ(form->homecountry->toolTip(), "Local exchange panel");
     EXPECT_EQ(form->localcountry->toolTip(), "Foreign exchange panel");
     EXPECT_EQ(form->keyclear->toolTip(), "Clear");
