@@ -1,0 +1,530 @@
+#include "support/Zymregistry.h"
+
+#include "support/Errors.h"
+#include "support/Formats.h"
+#include "support/Messenger.h"
+#include "support/RegStore.h"
+
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <optional>
+
+using regstore::Store;
+using regstore::Value;
+using regstore::WriteSession;
+
+namespace {
+
+const QString kReadSuffix = QStringLiteral("Error: - (ReadRegistry) zym");
+const QString kDeleteSuffix = QStringLiteral("Error: - (Delete Registry) zym");
+
+// Rights of the access mask that this store distinguishes.
+constexpr long kQueryValue = 0x0001;   // KEY_QUERY_VALUE: read and enumerate values
+constexpr long kSetValue = 0x0002;     // KEY_SET_VALUE: write and delete values
+constexpr long kDelete = 0x10000;      // DELETE: remove a key
+
+// A date-time further than this from 30 December 1899 is no date of this program.
+constexpr double kMaxDays = 3.0e6;
+// The field of WriteRegistryBINARY: the text, a zero byte, filler.
+constexpr qsizetype kBinaryTextField = 260;
+
+[[noreturn]] void raise(const char* format, const QString& name)
+{
+    throw VemoxError(QString::fromLatin1(format).arg(name));
+}
+
+[[noreturn]] void invalidType(const QString& name) { raise("Invalid data type for '%1'", name); }
+[[noreturn]] void failedGet(const QString& name) { raise("Failed to get data for '%1'", name); }
+[[noreturn]] void failedSet(const QString& name) { raise("Failed to set data for '%1'", name); }
+
+// The store as the accessor sees it; an allocation failure is the family's own error.
+Store loadStore()
+{
+    try {
+        return regstore::load();
+    } catch (const std::bad_alloc&) {
+        throw VemoxError(QStringLiteral("Error: Out of memory"));
+    }
+}
+
+// The store path of a key the caller may open for reading, or nothing (no message) when
+// the root, the access or the path rule it out.
+std::optional<QString> readablePath(HKEY root, const QString& key, long access)
+{
+    if (root != HKEY_CURRENT_USER || !(access & kQueryValue))
+        return std::nullopt;
+    return regstore::keyPath(key);
+}
+
+void report(VemoxError& e, const QString& suffix)
+{
+    e.appendMessage(suffix);
+    messenger().errorBox(e.message());
+}
+
+// The steps shared by every single-value reader; convert raises the store's errors and
+// assigns the output only when the value is good.
+template <typename Convert>
+bool readValue(HKEY root, const QString& key, const QString& name, long access, Convert convert)
+{
+    try {
+        const auto path = readablePath(root, key, access);
+        if (!path)
+            return false;
+        const Store store = loadStore();
+        const regstore::Key* k = store.findKey(*path);
+        if (!k)
+            return false;
+        const Value* v = k->find(name);
+        if (!v)
+            return false;
+        convert(*v);
+        return true;
+    } catch (VemoxError& e) {
+        report(e, kReadSuffix);
+        return true;
+    }
+}
+
+// A fixed-size query into a buffer of `size` bytes: larger data fails the query, whatever
+// its type; then the type and the exact size must match.
+void checkFixed(const Value& v, qsizetype size, std::uint32_t type)
+{
+    if (v.data.size() > size)
+        failedGet(v.name);
+    if (v.type != type || v.data.size() != size)
+        invalidType(v.name);
+}
+
+std::int32_t dwordOf(const Value& v)
+{
+    checkFixed(v, 4, regstore::RegDword);
+    quint32 raw = 0;
+    std::memcpy(&raw, v.data.constData(), 4);
+    return std::int32_t(qFromLittleEndian(raw));
+}
+
+double doubleOf(const Value& v)
+{
+    checkFixed(v, 8, regstore::RegBinary);
+    quint64 raw = 0;
+    std::memcpy(&raw, v.data.constData(), 8);
+    raw = qFromLittleEndian(raw);
+    double d = 0;
+    std::memcpy(&d, &raw, 8);
+    return d;
+}
+
+QString stringOf(const Value& v)
+{
+    if (v.type != regstore::RegSz && v.type != regstore::RegExpandSz)
+        invalidType(v.name);
+    const qsizetype zero = v.data.indexOf('\0');
+    return QString::fromLatin1(zero < 0 ? v.data : v.data.first(zero));
+}
+
+// The binary readers take REG_BINARY or any type the store does not classify.
+QByteArray binaryOf(const Value& v, qsizetype maxSize)
+{
+    const bool classified = v.type == regstore::RegSz || v.type == regstore::RegExpandSz
+        || v.type == regstore::RegDword;
+    if (classified || v.data.size() > maxSize)
+        invalidType(v.name);
+    return v.data;
+}
+
+// The steps shared by every single-value writer. make gives the value's type and data, or
+// raises "Failed to set data" when it cannot be stored.
+template <typename Make>
+bool writeValue(HKEY root, const QString& key, const QString& name, long access, Make make)
+{
+    try {
+        if (root != HKEY_CURRENT_USER || !(access & kSetValue))
+            return false;
+        const auto path = regstore::keyPath(key);
+        if (!path)
+            return false;
+        if (!regstore::isValidValueName(name))
+            failedSet(name);
+        auto [type, data] = make();
+        if (data.size() > regstore::kMaxWrittenValueSize)
+            failedSet(name);
+        WriteSession session;
+        if (session.failure() == WriteSession::Failure::DamagedKept)
+            return false;   // the operator has been told; nothing is written over that file
+        if (!session.isOpen())
+            failedSet(name);
+        session.store().setValue(*path, name, type, std::move(data));
+        if (!session.commit())
+            failedSet(name);
+        return true;
+    } catch (const std::bad_alloc&) {
+        VemoxError e(QStringLiteral("Error: Out of memory"));
+        report(e, kReadSuffix);
+        return true;
+    } catch (VemoxError& e) {
+        report(e, kReadSuffix);
+        return true;
+    }
+}
+
+std::pair<std::uint32_t, QByteArray> dword(std::uint32_t v)
+{
+    QByteArray data(4, Qt::Uninitialized);
+    qToLittleEndian(v, data.data());
+    return {regstore::RegDword, data};
+}
+
+std::pair<std::uint32_t, QByteArray> binaryDouble(double v)
+{
+    QByteArray data(8, Qt::Uninitialized);
+    qToLittleEndian(v, data.data());
+    return {regstore::RegBinary, data};
+}
+
+// Characters outside Latin-1 become '?', as in any single-byte store.
+std::pair<std::uint32_t, QByteArray> string(const QString& s)
+{
+    QByteArray data = s.toLatin1();
+    data.append('\0');
+    return {regstore::RegSz, data};
+}
+
+// Case-insensitive ascending order of value names ("10" before "2").
+bool nameLess(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; }
+
+} // namespace
+
+namespace ZYMAPI {
+
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, QDateTime& out, long access)
+{
+    return readValue(root, key, name, access, [&](const Value& v) {
+        const double days = doubleOf(v);
+        if (!std::isfinite(days) || std::fabs(days) > kMaxDays)
+            invalidType(v.name);
+        out = Formats::doubleToDateTime(days);
+    });
+}
+
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, bool& out, long access)
+{
+    return readValue(root, key, name, access, [&](const Value& v) { out = dwordOf(v) != 0; });
+}
+
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, double& out, long access)
+{
+    return readValue(root, key, name, access, [&](const Value& v) { out = doubleOf(v); });
+}
+
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, int& out, long access)
+{
+    return readValue(root, key, name, access, [&](const Value& v) { out = dwordOf(v); });
+}
+
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, long& out, long access)
+{
+    return readValue(root, key, name, access, [&](const Value& v) { out = dwordOf(v); });
+}
+
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, TColor& out, long access)
+{
+    return readValue(root, key, name, access,
+                     [&](const Value& v) { out = TColor{std::uint32_t(dwordOf(v))}; });
+}
+
+bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, QString& out, long access)
+{
+    return readValue(root, key, name, access, [&](const Value& v) { out = stringOf(v); });
+}
+
+bool ReadRegistry(const HKEY& root, const QString& key, QStringList& out, long access)
+{
+    try {
+        const auto path = readablePath(root, key, access);
+        if (!path)
+            return false;
+        const Store store = loadStore();
+        const regstore::Key* k = store.findKey(*path);
+        if (!k || k->values().empty())
+            return false;
+        for (const Value& v : k->values())
+            out.append(stringOf(v));
+        return true;
+    } catch (VemoxError& e) {
+        report(e, kReadSuffix);
+        return true;
+    }
+}
+
+bool ReadRegistry(const HKEY& root, const QString& key, QStringList& names, QStringList& values, long access)
+{
+    try {
+        const auto path = readablePath(root, key, access);
+        if (!path)
+            return false;
+        const Store store = loadStore();
+        const regstore::Key* k = store.findKey(*path);
+        if (!k)
+            return false;
+        names.clear();
+        for (const Value& v : k->values())
+            names.append(v.name);
+        if (names.isEmpty())
+            return false;
+        std::stable_sort(names.begin(), names.end(), nameLess);
+        for (const QString& n : std::as_const(names))
+            values.append(stringOf(*k->find(n)));
+        return true;
+    } catch (VemoxError& e) {
+        report(e, kReadSuffix);
+        return true;
+    }
+}
+
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const QDateTime& in, long access)
+{
+    return writeValue(root, key, name, access, [&] {
+        if (!in.isValid())
+            failedSet(name);
+        return binaryDouble(Formats::dateTimeToDouble(in));
+    });
+}
+
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const bool& in, long access)
+{
+    return writeValue(root, key, name, access, [&] { return dword(in ? 1u : 0u); });
+}
+
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const double& in, long access)
+{
+    return writeValue(root, key, name, access, [&] { return binaryDouble(in); });
+}
+
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const int& in, long access)
+{
+    return writeValue(root, key, name, access, [&] { return dword(std::uint32_t(in)); });
+}
+
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const long& in, long access)
+{
+    return writeValue(root, key, name, access, [&] {
+        // The store holds 32 bits; a wider value would come back as another number.
+        if (in < std::numeric_limits<std::int32_t>::min() || in > std::numeric_limits<std::int32_t>::max())
+            failedSet(name);
+        return dword(std::uint32_t(std::int32_t(in)));
+    });
+}
+
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const TColor& in, long access)
+{
+    return writeValue(root, key, name, access, [&] { return dword(in.value); });
+}
+
+bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const QString& in, long access)
+{
+    return writeValue(root, key, name, access, [&] { return string(in); });
+}
+
+bool WriteRegistry(const HKEY& root, const QString& key, const QStringList& in, long access)
+{
+    // All entries go into the file in one replacement: a list is never half written.
+    const QString first = QStringLiteral("0");
+    try {
+        if (root != HKEY_CURRENT_USER || !(access & kSetValue))
+            return false;
+        const auto path = regstore::keyPath(key);
+        if (!path)
+            return false;
+        WriteSession session;
+        if (session.failure() == WriteSession::Failure::DamagedKept)
+            return false;
+        if (!session.isOpen()) {
+            if (in.isEmpty())
+                return false;   // only the key was to be created
+            failedSet(first);
+        }
+        Store& store = session.store();
+        store.createKey(*path);
+        for (qsizetype i = 0; i < in.size(); ++i) {
+            auto [type, data] = string(in[i]);
+            if (data.size() > regstore::kMaxWrittenValueSize)
+                failedSet(QString::number(i));
+            store.setValue(*path, QString::number(i), type, std::move(data));
+        }
+        if (!session.commit()) {
+            if (in.isEmpty())
+                return false;
+            failedSet(first);
+        }
+        return true;
+    } catch (const std::bad_alloc&) {
+        VemoxError e(QStringLiteral("Error: Out of memory"));
+        report(e, kReadSuffix);
+        return true;
+    } catch (VemoxError& e) {
+        report(e, kReadSuffix);
+        return true;
+    }
+}
+
+bool DeleteRegistryKeyValue(HKEY root, const QString& key, const QString& name, long access)
+{
+    try {
+        if (root != HKEY_CURRENT_USER || !(access & kSetValue))
+            return false;
+        const auto path = regstore::keyPath(key);
+        if (!path)
+            return true;   // no such key: nothing to delete
+        {
+            const Store current = loadStore();
+            const regstore::Key* k = current.findKey(*path);
+            if (!k || !k->find(name))
+                return true;
+        }
+        WriteSession session;
+        if (session.failure() == WriteSession::Failure::DamagedKept)
+            return true;   // the damaged file went nowhere, the value is not readable anyway
+        if (!session.isOpen())
+            raise("Failed to delete '%1'", name);
+        session.store().removeValue(*path, name);
+        if (!session.commit())
+            raise("Failed to delete '%1'", name);
+        return true;
+    } catch (VemoxError& e) {
+        report(e, kDeleteSuffix);
+        return false;
+    }
+}
+
+bool DeleteRegistryKey(HKEY root, const QString& key, long access)
+{
+    try {
+        if (root != HKEY_CURRENT_USER || !(access & kDelete))
+            return false;
+        const auto path = regstore::keyPath(key);
+        if (!path || path->isEmpty())
+            return true;   // nothing of that name; the root itself is never removed
+        {
+            const Store current = loadStore();
+            if (!current.findKey(*path))
+                return true;
+        }
+        WriteSession session;
+        if (session.failure() == WriteSession::Failure::DamagedKept)
+            return true;
+        if (!session.isOpen())
+            raise("Failed to delete key '%1'", key);
+        session.store().removeKey(*path);
+        if (!session.commit())
+            raise("Failed to delete key '%1'", key);
+        return true;
+    } catch (VemoxError& e) {
+        report(e, kDeleteSuffix);
+        return false;
+    }
+}
+
+bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& name, std::uint32_t& out, long access)
+{
+    return readValue(root, key, name, access, [&](const Value& v) {
+        const QByteArray data = binaryOf(v, 4);
+        std::uint32_t value = 0;
+        for (qsizetype i = data.size() - 1; i >= 0; --i)
+            value = value << 8 | uchar(data[i]);
+        out = value;
+    });
+}
+
+bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& name, QString& out, long access)
+{
+    return readValue(root, key, name, access, [&](const Value& v) {
+        const QByteArray data = binaryOf(v, kBinaryTextField);
+        const qsizetype zero = data.indexOf('\0');
+        out = QString::fromLatin1(zero < 0 ? data : data.first(zero));
+    });
+}
+
+bool WriteRegistryBINARY(const HKEY& root, const QString& key, const QString& name, const QString& in, long access)
+{
+    return writeValue(root, key, name, access, [&] {
+        // The text and its zero byte must fit the field; a longer text is refused rather
+        // than cut short.
+        QByteArray data = in.toLatin1();
+        if (data.size() >= kBinaryTextField)
+            failedSet(name);
+        data.append(QByteArray(kBinaryTextField - data.size(), '\0'));
+        return std::pair<std::uint32_t, QByteArray>{regstore::RegBinary, data};
+    });
+}
+
+} // namespace ZYMAPI
+
+// ---------------------------------------------------------------- window geometry
+
+namespace {
+constexpr int kMinWidth = 600;
+constexpr int kMinHeight = 400;
+
+QString valueName(const FormGeometry& form, const char* suffix)
+{
+    return form.formName() + QLatin1String(suffix);
+}
+} // namespace
+
+bool IsFormPostionSavedToRegistry(const HKEY& root, const QString& key, const FormGeometry& form)
+{
+    int width = kMinWidth;
+    return ZYMAPI::ReadRegistry(root, key, valueName(form, "1"), width, KEY_READ);
+}
+
+bool IsFormSizeSavedToRegistry(const HKEY& root, const QString& key, const FormGeometry& form)
+{
+    int width = kMinWidth;
+    return ZYMAPI::ReadRegistry(root, key, valueName(form, "1"), width, KEY_READ);
+}
+
+void LoadFormDetail(const HKEY& root, const QString& key, FormGeometry& form, std::uint8_t mode)
+{
+    int left = 0, top = 0, width = kMinWidth, height = kMinHeight;
+    const bool size = mode != 0;
+    const bool position = mode != 2;
+    if (size) {
+        if (ZYMAPI::ReadRegistry(root, key, valueName(form, "1"), width, KEY_READ))
+            form.setFormWidth(width);
+        if (ZYMAPI::ReadRegistry(root, key, valueName(form, "2"), height, KEY_READ))
+            form.setFormHeight(height);
+    }
+    if (position) {
+        if (ZYMAPI::ReadRegistry(root, key, valueName(form, "3"), left, KEY_READ))
+            form.setFormLeft(left);
+        if (ZYMAPI::ReadRegistry(root, key, valueName(form, "4"), top, KEY_READ))
+            form.setFormTop(top);
+    }
+    form.setFormStateNormal();
+}
+
+void SaveFormDetail(const HKEY& root, const QString& key, const FormGeometry& form, std::uint8_t mode)
+{
+    const QRect r = form.formRect();
+    const int left = std::max(r.left(), 0);
+    const int top = std::max(r.top(), 0);
+    const int width = std::max(r.width(), kMinWidth);
+    const int height = std::max(r.height(), kMinHeight);
+    const bool size = mode != 0;
+    const bool position = mode != 2;
+    if (size) {
+        ZYMAPI::WriteRegistry(root, key, valueName(form, "1"), width, KEY_WRITE);
+        ZYMAPI::WriteRegistry(root, key, valueName(form, "2"), height, KEY_WRITE);
+    }
+    if (position) {
+        ZYMAPI::WriteRegistry(root, key, valueName(form, "3"), left, KEY_WRITE);
+        ZYMAPI::WriteRegistry(root, key, valueName(form, "4"), top, KEY_WRITE);
+    }
+    ZYMAPI::WriteRegistry(root, key, valueName(form, "IsMas"), false, KEY_WRITE);
+}
