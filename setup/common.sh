@@ -30,7 +30,9 @@ build() {
 prepare_data() {
     data="${XDG_DATA_HOME:-$HOME/.local/share}/vemox"
     mkdir -p "$data/dll" "$data/help"
-    [ -f "$data/currency.dat" ] || cp "$top/share/currency.dat" "$data/currency.dat"
+    if [ ! -f "$data/currency.dat" ] && [ -f "$top/share/currency.dat" ]; then
+        cp "$top/share/currency.dat" "$data/currency.dat"
+    fi
     # The library and the help pages belong to the installation: always the built ones.
     cp "$top/build/dll/ZYM_VEMOX.dll" "$data/dll/ZYM_VEMOX.dll" 2>/dev/null || true
     cp "$top/share/help/"*.html "$data/help/" 2>/dev/null || true
