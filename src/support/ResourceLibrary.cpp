@@ -1,0 +1,223 @@
+#include "support/ResourceLibrary.h"
+#include "support/Errors.h"
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+#include <algorithm>
+#include <array>
+
+namespace ResourceFormat {
+
+namespace {
+constexpr char kMagic[8] = {'V', 'M', 'X', 'R', 'E', 'S', '\r', '\n'};
+
+std::array<std::uint32_t, 256> makeCrcTable()
+{
+    std::array<std::uint32_t, 256> t{};
+    for (std::uint32_t n = 0; n < 256; ++n) {
+        std::uint32_t c = n;
+        for (int k = 0; k < 8; ++k)
+            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        t[n] = c;
+    }
+    return t;
+}
+} // namespace
+
+std::uint32_t crc32(const char* data, std::size_t size)
+{
+    static const auto table = makeCrcTable();
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < size; ++i)
+        c = table[(c ^ static_cast<unsigned char>(data[i])) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
+} // namespace ResourceFormat
+
+using namespace ResourceFormat;
+
+namespace {
+std::uint32_t u32At(const char* p) { return qFromLittleEndian<std::uint32_t>(p); }
+std::uint16_t u16At(const char* p) { return qFromLittleEndian<std::uint16_t>(p); }
+void putU32(QByteArray& b, std::uint32_t v)
+{
+    char buf[4];
+    qToLittleEndian(v, buf);
+    b.append(buf, 4);
+}
+void putU16(QByteArray& b, std::uint16_t v)
+{
+    char buf[2];
+    qToLittleEndian(v, buf);
+    b.append(buf, 2);
+}
+} // namespace
+
+bool ResourceLibrary::Load(const QString& path)
+{
+    Release();
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    // A library is a few hundred kilobytes; anything far beyond any real one is not ours.
+    if (f.size() > (std::int64_t(1) << 31))
+        return false;
+    return LoadFromBytes(f.readAll());
+}
+
+bool ResourceLibrary::LoadFromBytes(QByteArray bytes)
+{
+    Release();
+    const auto size = static_cast<std::uint64_t>(bytes.size());
+    const char* d = bytes.constData();
+    if (size < kHeaderSize || !std::equal(kMagic, kMagic + 8, d))
+        return false;
+    if (u32At(d + 8) != kVersion || u32At(d + 16) != size)
+        return false;
+    const std::uint64_t count = u32At(d + 12);
+    if (count > (size - kHeaderSize) / kEntrySize)
+        return false;
+    if (crc32(d + kHeaderSize, size - kHeaderSize) != u32At(d + 20))
+        return false;
+
+    const std::uint64_t payloadStart = kHeaderSize + count * kEntrySize;
+    std::vector<Entry> index;
+    index.reserve(count);
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const char* e = d + kHeaderSize + i * kEntrySize;
+        Entry en{u16At(e), u32At(e + 4), u32At(e + 8), u32At(e + 12)};
+        if ((en.kind != kString && en.kind != kPicture) || u16At(e + 2) != 0)
+            return false;
+        if (en.offset < payloadStart || std::uint64_t(en.offset) + en.length > size)
+            return false;
+        if (!index.empty()) {
+            const Entry& p = index.back();
+            if (std::make_pair(p.kind, p.id) >= std::make_pair(en.kind, en.id))
+                return false; // unsorted or doubled: the lookups could not trust it
+        }
+        if (en.kind == kPicture) {
+            if (en.length < 4)
+                return false;
+            const std::uint64_t w = u16At(d + en.offset), h = u16At(d + en.offset + 2);
+            if (w * h * 3 != en.length - 4)
+                return false;
+        }
+        index.push_back(en);
+    }
+    bytes_ = std::move(bytes);
+    index_ = std::move(index);
+    loaded_ = true;
+    return true;
+}
+
+void ResourceLibrary::Release()
+{
+    bytes_.clear();
+    index_.clear();
+    loaded_ = false;
+}
+
+const ResourceLibrary::Entry* ResourceLibrary::find(std::uint16_t kind, std::uint32_t id) const
+{
+    auto it = std::lower_bound(index_.begin(), index_.end(), std::make_pair(kind, id),
+                               [](const Entry& e, const std::pair<std::uint16_t, std::uint32_t>& k) {
+                                   return std::make_pair(e.kind, e.id) < k;
+                               });
+    if (it == index_.end() || it->kind != kind || it->id != id)
+        return nullptr;
+    return &*it;
+}
+
+void ResourceLibrary::requireLoaded() const
+{
+    if (!loaded_)
+        throw VemoxError(QStringLiteral("The resource library is not loaded"));
+}
+
+QString ResourceLibrary::ReadString(int id) const
+{
+    requireLoaded();
+    if (id < 0)
+        return {};
+    const Entry* e = find(kString, static_cast<std::uint32_t>(id));
+    if (!e)
+        return {};
+    const auto n = std::min<std::uint32_t>(e->length, kMaxStringLength);
+    return QString::fromLatin1(bytes_.constData() + e->offset, n);
+}
+
+ResourcePicture ResourceLibrary::ReadPicture(int id) const
+{
+    requireLoaded();
+    if (id < 0)
+        return {};
+    const Entry* e = find(kPicture, static_cast<std::uint32_t>(id));
+    if (!e)
+        return {};
+    const char* p = bytes_.constData() + e->offset;
+    ResourcePicture pic;
+    pic.width = u16At(p);
+    pic.height = u16At(p + 2);
+    pic.rgb = QByteArray(p + 4, e->length - 4);
+    if (pic.isNull())
+        return {};
+    return pic;
+}
+
+void ResourceLibraryWriter::add(std::uint16_t kind, int id, QByteArray payload)
+{
+    if (id < 0)
+        throw VemoxError(QStringLiteral("Resource id %1 is out of range").arg(id));
+    items_[{kind, static_cast<std::uint32_t>(id)}] = std::move(payload);
+}
+
+void ResourceLibraryWriter::AddString(int id, const QString& text)
+{
+    add(kString, id, text.toLatin1());
+}
+
+void ResourceLibraryWriter::AddPicture(int id, const ResourcePicture& picture)
+{
+    if (picture.width <= 0 || picture.height <= 0 || picture.width > 0xFFFF || picture.height > 0xFFFF ||
+        picture.rgb.size() != qsizetype(picture.width) * picture.height * 3)
+        throw VemoxError(QStringLiteral("Picture %1 has a wrong size").arg(id));
+    QByteArray payload;
+    putU16(payload, static_cast<std::uint16_t>(picture.width));
+    putU16(payload, static_cast<std::uint16_t>(picture.height));
+    payload.append(picture.rgb);
+    add(kPicture, id, std::move(payload));
+}
+
+QByteArray ResourceLibraryWriter::Build() const
+{
+    QByteArray out(kMagic, 8);
+    putU32(out, kVersion);
+    putU32(out, static_cast<std::uint32_t>(items_.size()));
+    putU32(out, 0); // size, filled in below
+    putU32(out, 0); // checksum, filled in below
+    std::uint64_t offset = kHeaderSize + items_.size() * kEntrySize;
+    for (const auto& [key, payload] : items_) {
+        putU16(out, key.first);
+        putU16(out, 0);
+        putU32(out, key.second);
+        putU32(out, static_cast<std::uint32_t>(offset));
+        putU32(out, static_cast<std::uint32_t>(payload.size()));
+        offset += payload.size();
+    }
+    if (offset > 0xFFFFFFFFu)
+        throw VemoxError(QStringLiteral("The resource library is too large"));
+    for (const auto& item : items_)
+        out.append(item.second);
+    qToLittleEndian(static_cast<std::uint32_t>(out.size()), out.data() + 16);
+    qToLittleEndian(crc32(out.constData() + kHeaderSize, out.size() - kHeaderSize), out.data() + 20);
+    return out;
+}
+
+void ResourceLibraryWriter::Save(const QString& path) const
+{
+    const QByteArray bytes = Build();
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
+        throw VemoxError(QStringLiteral("Cannot create file %1").arg(path));
+}
