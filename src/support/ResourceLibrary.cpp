@@ -192,7 +192,7 @@ void ResourceLibraryWriter::AddPicture(int id, const ResourcePicture& picture)
 QByteArray ResourceLibraryWriter::Build() const
 {
     QByteArray out(kMagic, 8);
-    putU32(out, kVersion);
+    putU32(out, ResourceLibrary::kVersion);
     putU32(out, static_cast<std::uint32_t>(items_.size()));
     putU32(out, 0); // size, filled in below
     putU32(out, 0); // checksum, filled in below
