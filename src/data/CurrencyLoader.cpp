@@ -1,0 +1,259 @@
+#include "data/CurrencyLoader.h"
+#include "Defs.h"
+#include "data/CurrencyTable.h"
+#include "data/DataFiles.h"
+#include "support/Errors.h"
+#include "support/Formats.h"
+#include "support/Messenger.h"
+#include "support/ResourceLibrary.h"
+#include "support/Zymregistry.h"
+
+#include <QFile>
+#include <QHash>
+#include <new>
+
+using namespace Defs;
+
+namespace CurrencyLoader {
+
+bool ExtractTag(QString& text, const QString& open, const QString& close)
+{
+    if (!text.contains(open) || !text.contains(close))
+        return false;
+    QString rest = text.mid(text.indexOf(open) + open.size());
+    const qsizetype end = rest.indexOf(close);
+    text = end < 0 ? QString() : rest.left(end);
+    return true;
+}
+
+namespace {
+bool hasPair(const QString& text, const QString& open, const QString& close)
+{
+    return text.contains(open) && text.contains(close);
+}
+} // namespace
+
+ReplyLine ClassifyReplyLine(const QString& line)
+{
+    ReplyLine r;
+    QString t = line;
+    if (hasPair(t, kMessageOpen, kMessageClose)) {
+        ExtractTag(t, kMessageOpen, kMessageClose);
+        r.hasMessage = true;
+        r.message = t;
+    }
+    if (hasPair(t, kHostOpen, kHostClose)) {
+        r.kind = ReplyLine::Kind::Host;
+        ExtractTag(t, kHostOpen, kHostClose);
+        r.value = t;
+    } else if (t.contains(kExceptionsTag)) {
+        r.kind = ReplyLine::Kind::Exceptions;
+        ExtractTag(t, kExceptionsTag, kExceptionsTag);
+        r.value = t;
+    } else if (hasPair(line, kIsoOpen, kIsoClose) && hasPair(t, kDataOpen, kDataClose)) {
+        r.kind = ReplyLine::Kind::Data;
+        r.iso = line;
+        ExtractTag(r.iso, kIsoOpen, kIsoClose);
+        ExtractTag(t, kDataOpen, kDataClose);
+        r.value = t;
+    }
+    return r;
+}
+
+UserDefinedLine ParseUserDefinedLine(const QString& line)
+{
+    UserDefinedLine u{line, line, line, line};
+    ExtractTag(u.iso, kIsoOpen, kIsoClose);
+    ExtractTag(u.rate, kDataOpen, kDataClose);
+    ExtractTag(u.country, kCountryOpen, kCountryClose);
+    ExtractTag(u.denomination, kDenomOpen, kDenomClose);
+    return u;
+}
+
+} // namespace CurrencyLoader
+
+using namespace CurrencyLoader;
+
+namespace {
+
+// The flag identifiers wrap at 65536, so no real library holds more positions than that; a
+// larger count is a damaged count, not a reason to build millions of empty records.
+constexpr int kMaxLibraryCount = 65536;
+
+const QString kUnreadableLibrary = QStringLiteral("Error: Unable to read resource library");
+const QString kUnreadableCount = QStringLiteral("Error: Unable to read from resource library");
+
+// A failed string read is told in a plain box and leaves the text empty.
+QString libraryString(const ResourceLibrary& library, int id, bool* ok = nullptr)
+{
+    try {
+        if (ok)
+            *ok = true;
+        return library.ReadString(id);
+    } catch (const VemoxError&) {
+        messenger().messageBox(QStringLiteral("Error E100: Error Loading currency data"));
+        if (ok)
+            *ok = false;
+        return {};
+    }
+}
+
+int libraryCount(const ResourceLibrary& library)
+{
+    bool ok = false;
+    const QString text = libraryString(library, kResCount, &ok);
+    if (!ok)
+        throw VemoxError(kUnreadableCount);
+    const int count = Formats::strToInt(text);
+    if (count > kMaxLibraryCount)
+        throw VemoxError(kUnreadableCount);
+    return count;
+}
+
+struct LibraryEntry {
+    QString region, country, iso, denomination;
+};
+
+LibraryEntry libraryEntry(const ResourceLibrary& library, int i)
+{
+    LibraryEntry e;
+    e.region = libraryString(library, kResRegion + i);
+    e.country = libraryString(library, kResCountry + i);
+    e.iso = libraryString(library, kResIso + i);
+    e.denomination = libraryString(library, kResDenomination + i);
+    return e;
+}
+
+void writeHost(int n, const QString& host)
+{
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyHosts, QString::number(n), host, KEY_ALL_ACCESS);
+}
+
+void loadFactoryFile(const QStringList& firstLines, const ResourceLibrary& library, CurrencyTable& table)
+{
+    for (int n = 0; n < 3; ++n) {
+        QString host = firstLines[n];
+        ExtractTag(host, kHostOpen, kHostClose);
+        writeHost(n, host);
+    }
+    const int count = libraryCount(library);
+    table.ClearTable();
+    for (int i = 0; i < count; ++i) {
+        const LibraryEntry e = libraryEntry(library, i);
+        table.Append(std::make_unique<CCurrencyData>(0.0, e.region, e.country, e.iso, e.denomination, i));
+    }
+}
+
+// The rates of a reply, by ISO code. The first line of a code wins.
+struct ReplyRates {
+    QHash<QString, QString> rateByIso;
+    void add(const QString& iso, const QString& rate) {
+        if (!rateByIso.contains(iso))
+            rateByIso.insert(iso, rate);
+    }
+};
+
+void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, CurrencyTable& table)
+{
+    if (!hasPair(lines[0], kDateOpen, kDateClose))
+        throw VemoxError(QStringLiteral("Error: Malformed cgi script. Possible Host Server 404 error."));
+
+    int hosts = 0;
+    int exceptions = 0;
+    ReplyRates rates;
+    for (const QString& line : lines) {
+        const ReplyLine r = ClassifyReplyLine(line);
+        if (r.hasMessage && !r.message.isEmpty())
+            messenger().messageBox(r.message);
+        switch (r.kind) {
+        case ReplyLine::Kind::Host:
+            if (r.value.isEmpty())
+                throw VemoxError(QStringLiteral("Server Error: Please Re-load page"));
+            if (hosts == 0) {
+                // A reply's hosts replace the whole list, and its currencies the whole table.
+                ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, kKeyHosts, KEY_ALL_ACCESS);
+                table.ClearTable();
+            }
+            writeHost(hosts++, r.value);
+            break;
+        case ReplyLine::Kind::Exceptions:
+            if (ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyExceptions, QString::number(exceptions), r.value,
+                                      KEY_ALL_ACCESS))
+                ++exceptions;
+            break;
+        case ReplyLine::Kind::Data:
+            try {
+                rates.add(r.iso, r.value);
+            } catch (const std::bad_alloc&) {
+                throw VemoxError(QStringLiteral("Problems updating from Server - Try again later"));
+            }
+            break;
+        case ReplyLine::Kind::Ignored:
+            break;
+        }
+    }
+    if (hosts == 0)
+        table.ClearTable();
+
+    const int count = libraryCount(library);
+    int missing = 0;
+    for (int i = 0; i < count; ++i) {
+        const LibraryEntry e = libraryEntry(library, i);
+        const auto found = rates.rateByIso.constFind(e.iso);
+        double rate = 0.0;
+        int index = NoResourceIndex;
+        if (found != rates.rateByIso.cend()) {
+            index = i;
+            if (!found->isEmpty())
+                rate = Formats::strToFloat(*found);
+        }
+        if (rate == 0.0)
+            ++missing;
+        table.Append(std::make_unique<CCurrencyData>(rate, e.region, e.country, e.iso, e.denomination, index));
+    }
+    // Many currencies without a rate usually mean that one of the exchange servers was down.
+    if (missing > kMissingDataWarningLimit)
+        messenger().messageBox(kMissingDataWarning);
+
+    if (QFile::exists(kUserDefinedFile)) {
+        for (const QString& line : DataFiles::readLines(kUserDefinedFile)) {
+            const UserDefinedLine u = ParseUserDefinedLine(line);
+            const double rate = Formats::strToFloat(u.rate);
+            table.Append(std::make_unique<CCurrencyData>(rate, QStringLiteral("User Defined"), u.country, u.iso,
+                                                         u.denomination, NoResourceIndex));
+        }
+    }
+}
+
+} // namespace
+
+bool LoadCurrencyData(CurrencyTable& table)
+{
+    // Rates are written with "." whatever the operator's punctuation; the scope puts the
+    // operator's separators back on every way out.
+    SeparatorScope separators;
+    ResourceLibrary library;
+    try {
+        if (!library.Load(kResourceLibrary))
+            throw VemoxError(kUnreadableLibrary);
+        if (!QFile::exists(kCurrencyFile))
+            throw VemoxError(QStringLiteral("Error: Missing Currency.dat file"));
+        const QStringList lines = DataFiles::readLines(kCurrencyFile);
+        if (lines.size() < 3)
+            throw VemoxError(QStringLiteral("List index out of bounds (%1)").arg(lines.size()));
+        if (hasPair(lines[0], kHostOpen, kHostClose))
+            loadFactoryFile(lines.mid(0, 3), library, table);
+        else
+            loadReplyFile(lines, library, table);
+    } catch (const VemoxError& e) {
+        library.Release();
+        messenger().errorBox(e.message());
+        return false;
+    } catch (const std::bad_alloc&) {
+        library.Release();
+        messenger().errorBox(QStringLiteral("Out of memory"));
+        return false;
+    }
+    library.Release();
+    return true;
+}

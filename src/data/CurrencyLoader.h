@@ -1,0 +1,52 @@
+#pragma once
+// The currency data loader: builds the currency table from "currency.dat" (a factory file
+// or the update server's last reply), the resource library and "UserDefined.dat", takes over
+// the update server's host list and shows the server's messages. All files are relative to
+// the working directory.
+//
+// A factory file names three hosts on its first three lines and carries no rates. A reply
+// starts with a date line; its lines carry messages, hosts, exceptions entries and the rates
+// (<KRTISO>GBP</KRTISO><KRTDATA>0.79</KRTDATA>), "." as decimal separator.
+#include <QString>
+#include <QStringList>
+
+class CurrencyTable;
+
+namespace CurrencyLoader {
+
+// Tag extraction. When text holds both tags, text becomes the part after the first opening
+// tag, cut before the first closing tag that follows (empty when none follows), and the
+// result is true. Otherwise text stays as it is and the result is false.
+bool ExtractTag(QString& text, const QString& open, const QString& close);
+
+// What one line of a reply is. The tests run on the message text when the line holds one.
+struct ReplyLine {
+    enum class Kind { Ignored, Host, Exceptions, Data };
+    Kind kind = Kind::Ignored;
+    bool hasMessage = false;
+    QString message; // the message text, when hasMessage
+    QString value;   // host, exceptions entry or rate text
+    QString iso;     // for Data: the ISO code, taken from the line as read
+};
+ReplyLine ClassifyReplyLine(const QString& line);
+
+// One line of "UserDefined.dat": each field cut from the whole line; a field whose tags are
+// missing is the whole line.
+struct UserDefinedLine {
+    QString iso, rate, country, denomination;
+};
+UserDefinedLine ParseUserDefinedLine(const QString& line);
+
+// The warning shown once when a reply leaves more than this many library currencies with
+// no rate.
+inline constexpr int kMissingDataWarningLimit = 20;
+inline const QString kMissingDataWarning = QStringLiteral(
+    "Warning: More than 20 country currencies are missing data. One of the Exchange Servers could be down. "
+    "Download again or try again later.");
+
+} // namespace CurrencyLoader
+
+// True when the table was built. Every error is shown here, in the standard error box; the
+// records appended and the store values written before it stay. The number separators in
+// force on entry are in force again on every way out.
+bool LoadCurrencyData(CurrencyTable& table);

@@ -1,0 +1,361 @@
+// The currency data loader: factory and reply files, user-defined currencies, the host
+// and exceptions lists, messages, every failure and the separators.
+#include "Defs.h"
+#include "common/TestEnv.h"
+#include "data/CurrencyLoader.h"
+#include "data/CurrencyTable.h"
+#include "support/Formats.h"
+#include "support/Messenger.h"
+#include "support/ResourceLibrary.h"
+#include "support/Zymregistry.h"
+
+#include <gtest/gtest.h>
+
+using namespace CurrencyLoader;
+using Kind = ScriptedMessenger::Kind;
+
+namespace {
+
+struct LibRow {
+    QString region, iso, country, denomination;
+};
+
+const std::vector<LibRow> kRows = {
+    {"Europe", "GBP", "Unt. Kingdom", "Pounds"},
+    {"North America", "USD", "Unt. States", "Dollars"},
+    {"Europe", "EUR", "France", "Euros"},
+    {"Caribbean", "ANG", QString::fromLatin1("Cura\xe7" "ao"), "Guilders"},
+};
+
+void writeLibrary(const std::vector<LibRow>& rows, const QString& count = {})
+{
+    ResourceLibraryWriter w;
+    w.AddString(Defs::kResCount, count.isNull() ? QString::number(rows.size()) : count);
+    for (int i = 0; i < int(rows.size()); ++i) {
+        w.AddString(Defs::kResRegion + i, rows[i].region);
+        w.AddString(Defs::kResIso + i, rows[i].iso);
+        w.AddString(Defs::kResCountry + i, rows[i].country);
+        w.AddString(Defs::kResDenomination + i, rows[i].denomination);
+    }
+    QDir().mkpath("dll");
+    w.Save(Defs::kResourceLibrary);
+}
+
+void writeFile(const QString& name, const QByteArray& content) { testenv::writeBytes(name, content); }
+
+const QByteArray kReply = "<KRTDATE>1 Dec 2026</KRTDATE>\r\n"
+                          "<KRTHOST>rates.example/cgi-bin/DownLoad.cgi</KRTHOST>\r\n"
+                          "<KRTHOST>second.example</KRTHOST>\r\n"
+                          "<KRTISO>GBP</KRTISO><KRTDATA>0.79</KRTDATA>\r\n"
+                          "<KRTDATA>1</KRTDATA><KRTISO>USD</KRTISO>\r\n"
+                          "<KRTISO>EUR</KRTISO><KRTDATA>0.94</KRTDATA>\r\n"
+                          "<KRTISO>EUR</KRTISO><KRTDATA>5.55</KRTDATA>\r\n";
+
+QStringList storeValues(const QString& key)
+{
+    QStringList names, values;
+    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, key, names, values, KEY_READ);
+    QStringList out;
+    for (int i = 0; i < names.size(); ++i)
+        out << names[i] + "=" + values[i];
+    return out;
+}
+
+class Loader : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testenv::freshWorkDir();
+        testenv::resetStore();
+        writeLibrary(kRows);
+    }
+    bool load() { return LoadCurrencyData(table); }
+    const CCurrencyData& rec(int i) const { return *table.At(i); }
+
+    ScriptedMessenger msg;
+    MessengerScope scope{&msg};
+    CurrencyTable table;
+};
+
+} // namespace
+
+TEST(TagExtraction, CutsBetweenTheFirstTagsAndReportsMissingOnes)
+{
+    QString t = "x<A>one</A><A>two</A>";
+    EXPECT_TRUE(ExtractTag(t, "<A>", "</A>"));
+    EXPECT_EQ(t, "one");
+
+    t = "</A> before <A>after";   // closing tag only before the opening one
+    EXPECT_TRUE(ExtractTag(t, "<A>", "</A>"));
+    EXPECT_EQ(t, "");
+
+    t = "no tags <A> here";
+    EXPECT_FALSE(ExtractTag(t, "<A>", "</A>"));
+    EXPECT_EQ(t, "no tags <A> here");
+
+    t = "<a>case</a>";
+    EXPECT_FALSE(ExtractTag(t, "<A>", "</A>"));
+
+    t = "<A> spaced </A>";   // never trimmed
+    EXPECT_TRUE(ExtractTag(t, "<A>", "</A>"));
+    EXPECT_EQ(t, " spaced ");
+}
+
+TEST(ReplyLines, AreClassifiedInTheirOrderOfPrecedence)
+{
+    auto r = ClassifyReplyLine("<KRTMESSAGE>Closed <KRTHOST>h</KRTHOST></KRTMESSAGE>");
+    EXPECT_TRUE(r.hasMessage);
+    EXPECT_EQ(r.kind, ReplyLine::Kind::Host);   // the tests run on the message text
+    EXPECT_EQ(r.value, "h");
+
+    r = ClassifyReplyLine("<KRTEXCEPTIONS>GBP,EUR<KRTEXCEPTIONS>");
+    EXPECT_EQ(r.kind, ReplyLine::Kind::Exceptions);
+    EXPECT_EQ(r.value, "GBP,EUR");
+    r = ClassifyReplyLine("<KRTEXCEPTIONS>GBP</KRTEXCEPTIONS>");
+    EXPECT_EQ(r.kind, ReplyLine::Kind::Exceptions);
+    EXPECT_EQ(r.value, "");
+
+    // The ISO code comes from the line as read, the rate from the message text.
+    r = ClassifyReplyLine("<KRTISO>JPY</KRTISO><KRTMESSAGE><KRTDATA>150</KRTDATA></KRTMESSAGE>");
+    EXPECT_EQ(r.kind, ReplyLine::Kind::Data);
+    EXPECT_EQ(r.iso, "JPY");
+    EXPECT_EQ(r.value, "150");
+
+    EXPECT_EQ(ClassifyReplyLine("<KRTISO>JPY</KRTISO>").kind, ReplyLine::Kind::Ignored);
+    EXPECT_EQ(ClassifyReplyLine("<KRTDATE>x</KRTDATE>").kind, ReplyLine::Kind::Ignored);
+    EXPECT_EQ(ClassifyReplyLine("").kind, ReplyLine::Kind::Ignored);
+
+    const auto u = ParseUserDefinedLine("<KRTCOUNTRY>Gold</KRTCOUNTRY><KRTISO>XAU</KRTISO>");
+    EXPECT_EQ(u.iso, "XAU");
+    EXPECT_EQ(u.country, "Gold");
+    EXPECT_EQ(u.rate, "<KRTCOUNTRY>Gold</KRTCOUNTRY><KRTISO>XAU</KRTISO>");   // missing pair: whole line
+}
+
+TEST_F(Loader, FactoryFileListsTheLibraryWithoutRatesOrUserCurrencies)
+{
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyHosts, "3", QString("kept"), KEY_ALL_ACCESS);
+    writeFile("currency.dat", "<KRTHOST>a.example/cgi-bin/DownLoad.cgi</KRTHOST>\r\n"
+                              "<KRTHOST>b.example</KRTHOST>\r\nplain line\r\n");
+    writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO><KRTDATA>2</KRTDATA><KRTCOUNTRY>Gold</KRTCOUNTRY>"
+                                 "<KRTDENOM>Ounces</KRTDENOM>\r\n");
+    ASSERT_TRUE(load());
+    EXPECT_TRUE(msg.shown.empty());
+    ASSERT_EQ(table.Count(), 4);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(rec(i).GetRate(), 0.0);
+        EXPECT_EQ(rec(i).GetResourceIndex(), i);
+        EXPECT_EQ(rec(i).GetCountryName(), kRows[i].country);
+        EXPECT_EQ(rec(i).GetIsoCode(), kRows[i].iso);
+        EXPECT_EQ(rec(i).GetRegion(), kRows[i].region);
+        EXPECT_EQ(rec(i).GetDenomination(), kRows[i].denomination);
+    }
+    EXPECT_EQ(storeValues(Defs::kKeyHosts),
+              (QStringList{"0=a.example/cgi-bin/DownLoad.cgi", "1=b.example", "2=plain line", "3=kept"}));
+}
+
+TEST_F(Loader, ReplyTakesRatesHostsAndUserCurrencies)
+{
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyHosts, "3", QString("old"), KEY_ALL_ACCESS);
+    writeFile("currency.dat", kReply);
+    writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO><KRTDATA>0.0005</KRTDATA><KRTCOUNTRY>Gold</KRTCOUNTRY>"
+                                 "<KRTDENOM>Ounces</KRTDENOM>\r\n"
+                                 "<KRTDENOM>Beans</KRTDENOM><KRTCOUNTRY>Cocoa \xb5</KRTCOUNTRY><KRTDATA>3</KRTDATA>\r\n");
+    ASSERT_TRUE(load());
+    EXPECT_TRUE(msg.shown.empty());
+    ASSERT_EQ(table.Count(), 6);
+    EXPECT_EQ(rec(0).GetRate(), 0.79);
+    EXPECT_EQ(rec(1).GetRate(), 1.0);   // data tag before the ISO tag
+    EXPECT_EQ(rec(2).GetRate(), 0.94);  // the first EUR line wins
+    // Not listed: no rate, and no library picture.
+    EXPECT_EQ(rec(3).GetRate(), 0.0);
+    EXPECT_EQ(rec(3).GetResourceIndex(), NoResourceIndex);
+    EXPECT_EQ(rec(3).GetCountryName(), QString::fromLatin1("Cura\xe7" "ao"));
+    EXPECT_EQ(rec(2).GetResourceIndex(), 2);
+
+    EXPECT_EQ(rec(4).GetRegion(), "User Defined");
+    EXPECT_EQ(rec(4).GetCountryName(), "Gold");
+    EXPECT_EQ(rec(4).GetIsoCode(), "XAU");
+    EXPECT_EQ(rec(4).GetDenomination(), "Ounces");
+    EXPECT_EQ(rec(4).GetRate(), 0.0005);
+    EXPECT_EQ(rec(4).GetResourceIndex(), NoResourceIndex);
+    EXPECT_EQ(rec(5).GetCountryName(), QString::fromLatin1("Cocoa \xb5"));   // Latin-1, byte for byte
+    EXPECT_EQ(rec(5).GetDenomination(), "Beans");
+    // The reply's hosts replace the whole list.
+    EXPECT_EQ(storeValues(Defs::kKeyHosts),
+              (QStringList{"0=rates.example/cgi-bin/DownLoad.cgi", "1=second.example"}));
+
+    // Loading again gives the same table, not a doubled one.
+    ASSERT_TRUE(load());
+    EXPECT_EQ(table.Count(), 6);
+    EXPECT_EQ(rec(5).GetDenomination(), "Beans");
+}
+
+TEST_F(Loader, EmptyRateFieldKeepsTheFlagAndMessagesAreShown)
+{
+    writeFile("currency.dat", "<KRTDATE>d</KRTDATE><KRTMESSAGE>Rates late today</KRTMESSAGE>\n"
+                              "<KRTMESSAGE></KRTMESSAGE>\n"
+                              "<KRTISO>GBP</KRTISO><KRTDATA></KRTDATA>\n"
+                              "<KRTEXCEPTIONS>first<KRTEXCEPTIONS>\n"
+                              "<KRTEXCEPTIONS>slash form</KRTEXCEPTIONS>\n");
+    ASSERT_TRUE(load());
+    EXPECT_EQ(msg.texts(Kind::MessageBox), QStringList{"Rates late today"});
+    EXPECT_EQ(rec(0).GetRate(), 0.0);
+    EXPECT_EQ(rec(0).GetResourceIndex(), 0);
+    EXPECT_EQ(storeValues(Defs::kKeyExceptions), (QStringList{"0=first", "1="}));
+}
+
+TEST_F(Loader, LineEndsOfEveryKindRead)
+{
+    for (const QByteArray eol : {QByteArray("\n"), QByteArray("\r"), QByteArray("\r\n")}) {
+        QByteArray f = kReply;
+        f.replace("\r\n", eol);
+        writeFile("currency.dat", f);
+        table.ClearTable();
+        ASSERT_TRUE(load()) << eol.toHex().constData();
+        ASSERT_EQ(table.Count(), 4);
+        EXPECT_EQ(rec(0).GetRate(), 0.79);
+        EXPECT_EQ(rec(2).GetRate(), 0.94);
+    }
+}
+
+TEST_F(Loader, ManyCurrenciesWithoutRatesAreWarnedOnce)
+{
+    std::vector<LibRow> rows;
+    for (int i = 0; i < 30; ++i)
+        rows.push_back({"Asia", QString("C%1").arg(i, 2, 10, QChar('0')), QString("Land %1").arg(i), "Units"});
+    writeLibrary(rows);
+    QByteArray reply = "<KRTDATE>d</KRTDATE>\n<KRTHOST>h</KRTHOST>\nx\n";
+    // 9 rated; 21 without: 11 with an empty field and 10 not listed.
+    for (int i = 0; i < 20; ++i)
+        reply += "<KRTISO>C" + QByteArray::number(i).rightJustified(2, '0') + "</KRTISO><KRTDATA>" +
+                 (i < 9 ? "1.5" : "") + "</KRTDATA>\n";
+    writeFile("currency.dat", reply);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(msg.texts(Kind::MessageBox), QStringList{kMissingDataWarning});
+
+    // Twenty affected is not more than twenty.
+    msg.clear();
+    reply.replace("<KRTISO>C09</KRTISO><KRTDATA></KRTDATA>", "<KRTISO>C09</KRTISO><KRTDATA>2</KRTDATA>");
+    writeFile("currency.dat", reply);
+    ASSERT_TRUE(load());
+    EXPECT_TRUE(msg.shown.empty());
+}
+
+TEST_F(Loader, FailuresBeforeTheFirstHostKeepTheEarlierTable)
+{
+    writeFile("currency.dat", kReply);
+    ASSERT_TRUE(load());
+    ASSERT_EQ(table.Count(), 4);
+
+    struct Case {
+        QByteArray file;
+        QString error;
+    };
+    const std::vector<Case> cases = {
+        {"<KRTDATE>d</KRTDATE>\r\n<KRTHOST>h</KRTHOST>\r\n", "List index out of bounds (2)"},
+        {"<KRTDATE>d</KRTDATE>", "List index out of bounds (1)"},
+        {"", "List index out of bounds (0)"},
+        {"<html>404 Not Found</html>\r\n\r\n\r\n", "Error: Malformed cgi script. Possible Host Server 404 error."},
+        {"<KRTDATE>d</KRTDATE>\r\n<KRTHOST></KRTHOST>\r\nx\r\n", "Server Error: Please Re-load page."},
+    };
+    for (const auto& c : cases) {
+        msg.clear();
+        writeFile("currency.dat", c.file);
+        EXPECT_FALSE(load());
+        EXPECT_EQ(msg.errors(), QStringList{c.error}) << c.file.constData();
+        EXPECT_EQ(table.Count(), 4);
+    }
+
+    msg.clear();
+    QFile::remove("currency.dat");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(msg.errors(), QStringList{"Error: Missing Currency.dat file."});
+    EXPECT_EQ(table.Count(), 4);
+
+    // The library is looked for first.
+    msg.clear();
+    QFile::remove(Defs::kResourceLibrary);
+    EXPECT_FALSE(load());
+    EXPECT_EQ(msg.errors(), QStringList{"Error: Unable to read resource library."});
+    EXPECT_EQ(table.Count(), 4);
+}
+
+TEST_F(Loader, FailuresAfterTheFirstHostLeaveWhatWasDone)
+{
+    // An empty host after a good one: the table is already empty, the first host written.
+    writeFile("currency.dat", kReply);
+    ASSERT_TRUE(load());
+    writeFile("currency.dat", "<KRTDATE>d</KRTDATE>\r\n<KRTHOST>new.example</KRTHOST>\r\n<KRTHOST></KRTHOST>\r\n");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(msg.errors(), QStringList{"Server Error: Please Re-load page."});
+    EXPECT_EQ(table.Count(), 0);
+    EXPECT_EQ(storeValues(Defs::kKeyHosts), QStringList{"0=new.example"});
+
+    // A user line with no data pair stops after the library and the earlier user records.
+    msg.clear();
+    writeFile("currency.dat", kReply);
+    writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO><KRTDATA>2</KRTDATA><KRTCOUNTRY>Gold</KRTCOUNTRY>\r\n"
+                                 "<KRTISO>XAG</KRTISO><KRTCOUNTRY>Silver</KRTCOUNTRY>\r\n"
+                                 "<KRTISO>XPT</KRTISO><KRTDATA>3</KRTDATA>\r\n");
+    EXPECT_FALSE(load());
+    ASSERT_EQ(msg.errors().size(), 1);
+    EXPECT_TRUE(msg.errors()[0].contains("is not a valid floating point value")) << msg.errors()[0].toStdString();
+    ASSERT_EQ(table.Count(), 5);
+    EXPECT_EQ(rec(4).GetCountryName(), "Gold");
+
+    // So does an empty rate text.
+    msg.clear();
+    writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO><KRTDATA></KRTDATA>\r\n");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(msg.errors().size(), 1);
+    EXPECT_EQ(table.Count(), 4);
+
+    // A rate in a reply that is not a number.
+    msg.clear();
+    QFile::remove("UserDefined.dat");
+    QByteArray bad = kReply;
+    bad.replace("0.79", "0,79");
+    writeFile("currency.dat", bad);
+    EXPECT_FALSE(load());
+    EXPECT_EQ(msg.errors().size(), 1);
+    EXPECT_EQ(table.Count(), 0);
+}
+
+TEST_F(Loader, CountStringMustBeANumberOfSaneSize)
+{
+    writeFile("currency.dat", kReply);
+    for (const QString count : {QString(""), QString("four")}) {
+        msg.clear();
+        writeLibrary(kRows, count);
+        EXPECT_FALSE(load()) << count.toStdString();
+        EXPECT_EQ(msg.errors().size(), 1);
+    }
+    msg.clear();
+    writeLibrary(kRows, "100000000");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(msg.errors(), QStringList{"Error: Unable to read from resource library."});
+
+    // A library that is not one at all counts as missing.
+    msg.clear();
+    testenv::writeBytes(Defs::kResourceLibrary, "MZ\x90\0 not a library");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(msg.errors(), QStringList{"Error: Unable to read resource library."});
+}
+
+TEST_F(Loader, SeparatorsAreRestoredOnEveryWayOut)
+{
+    FormatSettings& fs = FormatSettings::current();
+    const FormatSettings saved = fs;
+    fs.thousandSeparator = QChar('.');
+    fs.decimalSeparator = QChar(',');
+    writeFile("currency.dat", kReply);
+    EXPECT_TRUE(load());
+    EXPECT_EQ(rec(0).GetRate(), 0.79);   // "." read as the decimal separator all the same
+    EXPECT_EQ(fs.thousandSeparator, QChar('.'));
+    EXPECT_EQ(fs.decimalSeparator, QChar(','));
+    writeFile("currency.dat", "x");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(fs.thousandSeparator, QChar('.'));
+    EXPECT_EQ(fs.decimalSeparator, QChar(','));
+    fs = saved;
+}
