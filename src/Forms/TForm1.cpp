@@ -2,6 +2,7 @@
 #include "Defs.h"
 #include "Forms/THelpWindow.h"
 #include "Forms/TTransLog.h"
+#include "data/CurrencyLoader.h"
 #include "data/DataFiles.h"
 #include "support/Errors.h"
 #include "support/Formats.h"
@@ -153,7 +154,9 @@ void TForm1::construct()
                                                   : QStringLiteral("Show Print Accounting Dialog"));
     // 7. Clear the calculator.
     Calc->OnCancel();
-    // 8. Load the currency data.
+    // 8. Load the currency data; the loader has told the operator what went wrong.
+    if (!LoadCurrencyData(Currencies))
+        State.panel[2] = QStringLiteral("No currency data. Upload from the Web.");
     // 9. Today's date.
     State.panel[0] = QStringLiteral("Todays date: ") + Formats::dateToStr(QDate::currentDate());
     // 10. The settings: the last update.

@@ -22,6 +22,9 @@ void resetStore();
 // Whole file as bytes; writing replaces the file.
 QByteArray readBytes(const QString& path);
 void writeBytes(const QString& path, const QByteArray& bytes);
+// Writes a small resource library (Unt. States, Unt. Kingdom, France) and a reply
+// "currency.dat" with their rates into the current working folder.
+void installSampleData();
 inline QString sourceDir() { return QString::fromUtf8(VEMOX_SOURCE_DIR); }
 inline QString binaryDir() { return QString::fromUtf8(VEMOX_BINARY_DIR); }
 } // namespace testenv

@@ -1,4 +1,6 @@
 #include "common/TestEnv.h"
+#include "Defs.h"
+#include "support/ResourceLibrary.h"
 #include <QApplication>
 #include <QStandardPaths>
 #include <gmock/gmock.h>
@@ -42,6 +44,29 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     QFile f(path);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(bytes);
+}
+void installSampleData()
+{
+    struct Row { const char *region, *iso, *country, *denomination, *rate; };
+    const Row rows[] = {{"North America", "USD", "Unt. States", "Dollars", "1"},
+                        {"Europe", "GBP", "Unt. Kingdom", "Pounds", "0.79"},
+                        {"Europe", "EUR", "France", "Euros", "0.94"}};
+    ResourceLibraryWriter w;
+    w.AddString(Defs::kResCount, QString::number(std::size(rows)));
+    QByteArray reply = "<KRTDATE>1 Dec 2026</KRTDATE>\r\n<KRTHOST>127.0.0.1/cgi-bin/DownLoad.cgi</KRTHOST>\r\n"
+                       "<KRTHOST>127.0.0.1</KRTHOST>\r\n<KRTHOST>127.0.0.1</KRTHOST>\r\n";
+    for (int i = 0; i < int(std::size(rows)); ++i) {
+        w.AddString(Defs::kResRegion + i, rows[i].region);
+        w.AddString(Defs::kResIso + i, rows[i].iso);
+        w.AddString(Defs::kResCountry + i, rows[i].country);
+        w.AddString(Defs::kResDenomination + i, rows[i].denomination);
+        ResourcePicture flag{35, 20, QByteArray(35 * 20 * 3, char(40 * (i + 1)))};
+        w.AddPicture(ResourceLibrary::FlagId(i), flag);
+        reply += QByteArray("<KRTISO>") + rows[i].iso + "</KRTISO><KRTDATA>" + rows[i].rate + "</KRTDATA>\r\n";
+    }
+    QDir().mkpath(QStringLiteral("dll"));
+    w.Save(Defs::kResourceLibrary);
+    writeBytes(Defs::kCurrencyFile, reply);
 }
 } // namespace testenv
 

@@ -18,6 +18,7 @@ protected:
     {
         testenv::resetStore();
         work = testenv::freshWorkDir();
+        testenv::installSampleData();
         form = std::make_unique<TForm1>();
         form->show();
         form->activateWindow();

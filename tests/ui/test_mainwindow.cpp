@@ -31,6 +31,7 @@ protected:
         QDir().mkpath(work + "/help");
         for (const QString& f : QDir(testenv::sourceDir() + "/share/help").entryList({"*.html"}))
             QFile::copy(testenv::sourceDir() + "/share/help/" + f, work + "/help/" + f);
+        testenv::installSampleData();
         form = std::make_unique<TForm1>();
         form->openUrl = [this](const QUrl& u) { opened << u.toString(); return browserWorks; };
     }
@@ -128,6 +129,23 @@ TEST_F(MainWindowTest, StatusPanels)
     EXPECT_GT(form->StatusPanels[2]->width(), 50);   // the rest of the width
     EXPECT_EQ(form->StatusPanels[0]->text(), "Todays date: " + QDate::currentDate().toString("dd/MM/yyyy"));
     EXPECT_EQ(form->StatusPanels[1]->text(), "Awaiting update!");
+    EXPECT_EQ(form->StatusPanels[2]->text(), "");
+}
+
+TEST_F(MainWindowTest, StartLoadsTheCurrencyDataOrSaysThereIsNone)
+{
+    EXPECT_TRUE(msgs.shown.empty());
+    ASSERT_EQ(form->Currencies.Count(), 3);
+    EXPECT_EQ(form->Currencies.FindByCountry("Unt. Kingdom")->GetRate(), 0.79);
+
+    form.reset();
+    QFile::remove(work + "/currency.dat");
+    QFile::remove(work + "/RollBackCurrency.dat");
+    form = std::make_unique<TForm1>();
+    EXPECT_EQ(msgs.errors(), QStringList{"Error: Missing Currency.dat file."});
+    EXPECT_EQ(form->StatusPanels[2]->text(), "No currency data. Upload from the Web.");
+    EXPECT_EQ(form->Currencies.Count(), 0);
+    EXPECT_FALSE(QFile::exists(work + "/RollBackCurrency.dat"));   // nothing to roll back to
 }
 
 TEST_F(MainWindowTest, ActionsCarryTheirCaptionsShortcutsAndHints)
