@@ -1,0 +1,98 @@
+// Loading the currency data: the shipped library and "currency.dat", and synthetic
+// libraries of 2,000 and 20,000 currencies with replies of as many lines (linear growth).
+#include "Defs.h"
+#include "data/CurrencyLoader.h"
+#include "data/CurrencyTable.h"
+#include "support/Messenger.h"
+#include "support/ResourceLibrary.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Best of several runs, in milliseconds.
+double loadMs(int runs, int* count = nullptr)
+{
+    double best = 1e99;
+    for (int r = 0; r < runs; ++r) {
+        CurrencyTable table;
+        QElapsedTimer t;
+        t.start();
+        const bool ok = LoadCurrencyData(table);
+        best = std::min(best, t.nsecsElapsed() / 1e6);
+        if (!ok)
+            return -1;
+        if (count)
+            *count = table.Count();
+    }
+    return best;
+}
+
+// Every string id gets its own text, so the ranges may overlap beyond 1,000 currencies and the
+// ISO codes stay unique all the same.
+void writeSynthetic(const QString& dir, int n)
+{
+    QDir().mkpath(dir + "/dll");
+    ResourceLibraryWriter w;
+    w.AddString(Defs::kResCount, QString::number(n));
+    for (int id = Defs::kResRegion; id < Defs::kResDenomination + n; ++id)
+        w.AddString(id, QStringLiteral("S%1").arg(id));
+    const ResourcePicture flag{35, 20, QByteArray(35 * 20 * 3, '\x55')};
+    for (int i = 0; i < n; ++i)
+        w.AddPicture(ResourceLibrary::FlagId(i), flag);
+    w.Save(dir + "/" + Defs::kResourceLibrary);
+
+    QByteArray reply = "<KRTDATE>bench</KRTDATE>\r\n<KRTHOST>127.0.0.1</KRTHOST>\r\n<KRTHOST>127.0.0.1</KRTHOST>\r\n";
+    // The reply lists the currencies backwards, so that the search has to find each one.
+    for (int i = n - 1; i >= 0; --i)
+        reply += "<KRTISO>S" + QByteArray::number(Defs::kResIso + i) + "</KRTISO><KRTDATA>1." +
+                 QByteArray::number(i) + "</KRTDATA>\r\n";
+    QFile f(dir + "/" + Defs::kCurrencyFile);
+    f.open(QIODevice::WriteOnly);
+    f.write(reply);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir store;
+    qputenv("XDG_CONFIG_HOME", store.path().toLocal8Bit());
+    QCoreApplication app(argc, argv);
+    ScriptedMessenger quiet;
+    setMessenger(&quiet);
+
+    QTemporaryDir shipped;
+    QDir().mkpath(shipped.path() + "/dll");
+    const QString lib = QStringLiteral(VEMOX_BINARY_DIR "/dll/ZYM_VEMOX.dll");
+    const QString dat = QStringLiteral(VEMOX_SOURCE_DIR "/share/currency.dat");
+    if (QFile::copy(lib, shipped.path() + "/dll/ZYM_VEMOX.dll") && QFile::copy(dat, shipped.path() + "/currency.dat")) {
+        QDir::setCurrent(shipped.path());
+        int count = 0;
+        const double ms = loadMs(20, &count);
+        std::printf("Shipped data (%d currencies, library %lld bytes): %.2f ms (target under 5 ms)\n", count,
+                    static_cast<long long>(QFile(lib).size()), ms);
+    } else {
+        std::printf("Shipped data: not built, skipped\n");
+    }
+
+    double small = 0, large = 0;
+    for (int n : {2000, 20000}) {
+        QTemporaryDir dir;
+        writeSynthetic(dir.path(), n);
+        QDir::setCurrent(dir.path());
+        const double ms = loadMs(5);
+        std::printf("Synthetic library of %d currencies, reply of %d lines: %.2f ms\n", n, n, ms);
+        (n == 2000 ? small : large) = ms;
+    }
+    std::printf("Ratio 20,000 / 2,000: %.2f (at most 12; linear is 10)\n", large / small);
+    if (!quiet.shown.empty())
+        std::printf("Messages shown: %s\n", qPrintable(quiet.shown.front().text));
+    return 0;
+}
