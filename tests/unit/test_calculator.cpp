@@ -353,6 +353,19 @@ TEST_F(CalcTest, OverflowBeyondDoubleRangeEndsInTheEqualsErrorText)
     EXPECT_EQ(calc.OperandStack.top(), 1e308);   // the stored operand is untouched
 }
 
+TEST_F(CalcTest, OverflowInTheEqualsOfAnOperatorShowsTheOperatorErrorText)
+{
+    const QString big = QStringLiteral("1") + QString(308, QLatin1Char('0'));
+    digits(big.toLatin1().constData());
+    calc.OnCalcButton("x");
+    digits(big.toLatin1().constData());
+    calc.OnCalcButton("+");
+    EXPECT_EQ(display(), "Error");
+    EXPECT_EQ(enabledCount(), 0);
+    EXPECT_EQ(lines().last(), "1E308");   // neither an equals line nor the new symbol
+    EXPECT_EQ(calc.OperatorStack.top(), "x");
+}
+
 TEST_F(CalcTest, ApplyOperatorWorksInExtendedPrecision)
 {
     EXPECT_EQ(calc.ApplyOperator(7, 2, "+"), 9.0L);
