@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -77,10 +78,38 @@ TTransLog::TTransLog(TransactionLog& log, QWidget* owner) : QWidget(owner, Qt::W
     connect(ActionOkay, &QAction::triggered, this, &TTransLog::ActionOkayExecute);
     connect(ActionHelp, &QAction::triggered, this, &TTransLog::ActionHelpExecute);
 
-    // The memo shows the whole log and follows each new line as it is appended.
+    // The memo shows the whole log and follows each new line as it is appended. Nothing
+    // is ever undone in a read-only view, so it keeps no undo history of the whole log.
+    Memo1->setUndoRedoEnabled(false);
     Memo1->setPlainText(log_.Lines().join(QLatin1Char('\n')));
-    connect(&log_, &TransactionLog::lineAppended, Memo1, &QPlainTextEdit::appendPlainText);
-    connect(&log_, &TransactionLog::cleared, Memo1, &QPlainTextEdit::clear);
+    connect(&log_, &TransactionLog::lineAppended, this, &TTransLog::queueLine);
+    connect(&log_, &TransactionLog::cleared, this, &TTransLog::dropLines);
+}
+
+void TTransLog::queueLine(const QString& line)
+{
+    pending_.append(line);
+    if (!flushQueued_) {
+        flushQueued_ = true;
+        QTimer::singleShot(0, this, &TTransLog::flushPendingLines);
+    }
+}
+
+void TTransLog::flushPendingLines()
+{
+    flushQueued_ = false;
+    if (pending_.isEmpty())
+        return;
+    // One append of all waiting lines: the memo scrolls and lays out once.
+    Memo1->appendPlainText(pending_.join(QLatin1Char('\n')));
+    pending_.clear();
+}
+
+// Lines still waiting belong to the log that was just emptied.
+void TTransLog::dropLines()
+{
+    pending_.clear();
+    Memo1->clear();
 }
 
 void TTransLog::showEvent(QShowEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 // The transaction log window: a read-only view of the log that follows every new line.
 // Closing only hides it; the main window replaces it when the log is opened again.
+#include <QStringList>
 #include <QWidget>
 
 class QAction;
@@ -27,5 +28,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void queueLine(const QString& line);
+    // Puts the lines appended since the last event-loop turn into the memo.
+    void flushPendingLines();
+    void dropLines();
+
     TransactionLog& log_;
+    // Lines appended since the memo was last brought up to date. A calculation appends
+    // several lines in a row; adding them to the memo one at a time scrolls and lays out
+    // the memo once per line, so they go in together on the next event-loop turn.
+    QStringList pending_;
+    bool flushQueued_ = false;
 };

@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -101,6 +103,8 @@ TEST_F(KeypadTest, LogWindowFollowsTheLogAndIsSingle)
     EXPECT_TRUE(first->Memo1->isReadOnly());
     EXPECT_EQ(first->Memo1->toPlainText(), "2\n+");
     type("3\r");
+    // The lines of one key reach the memo together on the next event-loop turn.
+    QCoreApplication::processEvents();
     EXPECT_EQ(first->Memo1->toPlainText(), "2\n+\n3\n---- Equals: 5.00");
     EXPECT_EQ(first->ActionClear->shortcut(), QKeySequence("Ctrl+Alt+C"));
     EXPECT_EQ(first->ActionPrint->shortcut(), QKeySequence("Ctrl+P"));
@@ -111,6 +115,7 @@ TEST_F(KeypadTest, LogWindowFollowsTheLogAndIsSingle)
     EXPECT_TRUE(form->TransLog);
     EXPECT_FALSE(first->isVisible());
     type("c");
+    QCoreApplication::processEvents();
     EXPECT_TRUE(first->Memo1->toPlainText().endsWith("----- CLEAR ------"));
 
     QPointer<TTransLog> old = first;
@@ -123,7 +128,37 @@ TEST_F(KeypadTest, LogWindowFollowsTheLogAndIsSingle)
     EXPECT_TRUE(form->TransLog->Memo1->toPlainText().isEmpty());
     type("4");
     type("+");
+    QCoreApplication::processEvents();
     EXPECT_EQ(form->TransLog->Memo1->toPlainText(), "4\n+");
+}
+
+TEST_F(KeypadTest, LogWindowKeepsEveryLineOfABurstInOrder)
+{
+    form->TransactionLog1Click();
+    QPlainTextEdit* memo = form->TransLog->Memo1;
+    QStringList burst;
+    for (int i = 0; i < 500; ++i) {
+        burst << QString::number(i);
+        form->AppendLine(burst.last());
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(memo->toPlainText(), burst.join('\n'));
+    EXPECT_EQ(memo->document()->blockCount(), 500);
+    // Follows the newest line: the view ends at the bottom.
+    EXPECT_EQ(memo->verticalScrollBar()->value(), memo->verticalScrollBar()->maximum());
+
+    // Lines still waiting when the log is emptied are gone with it.
+    form->AppendLine("dropped");
+    form->TransLog->ActionClearExecute();
+    form->AppendLine("kept");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(memo->toPlainText(), "kept");
+
+    // A hidden window stays current as well.
+    form->TransLog->ActionOkayExecute();
+    form->AppendLine("later");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(memo->toPlainText(), "kept\nlater");
 }
 
 TEST_F(KeypadTest, SavingTheLogWritesLatin1WithCrLf)
