@@ -27,7 +27,7 @@ measure() {
     until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do :; done
     t1=$(date +%s%N)
     if [ "$title" = Vemox ]; then awk '/VmRSS/{print $2}' /proc/$pid/status >> "$tmp/rss"; fi
-    kill $pid; wait $pid 2>/dev/null || true
+    kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true
     echo $(( (t1 - t0) / 1000000 ))
 }
 v=(); m=(); rss=0; maxrss=0
