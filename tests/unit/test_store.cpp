@@ -635,3 +635,25 @@ TEST_F(StoreTest, AccessMaskAndRootDecideWhatACallMayDo)
     EXPECT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, QStringLiteral("bad\nname"), 2, KEY_WRITE));
     EXPECT_THAT(shown_.errors(), ElementsAre(readSuffixed("Failed to set data for 'bad\nname'")));
 }
+
+TEST_F(StoreTest, AFileThatCannotBeReplacedIsReportedByEveryChanger)
+{
+    ASSERT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "v", 1, KEY_WRITE));
+    const QByteArray before = fileText();
+    // A folder where the new file is to be made: the replacement cannot be written.
+    ASSERT_TRUE(QDir().mkpath(testenv::storeFile() + ".tmp"));
+    EXPECT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "v", 2, KEY_WRITE));
+    EXPECT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, QStringList{"a"}, KEY_WRITE));
+    EXPECT_FALSE(ZYMAPI::DeleteRegistryKeyValue(kRoot, kKey, "v", KEY_WRITE));
+    EXPECT_FALSE(ZYMAPI::DeleteRegistryKey(kRoot, kKey, KEY_ALL_ACCESS));
+    EXPECT_THAT(shown_.errors(), ElementsAre(readSuffixed("Failed to set data for 'v'"),
+                                             readSuffixed("Failed to set data for '0'"),
+                                             "Failed to delete 'v'Error: - (Delete Registry) zym.",
+                                             "Failed to delete key '\\Software\\VEMOX\\Test'Error: - (Delete Registry) zym."));
+    EXPECT_EQ(fileText(), before);
+    // A change that changes nothing does not need the replacement, and says nothing.
+    shown_.clear();
+    EXPECT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "v", 1, KEY_WRITE));
+    EXPECT_THAT(shown_.shown, IsEmpty());
+    QDir(testenv::storeFile() + ".tmp").removeRecursively();
+}
