@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <algorithm>
 #include <QtEndian>
 #include <csignal>
 #include <cstring>
@@ -29,14 +31,15 @@ struct Snapshot {
 };
 
 // The three values as the file holds them; a failure when any is missing or malformed.
-::testing::AssertionResult snapshotOf(const QByteArray& bytes, Snapshot* out)
+::testing::AssertionResult snapshotOf(const QByteArray& bytes, Snapshot* out,
+                                      const QString& key = QStringLiteral("Software\\VEMOX\\Kill"))
 {
     QString why;
     const auto store = regstore::Store::parse(bytes, &why);
     if (!store)
         return ::testing::AssertionFailure() << "the file does not parse: " << why.toStdString();
-    const regstore::Key* k = store->findKey("Software\\VEMOX\\Kill");
-    const regstore::Key* rows = store->findKey("Software\\VEMOX\\Kill\\Rows");
+    const regstore::Key* k = store->findKey(key);
+    const regstore::Key* rows = store->findKey(key + QStringLiteral("\\Rows"));
     if (!k || !rows)
         return ::testing::AssertionFailure() << "a key is missing";
     const regstore::Value* c = k->find("Counter");
@@ -66,7 +69,7 @@ struct Snapshot {
 }
 
 // Starts the writer with its output on a pipe; returns its pid and the pipe's read end.
-pid_t startWriter(int* readEnd)
+pid_t startWriter(int* readEnd, const char* key = nullptr)
 {
     int fds[2];
     if (::pipe(fds) != 0)
@@ -76,7 +79,7 @@ pid_t startWriter(int* readEnd)
         ::dup2(fds[1], STDOUT_FILENO);
         ::close(fds[0]);
         ::close(fds[1]);
-        ::execl(STORE_WRITER, STORE_WRITER, static_cast<char*>(nullptr));
+        ::execl(STORE_WRITER, STORE_WRITER, key, static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(fds[1]);
@@ -155,4 +158,57 @@ TEST(StoreKill, AKilledWriterLeavesTheOldFileOrTheNew)
     EXPECT_EQ(counter, before.counter);
     EXPECT_TRUE(shown.shown.empty());
     std::printf("%d kills, %d values written\n", killed, before.counter);
+}
+
+TEST(StoreKill, TwoWritersAtOnceLoseNoWrite)
+{
+    // Each writer loads, changes and replaces the whole file; without the writers' lock one
+    // would put back the other's older values.
+    testenv::resetStore();
+    ScriptedMessenger shown;
+    MessengerScope scope(&shown);
+    const char* keys[2] = {"\\Software\\VEMOX\\A", "\\Software\\VEMOX\\B"};
+    int out[2];
+    pid_t pid[2];
+    for (int w = 0; w < 2; ++w) {
+        pid[w] = startWriter(&out[w], keys[w]);
+        ASSERT_GT(pid[w], 0);
+    }
+    // Let them run side by side, counting the writes each reports.
+    long ticks[2] = {0, 0};
+    char buffer[4096];
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 1500 && (ticks[0] < 600 || ticks[1] < 600)) {
+        pollfd p[2] = {{out[0], POLLIN, 0}, {out[1], POLLIN, 0}};
+        ::poll(p, 2, 100);
+        for (int w = 0; w < 2; ++w)
+            if (p[w].revents & POLLIN)
+                ticks[w] += std::max<ssize_t>(0, ::read(out[w], buffer, sizeof buffer));
+    }
+    for (int w = 0; w < 2; ++w) {
+        ::kill(pid[w], SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid[w], &status, 0), pid[w]);
+        EXPECT_TRUE(WIFSIGNALED(status)) << "writer " << w << " ended on its own: " << status;
+        ssize_t r;
+        while ((r = ::read(out[w], buffer, sizeof buffer)) > 0)
+            ticks[w] += r;
+        ::close(out[w]);
+    }
+    const QByteArray bytes = testenv::readBytes(testenv::storeFile());
+    for (int w = 0; w < 2; ++w) {
+        SCOPED_TRACE(keys[w]);
+        ASSERT_GE(ticks[w], 30) << "the writers hardly ran side by side";
+        Snapshot s;
+        ASSERT_TRUE(snapshotOf(bytes, &s, QString::fromLatin1(keys[w]).mid(1)));
+        // Ticks 1, 4, 7, ... follow the Counter writes, 2, 5, ... Payload, 3, 6, ... Rows; a
+        // write may also have gone through just before its tick.
+        const int counter = int((ticks[w] + 2) / 3), payload = int((ticks[w] + 1) / 3), rows = int(ticks[w] / 3);
+        EXPECT_TRUE(s.counter == counter || s.counter == counter + 1) << s.counter << " after " << ticks[w] << " writes";
+        EXPECT_TRUE(s.payload == payload || s.payload == payload + 1) << s.payload;
+        EXPECT_TRUE(s.rows == rows || s.rows == rows + 1) << s.rows;
+    }
+    EXPECT_TRUE(shown.shown.empty());
+    std::printf("side by side: %ld and %ld writes\n", ticks[0], ticks[1]);
 }
