@@ -61,18 +61,44 @@ std::optional<QString> readablePath(HKEY root, const QString& key, long access)
     return regstore::keyPath(key);
 }
 
-void report(VemoxError& e, const QString& suffix)
+// What a failing call does with a memory shortage: the writers count it as the accessor
+// that could not be made; everywhere else it passes to the caller like any foreign error.
+enum class OutOfMemory { Passes, Reported };
+
+// Runs the body of one call. An error of the program's own kind gets the family's suffix,
+// is shown in the standard error box, and the call gives resultOnError.
+template <typename Body>
+bool trapped(const QString& suffix, bool resultOnError, OutOfMemory memory, Body body)
 {
-    e.appendMessage(suffix);
-    messenger().errorBox(e.message());
+    try {
+        try {
+            return body();
+        } catch (const std::bad_alloc&) {
+            if (memory == OutOfMemory::Passes)
+                throw;
+            throw VemoxError(QStringLiteral("Error: Out of memory"));
+        }
+    } catch (VemoxError& e) {
+        e.appendMessage(suffix);
+        messenger().errorBox(e.message());
+        return resultOnError;
+    }
 }
+
+// Readers and writers report with the same suffix and give true; the deleters give false.
+template <typename Body>
+bool trappedRead(Body body) { return trapped(kReadSuffix, true, OutOfMemory::Passes, body); }
+template <typename Body>
+bool trappedWrite(Body body) { return trapped(kReadSuffix, true, OutOfMemory::Reported, body); }
+template <typename Body>
+bool trappedDelete(Body body) { return trapped(kDeleteSuffix, false, OutOfMemory::Passes, body); }
 
 // The steps shared by every single-value reader; convert raises the store's errors and
 // assigns the output only when the value is good.
 template <typename Convert>
 bool readValue(HKEY root, const QString& key, const QString& name, long access, Convert convert)
 {
-    try {
+    return trappedRead([&] {
         const auto path = readablePath(root, key, access);
         if (!path)
             return false;
@@ -85,10 +111,7 @@ bool readValue(HKEY root, const QString& key, const QString& name, long access, 
             return false;
         convert(*v);
         return true;
-    } catch (VemoxError& e) {
-        report(e, kReadSuffix);
-        return true;
-    }
+    });
 }
 
 // A fixed-size query into a buffer of `size` bytes: larger data fails the query, whatever
@@ -143,7 +166,7 @@ QByteArray binaryOf(const Value& v, qsizetype maxSize)
 template <typename Make>
 bool writeValue(HKEY root, const QString& key, const QString& name, long access, Make make)
 {
-    try {
+    return trappedWrite([&] {
         if (root != HKEY_CURRENT_USER || !(access & kSetValue))
             return false;
         const auto path = regstore::keyPath(key);
@@ -163,14 +186,7 @@ bool writeValue(HKEY root, const QString& key, const QString& name, long access,
         if (!session.commit())
             failedSet(name);
         return true;
-    } catch (const std::bad_alloc&) {
-        VemoxError e(QStringLiteral("Error: Out of memory"));
-        report(e, kReadSuffix);
-        return true;
-    } catch (VemoxError& e) {
-        report(e, kReadSuffix);
-        return true;
-    }
+    });
 }
 
 std::pair<std::uint32_t, QByteArray> dword(std::uint32_t v)
@@ -245,7 +261,7 @@ bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, QSt
 
 bool ReadRegistry(const HKEY& root, const QString& key, QStringList& out, long access)
 {
-    try {
+    return trappedRead([&] {
         const auto path = readablePath(root, key, access);
         if (!path)
             return false;
@@ -256,15 +272,12 @@ bool ReadRegistry(const HKEY& root, const QString& key, QStringList& out, long a
         for (const Value& v : k->values())
             out.append(stringOf(v));
         return true;
-    } catch (VemoxError& e) {
-        report(e, kReadSuffix);
-        return true;
-    }
+    });
 }
 
 bool ReadRegistry(const HKEY& root, const QString& key, QStringList& names, QStringList& values, long access)
 {
-    try {
+    return trappedRead([&] {
         const auto path = readablePath(root, key, access);
         if (!path)
             return false;
@@ -281,10 +294,7 @@ bool ReadRegistry(const HKEY& root, const QString& key, QStringList& names, QStr
         for (const QString& n : std::as_const(names))
             values.append(stringOf(*k->find(n)));
         return true;
-    } catch (VemoxError& e) {
-        report(e, kReadSuffix);
-        return true;
-    }
+    });
 }
 
 bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const QDateTime& in, long access)
@@ -335,7 +345,7 @@ bool WriteRegistry(const HKEY& root, const QString& key, const QStringList& in, 
 {
     // All entries go into the file in one replacement: a list is never half written.
     const QString first = QStringLiteral("0");
-    try {
+    return trappedWrite([&] {
         if (root != HKEY_CURRENT_USER || !(access & kSetValue))
             return false;
         const auto path = regstore::keyPath(key);
@@ -363,19 +373,12 @@ bool WriteRegistry(const HKEY& root, const QString& key, const QStringList& in, 
             failedSet(first);
         }
         return true;
-    } catch (const std::bad_alloc&) {
-        VemoxError e(QStringLiteral("Error: Out of memory"));
-        report(e, kReadSuffix);
-        return true;
-    } catch (VemoxError& e) {
-        report(e, kReadSuffix);
-        return true;
-    }
+    });
 }
 
 bool DeleteRegistryKeyValue(HKEY root, const QString& key, const QString& name, long access)
 {
-    try {
+    return trappedDelete([&] {
         if (root != HKEY_CURRENT_USER || !(access & kSetValue))
             return false;
         const auto path = regstore::keyPath(key);
@@ -396,15 +399,12 @@ bool DeleteRegistryKeyValue(HKEY root, const QString& key, const QString& name, 
         if (!session.commit())
             raise("Failed to delete '%1'", name);
         return true;
-    } catch (VemoxError& e) {
-        report(e, kDeleteSuffix);
-        return false;
-    }
+    });
 }
 
 bool DeleteRegistryKey(HKEY root, const QString& key, long access)
 {
-    try {
+    return trappedDelete([&] {
         if (root != HKEY_CURRENT_USER || !(access & kDelete))
             return false;
         const auto path = regstore::keyPath(key);
@@ -424,10 +424,7 @@ bool DeleteRegistryKey(HKEY root, const QString& key, long access)
         if (!session.commit())
             raise("Failed to delete key '%1'", key);
         return true;
-    } catch (VemoxError& e) {
-        report(e, kDeleteSuffix);
-        return false;
-    }
+    });
 }
 
 bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& name, std::uint32_t& out, long access)

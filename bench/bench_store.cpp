@@ -1,0 +1,98 @@
+// The per-user store: a settings save of 160 string values, one call each (target under
+// 100 ms in all), and one value read from a 20 KB store file (target under 1 ms).
+#include "support/Messenger.h"
+#include "support/RegStore.h"
+#include "support/Zymregistry.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+const QString kKey = QStringLiteral("\\Software\\VEMOX\\Ct");
+
+QString row(int i)
+{
+    return QStringLiteral("EUR|Euro Member Countries|%1|1.0842|1.0731|1.0955|2024-06-11 09:30").arg(i);
+}
+
+void removeStore()
+{
+    QFile::remove(regstore::storeFilePath());
+    QFile::remove(regstore::storeFilePath() + QStringLiteral(".lock"));
+}
+
+void writeOneAtATime(benchmark::State& state, bool durable)
+{
+    regstore::setDurableWrites(durable);
+    for (auto _ : state) {
+        state.PauseTiming();
+        removeStore();
+        state.ResumeTiming();
+        for (int i = 0; i < 160; ++i)
+            ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKey, QString::number(i), row(i), KEY_WRITE);
+    }
+    regstore::setDurableWrites(false);
+    QString last;
+    if (!ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, kKey, QStringLiteral("159"), last, KEY_READ) || last != row(159))
+        state.SkipWithError("the last value was not written");
+    state.counters["file_bytes"] = double(QFile(regstore::storeFilePath()).size());
+}
+
+void BM_Write160Strings(benchmark::State& state) { writeOneAtATime(state, false); }
+void BM_Write160StringsDurable(benchmark::State& state) { writeOneAtATime(state, true); }
+
+// A store of about 20 KB, in several keys as the program's own is.
+void makeStore20K()
+{
+    removeStore();
+    regstore::WriteSession session;
+    int i = 0;
+    while (session.store().serialize().size() < 20 * 1024) {
+        const QString key = QStringLiteral("Software\\VEMOX\\K%1").arg(i / 40);
+        session.store().setValue(key, QString::number(i), regstore::RegSz, row(i).toLatin1() + '\0');
+        ++i;
+    }
+    session.store().setValue("Software\\VEMOX\\G_r", "h_c", regstore::RegSz, QByteArray("Unt. States\0", 12));
+    session.commit();
+}
+
+void BM_ReadOneFrom20KB(benchmark::State& state)
+{
+    makeStore20K();
+    QString value;
+    for (auto _ : state) {
+        ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, QStringLiteral("\\Software\\VEMOX\\G_r"), QStringLiteral("h_c"), value, KEY_READ);
+        benchmark::DoNotOptimize(value);
+    }
+    if (value != QStringLiteral("Unt. States"))
+        state.SkipWithError("the value was not read");
+    state.counters["file_bytes"] = double(QFile(regstore::storeFilePath()).size());
+}
+
+} // namespace
+
+BENCHMARK(BM_Write160Strings)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_Write160StringsDurable)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ReadOneFrom20KB)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    ScriptedMessenger quiet;
+    setMessenger(&quiet);
+    std::printf("Targets: BM_Write160Strings under 100 ms, BM_ReadOneFrom20KB under 1000 us.\n"
+                "BM_Write160StringsDurable adds fdatasync of every file and fsync of its folder.\n");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (!quiet.shown.empty())
+        std::printf("Messages shown: %s\n", qPrintable(quiet.shown.front().text));
+    return 0;
+}
