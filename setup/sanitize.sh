@@ -17,7 +17,7 @@ export QT_QPA_PLATFORM=offscreen
 (cd "$out" && ctest --output-on-failure --timeout 900 -j 2 -E '^e2e')
 
 for exe in "$out"/fuzz/fuzz_*; do
-    [ -x "$exe" ] || continue
+    [ -f "$exe" ] && [ -x "$exe" ] || continue
     name=$(basename "$exe"); name=${name#fuzz_}
     corpus="$top/fuzz/corpus/$name"
     work="$out/fuzz/work-$name"
