@@ -7,6 +7,7 @@
 #include "support/Errors.h"
 #include "support/ResourceLibrary.h"
 
+#include <QProcess>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -419,6 +420,46 @@ TEST(ShippedFiles, TheSampleRatesCoverEveryCode)
     }
     EXPECT_EQ(rates.size(), codes.size()) << "a rate for a code the list does not have";
     EXPECT_EQ(rates[QStringLiteral("USD")], 1.0);
+}
+
+TEST(ShippedFiles, TheLibraryBuilderStopsAtABadRowNamingItsLine)
+{
+    const QString tool = testenv::binaryDir() + QStringLiteral("/tools/makeres/makeres");
+    const QString flags = QStringLiteral("/usr/share/iso-flags-svg/country-4x3");
+    const QString dir = testenv::freshWorkDir();
+    auto run = [&](const QByteArray& thirdLine, QString* err) {
+        testenv::writeBytes(dir + QStringLiteral("/list.csv"),
+                            "region,iso,country,denomination,flag\nEurope,EUR,France,Euros,fr\n" + thirdLine + "\n");
+        QFile::remove(dir + QStringLiteral("/out.dll"));
+        QProcess p;
+        p.start(tool, {dir + QStringLiteral("/list.csv"), flags, dir + QStringLiteral("/out.dll")});
+        EXPECT_TRUE(p.waitForFinished(60000));
+        *err = QString::fromUtf8(p.readAllStandardError());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    QString err;
+    ASSERT_EQ(run("Caribbean,XCG,\"Cura\xc3\xa7" "ao, the island\",Guilders,cw", &err), 0) << err.toStdString();
+    ResourceLibrary lib;
+    ASSERT_TRUE(lib.Load(dir + QStringLiteral("/out.dll")));
+    EXPECT_EQ(lib.ReadString(4002), QStringLiteral("Cura\u00e7ao, the island"));
+    EXPECT_EQ(lib.ReadPicture(7002).width, 35);
+
+    const std::pair<const char*, const char*> bad[] = {
+        {"Asia,JPY,Japan,Yen,nosuchflag", "flag"},
+        {"Asia,JPY,Japan,Yen", "columns"},
+        {"Asia,JPY,Japan,Yen,jp,extra", "columns"},
+        {"Asia,JPY,,Yen,jp", "empty"},
+        {"Asia,JPY,A country name much longer than the buffer,Yen,jp", "39"},
+        {"Atlantis,JPY,Japan,Yen,jp", "region"},
+        {"Asia,JPY,\"Japan,Yen,jp", "quote"},
+    };
+    for (const auto& [line, why] : bad) {
+        EXPECT_NE(run(line, &err), 0) << line;
+        EXPECT_TRUE(err.contains(QStringLiteral("line 3"))) << err.toStdString();
+        EXPECT_TRUE(err.contains(QString::fromUtf8(line))) << err.toStdString();
+        EXPECT_TRUE(err.contains(QLatin1String(why))) << err.toStdString();
+        EXPECT_FALSE(QFile::exists(dir + QStringLiteral("/out.dll"))) << "no library from a bad list";
+    }
 }
 
 // ---- pictures for the controls ----
