@@ -81,7 +81,9 @@ bool ResourceLibrary::LoadFromBytes(QByteArray bytes)
     if (crc32(d + kHeaderSize, size - kHeaderSize) != u32At(d + 20))
         return false;
 
-    const std::uint64_t payloadStart = kHeaderSize + count * kEntrySize;
+    // The payloads tile the rest of the file. This also covers the entry count, which lies
+    // outside the checksum: a count one short would otherwise drop the last entry unseen.
+    std::uint64_t nextPayload = kHeaderSize + count * kEntrySize;
     std::vector<Entry> index;
     index.reserve(count);
     for (std::uint64_t i = 0; i < count; ++i) {
@@ -89,8 +91,9 @@ bool ResourceLibrary::LoadFromBytes(QByteArray bytes)
         Entry en{u16At(e), u32At(e + 4), u32At(e + 8), u32At(e + 12)};
         if ((en.kind != kString && en.kind != kPicture) || u16At(e + 2) != 0)
             return false;
-        if (en.offset < payloadStart || std::uint64_t(en.offset) + en.length > size)
+        if (en.offset != nextPayload || std::uint64_t(en.offset) + en.length > size)
             return false;
+        nextPayload += en.length;
         if (!index.empty()) {
             const Entry& p = index.back();
             if (std::make_pair(p.kind, p.id) >= std::make_pair(en.kind, en.id))
@@ -105,6 +108,8 @@ bool ResourceLibrary::LoadFromBytes(QByteArray bytes)
         }
         index.push_back(en);
     }
+    if (nextPayload != size)
+        return false;
     bytes_ = std::move(bytes);
     index_ = std::move(index);
     loaded_ = true;

@@ -14,14 +14,15 @@
 //   24      16*N  index, sorted by (kind, id), no two entries alike:
 //                   u16 kind (1 string, 2 picture), u16 reserved 0,
 //                   u32 id, u32 payload offset, u32 payload length
-//   ...           payloads:
+//   ...           payloads, in index order, each starting where the one before ends, the
+//                 first right after the index and the last ending at the end of the file:
 //                   string:  the text as Latin-1 bytes, no terminator
 //                   picture: u16 width, u16 height, then width*height*3 bytes of RGB,
 //                            rows top to bottom, no padding
 //
 // Anything that does not match this exactly (short, foreign, wrong size, wrong checksum,
-// unsorted index, a payload outside the file, a picture whose pixels do not fill its
-// length) makes Load fail, as if the library were missing. Nothing is read before the
+// unsorted index, a payload out of place, a picture whose pixels do not fill its length)
+// makes Load fail, as if the library were missing. Nothing is read before the
 // whole file has been checked, so a read never leaves the file's bounds.
 #include <QByteArray>
 #include <QString>
