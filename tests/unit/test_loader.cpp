@@ -359,3 +359,23 @@ TEST_F(Loader, SeparatorsAreRestoredOnEveryWayOut)
     EXPECT_EQ(fs.decimalSeparator, QChar(','));
     fs = saved;
 }
+
+TEST_F(Loader, ShippedDataLoadsWithARateForEveryCurrency)
+{
+    QFile::remove(Defs::kResourceLibrary);
+    ASSERT_TRUE(QFile::copy(testenv::binaryDir() + "/dll/ZYM_VEMOX.dll", Defs::kResourceLibrary));
+    ASSERT_TRUE(QFile::copy(testenv::sourceDir() + "/share/currency.dat", Defs::kCurrencyFile));
+    ASSERT_TRUE(load());
+    EXPECT_TRUE(msg.shown.empty());
+    ASSERT_GT(table.Count(), 150);
+    for (int i = 0; i < table.Count(); ++i) {
+        EXPECT_GT(rec(i).GetRate(), 0.0) << rec(i).GetCountryName().toStdString();
+        EXPECT_EQ(rec(i).GetResourceIndex(), i);
+    }
+    const CCurrencyData* us = table.FindByCountry("Unt. States");
+    ASSERT_NE(us, nullptr);
+    EXPECT_EQ(us->GetRate(), 1.0);
+    EXPECT_EQ(us->GetIsoCode(), "USD");
+    // The factory hosts name the maker's server until a shop names its own.
+    EXPECT_EQ(storeValues(Defs::kKeyHosts).value(0), "0=" + Defs::kMakerWebHost + Defs::kUpdatePath);
+}
