@@ -654,8 +654,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         if (!first || first->window() != this)
             first = this;
         if (w == first && w->window() == this) {
-            const QString text = static_cast<QKeyEvent*>(event)->text();
-            if (text.size() == 1)
+            // Alt with a letter is a menu key, not a typed character: Alt+C must not clear.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QString text = key->text();
+            if (text.size() == 1 && !(key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
                 FormKeyPress(text.at(0));
         }
     }

@@ -1,11 +1,16 @@
 // The keypad wiring of the main window, its key preview, and the log window and save.
 #include "Forms/TForm1.h"
+#include "Forms/THelpWindow.h"
 #include "Forms/TTransLog.h"
 #include "common/TestEnv.h"
 #include "support/Messenger.h"
 
 #include <QAction>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -203,4 +208,149 @@ TEST_F(KeypadTest, SaveIntoAMissingFolderFails)
     form->SaveTransactionLog1Click();
     ASSERT_EQ(msgs.errors().size(), 1);
     EXPECT_TRUE(msgs.errors().at(0).startsWith("Cannot create file "));
+}
+
+TEST_F(KeypadTest, KeypadIsTwentyFlatKeysOnRaisedPanelsWithTheirHints)
+{
+    const std::pair<QToolButton*, const char*> keys[] = {
+        {form->keyDigits[1], "1"}, {form->keyDigits[2], "2"}, {form->keyDigits[3], "3"},
+        {form->keyDigits[4], "4"}, {form->keyDigits[5], "5"}, {form->keyDigits[6], "6"},
+        {form->keyDigits[7], "7"}, {form->keyDigits[8], "8"}, {form->keyDigits[9], "9"},
+        {form->keyDigits[0], "0"}, {form->keydecimal, "."}, {form->keyequals, "="},
+        {form->keyplus, "+"}, {form->keyminus, "-"}, {form->keytimes, "x"}, {form->keydivide, "/"},
+        {form->plusminus, "0"}, {form->rmode, "Reverse Mode"}, {form->QuickPrint, "Quick Print"},
+        {form->keyclear, "Clear"}};
+    QSet<QToolButton*> distinct;
+    for (const auto& [k, hint] : keys) {
+        ASSERT_NE(k, nullptr) << hint;
+        distinct.insert(k);
+        EXPECT_EQ(k->toolTip(), hint) << k->objectName().toStdString();
+        EXPECT_EQ(k->size(), QSize(34, 34)) << k->objectName().toStdString();
+        EXPECT_TRUE(k->autoRaise()) << k->objectName().toStdString();
+        auto* cell = qobject_cast<QFrame*>(k->parentWidget());
+        ASSERT_NE(cell, nullptr) << k->objectName().toStdString();
+        EXPECT_EQ(cell->frameShadow(), QFrame::Raised) << k->objectName().toStdString();
+        EXPECT_EQ(cell->findChildren<QToolButton*>().size(), 1) << k->objectName().toStdString();
+    }
+    EXPECT_EQ(distinct.size(), 20);
+
+    EXPECT_EQ(form->calcdisplay->size(), QSize(140, 18));
+    EXPECT_TRUE(form->calcdisplay->autoFillBackground());
+    EXPECT_EQ(form->calcdisplay->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(form->calcdisplay->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_NE(form->calcdisplay->frameShape(), QFrame::NoFrame);
+    const QPoint display = form->calcdisplay->mapTo(form.get(), QPoint(0, 0));
+    const QPoint code = form->displaycurrency->mapTo(form.get(), QPoint(0, 0));
+    EXPECT_GE(code.x(), display.x() + form->calcdisplay->width());   // right of the display
+}
+
+TEST_F(KeypadTest, RLabelIsRedOnlyInReverseMode)
+{
+    form->State.reverseMode = true;
+    form->State.announce();
+    EXPECT_EQ(form->R->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    form->State.reverseMode = false;
+    form->State.announce();
+    EXPECT_EQ(form->R->palette().color(QPalette::WindowText), form->palette().color(QPalette::Button));
+}
+
+TEST_F(KeypadTest, TypedCharactersStillReachTheFocusedControl)
+{
+    auto* edit = new QLineEdit(form->centralWidget());
+    edit->show();
+    edit->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    QTest::keyClicks(edit, "12+");
+    EXPECT_EQ(edit->text(), "12+");
+    EXPECT_EQ(form->calcdisplay->text(), "12.00");
+    EXPECT_EQ(log(), QStringList({"12", "+"}));   // each character reaches the map once
+}
+
+TEST_F(KeypadTest, AltWithALetterIsAMenuKeyNotACharacter)
+{
+    type("5");
+    QTest::keyClick(form.get(), Qt::Key_C, Qt::AltModifier);
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::AltModifier);
+    QTest::keyClick(form.get(), Qt::Key_7, Qt::AltModifier);
+    EXPECT_EQ(form->calcdisplay->text(), "5");
+    EXPECT_TRUE(log().isEmpty());
+    QTest::keyClick(form.get(), Qt::Key_P);
+    EXPECT_EQ(form->calcdisplay->text(), "(5.00)");
+}
+
+TEST_F(KeypadTest, LogWindowIsCentredWithItsToolBarPopupAndHelp)
+{
+    const QString help = work + "/help";
+    QDir().mkpath(help);
+    for (const QString& f : QDir(testenv::sourceDir() + "/share/help").entryList({"*.html"}))
+        QFile::copy(testenv::sourceDir() + "/share/help/" + f, help + "/" + f);
+
+    form->TransactionLog1Click();
+    TTransLog* w = form->TransLog;
+    ASSERT_TRUE(w);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    EXPECT_FALSE(w->isModal());
+    const QPoint offset = w->frameGeometry().center() - form->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2);
+
+    const QList<QAction*> order = {w->ActionClear, w->ActionPrint, w->ActionOkay, w->ActionHelp};
+    EXPECT_EQ(w->ToolBar3->actions(), order);
+    QStringList names;
+    for (QAction* a : order)
+        names << w->ToolBar3->widgetForAction(a)->objectName();
+    EXPECT_EQ(names, QStringList({"Cancel", "TBHelp", "Okay", "ToolButton1"}));
+    QStringList captions, hints;
+    for (QAction* a : order) {
+        captions << a->text();
+        hints << a->toolTip();
+    }
+    EXPECT_EQ(captions, QStringList({"Clear", "ActionPrint", "ActionOkay", "ActionHelp"}));
+    EXPECT_EQ(hints, QStringList({"Clear", "Print", "Okay", "Help"}));
+    EXPECT_EQ(w->Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+    const QList<QAction*> items = w->PopupMenu1->actions();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0]->objectName(), "Clear1");
+    EXPECT_EQ(items[1]->objectName(), "ActionPrint1");
+    // The items run their actions and follow their state.
+    form->AppendLine("x");
+    items[0]->trigger();
+    EXPECT_TRUE(log().isEmpty());
+    w->ActionPrint->setEnabled(true);
+    EXPECT_TRUE(items[1]->isEnabled());
+    w->ActionPrint->setEnabled(false);
+    EXPECT_FALSE(items[1]->isEnabled());
+
+    w->ActionHelp->trigger();
+    ASSERT_TRUE(form->HelpWindow);
+    EXPECT_EQ(form->HelpWindow->currentTopic(), "IDH_transactionlog");
+}
+
+namespace {
+// Keeps what the save dialog was asked to show.
+class DialogRecorder : public ScriptedMessenger {
+public:
+    QString saveFileName(const FileDialog& dialog) override
+    {
+        asked.push_back(dialog);
+        return ScriptedMessenger::saveFileName(dialog);
+    }
+    std::vector<FileDialog> asked;
+};
+} // namespace
+
+TEST_F(KeypadTest, SaveDialogAsksForATlgFileInTheCurrentFolder)
+{
+    DialogRecorder rec;
+    MessengerScope use(&rec);
+    form->SaveTransactionLog1Click();   // cancelled
+    ASSERT_EQ(rec.asked.size(), 1u);
+    const Messenger::FileDialog& d = rec.asked.front();
+    EXPECT_EQ(d.title, "Save Transaction Log");
+    EXPECT_EQ(d.filter, "Transaction Log (*.tlg)");
+    EXPECT_EQ(d.defaultSuffix, "tlg");
+    EXPECT_TRUE(d.confirmOverwrite);
+    EXPECT_EQ(QDir(d.directory).canonicalPath(), QDir::current().canonicalPath());
+    EXPECT_TRUE(rec.errors().isEmpty());
 }

@@ -249,6 +249,18 @@ TEST_F(CalcTest, PlusMinusRightAfterTheSeparatorActsLikeAfterADigit)
     EXPECT_EQ(calc.OperandStack.top(), 0.0);
 }
 
+TEST_F(CalcTest, PlusMinusWithNoOperandLeftChangesNothing)
+{
+    // A division by zero between two operands took both off the stack.
+    type("8/0/");
+    ASSERT_TRUE(calc.OperandStack.empty());
+    calc.plusminusClick();
+    EXPECT_EQ(display(), "Infinity Error");
+    EXPECT_TRUE(calc.OperandStack.empty());
+    EXPECT_EQ(calc.LastAction, "+-");
+    EXPECT_EQ(lines().last(), "+/-");
+}
+
 // ---------------------------------------------------------------------------------------
 // Operators and equals
 
