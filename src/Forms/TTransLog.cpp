@@ -38,15 +38,13 @@ TTransLog::TTransLog(TransactionLog& log, QWidget* owner) : QWidget(owner, Qt::W
                                                     {QStringLiteral("TBHelp"), ActionPrint},
                                                     {QStringLiteral("Okay"), ActionOkay},
                                                     {QStringLiteral("ToolButton1"), ActionHelp}};
-    const QString labels[] = {QStringLiteral("Clear"), QStringLiteral("Print"), QStringLiteral("Okay"), QStringLiteral("Help")};
-    int i = 0;
+    // The buttons are labelled by their hints. As the actions' icon texts the labels stay
+    // when an action changes; the captions remain the actions' own.
     for (const auto& [name, act] : buttons) {
+        act->setIconText(act->toolTip());
         ToolBar3->addAction(act);
-        if (QWidget* w = ToolBar3->widgetForAction(act)) {
+        if (QWidget* w = ToolBar3->widgetForAction(act))
             w->setObjectName(name);
-            static_cast<QWidget*>(w)->setProperty("text", labels[i]);
-        }
-        ++i;
     }
 
     Memo1 = new QPlainTextEdit(this);

@@ -300,6 +300,13 @@ TEST_F(KeypadTest, LogWindowIsCentredWithItsToolBarPopupAndHelp)
     for (QAction* a : order)
         names << w->ToolBar3->widgetForAction(a)->objectName();
     EXPECT_EQ(names, QStringList({"Cancel", "TBHelp", "Okay", "ToolButton1"}));
+    auto labels = [&] {
+        QStringList out;
+        for (QAction* a : order)
+            out << static_cast<QToolButton*>(w->ToolBar3->widgetForAction(a))->text();
+        return out;
+    };
+    EXPECT_EQ(labels(), QStringList({"Clear", "Print", "Okay", "Help"}));
     QStringList captions, hints;
     for (QAction* a : order) {
         captions << a->text();
@@ -321,6 +328,7 @@ TEST_F(KeypadTest, LogWindowIsCentredWithItsToolBarPopupAndHelp)
     EXPECT_TRUE(items[1]->isEnabled());
     w->ActionPrint->setEnabled(false);
     EXPECT_FALSE(items[1]->isEnabled());
+    EXPECT_EQ(labels(), QStringList({"Clear", "Print", "Okay", "Help"}));   // kept through the change
 
     w->ActionHelp->trigger();
     ASSERT_TRUE(form->HelpWindow);
