@@ -359,6 +359,16 @@ TEST_F(Loader, SeparatorsAreRestoredOnEveryWayOut)
     EXPECT_FALSE(load());
     EXPECT_EQ(fs.thousandSeparator, QChar('.'));
     EXPECT_EQ(fs.decimalSeparator, QChar(','));
+    // A failure late in the load, after the table was rebuilt, and one before anything is read.
+    writeFile("currency.dat", kReply);
+    writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO>\r\n");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(fs.thousandSeparator, QChar('.'));
+    EXPECT_EQ(fs.decimalSeparator, QChar(','));
+    QFile::remove(Defs::kResourceLibrary);
+    EXPECT_FALSE(load());
+    EXPECT_EQ(fs.thousandSeparator, QChar('.'));
+    EXPECT_EQ(fs.decimalSeparator, QChar(','));
     fs = saved;
 }
 
