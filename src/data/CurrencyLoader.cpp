@@ -70,6 +70,13 @@ UserDefinedLine ParseUserDefinedLine(const QString& line)
     return u;
 }
 
+QStringList FactoryContent()
+{
+    const QString updateHost = kHostOpen + kMakerWebHost + kUpdatePath + kHostClose;
+    const QString webHost = kHostOpen + kMakerWebHost + kHostClose;
+    return {updateHost, webHost, webHost};
+}
+
 } // namespace CurrencyLoader
 
 using namespace CurrencyLoader;

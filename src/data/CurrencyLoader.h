@@ -37,6 +37,11 @@ struct UserDefinedLine {
 };
 UserDefinedLine ParseUserDefinedLine(const QString& line);
 
+// The factory content: what "currency.dat" holds when the update server sent nothing. Three
+// host lines: the maker's update server, then the maker's web host twice. Loading it brings
+// back those three hosts and the library's currencies without rates.
+QStringList FactoryContent();
+
 // The warning shown once when a reply leaves more than this many library currencies with
 // no rate.
 inline constexpr int kMissingDataWarningLimit = 20;

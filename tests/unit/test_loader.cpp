@@ -4,12 +4,14 @@
 #include "common/TestEnv.h"
 #include "data/CurrencyLoader.h"
 #include "data/CurrencyTable.h"
+#include "data/DataFiles.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
 #include "support/Zymregistry.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace CurrencyLoader;
 using Kind = ScriptedMessenger::Kind;
@@ -357,6 +359,16 @@ TEST_F(Loader, SeparatorsAreRestoredOnEveryWayOut)
     EXPECT_FALSE(load());
     EXPECT_EQ(fs.thousandSeparator, QChar('.'));
     EXPECT_EQ(fs.decimalSeparator, QChar(','));
+    // A failure late in the load, after the table was rebuilt, and one before anything is read.
+    writeFile("currency.dat", kReply);
+    writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO>\r\n");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(fs.thousandSeparator, QChar('.'));
+    EXPECT_EQ(fs.decimalSeparator, QChar(','));
+    QFile::remove(Defs::kResourceLibrary);
+    EXPECT_FALSE(load());
+    EXPECT_EQ(fs.thousandSeparator, QChar('.'));
+    EXPECT_EQ(fs.decimalSeparator, QChar(','));
     fs = saved;
 }
 
@@ -378,4 +390,180 @@ TEST_F(Loader, ShippedDataLoadsWithARateForEveryCurrency)
     EXPECT_EQ(us->GetIsoCode(), "USD");
     // The factory hosts name the maker's server until a shop names its own.
     EXPECT_EQ(storeValues(Defs::kKeyHosts).value(0), "0=" + Defs::kMakerWebHost + Defs::kUpdatePath);
+}
+
+TEST_F(Loader, FactoryContentBringsBackTheMakersHosts)
+{
+    const QStringList factory = FactoryContent();
+    ASSERT_EQ(factory.size(), 3);
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyHosts, "0", QString("shop.example"), KEY_ALL_ACCESS);
+    DataFiles::writeLines(Defs::kCurrencyFile, factory);
+    writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO><KRTDATA>2</KRTDATA><KRTCOUNTRY>Gold</KRTCOUNTRY>\r\n");
+    ASSERT_TRUE(load());
+    EXPECT_TRUE(msg.shown.empty());
+    EXPECT_EQ(storeValues(Defs::kKeyHosts),
+              (QStringList{"0=" + Defs::kMakerWebHost + "/cgi-bin/DownLoad.cgi", "1=" + Defs::kMakerWebHost,
+                           "2=" + Defs::kMakerWebHost}));
+    ASSERT_EQ(table.Count(), 4);   // a factory file: no user currencies, no rates
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(rec(i).GetRate(), 0.0);
+        EXPECT_EQ(rec(i).GetResourceIndex(), i);
+    }
+}
+
+TEST_F(Loader, ExceptionsAreNumberedFromZeroAndNeverEmptied)
+{
+    writeFile("currency.dat", "<KRTDATE>d</KRTDATE>\r\n<KRTHOST>h</KRTHOST>\r\n"
+                              "<KRTEXCEPTIONS>a<KRTEXCEPTIONS>\r\n<KRTEXCEPTIONS>b<KRTEXCEPTIONS>\r\n"
+                              "<KRTEXCEPTIONS>c<KRTEXCEPTIONS>\r\n");
+    ASSERT_TRUE(load());
+    EXPECT_EQ(storeValues(Defs::kKeyExceptions), (QStringList{"0=a", "1=b", "2=c"}));
+
+    // A later reply with fewer entries overwrites from "0" and leaves the rest.
+    writeFile("currency.dat", "<KRTDATE>d</KRTDATE>\r\n<KRTHOST>h</KRTHOST>\r\n<KRTEXCEPTIONS>z<KRTEXCEPTIONS>\r\n");
+    ASSERT_TRUE(load());
+    EXPECT_EQ(storeValues(Defs::kKeyExceptions), (QStringList{"0=z", "1=b", "2=c"}));
+
+    // Neither a factory file nor a reply without entries touches them.
+    DataFiles::writeLines(Defs::kCurrencyFile, FactoryContent());
+    ASSERT_TRUE(load());
+    writeFile("currency.dat", kReply);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(storeValues(Defs::kKeyExceptions), (QStringList{"0=z", "1=b", "2=c"}));
+}
+
+TEST_F(Loader, HostsAreReplacedOnlyAtTheFirstHostLineOfAReply)
+{
+    const QStringList old{"0=old.example", "1=old2.example", "5=stale"};
+    auto seed = [] {
+        testenv::resetStore();
+        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyHosts, "0", QString("old.example"), KEY_ALL_ACCESS);
+        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyHosts, "1", QString("old2.example"), KEY_ALL_ACCESS);
+        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyHosts, "5", QString("stale"), KEY_ALL_ACCESS);
+    };
+
+    // No host line: the list stays; the table is emptied before the library records all the same.
+    seed();
+    writeFile("currency.dat", "<KRTDATE>d</KRTDATE>\r\n<KRTISO>GBP</KRTISO><KRTDATA>0.8</KRTDATA>\r\nx\r\n");
+    ASSERT_TRUE(load());
+    ASSERT_TRUE(load());
+    EXPECT_EQ(table.Count(), 4);
+    EXPECT_EQ(rec(0).GetRate(), 0.8);
+    EXPECT_EQ(storeValues(Defs::kKeyHosts), old);
+
+    // A reply that fails before its first host line leaves the list too.
+    seed();
+    writeFile("currency.dat", "<html>Not Found</html>\r\n<KRTHOST>h</KRTHOST>\r\nx\r\n");
+    EXPECT_FALSE(load());
+    EXPECT_EQ(storeValues(Defs::kKeyHosts), old);
+
+    // Rates read before the first host line survive the emptying of the table there, and a
+    // message before an empty host is shown before the error.
+    seed();
+    msg.clear();
+    writeFile("currency.dat", "<KRTDATE>d</KRTDATE>\r\n<KRTISO>GBP</KRTISO><KRTDATA>0.8</KRTDATA>\r\n"
+                              "<KRTHOST>late.example</KRTHOST>\r\n");
+    ASSERT_TRUE(load());
+    EXPECT_EQ(table.Count(), 4);
+    EXPECT_EQ(rec(0).GetRate(), 0.8);
+    EXPECT_EQ(storeValues(Defs::kKeyHosts), QStringList{"0=late.example"});
+
+    writeFile("currency.dat", "<KRTDATE>d</KRTDATE>\r\n<KRTMESSAGE>Closed for stocktaking</KRTMESSAGE>\r\n"
+                              "<KRTHOST></KRTHOST>\r\n");
+    msg.clear();
+    EXPECT_FALSE(load());
+    ASSERT_EQ(msg.shown.size(), 2u);
+    EXPECT_EQ(msg.shown[0].kind, Kind::MessageBox);
+    EXPECT_EQ(msg.shown[0].text, "Closed for stocktaking");
+    EXPECT_EQ(msg.shown[1].kind, Kind::ErrorBox);
+    EXPECT_EQ(table.Count(), 4);   // the failure came before any host line
+    EXPECT_EQ(storeValues(Defs::kKeyHosts), QStringList{"0=late.example"});
+}
+
+// Whatever lands in the data files, the loader answers with a load or an error box.
+TEST_F(Loader, NoiseNulsAndLongLinesAreHandled)
+{
+    std::mt19937 rng(20261209);
+    auto noise = [&](qsizetype n) {
+        QByteArray b(n, Qt::Uninitialized);
+        for (auto& c : b)
+            c = char(rng());
+        return b;
+    };
+
+    // Random bytes as "currency.dat": an error, the earlier table kept.
+    writeFile("currency.dat", kReply);
+    ASSERT_TRUE(load());
+    for (int round = 0; round < 20; ++round) {
+        msg.clear();
+        writeFile("currency.dat", noise(64 * 1024));
+        EXPECT_FALSE(load());
+        EXPECT_EQ(msg.errors().size(), 1);
+        EXPECT_EQ(table.Count(), 4);
+    }
+
+    // Random bytes as "UserDefined.dat": a conversion error after the library records.
+    writeFile("currency.dat", kReply);
+    writeFile("UserDefined.dat", "x" + noise(64 * 1024));
+    msg.clear();
+    EXPECT_FALSE(load());
+    EXPECT_EQ(msg.errors().size(), 1);
+    EXPECT_GE(table.Count(), 4);
+
+    // NUL bytes are text like any other byte.
+    const QByteArray nul(1, '\0');
+    QByteArray nuls = kReply;
+    nuls.replace("<KRTISO>GBP</KRTISO>", "<KRTISO>G" + nul + "P</KRTISO>");
+    nuls += QByteArray(4096, '\0') + "\r\n";
+    writeFile("currency.dat", nuls);
+    writeFile("UserDefined.dat", "<KRTISO>X" + nul + "U</KRTISO><KRTDATA>2</KRTDATA><KRTCOUNTRY>Go" + nul +
+                                     "ld</KRTCOUNTRY>\r\n");
+    msg.clear();
+    ASSERT_TRUE(load()) << msg.errors().join("|").toStdString();
+    ASSERT_EQ(table.Count(), 5);
+    EXPECT_EQ(rec(0).GetResourceIndex(), NoResourceIndex);   // "G\0P" is not GBP
+    EXPECT_EQ(rec(1).GetRate(), 1.0);
+    EXPECT_EQ(rec(4).GetCountryName(), QString::fromLatin1("Go\0ld", 5));
+    EXPECT_EQ(rec(4).GetIsoCode(), QString::fromLatin1("X\0U", 3));
+
+    // A 1 MB line: ignored, as a message, as an ISO code and as a user-defined country.
+    const QByteArray mb(1 << 20, 'A');
+    writeFile("currency.dat", kReply + mb + "\r\n<KRTMESSAGE>" + mb + "</KRTMESSAGE>\r\n<KRTISO>" + mb +
+                                  "</KRTISO><KRTDATA>3</KRTDATA>\r\n");
+    writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO><KRTDATA>2</KRTDATA><KRTCOUNTRY>" + mb + "</KRTCOUNTRY>\r\n");
+    msg.clear();
+    ASSERT_TRUE(load());
+    EXPECT_EQ(msg.texts(Kind::MessageBox), QStringList{QString::fromLatin1(mb)});
+    ASSERT_EQ(table.Count(), 5);
+    EXPECT_EQ(rec(0).GetRate(), 0.79);
+    EXPECT_EQ(rec(4).GetCountryName().size(), mb.size());
+
+}
+
+// A reply of a million lines and a long user-defined file load in full, and among a reply's
+// many lines for one code the first still wins.
+TEST_F(Loader, VeryLongFilesLoadInFull)
+{
+    constexpr int kMillion = 1000000;
+    QByteArray block;   // a thousand lines, GBP among them with a later rate
+    for (int i = 0; i < 1000; ++i)
+        block += "<KRTISO>" + (i == 500 ? QByteArray("GBP") : "Z" + QByteArray::number(i)) + "</KRTISO><KRTDATA>" +
+                 QByteArray::number(i + 2) + "</KRTDATA>\r\n";
+    writeFile("currency.dat", kReply + block.repeated(kMillion / 1000) + "<KRTISO>ANG</KRTISO><KRTDATA>1.79</KRTDATA>\r\n");
+    ASSERT_TRUE(load());
+    EXPECT_TRUE(msg.shown.empty());
+    ASSERT_EQ(table.Count(), 4);
+    EXPECT_EQ(rec(0).GetRate(), 0.79);
+    EXPECT_EQ(rec(3).GetRate(), 1.79);   // the very last line is read too
+
+    writeFile("currency.dat", kReply);
+    constexpr int kUsers = 250000;   // every line a record: kept shorter, for time
+    writeFile("UserDefined.dat", QByteArray("<KRTISO>XAU</KRTISO><KRTDATA>2.5</KRTDATA>\r\n").repeated(kUsers - 1) +
+                                     "<KRTISO>XAG</KRTISO><KRTDATA>0.03</KRTDATA>\r\n");
+    ASSERT_TRUE(load());
+    EXPECT_TRUE(msg.shown.empty());
+    ASSERT_EQ(table.Count(), 4 + kUsers);
+    EXPECT_EQ(rec(4 + kUsers - 2).GetRate(), 2.5);
+    EXPECT_EQ(rec(4 + kUsers - 1).GetIsoCode(), "XAG");
+    EXPECT_EQ(rec(4 + kUsers - 1).GetRate(), 0.03);
 }
