@@ -1,5 +1,7 @@
 #include "Forms/THelpWindow.h"
+#include "support/Errors.h"
 #include "support/Help.h"
+#include "support/Messenger.h"
 
 #include <QTextBrowser>
 #include <QUrl>
@@ -21,7 +23,8 @@ THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
         const QString name = url.fileName().section(QLatin1Char('.'), 0, 0);
         try {
             showTopic(name);
-        } catch (...) {
+        } catch (const VemoxError& e) {
+            messenger().errorBox(e.message());
         }
     });
 }
@@ -31,6 +34,13 @@ void THelpWindow::showTopic(const QString& topic)
     const QString file = Help::topicFile(topic);
     Browser->setSource(QUrl::fromLocalFile(file));
     topic_ = topic;
+    // The first time it opens, the help sits over the window it belongs to.
+    if (!placed_ && parentWidget()) {
+        QRect r = frameGeometry();
+        r.moveCenter(parentWidget()->frameGeometry().center());
+        move(r.topLeft());
+        placed_ = true;
+    }
     show();
     raise();
     activateWindow();

@@ -16,4 +16,5 @@ public:
 
 private:
     QString topic_;
+    bool placed_ = false;
 };

@@ -263,6 +263,14 @@ TEST_F(MainWindowTest, HelpTopicsAndMissingPages)
     form->ShowHelpTopic("IDH_transactionlog");
     ASSERT_TRUE(form->HelpWindow);
     EXPECT_TRUE(form->HelpWindow->Browser->toPlainText().contains("transaction log"));
+    // It opens over the main window, not in a corner of the screen.
+    const QPoint offset = form->HelpWindow->frameGeometry().center() - form->frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4);
+    // A link to a page that is missing says so.
+    emit form->HelpWindow->Browser->anchorClicked(QUrl("IDH_gone.html"));
+    ASSERT_EQ(msgs.errors().size(), 1);
+    EXPECT_TRUE(msgs.errors().at(0).contains("IDH_gone"));
+    msgs.clear();
     form->ShowHelpTopic("IDH_nosuchtopic");
     ASSERT_EQ(msgs.errors().size(), 1);
     EXPECT_TRUE(msgs.errors().at(0).contains("IDH_nosuchtopic"));
