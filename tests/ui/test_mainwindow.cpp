@@ -5,6 +5,7 @@
 #include "Forms/TTransLog.h"
 #include "common/TestEnv.h"
 #include "support/Messenger.h"
+#include "support/Zymregistry.h"
 
 #include <QAction>
 #include <QLabel>
@@ -407,4 +408,24 @@ TEST_F(MainWindowTest, AFailedStartIsShownAndTheWindowCloses)
     EXPECT_TRUE(msgs.errors().at(0).contains("RollBackCurrency.dat"));
     QTRY_VERIFY(!form->isVisible());
     EXPECT_EQ(form->CloseSteps, QStringList({"SaveSettings", "Hide", "CloseWindows", "ClearTable"}));
+}
+
+TEST_F(MainWindowTest, StartReadsItsFlagsAndTheLastUpdate)
+{
+    // Nothing stored: updates on, the accounting dialog offered, no update yet.
+    EXPECT_TRUE(form->UpdateTool->isEnabled());
+    EXPECT_EQ(form->ShowPrintAccountingDialog->text(), "Show Print Accounting Dialog");
+    EXPECT_EQ(form->StatusPanels[1]->text(), "Awaiting update!");
+
+    form.reset();
+    const QString key = Defs::kKeyGeneral;
+    ASSERT_TRUE(ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, key, "CCdu", true, KEY_WRITE));
+    ASSERT_TRUE(ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, key, "PGs", true, KEY_WRITE));
+    const QDateTime updated(QDate(2026, 3, 7), QTime(14, 30));
+    ASSERT_TRUE(ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, key, "Vl", updated, KEY_WRITE));
+    form = std::make_unique<TForm1>();
+    EXPECT_FALSE(form->UpdateTool->isEnabled());
+    EXPECT_EQ(form->ShowPrintAccountingDialog->text(), "Hide Print Accounting Dialog");
+    EXPECT_EQ(form->StatusPanels[1]->text(), "Last update: 07/03/2026");
+    EXPECT_TRUE(msgs.shown.empty());
 }
