@@ -24,19 +24,25 @@ measure() {
     t0=$(date +%s%N)
     "$exe" >/dev/null 2>&1 & pid=$!
     # Poll tightly: xdotool's own --sync waits in half-second steps.
-    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do :; done
+    # A program that ends without a window (a display it cannot reach) is no figure.
+    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+        kill -0 $pid 2>/dev/null || { wait $pid 2>/dev/null || true; return 1; }
+    done
     t1=$(date +%s%N)
     if [ "$title" = Vemox ]; then awk '/VmRSS/{print $2}' /proc/$pid/status >> "$tmp/rss"; fi
     kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true
     echo $(( (t1 - t0) / 1000000 ))
 }
 v=(); m=(); rss=0; maxrss=0
+failed=0
 for i in $(seq "$runs"); do
-    m+=("$(measure "$bin/bench/startup/bench_minimal_window" Minimal)")
-    v+=("$(measure "$bin/src/vemox" Vemox)")
+    if t=$(measure "$bin/bench/startup/bench_minimal_window" Minimal); then m+=("$t"); else failed=$((failed + 1)); fi
+    if t=$(measure "$bin/src/vemox" Vemox); then v+=("$t"); else failed=$((failed + 1)); fi
 done
+[ "$failed" = 0 ] || echo "$failed of $((2 * runs)) starts ended without a window and are left out"
+[ ${#v[@]} -gt 0 ] && [ ${#m[@]} -gt 0 ] || { echo "no start reached its window" >&2; exit 1; }
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}'; }
 mv=$(median "${v[@]}"); mm=$(median "${m[@]}")
-echo "start-up to window mapped, median of $runs: vemox ${mv} ms, minimal Qt window ${mm} ms, ratio $(awk "BEGIN{printf \"%.2f\", $mv/$mm}")"
+echo "start-up to window mapped, median of ${#v[@]} and ${#m[@]}: vemox ${mv} ms, minimal Qt window ${mm} ms, ratio $(awk "BEGIN{printf \"%.2f\", $mv/$mm}")"
 maxrss=$(sort -n "$tmp/rss" | tail -n1)
-echo "vemox resident memory with its window up: $((maxrss / 1024)) MiB (max of $runs)"
+echo "vemox resident memory with its window up: $((maxrss / 1024)) MiB (max of ${#v[@]})"

@@ -175,12 +175,28 @@ void TForm1::construct()
     // 13. The data the program started with is what a rollback returns to.
     DataFiles::copyLines(Defs::kCurrencyFile, Defs::kRollbackFile);
 
+    centreOnScreen();
+    State.announce();
+}
+
+void TForm1::centreOnScreen()
+{
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r = frameGeometry();
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
-    State.announce();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    // The frame is known once the window system has the window: centre the whole window,
+    // title and borders included, not only its client area.
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        centreOnScreen();
+    }
+    QMainWindow::showEvent(event);
 }
 
 void TForm1::buildTopBar(QWidget* parent)

@@ -100,6 +100,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -117,7 +118,9 @@ private:
     void FormKeyPress(QChar key);
     void SaveSettings();
     void construct();
+    void centreOnScreen();
     bool closing_ = false;
+    bool shownOnce_ = false;
     QList<QAction*> actions_;
 };
 

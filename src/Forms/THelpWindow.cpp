@@ -18,11 +18,15 @@ THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     auto* col = new QVBoxLayout(this);
     col->setContentsMargins(0, 0, 0, 0);
     col->addWidget(Browser);
-    // Links between topics name the topic's page; anything else is not followed.
+    // Links between topics name the topic's page, with or without a place on it; a place
+    // alone moves within the page shown. A topic without a page is told, as from the menu.
     connect(Browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         const QString name = url.fileName().section(QLatin1Char('.'), 0, 0);
         try {
-            showTopic(name);
+            if (!name.isEmpty())
+                showTopic(name);
+            if (url.hasFragment())
+                Browser->scrollToAnchor(url.fragment());
         } catch (const VemoxError& e) {
             messenger().errorBox(e.message());
         }

@@ -5,6 +5,7 @@
 #include "Forms/TTransLog.h"
 #include "common/TestEnv.h"
 #include "support/Messenger.h"
+#include "support/Zymregistry.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QCheckBox>
 #include <QTextBrowser>
 #include <QStatusBar>
@@ -319,4 +322,118 @@ TEST_F(MainWindowTest, StartCopiesTheDataFileForRollback)
     testenv::writeBytes(work + "/currency.dat", "line one\nline two\rline three");
     form = std::make_unique<TForm1>();
     EXPECT_EQ(testenv::readBytes(work + "/RollBackCurrency.dat"), "line one\r\nline two\r\nline three\r\n");
+}
+
+TEST_F(MainWindowTest, HelpLinksFollowTopicsAndPlaces)
+{
+    form->HelpIndex1Click();
+    ASSERT_TRUE(form->HelpWindow);
+    THelpWindow* help = form->HelpWindow;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    QScrollBar* bar = help->Browser->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);   // the contents page is longer than the window
+    EXPECT_EQ(bar->value(), 0);
+    emit help->Browser->anchorClicked(QUrl("#menus"));   // a place on the page shown
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_EQ(help->currentTopic(), "CALCHELP");
+    emit help->Browser->anchorClicked(QUrl("IDH_transactionlog.html"));
+    EXPECT_EQ(help->currentTopic(), "IDH_transactionlog");
+    EXPECT_TRUE(msgs.shown.empty());
+    emit help->Browser->anchorClicked(QUrl("IDH_notwrittenyet.html"));
+    ASSERT_EQ(msgs.errors().size(), 1);
+    EXPECT_TRUE(msgs.errors().at(0).contains("IDH_notwrittenyet"));
+    EXPECT_EQ(help->currentTopic(), "IDH_transactionlog");   // the page shown stays
+}
+
+TEST_F(MainWindowTest, RightClickShowsTheWindowPopupOrTheButtonPopup)
+{
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    auto rightClick = [](QWidget* w) {
+        QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(3, 3), w->mapToGlobal(QPoint(3, 3)));
+        QCoreApplication::sendEvent(w, &e);
+    };
+    for (QWidget* w : std::initializer_list<QWidget*>{form->calcdisplay, form->Panel5, form->homecountry,
+                                                      form->TabControl1, form->StatusPanels[0]}) {
+        rightClick(w);
+        EXPECT_TRUE(form->PopupMenu1->isVisible()) << w->objectName().toStdString();
+        EXPECT_FALSE(form->LoadCountryDefaults->isVisible()) << w->objectName().toStdString();
+        form->PopupMenu1->hide();
+    }
+    rightClick(form->Buttons[2]);
+    EXPECT_TRUE(form->LoadCountryDefaults->isVisible());
+    EXPECT_FALSE(form->PopupMenu1->isVisible());
+    form->LoadCountryDefaults->hide();
+}
+
+TEST_F(MainWindowTest, EveryShortcutRunsItsOwnAction)
+{
+    form->show();
+    // The windows that commands open stay out of the way; only the key's owner counts.
+    form->openUrl = [](const QUrl&) { return true; };
+    QMap<QString, int> runs;
+    for (QAction* a : form->Actions())
+        QObject::connect(a, &QAction::triggered, [&runs, a] { ++runs[a->objectName()]; });
+    QAction* exit = form->action("ActionExit");
+    for (QAction* a : form->Actions()) {
+        if (a->shortcut().isEmpty() || a == exit)
+            continue;
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        runs.clear();
+        const QKeyCombination key = a->shortcut()[0];
+        QTest::keyClick(form.get(), key.key(), key.keyboardModifiers());
+        EXPECT_EQ(runs, (QMap<QString, int>{{a->objectName(), 1}})) << a->objectName().toStdString();
+    }
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(runs.value("ActionExit"), 1);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->CloseSteps.value(0), "SaveSettings");
+}
+
+TEST_F(MainWindowTest, CentredOnTheScreen)
+{
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint offset = form->frameGeometry().center() - screen.center();
+    EXPECT_LE(std::abs(offset.x()), 1);
+    EXPECT_LE(std::abs(offset.y()), 1);
+}
+
+TEST_F(MainWindowTest, AFailedStartIsShownAndTheWindowCloses)
+{
+    form.reset();
+    msgs.clear();
+    // The rollback copy cannot be written: a folder stands in its place.
+    QFile::remove(work + "/RollBackCurrency.dat");
+    ASSERT_TRUE(QDir().mkpath(work + "/RollBackCurrency.dat"));
+    form = std::make_unique<TForm1>();
+    form->show();
+    ASSERT_EQ(msgs.errors().size(), 1);
+    EXPECT_TRUE(msgs.errors().at(0).contains("RollBackCurrency.dat"));
+    QTRY_VERIFY(!form->isVisible());
+    EXPECT_EQ(form->CloseSteps, QStringList({"SaveSettings", "Hide", "CloseWindows", "ClearTable"}));
+}
+
+TEST_F(MainWindowTest, StartReadsItsFlagsAndTheLastUpdate)
+{
+    // Nothing stored: updates on, the accounting dialog offered, no update yet.
+    EXPECT_TRUE(form->UpdateTool->isEnabled());
+    EXPECT_EQ(form->ShowPrintAccountingDialog->text(), "Show Print Accounting Dialog");
+    EXPECT_EQ(form->StatusPanels[1]->text(), "Awaiting update!");
+
+    form.reset();
+    const QString key = Defs::kKeyGeneral;
+    ASSERT_TRUE(ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, key, "CCdu", true, KEY_WRITE));
+    ASSERT_TRUE(ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, key, "PGs", true, KEY_WRITE));
+    const QDateTime updated(QDate(2026, 3, 7), QTime(14, 30));
+    ASSERT_TRUE(ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, key, "Vl", updated, KEY_WRITE));
+    form = std::make_unique<TForm1>();
+    EXPECT_FALSE(form->UpdateTool->isEnabled());
+    EXPECT_EQ(form->ShowPrintAccountingDialog->text(), "Hide Print Accounting Dialog");
+    EXPECT_EQ(form->StatusPanels[1]->text(), "Last update: 07/03/2026");
+    EXPECT_TRUE(msgs.shown.empty());
 }
