@@ -2,6 +2,7 @@
 #include "Defs.h"
 #include "Forms/QtMessenger.h"
 #include "Forms/TForm1.h"
+#include "Forms/VemoxStyle.h"
 #include "support/Errors.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(new VemoxStyle);
     QtMessenger qtMessenger;
     setMessenger(&qtMessenger);
     try {
