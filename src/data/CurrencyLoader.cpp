@@ -160,14 +160,45 @@ struct ReplyRates {
     }
 };
 
-void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, CurrencyTable& table)
-{
-    if (!hasPair(lines[0], kDateOpen, kDateClose))
-        throw VemoxError(QStringLiteral("Error: Malformed cgi script. Possible Host Server 404 error."));
+// A reply's hosts replace the whole list. They are gathered while its lines are read and
+// stored in one go, also when a later line fails, so that the hosts met so far stay; a list
+// that is stored already, as it stands, is not written again.
+class ReplyHosts {
+public:
+    bool isEmpty() const { return hosts_.isEmpty(); }
+    void add(const QString& host) { hosts_ << host; }
+    void store() const
+    {
+        if (hosts_.isEmpty() || storedAlready())
+            return;
+        ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, kKeyHosts, KEY_ALL_ACCESS);
+        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyHosts, hosts_, KEY_ALL_ACCESS);
+    }
 
-    int hosts = 0;
+private:
+    bool storedAlready() const
+    {
+        QStringList names, values;
+        if (!ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, kKeyHosts, names, values, KEY_READ) ||
+            names.size() != hosts_.size())
+            return false;
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            bool ok = false;
+            const int n = names[i].toInt(&ok);
+            if (!ok || n < 0 || n >= hosts_.size() || names[i] != QString::number(n) || values[i] != hosts_[n])
+                return false;
+        }
+        return true;
+    }
+
+    QStringList hosts_;
+};
+
+// Every line of a reply, in order: messages shown, hosts gathered, exceptions entries
+// stored, rates kept.
+void walkReply(const QStringList& lines, CurrencyTable& table, ReplyHosts& hosts, ReplyRates& rates)
+{
     int exceptions = 0;
-    ReplyRates rates;
     for (const QString& line : lines) {
         const ReplyLine r = ClassifyReplyLine(line);
         if (r.hasMessage && !r.message.isEmpty())
@@ -176,12 +207,10 @@ void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, Cur
         case ReplyLine::Kind::Host:
             if (r.value.isEmpty())
                 throw VemoxError(QStringLiteral("Server Error: Please Re-load page"));
-            if (hosts == 0) {
-                // A reply's hosts replace the whole list, and its currencies the whole table.
-                ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, kKeyHosts, KEY_ALL_ACCESS);
+            // The first host line starts the reply's own table.
+            if (hosts.isEmpty())
                 table.ClearTable();
-            }
-            writeHost(hosts++, r.value);
+            hosts.add(r.value);
             break;
         case ReplyLine::Kind::Exceptions:
             if (ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyExceptions, QString::number(exceptions), r.value,
@@ -199,7 +228,23 @@ void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, Cur
             break;
         }
     }
-    if (hosts == 0)
+}
+
+void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, CurrencyTable& table)
+{
+    if (!hasPair(lines[0], kDateOpen, kDateClose))
+        throw VemoxError(QStringLiteral("Error: Malformed cgi script. Possible Host Server 404 error."));
+
+    ReplyHosts hosts;
+    ReplyRates rates;
+    try {
+        walkReply(lines, table, hosts, rates);
+    } catch (...) {
+        hosts.store();
+        throw;
+    }
+    hosts.store();
+    if (hosts.isEmpty())
         table.ClearTable();
 
     const int count = libraryCount(library);

@@ -567,3 +567,23 @@ TEST_F(Loader, VeryLongFilesLoadInFull)
     EXPECT_EQ(rec(4 + kUsers - 1).GetIsoCode(), "XAG");
     EXPECT_EQ(rec(4 + kUsers - 1).GetRate(), 0.03);
 }
+
+TEST_F(Loader, AnUnchangedHostListIsNotWrittenAgain)
+{
+    writeFile("currency.dat", kReply);
+    ASSERT_TRUE(load());
+    // A blank line the store would never write itself: it stays only while the file does.
+    const QByteArray marked = testenv::readBytes(testenv::storeFile()) + "\r\n\r\n";
+    testenv::writeBytes(testenv::storeFile(), marked);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(testenv::readBytes(testenv::storeFile()), marked);
+
+    QByteArray other = kReply;
+    other.replace("second.example", "third.example");
+    writeFile("currency.dat", other);
+    ASSERT_TRUE(load());
+    EXPECT_NE(testenv::readBytes(testenv::storeFile()), marked);
+    EXPECT_EQ(storeValues(Defs::kKeyHosts),
+              (QStringList{"0=rates.example/cgi-bin/DownLoad.cgi", "1=third.example"}));
+    EXPECT_TRUE(msg.shown.empty());
+}
