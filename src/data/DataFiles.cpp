@@ -33,25 +33,43 @@ QStringList readLines(const QString& fileName)
     return splitLines(f.readAll());
 }
 
-void writeLines(const QString& fileName, const QStringList& lines)
+namespace {
+QByteArray joinLines(const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += line.toLatin1();
         bytes += "\r\n";
     }
+    return bytes;
+}
+
+void writeBytes(const QString& fileName, const QByteArray& bytes)
+{
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         throw VemoxError(QStringLiteral("Cannot create file %1").arg(fileName));
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw VemoxError(QStringLiteral("Stream write error"));
 }
+} // namespace
+
+void writeLines(const QString& fileName, const QStringList& lines)
+{
+    writeBytes(fileName, joinLines(lines));
+}
 
 bool copyLines(const QString& from, const QString& to)
 {
     if (!QFile::exists(from))
         return false;
-    writeLines(to, readLines(from));
+    const QByteArray bytes = joinLines(readLines(from));
+    // A copy that is there already, byte for byte, is left as it is: no rewrite at start-up.
+    QFile existing(to);
+    if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes)
+        return true;
+    existing.close();
+    writeBytes(to, bytes);
     return true;
 }
 
