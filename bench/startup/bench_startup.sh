@@ -18,20 +18,31 @@ cp "$top"/share/help/*.html "$tmp/work/help/"
 [ -f "$bin/dll/ZYM_VEMOX.dll" ] && cp "$bin/dll/ZYM_VEMOX.dll" "$tmp/work/dll/"
 cd "$tmp/work"
 
-# Milliseconds from exec until a visible window of that title exists.
+# Milliseconds from exec until the program maps its first window. One listener on the
+# root window (xev) reports the map, so nothing polls the server while the program starts.
+us() { local t=${EPOCHREALTIME/./}; echo "${t#0}"; }
 measure() {
-    local exe=$1 title=$2 t0 t1 pid
-    t0=$(date +%s%N)
-    "$exe" >/dev/null 2>&1 & pid=$!
-    # Poll tightly: xdotool's own --sync waits in half-second steps.
-    # A program that ends without a window (a display it cannot reach) is no figure.
-    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
-        kill -0 $pid 2>/dev/null || { wait $pid 2>/dev/null || true; return 1; }
+    local exe=$1 title=$2 t0 t1 pid xevpid line
+    rm -f "$tmp/ev"; mkfifo "$tmp/ev"
+    stdbuf -oL xev -root -event substructure >"$tmp/ev" 2>/dev/null & xevpid=$!
+    exec 4<"$tmp/ev"
+    sleep 0.2   # xev selects its events before the program starts
+    t0=$(us)
+    "$exe" >/dev/null 2>"$tmp/stderr" & pid=$!
+    t1=""
+    while IFS= read -r -t 10 line <&4; do
+        case $line in MapNotify*) t1=$(us); break ;; esac
     done
-    t1=$(date +%s%N)
+    exec 4<&-
+    kill $xevpid 2>/dev/null || true; wait $xevpid 2>/dev/null || true
+    if [ -z "$t1" ] || ! kill -0 $pid 2>/dev/null; then
+        wait $pid 2>/dev/null; echo "$title ended without a window (exit $?): $(head -c 300 "$tmp/stderr")" >&2
+        return 1
+    fi
+    sleep 0.05
     if [ "$title" = Vemox ]; then awk '/VmRSS/{print $2}' /proc/$pid/status >> "$tmp/rss"; fi
     kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true
-    echo $(( (t1 - t0) / 1000000 ))
+    echo $(( (t1 - t0) / 1000 ))
 }
 v=(); m=(); rss=0; maxrss=0
 failed=0
