@@ -62,7 +62,8 @@ TTransLog::TTransLog(TransactionLog& log, QWidget* owner) : QWidget(owner, Qt::W
         it->setShortcutContext(Qt::WidgetShortcut);
         it->setEnabled(act->isEnabled());
         // The item follows its action, so Print comes alive here with the reports.
-        connect(act, &QAction::changed, it, [it, act] { it->setEnabled(act->isEnabled()); });
+        QAction* source = act;
+        connect(act, &QAction::changed, it, [it, source] { it->setEnabled(source->isEnabled()); });
         connect(it, &QAction::triggered, act, &QAction::trigger);
     }
     connect(Memo1, &QWidget::customContextMenuRequested, this,
