@@ -524,6 +524,9 @@ void TForm1::buildMenus()
         it->setStatusTip(act->toolTip());
         if (tag)
             it->setData(tag);
+        // An item is usable exactly when its command is; its caption may differ (step 6).
+        it->setEnabled(act->isEnabled());
+        connect(act, &QAction::changed, it, [it, act] { it->setEnabled(act->isEnabled()); });
         connect(it, &QAction::triggered, act, &QAction::trigger);
         return it;
     };

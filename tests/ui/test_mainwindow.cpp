@@ -245,6 +245,17 @@ TEST_F(MainWindowTest, MenusInTheirOrder)
                            "Delete Country", "-", "&Date Currency Format"}));
 }
 
+TEST_F(MainWindowTest, MenuItemsAreUsableExactlyWhenTheirCommandIs)
+{
+    QAction* command = form->action("ActionSaveTransactionLog");
+    auto* item = form->findChild<QAction*>("SaveTransactionLog1");
+    ASSERT_TRUE(command && item);
+    command->setEnabled(false);
+    EXPECT_FALSE(item->isEnabled());
+    command->setEnabled(true);
+    EXPECT_TRUE(item->isEnabled());
+}
+
 TEST_F(MainWindowTest, KeysReachTheirCommands)
 {
     form->show();
