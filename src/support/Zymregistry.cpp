@@ -93,10 +93,10 @@ bool trappedWrite(Body body) { return trapped(kReadSuffix, true, OutOfMemory::Re
 template <typename Body>
 bool trappedDelete(Body body) { return trapped(kDeleteSuffix, false, OutOfMemory::Passes, body); }
 
-// The steps shared by every single-value reader; convert raises the store's errors and
-// assigns the output only when the value is good.
-template <typename Convert>
-bool readValue(HKEY root, const QString& key, const QString& name, long access, Convert convert)
+// The steps shared by every reader: check the access and the path, load the store, find
+// the key; use reads from it. False when any step finds nothing.
+template <typename Use>
+bool readKey(HKEY root, const QString& key, long access, Use use)
 {
     return trappedRead([&] {
         const auto path = readablePath(root, key, access);
@@ -104,9 +104,17 @@ bool readValue(HKEY root, const QString& key, const QString& name, long access, 
             return false;
         const Store store = loadStore();
         const regstore::Key* k = store.findKey(*path);
-        if (!k)
-            return false;
-        const Value* v = k->find(name);
+        return k && use(*k);
+    });
+}
+
+// A single value; convert raises the store's errors and assigns the output only when the
+// value is good.
+template <typename Convert>
+bool readValue(HKEY root, const QString& key, const QString& name, long access, Convert convert)
+{
+    return readKey(root, key, access, [&](const regstore::Key& k) {
+        const Value* v = k.find(name);
         if (!v)
             return false;
         convert(*v);
@@ -261,15 +269,10 @@ bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, QSt
 
 bool ReadRegistry(const HKEY& root, const QString& key, QStringList& out, long access)
 {
-    return trappedRead([&] {
-        const auto path = readablePath(root, key, access);
-        if (!path)
+    return readKey(root, key, access, [&](const regstore::Key& k) {
+        if (k.values().empty())
             return false;
-        const Store store = loadStore();
-        const regstore::Key* k = store.findKey(*path);
-        if (!k || k->values().empty())
-            return false;
-        for (const Value& v : k->values())
+        for (const Value& v : k.values())
             out.append(stringOf(v));
         return true;
     });
@@ -277,22 +280,15 @@ bool ReadRegistry(const HKEY& root, const QString& key, QStringList& out, long a
 
 bool ReadRegistry(const HKEY& root, const QString& key, QStringList& names, QStringList& values, long access)
 {
-    return trappedRead([&] {
-        const auto path = readablePath(root, key, access);
-        if (!path)
-            return false;
-        const Store store = loadStore();
-        const regstore::Key* k = store.findKey(*path);
-        if (!k)
-            return false;
+    return readKey(root, key, access, [&](const regstore::Key& k) {
         names.clear();
-        for (const Value& v : k->values())
+        for (const Value& v : k.values())
             names.append(v.name);
         if (names.isEmpty())
             return false;
         std::stable_sort(names.begin(), names.end(), nameLess);
         for (const QString& n : std::as_const(names))
-            values.append(stringOf(*k->find(n)));
+            values.append(stringOf(*k.find(n)));
         return true;
     });
 }
