@@ -1,4 +1,5 @@
 #include "Forms/TForm1.h"
+#include "Forms/Placement.h"
 #include "Defs.h"
 #include "Forms/THelpWindow.h"
 #include "Forms/TTransLog.h"
@@ -181,11 +182,8 @@ void TForm1::construct()
 
 void TForm1::centreOnScreen()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        centreWindowOn(*this, screen->availableGeometry().center());
 }
 
 void TForm1::showEvent(QShowEvent* event)

@@ -1,4 +1,5 @@
 #include "Forms/THelpWindow.h"
+#include "Forms/Placement.h"
 #include "support/Errors.h"
 #include "support/Help.h"
 #include "support/Messenger.h"
@@ -40,9 +41,7 @@ void THelpWindow::showTopic(const QString& topic)
     topic_ = topic;
     // The first time it opens, the help sits over the window it belongs to.
     if (!placed_ && parentWidget()) {
-        QRect r = frameGeometry();
-        r.moveCenter(parentWidget()->frameGeometry().center());
-        move(r.topLeft());
+        centreWindowOn(*this, parentWidget()->frameGeometry().center());
         placed_ = true;
     }
     show();

@@ -1,4 +1,5 @@
 #include "Forms/TTransLog.h"
+#include "Forms/Placement.h"
 #include "Forms/TForm1.h"
 #include "calc/TransactionLog.h"
 
@@ -115,11 +116,8 @@ void TTransLog::dropLines()
 
 void TTransLog::showEvent(QShowEvent* event)
 {
-    if (QWidget* owner = parentWidget()) {
-        QRect r = frameGeometry();
-        r.moveCenter(owner->frameGeometry().center());
-        move(r.topLeft());
-    }
+    if (QWidget* owner = parentWidget())
+        centreWindowOn(*this, owner->frameGeometry().center());
     QWidget::showEvent(event);
 }
 
