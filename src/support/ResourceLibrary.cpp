@@ -129,18 +129,16 @@ const ResourceLibrary::Entry* ResourceLibrary::find(std::uint16_t kind, std::uin
     return &*it;
 }
 
-void ResourceLibrary::requireLoaded() const
+const ResourceLibrary::Entry* ResourceLibrary::lookup(std::uint16_t kind, int id) const
 {
     if (!loaded_)
         throw VemoxError(QStringLiteral("The resource library is not loaded"));
+    return id < 0 ? nullptr : find(kind, static_cast<std::uint32_t>(id));
 }
 
 QString ResourceLibrary::ReadString(int id) const
 {
-    requireLoaded();
-    if (id < 0)
-        return {};
-    const Entry* e = find(kString, static_cast<std::uint32_t>(id));
+    const Entry* e = lookup(kString, id);
     if (!e)
         return {};
     const auto n = std::min<std::uint32_t>(e->length, kMaxStringLength);
@@ -149,10 +147,7 @@ QString ResourceLibrary::ReadString(int id) const
 
 ResourcePicture ResourceLibrary::ReadPicture(int id) const
 {
-    requireLoaded();
-    if (id < 0)
-        return {};
-    const Entry* e = find(kPicture, static_cast<std::uint32_t>(id));
+    const Entry* e = lookup(kPicture, id);
     if (!e)
         return {};
     const char* p = bytes_.constData() + e->offset;

@@ -69,7 +69,8 @@ private:
         std::uint32_t length;
     };
     const Entry* find(std::uint16_t kind, std::uint32_t id) const;
-    void requireLoaded() const;
+    // The entry of an id, nullptr when there is none; raises VemoxError when not loaded.
+    const Entry* lookup(std::uint16_t kind, int id) const;
 
     QByteArray bytes_;
     std::vector<Entry> index_;
