@@ -1,0 +1,88 @@
+#include "data/CountryTree.h"
+#include "support/Formats.h"
+#include "support/Messenger.h"
+#include "support/Trap.h"
+
+namespace CountryTree {
+namespace {
+
+CountryNode regionNode(const QString& name, int picture, const QStringList& parts = {})
+{
+    CountryNode n;
+    n.text = name;
+    n.picture = picture;
+    for (const QString& p : parts) {
+        CountryNode sub;
+        sub.text = p;
+        sub.picture = CountryNode::SubRegion;
+        n.children.push_back(std::move(sub));
+    }
+    return n;
+}
+
+// The node that takes a record of this region, or nullptr. Sub-regions are matched first,
+// then the top-level regions; every comparison is exact.
+CountryNode* parentOf(std::vector<CountryNode>& roots, const QString& region)
+{
+    for (CountryNode& top : roots)
+        for (CountryNode& sub : top.children)
+            if (sub.picture == CountryNode::SubRegion && sub.text == region)
+                return &sub;
+    // Only regions without sub-regions hold countries themselves: "Africa" and "America"
+    // are no region of a record.
+    for (CountryNode& top : roots)
+        if (top.text == region && (top.children.empty() || top.children.front().picture != CountryNode::SubRegion))
+            return &top;
+    return nullptr;
+}
+
+} // namespace
+
+QString nodeText(const CCurrencyData& record)
+{
+    if (record.GetRate() == 0.0)
+        return record.GetCountryName();
+    return record.GetCountryName() + QStringLiteral(" (") + Formats::floatToStr(record.GetRate()) +
+           QLatin1Char(' ') + record.GetIsoCode() + QLatin1Char(')');
+}
+
+std::vector<CountryNode> skeleton()
+{
+    std::vector<CountryNode> roots;
+    roots.push_back(regionNode(QStringLiteral("Africa"), CountryNode::Region,
+                               {QStringLiteral("Central Africa"), QStringLiteral("East Africa"),
+                                QStringLiteral("North Africa"), QStringLiteral("South Africa"),
+                                QStringLiteral("West Africa")}));
+    roots.push_back(regionNode(QStringLiteral("America"), CountryNode::Region,
+                               {QStringLiteral("Central America"), QStringLiteral("North America"),
+                                QStringLiteral("South America")}));
+    for (const char* name : {"Antarctica", "Asia", "Caribbean", "Europe", "Middle East", "Oceania"})
+        roots.push_back(regionNode(QString::fromLatin1(name), CountryNode::Region));
+    roots.push_back(regionNode(QStringLiteral("User Defined"), CountryNode::UserRegion));
+    return roots;
+}
+
+std::vector<CountryNode> build(const CurrencyTable& table)
+{
+    std::vector<CountryNode> roots = skeleton();
+    trapWith(
+        [&] {
+            for (int i = 0; i < table.Count(); ++i) {
+                const CCurrencyData& r = *table.At(i);
+                CountryNode* parent = parentOf(roots, r.GetRegion());
+                if (!parent) {
+                    messenger().messageBox(kLocationError + r.GetRegion());
+                    continue;
+                }
+                CountryNode n;
+                n.text = nodeText(r);
+                n.picture = r.GetRate() == 0.0 ? CountryNode::NoRate : CountryNode::Country;
+                n.country = r.GetCountryName();
+                parent->children.push_back(std::move(n));
+            }
+        },
+        [](VemoxError&) { messenger().messageDialog(kBuildError, Messenger::Icon::Error); });
+    return roots;
+}
+
+} // namespace CountryTree
