@@ -59,7 +59,7 @@ void ZYMTreeView::mouseMoveEvent(QMouseEvent* event)
         return;
     const QString country = pending_;
     pending_.clear();
-    startDrag(country);
+    startCountryDrag(country);
 }
 
 void ZYMTreeView::mouseReleaseEvent(QMouseEvent* event)
@@ -68,7 +68,7 @@ void ZYMTreeView::mouseReleaseEvent(QMouseEvent* event)
     QTreeWidget::mouseReleaseEvent(event);
 }
 
-void ZYMTreeView::startDrag(const QString& country)
+void ZYMTreeView::startCountryDrag(const QString& country)
 {
     QPointer<QDrag> drag = new QDrag(this);
     drag->setMimeData(payload(country));

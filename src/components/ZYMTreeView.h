@@ -36,7 +36,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void startDrag(const QString& country);
+    void startCountryDrag(const QString& country);
 
     QString pending_;   // the country pressed, until the drag starts or the button is released
     QPoint pressAt_;
