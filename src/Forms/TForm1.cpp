@@ -143,6 +143,7 @@ void TForm1::construct()
     ButtonAssignments = std::make_unique<QStringList>();
     for (int i = 0; i < 9 * 16; ++i)
         ButtonAssignments->append(QString());
+    InstallDropTargets();
     // 3. The report object arrives with the receipts.
     // 4. The transaction log: created with the calculator.
     // 5. The commission bar starts hidden: the window is shorter by its height.
@@ -499,6 +500,7 @@ void TForm1::buildActions()
     UpdateTool->setToolTip(QStringLiteral("Update from the Web"));
 
     connect(action(QStringLiteral("ActionExit")), &QAction::triggered, this, &TForm1::Exit1Click);
+    connect(action(QStringLiteral("ActionCountryDragList")), &QAction::triggered, this, &TForm1::CountryDragList1Click);
     connect(action(QStringLiteral("ActionhelpIndex")), &QAction::triggered, this, &TForm1::HelpIndex1Click);
     connect(action(QStringLiteral("ActionAbout")), &QAction::triggered, this, &TForm1::WebSite1Click);
     connect(action(QStringLiteral("ActionDownloadLatestVersion")), &QAction::triggered, this,
@@ -777,6 +779,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         delete TransLog.data();
     if (HelpWindow)
         delete HelpWindow.data();
+    CloseCountrySelector();
     CloseSteps << QStringLiteral("CloseWindows");
     ButtonAssignments.reset();
     Currencies.ClearTable();

@@ -3,6 +3,7 @@
 // the nine tabs of currency buttons, the menus and the status bar. It owns the long-lived
 // objects of a run and renders the core's MainState; the logic lives in the core.
 #include "calc/Calculator.h"
+#include "calc/Drops.h"
 #include "calc/MainState.h"
 #include "calc/TransactionLog.h"
 #include "data/CurrencyTable.h"
@@ -24,6 +25,7 @@ class QTabBar;
 class QToolBar;
 class QToolButton;
 class QFrame;
+class TCurrencySelector;
 class TTransLog;
 class THelpWindow;
 
@@ -77,6 +79,23 @@ public:
     // Windows of the run that the close sequence closes.
     QPointer<TTransLog> TransLog;
     QPointer<THelpWindow> HelpWindow;
+    QPointer<TCurrencySelector> CurrencySelector;
+
+    // Drag and drop of countries from the selector (TForm1Drop.cpp).
+    std::unique_ptr<CountryDrops> Drops;
+    void CountryDragList1Click();
+    void CloseCountrySelector();
+    bool AcceptDragOver() const;
+    bool ForeignAcceptingdrag() const;
+    bool ButtonDragOver() const { return true; }
+    bool ImageDragOver() const { return true; }
+    bool Aceptinghomedrop(const QString& country);
+    bool Foreigndragover(const QString& country);
+    bool AcceptingDragDrop(int slot, const QString& country);
+    bool ImageDragDrop(int slot, const QString& country);
+    // The drag-over and drop of a target control, by its kind.
+    bool DragOver(int kind) const;
+    bool DropCountry(int kind, int slot, const QString& country);
 
     // Commands of this window.
     void Exit1Click();
@@ -118,6 +137,7 @@ private:
     void FormKeyPress(QChar key);
     void SaveSettings();
     void construct();
+    void InstallDropTargets();
     void centreOnScreen();
     bool closing_ = false;
     bool shownOnce_ = false;

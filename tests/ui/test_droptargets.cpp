@@ -1,0 +1,206 @@
+// Drops onto the main window offscreen: synthetic drag-enter, drag-move and drop events
+// sent to the named panes and slots, the country selector's command and its close.
+#include "Defs.h"
+#include "Forms/TCurrencySelector.h"
+#include "Forms/TForm1.h"
+#include "common/TestEnv.h"
+#include "components/ZYMTreeView.h"
+#include "support/Messenger.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DropWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testenv::resetStore();
+        testenv::freshWorkDir();
+        testenv::installSampleData();
+        form = std::make_unique<TForm1>();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        said.clear();
+    }
+    void TearDown() override
+    {
+        if (form)
+            form->close();
+        form.reset();
+    }
+    QWidget* control(const QString& name) { return form->findChild<QWidget*>(name); }
+
+    // Drag-enter and drag-move over a control: whether both were accepted.
+    bool dragOver(const QString& name, const QString& country = "France")
+    {
+        QWidget* w = control(name);
+        if (!w)
+            ADD_FAILURE() << "no control " << name.toStdString();
+        QMimeData data;
+        data.setText(country);
+        const QPoint at = w->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &move);
+        return enter.isAccepted() && move.isAccepted();
+    }
+    // A drop goes where the drag last entered and was accepted, as in a real drag.
+    bool drop(const QString& name, const QString& country)
+    {
+        QMimeData data;
+        data.setText(country);
+        QWidget* w = control(name);
+        QDragEnterEvent enter(w->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent e(QPointF(w->rect().center()), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+        return e.isAccepted();
+    }
+    QString text(const QString& name)
+    {
+        if (auto* l = form->findChild<QLabel*>(name))
+            return l->text();
+        return form->findChild<QPushButton*>(name)->text();
+    }
+    QImage picture(const QString& name) { return form->findChild<QLabel*>(name)->pixmap().toImage(); }
+    void typeSeven() { form->Calc->OnNumeric("7"); }
+
+    ScriptedMessenger said;
+    MessengerScope scope{&said};
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace
+
+TEST_F(DropWindowTest, OnlyThePaneWithTheHomeCurrencyAcceptsAndSlotsAlwaysDo)
+{
+    const QStringList home = {"Panel2", "homeImage", "homecountry"};
+    const QStringList foreign = {"Panel3", "localimage", "localcountry"};
+    for (bool reverse : {false, true}) {
+        form->State.reverseMode = reverse;
+        for (const QString& n : home)
+            EXPECT_EQ(dragOver(n), !reverse) << n.toStdString() << reverse;
+        for (const QString& n : foreign)
+            EXPECT_EQ(dragOver(n), reverse) << n.toStdString() << reverse;
+        for (int slot : {1, 8, 16}) {
+            EXPECT_TRUE(dragOver(QString("Button%1").arg(slot)));
+            EXPECT_TRUE(dragOver(QString("Image%1").arg(slot)));
+        }
+    }
+    // A drag that carries no name is not a country.
+    EXPECT_FALSE(dragOver("Button1", ""));
+}
+
+TEST_F(DropWindowTest, HomePaneDropShowsTheCountryAndClearsTheDisplay)
+{
+    typeSeven();
+    ASSERT_TRUE(drop("homecountry", "Unt. Kingdom"));
+    EXPECT_EQ(text("homecountry"), "Unt. Kingdom");
+    EXPECT_EQ(text("homecurrency"), "Pounds");
+    EXPECT_EQ(text("isodata"), "GBP");
+    EXPECT_EQ(text("displaycurrency"), "GBP");
+    EXPECT_EQ(text("calcdisplay"), "0");
+    EXPECT_EQ(picture("homeImage").size(), QSize(35, 20));
+    EXPECT_TRUE(said.shown.empty());
+}
+
+TEST_F(DropWindowTest, ForeignPaneTakesTheDropInReverseMode)
+{
+    form->State.reverseMode = true;
+    ASSERT_TRUE(drop("localimage", "France"));
+    EXPECT_EQ(text("localcountry"), "France");
+    EXPECT_EQ(text("localiso"), "EUR");
+    EXPECT_EQ(text("localcurrency"), "Euros");
+}
+
+TEST_F(DropWindowTest, SlotDropsGrowTheLayoutAndPicturesEqualButtons)
+{
+    *form->ButtonAssignments = QStringList(20, "X");
+    form->TabControl1->setCurrentIndex(2);
+    typeSeven();
+    ASSERT_TRUE(drop("Button5", "France"));
+    ASSERT_EQ(form->ButtonAssignments->size(), 37);
+    EXPECT_EQ(form->ButtonAssignments->at(36), "France");
+    EXPECT_TRUE(form->ButtonAssignments->at(35).isEmpty());
+    EXPECT_EQ(text("Button5"), "France");
+    EXPECT_EQ(text("calcdisplay"), "0");
+    const QImage viaButton = picture("Image5");
+
+    // The same country dropped on the picture of slot 6 gives slot 6 what slot 5 got.
+    typeSeven();
+    ASSERT_TRUE(drop("Image6", "France"));
+    EXPECT_EQ(form->ButtonAssignments->at(37), "France");
+    EXPECT_EQ(text("Button6"), "France");
+    EXPECT_EQ(picture("Image6"), viaButton);
+    EXPECT_EQ(text("calcdisplay"), "0");
+
+    // A country no longer in the table is refused and changes nothing.
+    EXPECT_FALSE(drop("Button7", "Atlantis"));
+    EXPECT_EQ(form->ButtonAssignments->size(), 38);
+    EXPECT_TRUE(said.shown.empty());
+}
+
+TEST_F(DropWindowTest, UserDefinedCurrencyShowsTheBanknote)
+{
+    form->Currencies.Append(new CCurrencyData(2.0, "User Defined", "Moonland", "MNL", "Moons", NoResourceIndex));
+    ASSERT_TRUE(drop("Image1", "Moonland"));
+    ASSERT_TRUE(drop("Image2", "France"));
+    EXPECT_EQ(picture("Image1").size(), QSize(35, 20));
+    EXPECT_NE(picture("Image1"), picture("Image2"));
+}
+
+TEST_F(DropWindowTest, MissingLibraryOnAPaneDropReportsAndClosesTheWindowAfterSaving)
+{
+    ASSERT_TRUE(QFile::remove(Defs::kResourceLibrary));
+    EXPECT_FALSE(drop("homecountry", "France"));
+    EXPECT_EQ(said.errors(), QStringList({"Error: Unable to load resource dll - Home dropError: Unable to Complete "
+                                          "Drag & drop."}));
+    // The window closes once the drop has finished, through its ordinary close.
+    EXPECT_TRUE(form->isVisible());
+    QTRY_VERIFY(!form->isVisible());
+    EXPECT_EQ(form->CloseSteps.value(0), "SaveSettings");
+}
+
+TEST_F(DropWindowTest, MissingLibraryOnASlotDropReportsAndClosesTheWindowAfterSaving)
+{
+    ASSERT_TRUE(QFile::remove(Defs::kResourceLibrary));
+    EXPECT_FALSE(drop("Button3", "France"));
+    EXPECT_EQ(said.errors(), QStringList({"Error: Unable to load resource dll - Button drop."}));
+    QTRY_VERIFY(!form->isVisible());
+    EXPECT_EQ(form->CloseSteps.value(0), "SaveSettings");
+}
+
+TEST_F(DropWindowTest, CountryListReplacesTheSelectorAtThePointerAndClosesWithTheWindow)
+{
+    QAction* list = form->action("ActionCountryDragList");
+    ASSERT_TRUE(list);
+    QCursor::setPos(QPoint(100, 120));
+    list->trigger();
+    QPointer<TCurrencySelector> first = form->CurrencySelector;
+    ASSERT_TRUE(first);
+    QCursor::setPos(QPoint(300, 200));
+    list->trigger();
+    EXPECT_FALSE(first);
+    EXPECT_EQ(form->findChildren<TCurrencySelector*>().size(), 1);
+    QPointer<TCurrencySelector> second = form->CurrencySelector;
+    ASSERT_TRUE(second);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(second->frameGeometry().topLeft(), QCursor::pos());
+    // The tree is the table's as it is now.
+    EXPECT_FALSE(second->TV->findItems("France (0.94 EUR)", Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+
+    form->close();
+    EXPECT_FALSE(second);
+}
