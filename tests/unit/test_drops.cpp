@@ -2,6 +2,7 @@
 // pane fields, the growing layout, the clear after a drop and the failures.
 #include "Defs.h"
 #include "calc/Calculator.h"
+#include "calc/CommissionTable.h"
 #include "calc/Drops.h"
 #include "calc/TransactionLog.h"
 #include "common/TestEnv.h"
@@ -52,7 +53,8 @@ protected:
     CurrencyTable table;
     MainState state;
     TransactionLog log;
-    Calculator calc{state, log};
+    CommissionTable charges;
+    Calculator calc{state, log, charges};
     QStringList assignments;
     QStringList events;
     bool failPicture = false;
