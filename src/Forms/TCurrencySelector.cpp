@@ -57,9 +57,9 @@ QPixmap drawPicture(int index)
         drawGlobe(p, QColor(70, 130, 210), QColor(80, 170, 80));
         break;
     case CountryNode::SubRegion:
-        p.scale(0.75, 0.75);
-        p.translate(2.5, 2.5);
-        drawGlobe(p, QColor(110, 180, 220), QColor(200, 180, 90));
+        p.translate(1.5, 1.5);
+        p.scale(0.85, 0.85);
+        drawGlobe(p, QColor(30, 150, 160), QColor(235, 190, 50));
         break;
     case CountryNode::Country:
         drawFlag(p, QColor(40, 160, 60));
