@@ -1,7 +1,7 @@
 #include "support/ResourceLibrary.h"
 #include "support/Errors.h"
+#include "support/FileWriter.h"
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <array>
@@ -212,7 +212,5 @@ QByteArray ResourceLibraryWriter::Build() const
 void ResourceLibraryWriter::Save(const QString& path) const
 {
     const QByteArray bytes = Build();
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw VemoxError(QStringLiteral("Cannot create file %1").arg(path));
+    FileWriter::replace(path, bytes);
 }
