@@ -162,15 +162,22 @@ TEST(ResourceLibrary, Latin1TextRoundTrips)
         EXPECT_EQ(lib.ReadString(4002 + k), every.mid(k * 32, 32));
 }
 
-TEST(ResourceLibrary, WriterLastOfTwoSameIdsWinsAndOddSizesKeepTheirPixels)
+TEST(ResourceLibrary, WriterRefusesAnIdTwiceAndOddSizesKeepTheirPixels)
 {
     ResourceLibraryWriter w;
     w.AddString(7, QStringLiteral("first"));
-    w.AddString(7, QStringLiteral("second"));
+    try {
+        w.AddString(7, QStringLiteral("second"));
+        ADD_FAILURE() << "a second string 7 was taken";
+    } catch (const VemoxError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Resource id 7 is given twice"));
+    }
     w.AddPicture(9, patterned(3, 5, 1)); // 9 bytes a row: nothing may pad it
+    EXPECT_THROW(w.AddPicture(9, patterned(3, 5, 2)), VemoxError);
+    w.AddString(9, QStringLiteral("a string beside picture 9")); // strings and pictures are apart
     ResourceLibrary lib;
     ASSERT_TRUE(lib.LoadFromBytes(w.Build()));
-    EXPECT_EQ(lib.ReadString(7), QStringLiteral("second"));
+    EXPECT_EQ(lib.ReadString(7), QStringLiteral("first"));
     const ResourcePicture p = lib.ReadPicture(9);
     EXPECT_EQ(p.width, 3);
     EXPECT_EQ(p.height, 5);
@@ -500,4 +507,35 @@ TEST(FlagImage, TheDefaultBanknoteIsAGreen35x20Picture)
     EXPECT_GT(g, r);
     EXPECT_GT(g, b);
     EXPECT_EQ(defaultBanknote().constBits(), note.constBits()) << "loaded once, then shared";
+}
+
+TEST(ShippedFiles, TheLibraryBuilderTakesAtMostOneThousandRows)
+{
+    const QString tool = testenv::binaryDir() + QStringLiteral("/tools/makeres/makeres");
+    const QString flags = testenv::sourceDir() + QStringLiteral("/share/flags");
+    const QString dir = testenv::freshWorkDir();
+    auto build = [&](int rows, QString* err) {
+        QByteArray csv = "region,iso,country,denomination,flag\n";
+        for (int i = 0; i < rows; ++i)
+            csv += "Asia,C" + QByteArray::number(i) + ",Land " + QByteArray::number(i) + ",Units,ge\n";
+        testenv::writeBytes(dir + QStringLiteral("/list.csv"), csv);
+        QFile::remove(dir + QStringLiteral("/out.dll"));
+        QProcess p;
+        p.start(tool, {dir + QStringLiteral("/list.csv"), flags, dir + QStringLiteral("/out.dll")});
+        EXPECT_TRUE(p.waitForFinished(120000));
+        *err = QString::fromUtf8(p.readAllStandardError());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    QString err;
+    EXPECT_NE(build(1001, &err), 0);
+    EXPECT_TRUE(err.contains(QStringLiteral("1001 currency rows; at most 1000"))) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir + QStringLiteral("/out.dll")));
+
+    ASSERT_EQ(build(1000, &err), 0) << err.toStdString();
+    ResourceLibrary lib;
+    ASSERT_TRUE(lib.Load(dir + QStringLiteral("/out.dll")));
+    EXPECT_EQ(lib.ReadString(Defs::kResCount), QStringLiteral("1000"));
+    EXPECT_EQ(lib.ReadString(Defs::kResIso), QStringLiteral("C0")) << "the first ISO code must stay its own";
+    EXPECT_EQ(lib.ReadString(Defs::kResDenomination + 999), QStringLiteral("Units"));
+    EXPECT_EQ(lib.ReadPicture(ResourceLibrary::FlagId(999)).width, 35);
 }
