@@ -13,8 +13,10 @@
 // The second form renders one SVG to a 35 x 20, 24-bit BMP (the program's default picture).
 #include "Defs.h"
 #include "support/Errors.h"
+#include "support/FileWriter.h"
 #include "support/ResourceLibrary.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -239,9 +241,11 @@ int buildLibrary(const QString& csv, const QString& flagsArg, const QString& out
 
 int renderPicture(const QString& svg, const QString& out)
 {
-    const QImage img = renderSvg(svg);
-    if (!img.save(out, "BMP"))
-        throw Failure{QStringLiteral("%1: cannot write").arg(out)};
+    QBuffer bmp;
+    bmp.open(QIODevice::WriteOnly);
+    if (!renderSvg(svg).save(&bmp, "BMP"))
+        throw Failure{QStringLiteral("%1: cannot encode the picture").arg(out)};
+    FileWriter::replace(out, bmp.data());
     return 0;
 }
 
