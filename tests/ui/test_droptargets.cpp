@@ -26,6 +26,8 @@ protected:
         testenv::resetStore();
         testenv::freshWorkDir();
         testenv::installSampleData();
+        testenv::writeBytes("UserDefined.dat", "<KRTISO>MNL</KRTISO><KRTDATA>2</KRTDATA><KRTCOUNTRY>Moonland</KRTCOUNTRY>"
+                                               "<KRTDENOM>Moons</KRTDENOM>\r\n");
         form = std::make_unique<TForm1>();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -118,7 +120,7 @@ TEST_F(DropWindowTest, DropsReachThePanesAndSlotsAndClearTheDisplay)
 
     // Slot 5 of tab 2, by its button; slot 6 by its picture, with the same result.
     *form->ButtonAssignments = QStringList(20, "X");
-    form->TabControl1->setCurrentIndex(2);
+    form->findChild<QTabBar*>("TabControl1")->setCurrentIndex(2);
     typeSeven();
     ASSERT_TRUE(drop("Button5", "France"));
     EXPECT_EQ(text("calcdisplay"), "0");
@@ -130,7 +132,6 @@ TEST_F(DropWindowTest, DropsReachThePanesAndSlotsAndClearTheDisplay)
     EXPECT_EQ(picture("Image6"), picture("Image5"));
 
     // A user-defined currency shows the banknote; a name no longer in the table is refused.
-    form->Currencies.Append(new CCurrencyData(2.0, "User Defined", "Moonland", "MNL", "Moons", NoResourceIndex));
     ASSERT_TRUE(drop("Image1", "Moonland"));
     EXPECT_EQ(picture("Image1").size(), QSize(35, 20));
     EXPECT_NE(picture("Image1"), picture("Image5"));
