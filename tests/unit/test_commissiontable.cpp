@@ -123,19 +123,6 @@ TEST(CommissionCharges, ACashSaleWithCommissionSubtractsMarginCommissionAndFee)
     EXPECT_NEAR(static_cast<double>(t.ApplyCharges(75, {Payment::Cash, RateKind::Buy, true})), 75.0, 0);
 }
 
-TEST(CommissionCharges, OptionLineNamesTheThreeChoices)
-{
-    MainState s;
-    EXPECT_EQ(OptionLine(s), "-- Cash -- Base Currency-- Commission? No --");
-    s.payment = Payment::TravellersCheques;
-    s.rateKind = RateKind::Sell;
-    s.commission = true;
-    EXPECT_EQ(OptionLine(s), "-- Traveller's Cheques -- Sell Currency-- Commission? Yes --");
-    s.payment = Payment::CreditCard;
-    s.rateKind = RateKind::Buy;
-    EXPECT_EQ(OptionLine(s), "-- Credit Card -- Buy Currency-- Commission? Yes --");
-}
-
 TEST_F(StoredTableTest, ParsingUsesFixedSeparatorsAndRestoresTheOperators)
 {
     FormatSettings::current().thousandSeparator = QLatin1Char('.');
