@@ -63,6 +63,11 @@ Exchanger::Exchanger(Calculator& calc, const CurrencyTable& currencies, const Co
     calc_.onReverse = [this] { Reverse(); };
 }
 
+Exchanger::~Exchanger()
+{
+    calc_.onReverse = nullptr;   // the calculator may outlive this object
+}
+
 std::optional<Conversion> Exchanger::Exchange(const QString& country)
 {
     std::optional<Conversion> result;

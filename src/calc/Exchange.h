@@ -57,6 +57,7 @@ public:
     // The calculator's R key reaches Reverse through its onReverse. The Yes answer to the
     // question about missing rates calls the calculator's onUpdate.
     Exchanger(Calculator& calc, const CurrencyTable& currencies, const CommissionTable& charges);
+    ~Exchanger();
     Exchanger(const Exchanger&) = delete;
     Exchanger& operator=(const Exchanger&) = delete;
 
