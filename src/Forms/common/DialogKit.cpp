@@ -1,0 +1,83 @@
+#include "Forms/common/DialogKit.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QWidget>
+
+QAction* makeAction(QWidget* owner, const QString& name, const QString& caption, const QString& shortcut,
+                    const QString& hint)
+{
+    auto* a = new QAction(caption, owner);
+    a->setObjectName(name);
+    if (!shortcut.isEmpty())
+        a->setShortcut(QKeySequence(shortcut, QKeySequence::PortableText));
+    const QString tip = hint.isEmpty() ? QString(caption).remove(QLatin1Char('&')) : hint;
+    a->setToolTip(tip);
+    a->setStatusTip(tip);
+    a->setShortcutContext(Qt::WindowShortcut);
+    owner->addAction(a);
+    return a;
+}
+
+QAction* mirrorItem(QMenu* menu, const QString& name, QAction* act, const QString& caption, int tag)
+{
+    auto* it = menu->addAction(act->icon(), caption.isEmpty() ? act->text() : caption);
+    it->setObjectName(name);
+    it->setShortcut(act->shortcut());
+    it->setShortcutContext(Qt::WidgetShortcut);   // the action itself owns the key
+    it->setToolTip(act->toolTip());
+    if (tag)
+        it->setData(tag);
+    it->setEnabled(act->isEnabled());
+    QObject::connect(act, &QAction::changed, it, [it, act] { it->setEnabled(act->isEnabled()); });
+    QObject::connect(it, &QAction::triggered, act, &QAction::trigger);
+    return it;
+}
+
+DialogToolBar::DialogToolBar(QWidget* dialog, int buttons, const QString& name) : QToolBar(dialog)
+{
+    setObjectName(name);
+    setMovable(false);
+    setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto add = [&](const QString& actionName, const QString& key, const QString& hint, const QString& buttonName) {
+        QAction* a = makeAction(dialog, actionName, hint, key, hint);
+        a->setIconText(hint);
+        addAction(a);
+        if (QWidget* w = widgetForAction(a)) {
+            w->setObjectName(buttonName);
+            w->setAccessibleName(hint);
+        }
+        return a;
+    };
+    if (buttons & Okay)
+        okay_ = add(QStringLiteral("ActionOkay"), QStringLiteral("F7"), QStringLiteral("Okay"), QStringLiteral("Okay"));
+    if (buttons & Cancel)
+        cancel_ = add(QStringLiteral("ActionCancel"), QStringLiteral("Ctrl+Q"), QStringLiteral("Clear"),
+                      QStringLiteral("Cancel"));
+    if (buttons & Help) {
+        help_ = add(QStringLiteral("ActionHelp"), QStringLiteral("F3"), QStringLiteral("Help"), QStringLiteral("TBHelp"));
+        connect(help_, &QAction::triggered, this, [this] {
+            if (!topic_.isEmpty())
+                showHelpTopic(topic_);
+        });
+    }
+}
+
+void DialogToolBar::setHelpTopic(const QString& topic) { topic_ = topic; }
+
+namespace {
+HelpOpener& opener()
+{
+    static HelpOpener o;
+    return o;
+}
+} // namespace
+
+void setHelpOpener(HelpOpener o) { opener() = std::move(o); }
+
+void showHelpTopic(const QString& topic)
+{
+    if (opener())
+        opener()(topic);
+}
