@@ -42,6 +42,9 @@
 // Readers need no lock: they see the file before or after a rename. The folder is created
 // 0700.
 //
+// Where it lives: the text format in RegText.cpp, the file and its lock in RegFile.cpp, the
+// keys in memory in RegStore.cpp, a change made of many calls in RegChange.cpp.
+//
 // Durability: the rename is enough for a killed process. Data is not fsync'ed by default:
 // on this ext4 an fdatasync costs 3 to 5 ms, which would make the 160 separate writes of a
 // settings save take most of a second (see bench/bench_store.cpp); ext4 itself flushes a

@@ -194,7 +194,9 @@ bool writeValue(HKEY root, const QString& key, const QString& name, long access,
             return false;
         if (!regstore::isValidValueName(name))
             failedSet(name);
-        auto [type, data] = make();
+        auto [madeType, madeData] = make();
+        const std::uint32_t type = madeType;
+        QByteArray data = std::move(madeData);
         if (data.size() > regstore::kMaxWrittenValueSize)
             failedSet(name);
         // A damaged file that stays is written over by nothing; the operator has been told.
