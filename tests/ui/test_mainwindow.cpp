@@ -150,17 +150,14 @@ TEST_F(MainWindowTest, MenuHintsLeaveTheStatusPanelsAlone)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     const QString date = ctl<QLabel>("StatusPanel0")->text();
-    QMenu* file = topMenu("&File");
-    file->popup(form->mapToGlobal(QPoint(10, 10)));
-    QAction* item = ctl<QAction>("SaveTransactionLog1");
-    file->setActiveAction(item);   // the pointer rests on an item with a hint
-    QStatusTipEvent tip("Save Transaction Log As...");
-    QCoreApplication::sendEvent(file, &tip);
+    // The pointer rests on a command with a hint, over the main window.
+    QAction* save = ctl<QAction>("ActionSaveTransactionLog");
+    ASSERT_FALSE(save->statusTip().isEmpty());
+    save->showStatusText(ctl<QWidget>("TabControl1"));
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(ctl<QLabel>(qPrintable(QString("StatusPanel%1").arg(i)))->isVisible()) << i;
     EXPECT_EQ(ctl<QLabel>("StatusPanel0")->text(), date);
     EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
-    file->hide();
 }
 
 TEST_F(MainWindowTest, LongTextsAreElidedOrShrunkButNeverLost)
