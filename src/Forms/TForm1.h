@@ -101,6 +101,7 @@ private:
     std::unique_ptr<::TransactionLog> TransactionLog;
     CurrencyTable Currencies;
     std::unique_ptr<QStringList> ButtonAssignments;   // 144 slots, tab * 16 + slot - 1
+    ::CommissionTable CommissionTable;               // the charges of a conversion
     std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
 
     // The parts of the window.
