@@ -4,14 +4,13 @@
 #include "Forms/FlagImage.h"
 #include "Forms/TCurrencySelector.h"
 #include "Forms/TForm1.h"
+#include "Forms/main/CurrencyTabs.h"
 #include "calc/Drops.h"
 
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QMimeData>
-#include <QPushButton>
-#include <QTabBar>
 
 namespace {
 
@@ -63,17 +62,11 @@ private:
     QHash<QObject*, Target> targets_;
 };
 
-// Puts a flag, the banknote or nothing into a picture control; raises when the picture's
-// pixels are not whole.
-void showPicture(QLabel* label, int resourceIndex, const ResourcePicture& picture)
+// A flag, the banknote or no picture; raises when the picture's pixels are not whole.
+QPixmap flagPicture(int resourceIndex, const ResourcePicture& picture)
 {
-    if (!label)
-        return;
     const QImage img = resourceIndex == NoResourceIndex ? defaultBanknote() : toImage(picture);
-    if (img.isNull())
-        label->clear();
-    else
-        label->setPixmap(QPixmap::fromImage(img));
+    return img.isNull() ? QPixmap() : QPixmap::fromImage(img);
 }
 
 } // namespace
@@ -82,16 +75,18 @@ void TForm1::InstallDropTargets()
 {
     CountryDrops::View view;
     view.setPanePicture = [this](CountryDrops::Pane p, int index, const ResourcePicture& pic) {
-        showPicture(findChild<QLabel*>(p == CountryDrops::Pane::Home ? QStringLiteral("homeImage")
-                                                                      : QStringLiteral("localimage")),
-                    index, pic);
+        const QPixmap flag = flagPicture(index, pic);
+        if (auto* l = findChild<QLabel*>(p == CountryDrops::Pane::Home ? QStringLiteral("homeImage")
+                                                                        : QStringLiteral("localimage")))
+            l->setPixmap(flag);
     };
+    // The picture first, then the caption, as the drop sets them.
     view.setSlotPicture = [this](int slot, int index, const ResourcePicture& pic) {
-        showPicture(findChild<QLabel*>(QStringLiteral("Image%1").arg(slot)), index, pic);
+        tabs_->setSlot(slot, tabs_->slotCaption(slot), flagPicture(index, pic));
     };
     view.setSlotCaption = [this](int slot, const QString& caption) {
-        if (auto* b = findChild<QPushButton*>(QStringLiteral("Button%1").arg(slot)))
-            b->setText(caption);
+        const QLabel* image = findChild<QLabel*>(QStringLiteral("Image%1").arg(slot));
+        tabs_->setSlot(slot, caption, image ? image->pixmap() : QPixmap());
     };
     view.onCancel = [this] { Calc->OnCancel(); };
     // Queued: the drop finishes first, then the window closes the ordinary way.
@@ -144,7 +139,7 @@ bool TForm1::Foreigndragover(const QString& country)
 
 bool TForm1::AcceptingDragDrop(int slot, const QString& country)
 {
-    return Drops->dropOnSlot(TabControl1->currentIndex(), slot, country) == CountryDrops::Outcome::Taken;
+    return Drops->dropOnSlot(tabs_->currentTab(), slot, country) == CountryDrops::Outcome::Taken;
 }
 
 // The picture of a slot takes the same drop as its button.
@@ -160,6 +155,8 @@ void TForm1::CountryDragList1Click()
     CurrencySelector->raise();
     CurrencySelector->activateWindow();
 }
+
+TCurrencySelector* TForm1::currencySelector() const { return CurrencySelector; }
 
 void TForm1::CloseCountrySelector()
 {
