@@ -2,6 +2,7 @@
 // sent to the named panes and slots, the country selector's command and its close.
 #include "Defs.h"
 #include "Forms/TCurrencySelector.h"
+#include "Forms/THelpWindow.h"
 #include "Forms/TForm1.h"
 #include "common/TestEnv.h"
 #include "components/ZYMTreeView.h"
@@ -14,6 +15,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTextBrowser>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -177,6 +179,14 @@ TEST_F(DropWindowTest, CountryListReplacesTheSelectorAtThePointerAndClosesWithTh
     EXPECT_EQ(second->frameGeometry().topLeft(), QCursor::pos());
     // The tree is the table's as it is now.
     EXPECT_FALSE(second->TV->findItems("France (0.94 EUR)", Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
+    // Help opens the selector's own page.
+    QDir().mkpath("help");
+    QFile::copy(testenv::sourceDir() + "/share/help/IDH_region.html", "help/IDH_region.html");
+    second->findChild<QAction*>("ActionHelp")->trigger();
+    auto* help = form->findChild<THelpWindow*>("HelpWindow");
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->Browser->toPlainText().contains("The country list"));
+    EXPECT_TRUE(said.shown.empty());
 
     form->close();
     EXPECT_FALSE(second);
