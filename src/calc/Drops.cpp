@@ -24,12 +24,12 @@ void CountryDrops::openLibrary(ResourceLibrary& library, const QString& failure)
 }
 
 template <typename Show>
-void CountryDrops::showFlag(const ResourceLibrary& library, const CCurrencyData& record, Show&& show) const
+ResourcePicture CountryDrops::showFlag(const ResourceLibrary& library, const CCurrencyData& record, Show&& show) const
 {
     const int index = record.GetResourceIndex();
+    ResourcePicture picture;
     const bool ok = trapWith(
         [&] {
-            ResourcePicture picture;
             if (index != NoResourceIndex)
                 picture = library.ReadPicture(ResourceLibrary::FlagId(index));
             show(index, picture);
@@ -37,6 +37,7 @@ void CountryDrops::showFlag(const ResourceLibrary& library, const CCurrencyData&
         [](VemoxError&) {});
     if (!ok)
         throw VemoxError(kIncomplete + kPictureError);
+    return picture;
 }
 
 void CountryDrops::fail(const QString& message)
@@ -57,12 +58,13 @@ CountryDrops::Outcome CountryDrops::dropOnPane(Pane pane, const QString& country
         [&] {
             LibraryUse use;
             openLibrary(use.library, home ? kHomeLibraryError : kForeignLibraryError);
-            showFlag(use.library, *record, [&](int index, const ResourcePicture& picture) {
+            ResourcePicture flag = showFlag(use.library, *record, [&](int index, const ResourcePicture& picture) {
                 if (view_.setPanePicture)
                     view_.setPanePicture(pane, index, picture);
             });
             PaneState& p = home ? state_.home : state_.foreign;
             p.picture = record->GetResourceIndex();
+            p.flag = std::move(flag);
             p.iso = record->GetIsoCode();
             p.currency = record->GetDenomination();
             p.country = record->GetCountryName();

@@ -56,9 +56,10 @@ public:
 private:
     // Opens the library or raises the drop's own text.
     void openLibrary(ResourceLibrary& library, const QString& failure) const;
-    // The flag of a record; any failure on the way is "Bad mem" of an incomplete drop.
+    // Reads the flag of a record and shows it; any failure on the way is "Bad mem" of an
+    // incomplete drop. Gives the picture read (null for a currency without a library entry).
     template <typename Show>
-    void showFlag(const ResourceLibrary& library, const CCurrencyData& record, Show&& show) const;
+    ResourcePicture showFlag(const ResourceLibrary& library, const CCurrencyData& record, Show&& show) const;
     void fail(const QString& message);
 
     const CurrencyTable& table_;

@@ -32,6 +32,13 @@ protected:
         add(0.5, "France", "FRF", "Francs", 1);   // never found: the first France is
     }
 
+    static ResourcePicture flagOf(int index)
+    {
+        ResourceLibrary lib;
+        EXPECT_TRUE(lib.Load(Defs::kResourceLibrary));
+        return lib.ReadPicture(ResourceLibrary::FlagId(index));
+    }
+
     CountryDrops::View view()
     {
         CountryDrops::View v;
@@ -76,7 +83,7 @@ TEST_F(DropsTest, PaneDropsFillTheirPaneAndClear)
 {
     calc.OnNumeric("7");
     EXPECT_EQ(drops.dropOnPane(Pane::Home, "Unt. Kingdom"), Outcome::Taken);
-    EXPECT_EQ(state.home, (PaneState{1, "Unt. Kingdom", "Pounds", "GBP"}));
+    EXPECT_EQ(state.home, (PaneState{1, "Unt. Kingdom", "Pounds", "GBP", flagOf(1)}));
     EXPECT_EQ(state.displayCurrency, "GBP");
     EXPECT_EQ(state.display, "0");
     // The library's flag went to the home picture before the clear.
@@ -87,7 +94,7 @@ TEST_F(DropsTest, PaneDropsFillTheirPaneAndClear)
     state.displayCurrency = "USD";
     events.clear();
     EXPECT_EQ(drops.dropOnPane(Pane::Foreign, "France"), Outcome::Taken);
-    EXPECT_EQ(state.foreign, (PaneState{2, "France", "Euros", "EUR"}));   // the first France
+    EXPECT_EQ(state.foreign, (PaneState{2, "France", "Euros", "EUR", flagOf(2)}));   // the first France
     EXPECT_EQ(currencyAtCancel, "USD");
     EXPECT_EQ(events, QStringList({"foreign 2 120", "OnCancel"}));
 
@@ -95,6 +102,7 @@ TEST_F(DropsTest, PaneDropsFillTheirPaneAndClear)
     events.clear();
     EXPECT_EQ(drops.dropOnPane(Pane::Foreign, "Moonland"), Outcome::Taken);
     EXPECT_EQ(events.first(), QString("foreign %1 0").arg(NoResourceIndex));
+    EXPECT_TRUE(state.foreign.flag.isNull());
     EXPECT_TRUE(said.shown.empty());
 }
 
