@@ -86,6 +86,7 @@ void TForm1::construct()
     TransactionLog = std::make_unique<::TransactionLog>();
     Calc = std::make_unique<Calculator>(State, *TransactionLog, CommissionTable);
     connectKeypad();
+    connectExchange();
     // 2. The button assignments: 9 tabs of 16 empty slots.
     ButtonAssignments = std::make_unique<QStringList>();
     for (int i = 0; i < CurrencyTabs::kTabs * CurrencyTabs::kSlots; ++i)
@@ -180,6 +181,7 @@ void TForm1::Render()
 {
     keypad_->render(State);
     panes_->render(State);
+    commissionBar_->render(State);
     for (int i = 0; i < 3; ++i)
         statusPanels_[i]->setFullText(State.panel[i]);
 }

@@ -9,6 +9,7 @@
 //   TForm1.cpp          start-up, close, render, key preview, help and web pages
 //   TForm1Commands.cpp  the command table, the actions, the main menu and the popups
 //   TForm1Log.cpp       viewing and saving the transaction log
+//   TForm1Exchange.cpp  conversion, reverse mode, the commission bar and its Hide button
 // Handlers still to come go in files of their own beside these:
 //   TForm1Update.cpp (update, rollback, proxy), TForm1Tabs.cpp (tabs, region loads, clear,
 //   rename, delete), TForm1Exchange.cpp (conversion, reverse mode, commission bar),
@@ -18,6 +19,7 @@
 // constructor.
 #include "Forms/main/Commands.h"
 #include "calc/Calculator.h"
+#include "calc/Exchange.h"
 #include "calc/MainState.h"
 #include "calc/TransactionLog.h"
 #include "data/CurrencyTable.h"
@@ -75,6 +77,20 @@ public:
     void TransactionLog1Click();
     void SaveTransactionLog1Click();
 
+    // Conversion, reverse mode and the commission bar (TForm1Exchange.cpp).
+    Exchanger& exchanger() { return *Exchange_; }
+    void Exchange(const QString& country);   // a currency button, by its caption
+    void Reverse();
+    void RcashClick();
+    void RcreditcardClick();
+    void RtcClick();
+    void RbuyClick();
+    void RsellClick();
+    void RbaseClick();
+    void RcommissionClick();
+    void HideClick();
+    void MenuHideCommissionToolbar();
+
     // Renders the core's state into the controls.
     void Render();
 
@@ -95,6 +111,9 @@ private:
     void SaveSettings();
     void construct();
     void centreOnScreen();
+    void connectExchange();
+    void currencySlotClicked(int slot, Qt::KeyboardModifiers modifiers);
+    void commissionOptionsChanged();
 
     // Owned state of the run.
     MainState State;
@@ -103,6 +122,7 @@ private:
     std::unique_ptr<QStringList> ButtonAssignments;   // 144 slots, tab * 16 + slot - 1
     ::CommissionTable CommissionTable;               // the charges of a conversion
     std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
+    std::unique_ptr<Exchanger> Exchange_;            // the currency buttons and reverse mode
 
     // The parts of the window.
     CurrencyPanes* panes_ = nullptr;

@@ -56,3 +56,14 @@ RateKind CommissionBar::rateKind() const
 }
 
 bool CommissionBar::commission() const { return commission_->isChecked(); }
+
+void CommissionBar::render(const MainState& state)
+{
+    const Payment p = state.payment;
+    (p == Payment::CreditCard ? creditCard_ : p == Payment::TravellersCheques ? cheques_ : cash_)->setChecked(true);
+    const RateKind k = state.rateKind;
+    (k == RateKind::Buy ? buy_ : k == RateKind::Sell ? sell_ : base_)->setChecked(true);
+    commission_->setChecked(state.commission);
+    // The rate kind decides, so choices restored at start-up can never disagree with it.
+    commission_->setEnabled(k != RateKind::Base);
+}

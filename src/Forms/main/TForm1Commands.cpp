@@ -67,7 +67,8 @@ std::span<const CommandDef> TForm1::commandTable()
          A},
         {C::About, "ActionAbout", "About &ZYMTechnology", "F1", "About ZYMTechnology", 0, nullptr,
          &TForm1::WebSite1Click, A},
-        {C::CommissionToolbar, "CommissionToobar", "&Show Commission Toobar", "", "", 0, nullptr, nullptr, M},
+        {C::CommissionToolbar, "CommissionToobar", "&Show Commission Toobar", "", "", 0, nullptr,
+         &TForm1::MenuHideCommissionToolbar, M},
         {C::ShowPrintAccountingDialog, "ShowPrintAccountingDialog", "Show Print Accounting Dialog", "", "", 0,
          nullptr, nullptr, M},
     };
