@@ -108,7 +108,10 @@ int benchWindow(const QString& library)
 {
     TForm1 form;
     form.show();
-    QTest::qWaitForWindowExposed(&form);
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        std::printf("the main window was not shown\n");
+        return 1;
+    }
     auto* tabs = form.findChild<CurrencyTabs*>(QStringLiteral("TabArea"));
     auto* clear = form.findChild<QToolButton*>(QStringLiteral("keyclear"));
     auto* home = form.findChild<QPushButton*>(QStringLiteral("Button1"));

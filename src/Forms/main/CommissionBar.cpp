@@ -12,8 +12,12 @@ CommissionBar::CommissionBar(QWidget* parent) : QFrame(parent)
     setFixedHeight(kHeight);
     setFrameShape(QFrame::StyledPanel);
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(6, 0, 6, 0);
-    row->setSpacing(8);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->setSpacing(4);
+    // The seven choices share the window's width: a point smaller keeps every caption whole.
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    setFont(small);
     auto radio = [&](const QString& name, const QString& caption, QButtonGroup* group) {
         auto* b = named(new QRadioButton(caption, this), name);
         group->addButton(b);

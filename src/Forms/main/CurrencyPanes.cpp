@@ -72,6 +72,9 @@ CurrencyPanes::CurrencyPanes(QWidget* parent) : QFrame(parent)
     hide_->setToolTip(QStringLiteral("Show Commision Toobar"));
     hide_->setAccessibleName(hide_->toolTip());
     row->addWidget(hide_);
+    // The arrow points the way the bar will go.
+    connect(hide_, &QToolButton::toggled, this,
+            [this](bool down) { hide_->setArrowType(down ? Qt::UpArrow : Qt::DownArrow); });
     connect(hide_, &QToolButton::toggled, this, &CurrencyPanes::commissionBarToggled);
 
     // The hidden labels that carry the panes' currency names and codes.
