@@ -4,6 +4,7 @@
 #include "Forms/main/CurrencyTabs.h"
 #include "common/Controls.h"
 #include "common/TestEnv.h"
+#include "data/CurrencyData.h"
 #include "support/Messenger.h"
 
 #include <QAction>
@@ -92,6 +93,23 @@ TEST_F(ExchangeWindowTest, SlotChoosesHomeThenConvertsTheTypedAmount)
     EXPECT_EQ(text("displaycurrency"), "EUR");
     EXPECT_EQ(log().last(), "100.00 Dollars(USD) Converts to 94.00 Euros (EUR)");
     EXPECT_TRUE(msgs.shown.empty());
+
+    // Shift with a click is the slot's delete, never a conversion.
+    const int lines = int(log().size());
+    QTest::mouseClick(testenv::control<QPushButton>(form.get(), "Button2"), Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(log().size(), lines);
+    EXPECT_EQ(text("localcountry"), "France");
+}
+
+TEST_F(ExchangeWindowTest, PaneShowsTheBanknoteForACurrencyWithoutFlag)
+{
+    form->state().home.picture = NoResourceIndex;
+    form->state().home.country = "Own money";
+    form->state().announce();
+    EXPECT_TRUE(hasPicture("homeImage"));
+    form->state().home = PaneState{};
+    form->state().announce();
+    EXPECT_FALSE(hasPicture("homeImage"));
 }
 
 TEST_F(ExchangeWindowTest, ReverseKeyAndKeyboardSwapThePanesAndPaintR)
