@@ -4,7 +4,8 @@
 // the figure includes reading its flag for the foreign pane.
 //
 // Then the same conversion in the main window, offscreen: from the click on the currency
-// button to the window repainted with the result, the foreign pane and its flag.
+// button to the window repainted with the result, the foreign pane and its flag. The
+// charges there are those of the window's commission table as the start-up leaves it.
 #include "Forms/TForm1.h"
 #include "Forms/main/CurrencyTabs.h"
 #include "calc/Calculator.h"
