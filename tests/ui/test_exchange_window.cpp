@@ -201,3 +201,15 @@ TEST_F(ExchangeWindowTest, BarOptionsLogTheirLineAndBaseDisablesCommission)
     EXPECT_FALSE(commission->isChecked());
     EXPECT_EQ(log().size(), lines);
 }
+
+TEST_F(ExchangeWindowTest, ShortcutsWorkAfterTheMenusWereUsedWithKeys)
+{
+    // Keys through the menus leave the menu bar with the focus; Ctrl+T must still save.
+    int saves = 0;
+    QObject::connect(testenv::control<QAction>(form.get(), "ActionSaveTransactionLog"), &QAction::triggered,
+                     [&saves] { ++saves; });
+    form->findChild<QWidget*>("MainMenu1")->setFocus();
+    msgs.files.push_back(QString());   // the save dialog is cancelled
+    QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(saves, 1);
+}
