@@ -282,5 +282,5 @@ void TCurrencyForm::Run(const CommissionHeader& header, CommissionTable& table, 
 {
     TCurrencyForm form(header, table, parent);
     if (form.loaded())
-        form.exec();
+        runModal(form);
 }

@@ -1,7 +1,9 @@
 #include "common/TestEnv.h"
 #include "Defs.h"
+#include "Forms/common/DialogKit.h"
 #include "support/ResourceLibrary.h"
 #include <QApplication>
+#include <QDialog>
 #include <QStandardPaths>
 #include <gmock/gmock.h>
 #include <memory>
@@ -84,6 +86,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vemox"));
     testenv::freshWorkDir();
+    // A modal dialog that a test does not drive itself is cancelled at once.
+    setModalRunner([](QDialog&) { return int(QDialog::Rejected); });
     ::testing::InitGoogleMock(&argc, argv);
     const int rc = RUN_ALL_TESTS();
     QDir::setCurrent(QDir::tempPath());

@@ -3,6 +3,7 @@
 #include "Defs.h"
 #include "Forms/TCurrencyForm.h"
 #include "Forms/TForm1.h"
+#include "Forms/common/DialogKit.h"
 #include "common/Controls.h"
 #include "common/TestEnv.h"
 #include "support/Messenger.h"
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -61,6 +61,7 @@ protected:
     }
     void TearDown() override
     {
+        setModalRunner([](QDialog&) { return int(QDialog::Rejected); });
         form->close();
         form.reset();
     }
@@ -222,15 +223,14 @@ TEST_F(TabsTest, MissingLibraryKeepsTheCaptionsAndTheOldFlags)
 TEST_F(TabsTest, CommissionDialogOpensFromTheToolsMenuAndStoresItsFields)
 {
     bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<TCurrencyForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+    setModalRunner([&](QDialog& shown) {
         seen = true;
-        auto* fee = testenv::control<CommissionField>(dialog, "MCcashsellmin");
+        auto* fee = testenv::control<CommissionField>(&shown, "MCcashsellmin");
         fee->setFocus();
         fee->selectAll();
         QTest::keyClicks(fee, "2.5");
-        testenv::control<QAction>(dialog, "ActionOkay")->trigger();
+        testenv::control<QAction>(&shown, "ActionOkay")->trigger();
+        return shown.result();
     });
     ctl<QAction>("CurrencyFormat1")->trigger();
     EXPECT_TRUE(seen);
