@@ -249,3 +249,30 @@ TEST_F(ButtonLayoutTest, StoredCaptionsRenameOnlyTheTabsTheyName)
     EXPECT_EQ(fresh.tabNames().size(), 9);
     EXPECT_EQ(fresh.tabName(8), "T8");
 }
+
+TEST_F(ButtonLayoutTest, SaveJoinsTheCallersChangeOfTheStore)
+{
+    layout.ButtonAssignments = {"France", "", "Spain"};
+    layout.setTabName(1, "Two");
+    {
+        ZYMAPI::StoreChange change;
+        EXPECT_TRUE(layout.save());
+        EXPECT_FALSE(testenv::readBytes(testenv::storeFile()).contains("Spain"));   // not before the commit
+        EXPECT_TRUE(change.commit());
+    }
+    ButtonLayout back;
+    EXPECT_TRUE(back.loadAssignments());
+    EXPECT_EQ(back.ButtonAssignments, layout.ButtonAssignments);
+    back.loadTabNames();
+    EXPECT_EQ(back.tabName(1), "Two");
+
+    {
+        ZYMAPI::StoreChange dropped;   // never committed: the store keeps the earlier layout
+        layout.ButtonAssignments = {"Peru"};
+        layout.save();
+    }
+    ButtonLayout kept;
+    kept.loadAssignments();
+    EXPECT_EQ(kept.ButtonAssignments, QStringList({"France", "", "Spain"}));
+    EXPECT_TRUE(msgs.errors().isEmpty());
+}
