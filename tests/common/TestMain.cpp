@@ -1,9 +1,16 @@
 #include "common/TestEnv.h"
 #include "Defs.h"
-#include "Forms/common/DialogKit.h"
 #include "support/ResourceLibrary.h"
+#ifdef VEMOX_TEST_WIDGETS
 #include <QApplication>
 #include <QDialog>
+#include "Forms/common/DialogKit.h"
+using TestApplication = QApplication;
+#else
+// Tests of the core need no windows, and run without a display connection at all.
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
 #include <QStandardPaths>
 #include <gmock/gmock.h>
 #include <memory>
@@ -83,11 +90,13 @@ int main(int argc, char** argv)
     QFile::setPermissions(rootDir->path() + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vemox"));
+    TestApplication app(argc, argv);
+    TestApplication::setApplicationName(QStringLiteral("Vemox"));
     testenv::freshWorkDir();
+#ifdef VEMOX_TEST_WIDGETS
     // A modal dialog that a test does not drive itself is cancelled at once.
     setModalRunner([](QDialog&) { return int(QDialog::Rejected); });
+#endif
     ::testing::InitGoogleMock(&argc, argv);
     const int rc = RUN_ALL_TESTS();
     QDir::setCurrent(QDir::tempPath());

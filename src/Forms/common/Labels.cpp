@@ -4,10 +4,22 @@
 #include <QStyle>
 
 namespace {
-int textRoom(const QLabel& l)
+// The indent a label keeps from its frame, as QLabel paints it.
+int indentOf(const QLabel& l)
 {
-    return l.contentsRect().width() - 2 * l.margin() - l.indent() * (l.indent() > 0 ? 1 : 0);
+    if (l.indent() >= 0)
+        return l.indent();
+    return l.frameWidth() > 0 ? l.fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
 }
+
+// Where the text goes: inside the frame, the margins and the indent.
+QRect textRect(const QLabel& l)
+{
+    const int m = l.margin(), ind = indentOf(l);
+    return l.contentsRect().adjusted(m + ind, m, -m - ind, -m);
+}
+
+int textRoom(const QLabel& l) { return textRect(l).width(); }
 } // namespace
 
 void ElidedLabel::setFullText(const QString& text)
@@ -32,7 +44,7 @@ void ElidedLabel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     drawFrame(&p);
-    const QRect room = contentsRect().adjusted(margin(), 0, -margin(), 0);
+    const QRect room = textRect(*this);
     const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
     style()->drawItemText(&p, room, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
 }
