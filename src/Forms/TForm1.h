@@ -84,6 +84,8 @@ public:
     // Fills the tabs from a region, shows tab 0 and names the tabs.
     void LoadRegionDefaults(const QString& region);
     void ResetTabNames();
+    // Shows the layout's tab names on the tabs (after loadTabNames, for one).
+    void showTabNames();
     void TabControl1Change(int tab);
     void Loaddefaults(int tag);
     void ActionAficaExecute();
@@ -116,7 +118,6 @@ private:
     void buildPopups();
     void connectKeypad();
     void connectTabs();
-    void showTabNames();
     void emptySlot(int slot);
     void openWebPage(const QString& path);
     void FormKeyPress(QChar key);

