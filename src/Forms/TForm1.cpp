@@ -87,10 +87,8 @@ void TForm1::construct()
     Calc = std::make_unique<Calculator>(State, *TransactionLog, CommissionTable);
     connectKeypad();
     connectExchange();
-    // 2. The button assignments: 9 tabs of 16 empty slots.
-    ButtonAssignments = std::make_unique<QStringList>();
-    for (int i = 0; i < CurrencyTabs::kTabs * CurrencyTabs::kSlots; ++i)
-        ButtonAssignments->append(QString());
+    // 2. The button assignments start empty; the settings fill them.
+    connectTabs();
     // 3. The report object arrives with the receipts.
     // 4. The transaction log: created with the calculator.
     // 5. The commission bar starts hidden: the window is shorter by its height.
@@ -269,7 +267,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     if (HelpWindow)
         delete HelpWindow.data();
     CloseSteps << QStringLiteral("CloseWindows");
-    ButtonAssignments.reset();
+    Layout.ButtonAssignments.clear();
     Currencies.ClearTable();
     CloseSteps << QStringLiteral("ClearTable");
     event->accept();

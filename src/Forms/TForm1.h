@@ -19,9 +19,11 @@
 // constructor.
 #include "Forms/main/Commands.h"
 #include "calc/Calculator.h"
+#include "calc/CommissionTable.h"
 #include "calc/Exchange.h"
 #include "calc/MainState.h"
 #include "calc/TransactionLog.h"
+#include "data/ButtonLayout.h"
 #include "data/CurrencyTable.h"
 
 #include <QMainWindow>
@@ -77,6 +79,31 @@ public:
     void TransactionLog1Click();
     void SaveTransactionLog1Click();
 
+    // The currency buttons and their tabs (TForm1Tabs.cpp).
+    ButtonLayout& buttonLayout() { return Layout; }
+    // Shows a tab's slots from the layout; false after a reported error.
+    bool LoadTabButtons(int tab);
+    // Fills the tabs from a region, shows tab 0 and names the tabs.
+    void LoadRegionDefaults(const QString& region);
+    void ResetTabNames();
+    // Shows the layout's tab names on the tabs (after loadTabNames, for one).
+    void showTabNames();
+    void TabControl1Change(int tab);
+    void Loaddefaults(int tag);
+    void ActionAficaExecute();
+    void ActionAmericaExecute();
+    void ActionAsiaExecute();
+    void ActionCaribbeanExecute();
+    void ActionEuropeExecute();
+    void ActionMiddleEastExecute();
+    void ActionOceaniaExecute();
+    void ClearSelectedTabbedPanel1Click();
+    void ClearAllTabbedPanels1Click();
+    void ChangeTabNames1Click();
+    void ActionDeleteButtonExecute();
+    void removeitem(int slot, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void CurrencyFormat1Click();
+
     // Conversion, reverse mode and the commission bar (TForm1Exchange.cpp).
     Exchanger& exchanger() { return *Exchange_; }
     void Exchange(const QString& country);   // a currency button, by its caption
@@ -106,6 +133,8 @@ private:
     void buildMenus();
     void buildPopups();
     void connectKeypad();
+    void connectTabs();
+    void emptySlot(int slot);
     void openWebPage(const QString& path);
     void FormKeyPress(QChar key);
     void SaveSettings();
@@ -119,7 +148,7 @@ private:
     MainState State;
     std::unique_ptr<::TransactionLog> TransactionLog;
     CurrencyTable Currencies;
-    std::unique_ptr<QStringList> ButtonAssignments;   // 144 slots, tab * 16 + slot - 1
+    ButtonLayout Layout;                             // ButtonAssignments and the tab names
     ::CommissionTable CommissionTable;               // the charges of a conversion
     std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
     std::unique_ptr<Exchanger> Exchange_;            // the currency buttons and reverse mode

@@ -1,6 +1,7 @@
 #include "Forms/common/DialogKit.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QKeySequence>
 #include <QMenu>
 #include <QWidget>
@@ -94,3 +95,15 @@ void showHelpTopic(const QString& topic)
     if (opener())
         opener()(topic);
 }
+
+namespace {
+ModalRunner& modalRunner()
+{
+    static ModalRunner r;
+    return r;
+}
+} // namespace
+
+void setModalRunner(ModalRunner runner) { modalRunner() = std::move(runner); }
+
+int runModal(QDialog& dialog) { return modalRunner() ? modalRunner()(dialog) : dialog.exec(); }
