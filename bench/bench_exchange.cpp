@@ -7,7 +7,6 @@
 // button to the window repainted with the result, the foreign pane and its flag. The
 // charges there are those of the window's commission table as the start-up leaves it.
 #include "Forms/TForm1.h"
-#include "Forms/main/CurrencyTabs.h"
 #include "calc/Calculator.h"
 #include "calc/CommissionTable.h"
 #include "calc/Exchange.h"
@@ -20,7 +19,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,16 +111,16 @@ int benchWindow(const QString& library)
         std::printf("the main window was not shown\n");
         return 1;
     }
-    auto* tabs = form.findChild<CurrencyTabs*>(QStringLiteral("TabArea"));
     auto* clear = form.findChild<QToolButton*>(QStringLiteral("keyclear"));
     auto* home = form.findChild<QPushButton*>(QStringLiteral("Button1"));
     auto* foreign = form.findChild<QPushButton*>(QStringLiteral("Button2"));
-    if (!tabs || !clear || !home || !foreign) {
+    if (!clear || !home || !foreign) {
         std::printf("the main window has no currency buttons\n");
         return 1;
     }
-    tabs->setSlot(1, QStringLiteral("Unt. States"), QPixmap());
-    tabs->setSlot(2, QStringLiteral("Unt. Kingdom"), QPixmap());
+    form.buttonLayout().assign(0, 1, QStringLiteral("Unt. States"));
+    form.buttonLayout().assign(0, 2, QStringLiteral("Unt. Kingdom"));
+    form.LoadTabButtons(0);
     form.state().payment = Payment::Cash;
     form.state().rateKind = RateKind::Sell;
     form.state().commission = true;

@@ -1,7 +1,6 @@
 // The main window's conversion wiring: currency buttons after typing on the keypad, the
 // panes with their flags, reverse mode, the commission bar and its Hide button.
 #include "Forms/TForm1.h"
-#include "Forms/main/CurrencyTabs.h"
 #include "common/Controls.h"
 #include "common/TestEnv.h"
 #include "data/CurrencyData.h"
@@ -30,14 +29,11 @@ protected:
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        fillSlot(1, "Unt. States");
-        fillSlot(2, "Unt. Kingdom");
-        fillSlot(3, "France");
-    }
-    void fillSlot(int slot, const char* country)
-    {
-        auto* tabs = testenv::control<CurrencyTabs>(form.get(), "TabArea");
-        tabs->setSlot(slot, QString::fromLatin1(country), QPixmap());
+        // The first tab's slots 1 to 3.
+        const QStringList countries = {"Unt. States", "Unt. Kingdom", "France"};
+        for (int i = 0; i < countries.size(); ++i)
+            form->buttonLayout().assign(0, i + 1, countries[i]);
+        ASSERT_TRUE(form->LoadTabButtons(0));
     }
     template <typename W = QToolButton>
     void click(const char* name) { QTest::mouseClick(testenv::control<W>(form.get(), name), Qt::LeftButton); }
