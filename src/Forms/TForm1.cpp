@@ -86,10 +86,9 @@ void TForm1::construct()
     TransactionLog = std::make_unique<::TransactionLog>();
     Calc = std::make_unique<Calculator>(State, *TransactionLog, CommissionTable);
     connectKeypad();
-    // 2. The button assignments: 9 tabs of 16 empty slots.
-    ButtonAssignments = std::make_unique<QStringList>();
-    for (int i = 0; i < CurrencyTabs::kTabs * CurrencyTabs::kSlots; ++i)
-        ButtonAssignments->append(QString());
+    connectExchange();
+    // 2. The button assignments start empty; the settings fill them.
+    connectTabs();
     InstallDropTargets();
     // 3. The report object arrives with the receipts.
     // 4. The transaction log: created with the calculator.
@@ -181,6 +180,7 @@ void TForm1::Render()
 {
     keypad_->render(State);
     panes_->render(State);
+    commissionBar_->render(State);
     for (int i = 0; i < 3; ++i)
         statusPanels_[i]->setFullText(State.panel[i]);
 }
@@ -269,7 +269,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         delete HelpWindow.data();
     CloseCountrySelector();
     CloseSteps << QStringLiteral("CloseWindows");
-    ButtonAssignments.reset();
+    Layout.ButtonAssignments.clear();
     Currencies.ClearTable();
     CloseSteps << QStringLiteral("ClearTable");
     event->accept();

@@ -11,8 +11,8 @@ struct LibraryUse {
 };
 } // namespace
 
-CountryDrops::CountryDrops(const CurrencyTable& table, MainState& state, QStringList& buttonAssignments, View view)
-    : libraryPath(Defs::kResourceLibrary), table_(table), state_(state), assignments_(buttonAssignments),
+CountryDrops::CountryDrops(const CurrencyTable& table, MainState& state, ButtonLayout& layout, View view)
+    : libraryPath(Defs::kResourceLibrary), table_(table), state_(state), layout_(layout),
       view_(std::move(view))
 {
 }
@@ -85,7 +85,7 @@ CountryDrops::Outcome CountryDrops::dropOnPane(Pane pane, const QString& country
 CountryDrops::Outcome CountryDrops::dropOnSlot(int tab, int slot, const QString& country)
 {
     const CCurrencyData* record = table_.FindByCountry(country);
-    if (!record || slot < 1 || slot > 16 || tab < 0)
+    if (!record || slot < 1 || slot > ButtonLayout::kSlots || tab < 0 || tab >= ButtonLayout::kTabs)
         return Outcome::Refused;
     const bool ok = trapWith(
         [&] {
@@ -97,10 +97,7 @@ CountryDrops::Outcome CountryDrops::dropOnSlot(int tab, int slot, const QString&
             });
             if (view_.setSlotCaption)
                 view_.setSlotCaption(slot, record->GetCountryName());
-            const int i = tab * 16 + slot - 1;
-            while (assignments_.size() <= i)
-                assignments_.append(QString());
-            assignments_[i] = record->GetCountryName();
+            layout_.assign(tab, slot, record->GetCountryName());
             if (view_.onCancel)
                 view_.onCancel();
             state_.announce();

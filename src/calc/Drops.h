@@ -9,10 +9,10 @@
 // successful drop ends with the calculator's clear. A failed drop is reported and then the
 // main window is closed the ordinary way, so the day's settings are saved.
 #include "calc/MainState.h"
+#include "data/ButtonLayout.h"
 #include "data/CurrencyTable.h"
 #include "support/ResourceLibrary.h"
 
-#include <QStringList>
 #include <functional>
 
 class CountryDrops {
@@ -38,7 +38,7 @@ public:
         std::function<void()> closeMainWindow;
     };
 
-    CountryDrops(const CurrencyTable& table, MainState& state, QStringList& buttonAssignments, View view);
+    CountryDrops(const CurrencyTable& table, MainState& state, ButtonLayout& layout, View view);
 
     // Where the library is read from; tests point it elsewhere.
     QString libraryPath;
@@ -64,6 +64,6 @@ private:
 
     const CurrencyTable& table_;
     MainState& state_;
-    QStringList& assignments_;
+    ButtonLayout& layout_;
     View view_;
 };

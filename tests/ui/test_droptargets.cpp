@@ -128,6 +128,8 @@ TEST_F(DropWindowTest, DropsReachThePanesAndSlotsAndClearTheDisplay)
     typeSeven();
     ASSERT_TRUE(drop("Image6", "France"));
     EXPECT_EQ(text("calcdisplay"), "0");
+    EXPECT_EQ(form->buttonLayout().at(2, 5), "France");
+    EXPECT_EQ(form->buttonLayout().at(2, 6), "France");
     EXPECT_EQ(text("Button6"), text("Button5"));
     EXPECT_EQ(picture("Image6"), picture("Image5"));
 

@@ -62,11 +62,12 @@ protected:
     TransactionLog log;
     CommissionTable charges;
     Calculator calc{state, log, charges};
-    QStringList assignments;
+    ButtonLayout layout;
+    QStringList& assignments = layout.ButtonAssignments;
     QStringList events;
     bool failPicture = false;
     QString currencyAtCancel;
-    CountryDrops drops{table, state, assignments, view()};
+    CountryDrops drops{table, state, layout, view()};
 };
 
 } // namespace

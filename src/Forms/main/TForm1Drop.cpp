@@ -74,24 +74,17 @@ QPixmap flagPicture(int resourceIndex, const ResourcePicture& picture)
 void TForm1::InstallDropTargets()
 {
     CountryDrops::View view;
-    view.setPanePicture = [this](CountryDrops::Pane p, int index, const ResourcePicture& pic) {
-        const QPixmap flag = flagPicture(index, pic);
-        if (auto* l = findChild<QLabel*>(p == CountryDrops::Pane::Home ? QStringLiteral("homeImage")
-                                                                        : QStringLiteral("localimage")))
-            l->setPixmap(flag);
-    };
-    // The picture first, then the caption, as the drop sets them.
+    // The panes show the flag the drop puts into the main state; here it is only made
+    // into a picture, so that a flag that cannot be shown fails the drop.
+    view.setPanePicture = [](CountryDrops::Pane, int index, const ResourcePicture& pic) { flagPicture(index, pic); };
     view.setSlotPicture = [this](int slot, int index, const ResourcePicture& pic) {
-        tabs_->setSlot(slot, tabs_->slotCaption(slot), flagPicture(index, pic));
+        tabs_->setFlag(slot, flagPicture(index, pic));
     };
-    view.setSlotCaption = [this](int slot, const QString& caption) {
-        const QLabel* image = findChild<QLabel*>(QStringLiteral("Image%1").arg(slot));
-        tabs_->setSlot(slot, caption, image ? image->pixmap() : QPixmap());
-    };
+    view.setSlotCaption = [this](int slot, const QString& caption) { tabs_->setCaption(slot, caption); };
     view.onCancel = [this] { Calc->OnCancel(); };
     // Queued: the drop finishes first, then the window closes the ordinary way.
     view.closeMainWindow = [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); };
-    Drops = std::make_unique<CountryDrops>(Currencies, State, *ButtonAssignments, std::move(view));
+    Drops = std::make_unique<CountryDrops>(Currencies, State, Layout, std::move(view));
 
     auto* targets = new DropTargets(*this);
     for (const char* name : {"Panel2", "homeImage", "homecountry"})
