@@ -105,9 +105,3 @@ void Tproxyform::ActionOkayExecute()
 void Tproxyform::ActionCancelExecute() { reject(); }
 
 void Tproxyform::ActionHelpExecute() { showHelpTopic(kHelpTopic); }
-
-void Proxy1Click(QWidget* owner)
-{
-    Tproxyform form(owner);
-    form.exec();
-}

@@ -27,6 +27,3 @@ public:
     void ActionCancelExecute();
     void ActionHelpExecute();
 };
-
-// The proxy that the update from the server goes through (the firewall dialog, modal).
-void Proxy1Click(QWidget* owner);
