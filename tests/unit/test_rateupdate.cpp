@@ -187,7 +187,7 @@ TEST_F(RateUpdateTest, AFullDiskWhileSavingLeavesTheDataFileWhole)
     setrlimit(RLIMIT_FSIZE, &small);
     update.GoUpdateFromTheWeb();
     setrlimit(RLIMIT_FSIZE, &old);
-    expectFailure(QString());
+    expectFailure(kCurrencyFile);
     EXPECT_THAT(QDir().entryList(QDir::Files), ::testing::UnorderedElementsAre(kCurrencyFile, kRollbackFile));
 }
 
