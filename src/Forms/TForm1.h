@@ -9,6 +9,7 @@
 //   TForm1.cpp          start-up, close, render, key preview, help and web pages
 //   TForm1Commands.cpp  the command table, the actions, the main menu and the popups
 //   TForm1Log.cpp       viewing and saving the transaction log
+//   TForm1Update.cpp    update from the web, rollback, the firewall settings
 // Handlers still to come go in files of their own beside these:
 //   TForm1Update.cpp (update, rollback, proxy), TForm1Tabs.cpp (tabs, region loads, clear,
 //   rename, delete), TForm1Exchange.cpp (conversion, reverse mode, commission bar),
@@ -38,6 +39,7 @@ class CurrencyPanes;
 class CommissionBar;
 class CurrencyTabs;
 class ElidedLabel;
+class RateUpdate;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -74,6 +76,12 @@ public:
     void ActionSupportExecute();
     void TransactionLog1Click();
     void SaveTransactionLog1Click();
+    // Update from the web (F2, U, the update button), rollback (Ctrl+B) and the firewall
+    // settings (Ctrl+J): TForm1Update.cpp.
+    void GoUpdateFromTheWeb();
+    void RollBack1Click();
+    void Proxy1Click();
+    RateUpdate& rateUpdate() { return *Updater; }
 
     // Renders the core's state into the controls.
     void Render();
@@ -95,6 +103,8 @@ private:
     void SaveSettings();
     void construct();
     void centreOnScreen();
+    void connectUpdate(bool loaded);
+    void renderUpdate();
 
     // Owned state of the run.
     MainState State;
@@ -103,6 +113,8 @@ private:
     std::unique_ptr<QStringList> ButtonAssignments;   // 144 slots, tab * 16 + slot - 1
     ::CommissionTable CommissionTable;               // the charges of a conversion
     std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
+    std::unique_ptr<RateUpdate> Updater;             // the update from the web and the rollback
+    bool busyCursor_ = false;                        // the hourglass of a running update is up
 
     // The parts of the window.
     CurrencyPanes* panes_ = nullptr;

@@ -57,13 +57,15 @@ ProxySettings::UpdateRead ProxySettings::loadForUpdate()
 
 bool ProxySettings::save() const
 {
-    // Every value is written, whether or not the proxy is switched on.
+    // Every value is written, whether or not the proxy is switched on, in one change: the
+    // store holds all of them or none.
+    ZYMAPI::StoreChange change;
     bool ok = writeGeneral(kValProxyAddress, address);
     ok = writeGeneral(kValProxyUserId, userId) && ok;
     ok = writeGeneral(kValProxyPassword, password) && ok;
     ok = writeGeneral(kValProxyPort, port) && ok;
     ok = writeGeneral(kValUseProxy, useProxy) && ok;
-    return ok;
+    return change.commit() && ok;
 }
 
 int ProxySettings::portFromText(const QString& text)

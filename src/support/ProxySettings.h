@@ -26,7 +26,7 @@ struct ProxySettings {
     UpdateRead loadForUpdate();
 
     // Writes Ps, Pn, Pd, pp and po as one change of the store. False when the store could
-    // not take them (it has told the operator why).
+    // not take them: it has told the operator why, and holds none of them.
     bool save() const;
 
     // The port field's text as a number: empty counts as 0 and every blank as "0". Raises
