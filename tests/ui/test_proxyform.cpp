@@ -120,6 +120,26 @@ TEST_F(ProxyFormTest, AnEmptyPortIsStoredAsZeroAndThePortTakesFourDigits)
     EXPECT_TRUE(stored().useProxy);
 }
 
+TEST_F(ProxyFormTest, AStoreThatCannotBeWrittenKeepsTheDialogOpenAndStoresNothing)
+{
+    ProxySettings s;
+    s.address = QStringLiteral("kept");
+    ASSERT_TRUE(s.save());
+    const QByteArray before = testenv::readBytes(testenv::storeFile());
+    open();
+    type("address", QStringLiteral("changed"));
+    // The writer's temporary file cannot be made where a folder stands.
+    QDir().mkpath(testenv::storeFile() + QStringLiteral(".tmp"));
+    trigger("ActionOkay");
+    QDir().rmdir(testenv::storeFile() + QStringLiteral(".tmp"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_NE(form->result(), QDialog::Accepted);
+    EXPECT_EQ(messages.errors().size(), 1);
+    EXPECT_EQ(messages.texts(ScriptedMessenger::Kind::MessageBox),
+              QStringList{QStringLiteral("Incorrect Server or Port settings")});
+    EXPECT_EQ(testenv::readBytes(testenv::storeFile()), before);
+}
+
 TEST_F(ProxyFormTest, CancelWritesNothing)
 {
     ProxySettings s;
