@@ -9,6 +9,7 @@
 //   TForm1.cpp          start-up, close, render, key preview, help and web pages
 //   TForm1Commands.cpp  the command table, the actions, the main menu and the popups
 //   TForm1Log.cpp       viewing and saving the transaction log
+//   TForm1Update.cpp    update from the web, rollback, the firewall settings
 //   TForm1Exchange.cpp  conversion, reverse mode, the commission bar and its Hide button
 // Handlers still to come go in files of their own beside these:
 //   TForm1Update.cpp (update, rollback, proxy), TForm1Tabs.cpp (tabs, region loads, clear,
@@ -44,6 +45,7 @@ class CurrencyPanes;
 class CommissionBar;
 class CurrencyTabs;
 class ElidedLabel;
+class RateUpdate;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -80,6 +82,12 @@ public:
     void ActionSupportExecute();
     void TransactionLog1Click();
     void SaveTransactionLog1Click();
+    // Update from the web (F2, U, the update button), rollback (Ctrl+B) and the firewall
+    // settings (Ctrl+J): TForm1Update.cpp.
+    void GoUpdateFromTheWeb();
+    void RollBack1Click();
+    void Proxy1Click();
+    RateUpdate& rateUpdate() { return *Updater; }
 
     // The country selector and the drops of its countries (TForm1Drop.cpp). The drag-over
     // handlers say whether a target takes a drop; the drop handlers say whether it did.
@@ -159,6 +167,8 @@ private:
     void InstallDropTargets();
     void CloseCountrySelector();
     void centreOnScreen();
+    void connectUpdate(bool loaded);
+    void renderUpdate();
     void connectExchange();
     void currencySlotClicked(int slot, Qt::KeyboardModifiers modifiers);
     void commissionOptionsChanged();
@@ -170,6 +180,8 @@ private:
     ButtonLayout Layout;                             // ButtonAssignments and the tab names
     ::CommissionTable CommissionTable;               // the charges of a conversion
     std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
+    std::unique_ptr<RateUpdate> Updater;             // the update from the web and the rollback
+    bool busyCursor_ = false;                        // the hourglass of a running update is up
     std::unique_ptr<Exchanger> Exchange_;            // the currency buttons and reverse mode
 
     // The parts of the window.
