@@ -1,0 +1,33 @@
+#include "support/FormatChoices.h"
+
+#include "Defs.h"
+#include "support/Formats.h"
+#include "support/Zymregistry.h"
+
+namespace {
+bool read(const QString& name, int& out)
+{
+    return ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, out, KEY_READ);
+}
+bool write(const QString& name, int in)
+{
+    return ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, in, KEY_WRITE);
+}
+} // namespace
+
+void FormatChoices::load()
+{
+    read(Defs::kValPunctuation, punctuation);
+    read(Defs::kValDecimalPlaces, decimals);
+    read(Defs::kValDateFormat, dateFormat);
+}
+
+bool FormatChoices::save() const
+{
+    bool ok = write(Defs::kValDateFormat, dateFormat);
+    ok = write(Defs::kValPunctuation, punctuation) && ok;
+    ok = write(Defs::kValDecimalPlaces, decimals) && ok;
+    return ok;
+}
+
+QString FormatChoices::numberFormat() const { return Formats::numberFormatForDecimals(decimals); }

@@ -1,0 +1,211 @@
+#include "support/MainSettings.h"
+
+#include "Defs.h"
+#include "data/CurrencyTable.h"
+#include "support/Errors.h"
+#include "support/FormatChoices.h"
+#include "support/Formats.h"
+#include "support/Messenger.h"
+#include "support/ResourceLibrary.h"
+#include "support/Trap.h"
+#include "support/Zymregistry.h"
+
+namespace {
+
+const QString kAwaitingUpdate = QStringLiteral("Awaiting update!");
+const QString kLastUpdate = QStringLiteral("Last update: ");
+const QString kTodaysDate = QStringLiteral("Todays date: ");
+const QString kDefaultHome = QStringLiteral("Unt. States");
+
+template <typename T>
+bool readGeneral(const QString& name, T& out)
+{
+    return ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, out, KEY_READ);
+}
+
+template <typename T>
+bool writeGeneral(const QString& name, const T& in)
+{
+    return ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, in, KEY_WRITE);
+}
+
+Payment paymentOf(int stored)
+{
+    switch (stored) {
+    case 2: return Payment::CreditCard;
+    case 3: return Payment::TravellersCheques;
+    default: return Payment::Cash;
+    }
+}
+
+RateKind rateKindOf(int stored)
+{
+    switch (stored) {
+    case 2: return RateKind::Sell;
+    case 3: return RateKind::Base;
+    default: return RateKind::Buy;
+    }
+}
+
+int storedPayment(Payment p)
+{
+    return p == Payment::Cash ? 1 : p == Payment::CreditCard ? 2 : 3;
+}
+
+int storedRateKind(RateKind k)
+{
+    return k == RateKind::Buy ? 1 : k == RateKind::Sell ? 2 : 3;
+}
+
+} // namespace
+
+MainSettings::MainSettings(MainState& s, QString& format, const CurrencyTable& table)
+    : state(s), numberFormat(format), currencies(table)
+{
+}
+
+bool MainSettings::load()
+{
+    ResourceLibrary library;
+    return trapped(QString(), [&] {
+        if (!library.Load(Defs::kResourceLibrary))
+            throw VemoxError(QStringLiteral("Error: Unable to load resource dll - Button drop"));
+        loadSteps(library);
+    });
+}
+
+void MainSettings::loadSteps(ResourceLibrary& library)
+{
+    loadToolbar();
+    loadCommissionValues();
+    numberFormat = Formats::kDefaultNumberFormat;
+    int punctuation = 0;
+    readGeneral(Defs::kValPunctuation, punctuation);
+    Formats::applyPunctuationChoice(punctuation);
+    loadHomeCountry(library);
+    int dateFormat = 0;
+    readGeneral(Defs::kValDateFormat, dateFormat);
+    FormatSettings::current().shortDateFormat = Formats::shortDateFormatForChoice(dateFormat);
+    int decimals = 2;
+    readGeneral(Defs::kValDecimalPlaces, decimals);
+    numberFormat = Formats::numberFormatForDecimals(decimals);
+    showLastUpdate(false);
+    loadButtonLayout();
+    loadTabCaptions();
+}
+
+void MainSettings::loadToolbar()
+{
+    int payment = 1;
+    readGeneral(Defs::kValPayment, payment);
+    state.payment = paymentOf(payment);
+    int rateKind = 3;
+    readGeneral(Defs::kValRateKind, rateKind);
+    state.rateKind = rateKindOf(rateKind);
+    // With Base no charge applies: the switch starts clear and disabled whatever was stored.
+    bool commission = false;
+    if (state.rateKind != RateKind::Base)
+        readGeneral(Defs::kValCommission, commission);
+    state.commission = commission;
+    state.commissionEnabled = state.rateKind != RateKind::Base;
+}
+
+void MainSettings::loadCommissionValues()
+{
+    // Connected to the commission table's own load once it is in place.
+}
+
+void MainSettings::loadHomeCountry(const ResourceLibrary& library)
+{
+    QString home = kDefaultHome;
+    readGeneral(Defs::kValHomeCountry, home);
+    const CCurrencyData* record = currencies.FindByCountry(home);
+    if (!record)
+        return;
+    const int picture = record->GetResourceIndex();
+    if (picture != NoResourceIndex) {
+        // The pane shows the library's flag; a flag that cannot be read ends the load.
+        bool good = false;
+        trapWith([&] {
+            const ResourcePicture flag = library.ReadPicture(ResourceLibrary::FlagId(picture));
+            good = !flag.isNull() && flag.rgb.size() == qsizetype(flag.width) * flag.height * 3;
+        }, [](VemoxError&) {});
+        if (!good)
+            throw VemoxError(QStringLiteral("Error in Registry ") + QStringLiteral("Bad mem"));
+    }
+    state.home.picture = picture;
+    state.home.iso = record->GetIsoCode();
+    state.home.currency = record->GetDenomination();
+    state.home.country = record->GetCountryName();
+    state.displayCurrency = record->GetIsoCode();
+}
+
+void MainSettings::showLastUpdate(bool keepWhenMissing)
+{
+    QDateTime lastUpdate;
+    // A damaged value has been reported by the store and reads as no update at all.
+    if (readGeneral(Defs::kValLastUpdate, lastUpdate) && lastUpdate.isValid())
+        state.panel[1] = kLastUpdate + Formats::dateToStr(lastUpdate.date());
+    else if (!keepWhenMissing)
+        state.panel[1] = kAwaitingUpdate;
+}
+
+void MainSettings::loadButtonLayout()
+{
+    // Connected to the button layout's own load once it is in place.
+    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyCountries, assignments, KEY_READ);
+}
+
+void MainSettings::loadTabCaptions()
+{
+    QStringList captions;
+    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyTabs, captions, KEY_READ);
+    // A hand-edited key may hold more values than there are tabs: the rest are ignored.
+    for (int i = 0; i < captions.size() && i < kTabs; ++i) {
+        while (tabCaptions.size() <= i)
+            tabCaptions.append(QString::number(tabCaptions.size() + 1));
+        tabCaptions[i] = captions[i];
+    }
+}
+
+bool MainSettings::save()
+{
+    bool ok = writeGeneral(Defs::kValPayment, storedPayment(state.payment));
+    ok = writeGeneral(Defs::kValRateKind, storedRateKind(state.rateKind)) && ok;
+    ok = writeGeneral(Defs::kValCommission, state.commission) && ok;
+    saveButtonLayout();
+    // In reverse mode the panes have swapped: the home currency is in the foreign pane.
+    const QString& home = state.reverseMode ? state.foreign.country : state.home.country;
+    ok = writeGeneral(Defs::kValHomeCountry, home) && ok;
+    if (!ok)
+        messenger().messageBox(QStringLiteral("Error E72: Error writing to registry"));
+    return ok;
+}
+
+void MainSettings::saveButtonLayout()
+{
+    // Connected to the button layout's own save once it is in place.
+    ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, Defs::kKeyCountries, KEY_ALL_ACCESS);
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCountries, assignments, KEY_WRITE);
+    for (int i = 0; i < kTabs && i < tabCaptions.size(); ++i)
+        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyTabs, QString::number(i), tabCaptions[i], KEY_WRITE);
+}
+
+void MainSettings::reapplyFormats(const QDate& today)
+{
+    double shown = 0;
+    const bool plainNumber = Formats::tryStrToFloat(state.display, shown);
+    int punctuation = 0;
+    readGeneral(Defs::kValPunctuation, punctuation);
+    Formats::applyPunctuationChoice(punctuation);
+    int dateFormat = 0;
+    readGeneral(Defs::kValDateFormat, dateFormat);
+    FormatSettings::current().shortDateFormat = Formats::shortDateFormatForChoice(dateFormat);
+    int decimals = 2;
+    readGeneral(Defs::kValDecimalPlaces, decimals);
+    numberFormat = Formats::numberFormatForDecimals(decimals);
+    if (plainNumber)
+        state.display = Formats::formatFloat(numberFormat, shown);
+    state.panel[0] = kTodaysDate + Formats::dateToStr(today);
+    showLastUpdate(true);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The main window's settings that survive a restart: the payment and rate kind, the
+// commission switch and values, the punctuation, the home country, the date and number
+// formats, the date of the last rate update, the button layout and the tab captions.
+//
+// load() restores them once while the main window is built, after the currency data;
+// save() stores what the operator changes on the main window itself, first when it closes.
+// The values that dialogs edit are written by those dialogs when they are confirmed.
+#include "calc/MainState.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+class CurrencyTable;
+class ResourceLibrary;
+
+class MainSettings {
+public:
+    // The tab captions of the window design, before any layout is loaded.
+    static constexpr int kTabs = 9;
+
+    MainSettings(MainState& state, QString& numberFormat, const CurrencyTable& currencies);
+
+    // The parts of the main window that the settings restore and store.
+    MainState& state;
+    QString& numberFormat;            // the pattern of computed amounts
+    const CurrencyTable& currencies;  // the home country is looked up here
+    QStringList assignments;          // the 144 slots, tab * 16 + slot - 1
+    QStringList tabCaptions;          // the nine tab captions
+
+    // Restores every setting in order. The resource library comes first: without it
+    // nothing is applied. An error ends the load at that step (the steps before it keep
+    // their effect), is shown in the standard error box, and gives false.
+    bool load();
+
+    // Stores the toolbar choices, the layout, the tab captions and the home country as one
+    // change of the store, so a failure leaves the earlier settings whole. On failure the
+    // operator is told once ("Error E72: Error writing to registry") and it gives false.
+    bool save();
+
+    // After the format dialog has closed, whatever its result: the stored formats apply
+    // again, a plain number on the display is shown in the new format, and the date panels
+    // are written again in the new short date format.
+    void reapplyFormats(const QDate& today);
+
+private:
+    void loadSteps(ResourceLibrary& library);
+    void loadToolbar();
+    void loadCommissionValues();
+    void loadHomeCountry(const ResourceLibrary& library);
+    void loadLastUpdate();
+    void loadButtonLayout();
+    void loadTabCaptions();
+    void saveButtonLayout();
+    void showLastUpdate(bool keepWhenMissing);
+};

@@ -1,0 +1,342 @@
+// The main window's settings through the core: the load at start-up, the save at close,
+// the format choices and their re-application after the format dialog.
+#include "Defs.h"
+#include "calc/Calculator.h"
+#include "calc/MainState.h"
+#include "calc/TransactionLog.h"
+#include "common/TestEnv.h"
+#include "data/CurrencyLoader.h"
+#include "data/CurrencyTable.h"
+#include "support/FormatChoices.h"
+#include "support/Formats.h"
+#include "support/MainSettings.h"
+#include "support/Messenger.h"
+#include "support/ResourceLibrary.h"
+#include "support/Zymregistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+const HKEY kRoot = HKEY_CURRENT_USER;
+const QString kStoreError = QStringLiteral("Error E72: Error writing to registry");
+
+template <typename T>
+void seed(const QString& name, const T& value)
+{
+    ZYMAPI::WriteRegistry(kRoot, Defs::kKeyGeneral, name, value, KEY_WRITE);
+}
+
+template <typename T>
+T stored(const QString& name, T fallback)
+{
+    ZYMAPI::ReadRegistry(kRoot, Defs::kKeyGeneral, name, fallback, KEY_READ);
+    return fallback;
+}
+
+QStringList storedList(const QString& key)
+{
+    QStringList out;
+    ZYMAPI::ReadRegistry(kRoot, key, out, KEY_READ);
+    return out;
+}
+
+// A main window's worth of state over the sample data (Unt. States, Unt. Kingdom, France).
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved_ = FormatSettings::current();
+        FormatSettings::current() = FormatSettings();
+        testenv::resetStore();
+        testenv::freshWorkDir();
+        testenv::installSampleData();
+        ASSERT_TRUE(LoadCurrencyData(table));
+        shown.clear();
+    }
+    void TearDown() override
+    {
+        FormatSettings::current() = saved_;
+        testenv::resetStore();
+    }
+
+    bool load() { return settings.load(); }
+    QChar thousands() const { return FormatSettings::current().thousandSeparator; }
+    QChar decimal() const { return FormatSettings::current().decimalSeparator; }
+    QString dateFormat() const { return FormatSettings::current().shortDateFormat; }
+
+    ScriptedMessenger shown;
+    MessengerScope scope{&shown};
+    CurrencyTable table;
+    MainState state;
+    QString numberFormat = QStringLiteral("design");
+    MainSettings settings{state, numberFormat, table};
+    FormatSettings saved_;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// Loading
+
+TEST_F(SettingsTest, FirstStartGivesTheDesignDefaults)
+{
+    ASSERT_TRUE(load());
+    EXPECT_EQ(state.payment, Payment::Cash);
+    EXPECT_EQ(state.rateKind, RateKind::Base);
+    EXPECT_FALSE(state.commission);
+    EXPECT_FALSE(state.commissionEnabled);
+    EXPECT_EQ(thousands(), ',');
+    EXPECT_EQ(decimal(), '.');
+    EXPECT_EQ(state.home.country, "Unt. States");
+    EXPECT_EQ(state.home.iso, "USD");
+    EXPECT_EQ(state.home.currency, "Dollars");
+    EXPECT_EQ(state.home.picture, 0);
+    EXPECT_EQ(state.displayCurrency, "USD");
+    EXPECT_EQ(dateFormat(), "dd/mm/yyyy");
+    EXPECT_EQ(numberFormat, "#,##0.00;(#,##0.00)");
+    EXPECT_EQ(state.panel[1], "Awaiting update!");
+    EXPECT_THAT(shown.shown, IsEmpty());
+}
+
+TEST_F(SettingsTest, PaymentAndRateKindFollowTheirNumbers)
+{
+    struct Case { int cbs, bss; bool cms; Payment payment; RateKind kind; bool commission; };
+    const Case cases[] = {
+        {2, 2, true, Payment::CreditCard, RateKind::Sell, true},
+        {3, 1, false, Payment::TravellersCheques, RateKind::Buy, false},
+        {0, 7, true, Payment::Cash, RateKind::Buy, true},     // any other: Cash, and Buy reads Cms
+        {9, 3, true, Payment::Cash, RateKind::Base, false},   // with Base the switch stays clear
+    };
+    for (const Case& c : cases) {
+        seed(Defs::kValPayment, c.cbs);
+        seed(Defs::kValRateKind, c.bss);
+        seed(Defs::kValCommission, c.cms);
+        MainState fresh;
+        MainSettings s(fresh, numberFormat, table);
+        ASSERT_TRUE(s.load());
+        EXPECT_EQ(fresh.payment, c.payment) << c.cbs;
+        EXPECT_EQ(fresh.rateKind, c.kind) << c.bss;
+        EXPECT_EQ(fresh.commission, c.commission) << c.bss;
+        EXPECT_EQ(fresh.commissionEnabled, c.kind != RateKind::Base);
+    }
+}
+
+TEST_F(SettingsTest, PunctuationDateFormatAndDecimalsFollowTheirTables)
+{
+    struct Case { int cc, fr, dp; char thousands, decimal; const char* date; const char* pattern; };
+    const Case cases[] = {
+        {1, 1, 4, '.', ',', "mm/dd/yyyy", "#,##0.0000;(#,##0.0000)"},
+        {2, 9, 1, ',', '.', "dd/mm/yyyy", "#,##0.00;(#,##0.00)"},
+        {0, 4, 6, ',', '.', "dddddd", "#,##0.000000;(#,##0.000000)"},
+        {-1, 3, 7, ',', '.', "yyyy/dd/mm", "#,##0.00;(#,##0.00)"},
+    };
+    for (const Case& c : cases) {
+        seed(Defs::kValPunctuation, c.cc);
+        seed(Defs::kValDateFormat, c.fr);
+        seed(Defs::kValDecimalPlaces, c.dp);
+        ASSERT_TRUE(load());
+        EXPECT_EQ(thousands(), c.thousands) << c.cc;
+        EXPECT_EQ(decimal(), c.decimal) << c.cc;
+        EXPECT_EQ(dateFormat(), c.date) << c.fr;
+        EXPECT_EQ(numberFormat, c.pattern) << c.dp;
+    }
+}
+
+TEST_F(SettingsTest, LastUpdateIsShownInTheStoredDateFormat)
+{
+    seed(Defs::kValDateFormat, 2);
+    seed(Defs::kValLastUpdate, QDateTime(QDate(2026, 11, 30), QTime(14, 5)));
+    ASSERT_TRUE(load());
+    EXPECT_EQ(state.panel[1], "Last update: 2026/11/30");
+}
+
+TEST_F(SettingsTest, DamagedLastUpdateIsReportedAndCountsAsNone)
+{
+    seed(Defs::kValLastUpdate, QStringLiteral("yesterday"));
+    ASSERT_TRUE(load());
+    EXPECT_EQ(state.panel[1], "Awaiting update!");
+    EXPECT_THAT(shown.errors(), ElementsAre("Failed to get data for 'Vl'Error: - (ReadRegistry) zym."));
+}
+
+TEST_F(SettingsTest, HomeCountryFillsThePaneOnlyWhenTheTableHoldsIt)
+{
+    seed(Defs::kValHomeCountry, QStringLiteral("France"));
+    ASSERT_TRUE(load());
+    EXPECT_EQ(state.home, (PaneState{2, "France", "Euros", "EUR"}));
+    EXPECT_EQ(state.displayCurrency, "EUR");
+
+    // Exact names only: a country the table lacks leaves the pane as it was.
+    seed(Defs::kValHomeCountry, QStringLiteral("france"));
+    ASSERT_TRUE(load());
+    EXPECT_EQ(state.home.country, "France");
+    EXPECT_EQ(state.displayCurrency, "EUR");
+}
+
+TEST_F(SettingsTest, WithoutTheResourceLibraryNothingIsApplied)
+{
+    seed(Defs::kValPayment, 2);
+    seed(Defs::kValPunctuation, 1);
+    QFile::remove(Defs::kResourceLibrary);
+    EXPECT_FALSE(load());
+    EXPECT_THAT(shown.errors(), ElementsAre("Error: Unable to load resource dll - Button drop."));
+    EXPECT_EQ(state.payment, Payment::Cash);
+    EXPECT_EQ(decimal(), '.');
+    EXPECT_EQ(numberFormat, "design");
+    EXPECT_TRUE(state.home.country.isEmpty());
+    EXPECT_TRUE(state.panel[1].isEmpty());
+}
+
+TEST_F(SettingsTest, AFlagThatCannotBeReadEndsTheLoadAtTheHomePane)
+{
+    // A library whose flags are missing: the steps before the pane stay, the later do not.
+    QFile::remove(Defs::kResourceLibrary);
+    ResourceLibraryWriter w;
+    w.AddString(Defs::kResCount, QStringLiteral("0"));
+    w.Save(Defs::kResourceLibrary);
+    seed(Defs::kValPayment, 2);
+    seed(Defs::kValPunctuation, 1);
+    seed(Defs::kValDateFormat, 1);
+    EXPECT_FALSE(load());
+    EXPECT_THAT(shown.errors(), ElementsAre("Error in Registry Bad mem."));
+    EXPECT_EQ(state.payment, Payment::CreditCard);
+    EXPECT_EQ(decimal(), ',');
+    EXPECT_TRUE(state.home.country.isEmpty());
+    EXPECT_EQ(dateFormat(), "dd/mm/yyyy");
+    EXPECT_TRUE(state.panel[1].isEmpty());
+}
+
+// ---------------------------------------------------------------------------------------
+// Saving
+
+TEST_F(SettingsTest, SaveStoresTheToolbarAndTheHomeCountry)
+{
+    state.payment = Payment::TravellersCheques;
+    state.rateKind = RateKind::Sell;
+    state.commission = true;
+    state.home.country = QStringLiteral("Unt. Kingdom");
+    ASSERT_TRUE(settings.save());
+    EXPECT_EQ(stored(Defs::kValPayment, 0), 3);
+    EXPECT_EQ(stored(Defs::kValRateKind, 0), 2);
+    EXPECT_TRUE(stored(Defs::kValCommission, false));
+    EXPECT_EQ(stored(Defs::kValHomeCountry, QString()), "Unt. Kingdom");
+    EXPECT_THAT(shown.shown, IsEmpty());
+
+    // The next start finds them again.
+    MainState next;
+    MainSettings again(next, numberFormat, table);
+    ASSERT_TRUE(again.load());
+    EXPECT_EQ(next.payment, Payment::TravellersCheques);
+    EXPECT_EQ(next.rateKind, RateKind::Sell);
+    EXPECT_TRUE(next.commission);
+    EXPECT_EQ(next.home.iso, "GBP");
+}
+
+TEST_F(SettingsTest, InReverseModeTheHomeCountryComesFromTheSwappedPane)
+{
+    state.reverseMode = true;
+    state.home.country = QStringLiteral("France");
+    state.foreign.country = QStringLiteral("Unt. Kingdom");
+    ASSERT_TRUE(settings.save());
+    EXPECT_EQ(stored(Defs::kValHomeCountry, QString()), "Unt. Kingdom");
+}
+
+TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsReportedOnceAndKeepsTheOldSettings)
+{
+    seed(Defs::kValPayment, 2);
+    const QByteArray before = testenv::readBytes(testenv::storeFile());
+    // The writer's temporary file cannot be made while a folder has its name.
+    ASSERT_TRUE(QDir().mkpath(testenv::storeFile() + ".tmp"));
+    state.payment = Payment::Cash;
+    EXPECT_FALSE(settings.save());
+    QDir(testenv::storeFile() + ".tmp").removeRecursively();
+    EXPECT_EQ(shown.texts(ScriptedMessenger::Kind::MessageBox), QStringList{kStoreError});
+    EXPECT_EQ(testenv::readBytes(testenv::storeFile()), before);
+}
+
+// ---------------------------------------------------------------------------------------
+// The format choices and the format dialog's closing
+
+TEST_F(SettingsTest, FormatChoicesAreStoredAndReadBack)
+{
+    FormatChoices c;
+    c.load();
+    EXPECT_EQ(c.punctuation, 0);
+    EXPECT_EQ(c.decimals, 2);
+    EXPECT_EQ(c.dateFormat, 0);
+    c.punctuation = 1;
+    c.decimals = 5;
+    c.dateFormat = FormatChoices::kNoDateFormat;
+    ASSERT_TRUE(c.save());
+    FormatChoices back;
+    back.load();
+    EXPECT_EQ(back.punctuation, 1);
+    EXPECT_EQ(back.decimals, 5);
+    EXPECT_EQ(back.dateFormat, -1);
+    // No date item applies as the first format.
+    settings.reapplyFormats(QDate(2024, 3, 5));
+    EXPECT_EQ(dateFormat(), "dd/mm/yyyy");
+}
+
+TEST_F(SettingsTest, ReapplyShowsAPlainNumberInTheNewFormat)
+{
+    struct Case { int cc, dp; const char* before; const char* after; };
+    const Case cases[] = {
+        {0, 4, "2.5", "2.5000"},
+        {0, 4, "-1234.5", "(1,234.5000)"},
+        {1, 2, "1234.5", "1.234,50"},
+        {0, 2, "1,234.50", "1,234.50"},   // not a plain number: left as it is
+        {0, 3, "(12.00)", "(12.00)"},
+        {0, 3, "Error", "Error"},
+    };
+    for (const Case& c : cases) {
+        FormatSettings::current() = FormatSettings();
+        seed(Defs::kValPunctuation, c.cc);
+        seed(Defs::kValDecimalPlaces, c.dp);
+        state.display = QString::fromLatin1(c.before);
+        settings.reapplyFormats(QDate(2024, 3, 5));
+        EXPECT_EQ(state.display, c.after) << c.before;
+        EXPECT_EQ(numberFormat, Formats::numberFormatForDecimals(c.dp));
+    }
+}
+
+TEST_F(SettingsTest, ReapplyRefreshesBothDatePanels)
+{
+    seed(Defs::kValDateFormat, 1);
+    state.panel[1] = QStringLiteral("Awaiting update!");
+    settings.reapplyFormats(QDate(2024, 3, 5));
+    EXPECT_EQ(state.panel[0], "Todays date: 03/05/2024");
+    EXPECT_EQ(state.panel[1], "Awaiting update!");   // no update yet: unchanged
+
+    seed(Defs::kValDateFormat, 7);
+    seed(Defs::kValLastUpdate, QDateTime(QDate(2024, 2, 1), QTime(9, 0)));
+    settings.reapplyFormats(QDate(2024, 3, 5));
+    EXPECT_EQ(state.panel[0], "Todays date: 05/03/2024");
+    EXPECT_EQ(state.panel[1], "Last update: 01/02/2024");
+}
+
+TEST_F(SettingsTest, DecimalCommaIsTypedAndCalculatedWith)
+{
+    seed(Defs::kValPunctuation, 1);
+    ASSERT_TRUE(load());
+    TransactionLog log;
+    Calculator calc(state, log);
+    calc.NumberFormat = numberFormat;
+    calc.OnCancel();
+    const QString comma(decimal());
+    ASSERT_EQ(comma, ",");
+    for (const char* k : {"1", "2", "3", "4"})
+        calc.OnNumeric(QString::fromLatin1(k));
+    calc.OnDecimal(comma);
+    calc.OnNumeric(QStringLiteral("5"));
+    calc.OnCalcButton(QStringLiteral("+"));
+    calc.OnNumeric(QStringLiteral("1"));
+    calc.OnEquals();
+    EXPECT_EQ(state.display, "1.235,50");
+}
