@@ -137,7 +137,7 @@ void TForm1::construct()
 {
     // 1. Calculator state, writing to the log (created first, so the calculator has it).
     TransactionLog = std::make_unique<::TransactionLog>();
-    Calc = std::make_unique<Calculator>(State, *TransactionLog);
+    Calc = std::make_unique<Calculator>(State, *TransactionLog, CommissionTable);
     connectKeypad();
     // 2. The button assignments: 9 tabs of 16 empty slots.
     ButtonAssignments = std::make_unique<QStringList>();

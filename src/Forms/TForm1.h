@@ -38,6 +38,7 @@ public:
     std::unique_ptr<::TransactionLog> TransactionLog;
     CurrencyTable Currencies;
     std::unique_ptr<QStringList> ButtonAssignments;   // 144 slots, tab * 16 + slot - 1
+    ::CommissionTable CommissionTable;               // the charges of a conversion
     std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
 
     // Layout heights.

@@ -1,5 +1,7 @@
 #include "calc/Calculator.h"
 
+#include "support/Trap.h"
+
 #include <cfloat>
 #include <cmath>
 
@@ -12,8 +14,9 @@ const QString kEqualsLine = QStringLiteral("---- Equals: ");
 const QString kPlusMinusLine = QStringLiteral("+/-");
 } // namespace
 
-Calculator::Calculator(MainState& state, TransactionLog& log, QObject* parent)
-    : QObject(parent), state_(state), log_(log)
+Calculator::Calculator(MainState& state, TransactionLog& log, const CommissionTable& charges,
+                       QObject* parent)
+    : QObject(parent), state_(state), log_(log), charges_(charges)
 {
 }
 
@@ -26,16 +29,28 @@ double Calculator::toDouble(long double value)
     return static_cast<double>(value);
 }
 
+// A failing step ends the body there: the display shows the key's error text and the
+// keypad locks until Clear.
 template <typename Body>
-void Calculator::trapped(const QString& errorText, Body&& body)
+bool Calculator::keyTrap(const QString& errorText, Body&& body)
 {
-    try {
-        body();
-    } catch (const std::exception&) {
+    return trapWith(std::forward<Body>(body), [&](VemoxError&) {
         state_.display = errorText;
         disableall();
-    }
+    });
+}
+
+// A key handler: its steps in the trap, then one announce of the main state.
+template <typename Body>
+void Calculator::key(const QString& errorText, Body&& body)
+{
+    keyTrap(errorText, std::forward<Body>(body));
     state_.announce();
+}
+
+long double Calculator::ApplyCharges(long double amount) const
+{
+    return charges_.ApplyCharges(amount, chargeOptionsOf(state_));
 }
 
 void Calculator::refreshDate()
@@ -88,7 +103,7 @@ void Calculator::ClearHomePane()
 
 void Calculator::OnNumeric(const QString& digit)
 {
-    trapped(kError, [&] {
+    key(kError, [&] {
         state_.panel[2].clear();
         refreshDate();
         if (ReverseMode())
@@ -112,7 +127,7 @@ void Calculator::OnNumeric(const QString& digit)
 
 void Calculator::OnDecimal(const QString& symbol)
 {
-    trapped(kErrorSpace, [&] {
+    key(kErrorSpace, [&] {
         state_.panel[2].clear();
         if (DisplayText.isEmpty() || state_.display == QLatin1String("0")) {
             DisplayText = QStringLiteral("0") + symbol;
@@ -149,19 +164,20 @@ void Calculator::cancelSteps()
 
 void Calculator::OnCancel()
 {
-    trapped(kErrorSpace, [&] { cancelSteps(); });
+    key(kErrorSpace, [&] { cancelSteps(); });
 }
 
 void Calculator::plusminusClick()
 {
-    trapped(kErrorSpace, [&] {
+    key(kErrorSpace, [&] {
         state_.panel[2].clear();
         if (state_.display != QLatin1String("0")) {
-            if (LastAction == CalcAction::Numeric || LastAction == CalcAction::Decimal) {
-                // A number ending with the separator is negated like any typed number.
-                CurrentValue = toDouble(static_cast<long double>(CurrentValue) * -1.0L);
-                OperandStack.push(CurrentValue);
-                showFormatted(CurrentValue);
+            if (LastAction == CalcAction::Numeric) {
+                negateTypedNumber(CurrentValue);
+            } else if (LastAction == CalcAction::Decimal) {
+                // After the separator the number on display is negated, not a value left
+                // from an earlier calculation: "0." is 0.
+                negateTypedNumber(Formats::strToFloat(state_.display));
             } else if (!OperandStack.empty()) {
                 // The value on display is the top operand.
                 OperandStack.replaceTop(toDouble(static_cast<long double>(OperandStack.top()) * -1.0L));
@@ -174,6 +190,14 @@ void Calculator::plusminusClick()
         StartNewNumber = true;
         log_.AppendLine(kPlusMinusLine);
     });
+}
+
+void Calculator::negateTypedNumber(double value)
+{
+    // Zero stays zero, not a negative zero shown in parentheses.
+    CurrentValue = value == 0 ? 0.0 : toDouble(static_cast<long double>(value) * -1.0L);
+    OperandStack.push(CurrentValue);
+    showFormatted(CurrentValue);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -197,9 +221,10 @@ long double Calculator::ApplyOperator(long double first, long double second, con
 
 void Calculator::OnCalcButton(const QString& symbol)
 {
-    // An error inside the equals it completes ends this key as well: its trap decides the
-    // display, and nothing more is logged.
-    trapped(kError, [&] {
+    // The equals that an operator key completes keeps its own trap: a failure there shows
+    // its error text and locks the keypad, and the operator key still finishes its steps.
+    // The display then keeps the error text instead of a top operand.
+    key(kError, [&] {
         state_.panel[2].clear();
         StartNewNumber = true;
         const int ops = OperatorStack.size();
@@ -217,12 +242,12 @@ void Calculator::OnCalcButton(const QString& symbol)
                 showTopOperand();
             } else if (ops == 0 && operands == 2) {
                 OperatorStack.push(symbol);
-                equalsSteps();
-                showTopOperand();
+                if (trappedEquals())
+                    showTopOperand();
             } else if (ops == 1 && operands == 1) {
                 OperatorStack.replaceTop(symbol);
             } else if (ops == 1 && operands == 2) {
-                equalsSteps();
+                trappedEquals();
                 OperatorStack.replaceTop(symbol);
             }
             log_.AppendLine(state_.display);
@@ -236,10 +261,10 @@ void Calculator::OnCalcButton(const QString& symbol)
                 showTopOperand();
             } else if (ops == 0 && operands == 2) {
                 OperatorStack.push(symbol);
-                equalsSteps();
-                showTopOperand();
+                if (trappedEquals())
+                    showTopOperand();
             } else if (ops == 1 && (operands == 1 || operands == 2)) {
-                equalsSteps();
+                trappedEquals();
                 OperatorStack.replaceTop(symbol);
             }
             log_.AppendLine(symbol);
@@ -307,7 +332,13 @@ void Calculator::equalsSteps()
 
 void Calculator::OnEquals()
 {
-    trapped(kErrorSpace, [&] { equalsSteps(); });
+    trappedEquals();
+    state_.announce();
+}
+
+bool Calculator::trappedEquals()
+{
+    return keyTrap(kErrorSpace, [&] { equalsSteps(); });
 }
 
 // ---------------------------------------------------------------------------------------

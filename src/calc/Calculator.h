@@ -1,12 +1,13 @@
 #pragma once
-// The calculator of the main window: number entry, the four operations with equals, the
-// keyboard map and the charges of a conversion. It keeps its own state as the strings,
+// The calculator of the main window: number entry, the four operations with equals and the
+// keyboard map. It keeps its own state as the strings,
 // flags and stacks below, decides what a key does from the previous key (LastAction) and
 // the sizes of the two stacks, and shows its results through MainState.
 //
 // Every key handler runs inside one error trap: an error stops the handler at that step,
 // puts the handler's error text into the display and locks the keypad until Clear. What
 // the handler changed before the error stays; nothing more is logged.
+#include "calc/CommissionTable.h"
 #include "calc/MainState.h"
 #include "calc/TransactionLog.h"
 #include "support/Errors.h"
@@ -68,19 +69,12 @@ private:
     std::vector<T> items_;
 };
 
-// The entries of the commission table: retail margins, commissions and duties, in per cent
-// of the converted amount, and fees as plain amounts.
-inline constexpr int kCommissionEntries = 30;
-using CommissionEntries = std::array<double, kCommissionEntries>;
-
-// The line the log receives when an option of the commission toolbar changes, for example
-// "-- Cash -- Base Currency-- Commission? No --".
-QString OptionLine(const MainState& state);
-
 class Calculator : public QObject {
     Q_OBJECT
 public:
-    Calculator(MainState& state, TransactionLog& log, QObject* parent = nullptr);
+    // The equals after a conversion charges the converted amount by the table it is given.
+    Calculator(MainState& state, TransactionLog& log, const CommissionTable& charges,
+               QObject* parent = nullptr);
 
     // --- Calculator state (values at creation; OnCancel gives the cleared state) ---
     QString DisplayText;               // the number being typed, exactly as typed
@@ -98,7 +92,6 @@ public:
     double SourceAmount = 0;
 
     QString NumberFormat = Formats::kDefaultNumberFormat;
-    CommissionEntries CommissionTable{};
 
     bool ReverseMode() const { return state_.reverseMode; }
 
@@ -128,13 +121,9 @@ public:
     void ClearHomePane();
     void ClearForeignPane();
 
-    // --- Charges of a conversion, by the commission toolbar and CommissionTable ---
-    long double RetailCharge(long double amount) const;
-    long double CommissionCharge(long double amount) const;
-    long double CommissionFee() const;
-    long double DutyCharge(long double amount) const;
-    long double DutyFee() const;
+    // The amount with the charges of the commission toolbar's options.
     long double ApplyCharges(long double amount) const;
+    const CommissionTable& charges() const { return charges_; }
 
     // An extended-precision result stored as a double. A result that is not a number, or
     // lies beyond the range of a double, raises VemoxError.
@@ -145,14 +134,18 @@ public:
 
 private:
     template <typename Body>
-    void trapped(const QString& errorText, Body&& body);
+    bool keyTrap(const QString& errorText, Body&& body);
+    template <typename Body>
+    void key(const QString& errorText, Body&& body);
     void cancelSteps();
     void equalsSteps();
+    bool trappedEquals();
+    void negateTypedNumber(double value);
     void showFormatted(long double value);
     void showTopOperand();
     void refreshDate();
-    double entry(const std::array<int, 6>& columns) const;
 
     MainState& state_;
     TransactionLog& log_;
+    const CommissionTable& charges_;
 };

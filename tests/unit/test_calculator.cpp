@@ -52,7 +52,8 @@ protected:
 
     MainState state;
     TransactionLog log;
-    Calculator calc{state, log};
+    CommissionTable table;
+    Calculator calc{state, log, table};
     FormatSettings saved_;
 };
 
@@ -65,7 +66,8 @@ TEST(CalcCreation, MembersStartAsCreatedWithTheWindow)
 {
     MainState state;
     TransactionLog log;
-    Calculator calc(state, log);
+    CommissionTable table;
+    Calculator calc(state, log, table);
     EXPECT_TRUE(calc.DisplayText.isEmpty());
     EXPECT_TRUE(calc.LastAction.isEmpty());
     EXPECT_FALSE(calc.StartNewNumber);
@@ -249,6 +251,22 @@ TEST_F(CalcTest, PlusMinusRightAfterTheSeparatorActsLikeAfterADigit)
     EXPECT_EQ(calc.OperandStack.top(), 0.0);
 }
 
+TEST_F(CalcTest, PlusMinusAfterTheSeparatorNegatesTheNumberOnDisplay)
+{
+    type("5+3.P\r");
+    EXPECT_EQ(display(), "2.00");
+
+    // After a result the separator starts "0.": +/- pushes zero, not the stale 3.
+    calc.OnCancel();
+    type("5+3\r.");
+    ASSERT_EQ(display(), "0.");
+    calc.plusminusClick();
+    EXPECT_EQ(display(), "0.00");
+    EXPECT_EQ(calc.OperandStack.top(), 0.0);
+    type("\r");
+    EXPECT_EQ(display(), "8.00");
+}
+
 TEST_F(CalcTest, PlusMinusWithNoOperandLeftChangesNothing)
 {
     // A division by zero between two operands took both off the stack.
@@ -365,17 +383,22 @@ TEST_F(CalcTest, OverflowBeyondDoubleRangeEndsInTheEqualsErrorText)
     EXPECT_EQ(calc.OperandStack.top(), 1e308);   // the stored operand is untouched
 }
 
-TEST_F(CalcTest, OverflowInTheEqualsOfAnOperatorShowsTheOperatorErrorText)
+TEST_F(CalcTest, OverflowInTheEqualsOfAnOperatorKeepsTheEqualsTrapAndFinishesTheKey)
 {
-    const QString big = QStringLiteral("1") + QString(308, QLatin1Char('0'));
+    const QString big = QStringLiteral("1") + QString(200, QLatin1Char('0'));
     digits(big.toLatin1().constData());
     calc.OnCalcButton("x");
     digits(big.toLatin1().constData());
     calc.OnCalcButton("+");
-    EXPECT_EQ(display(), "Error");
-    EXPECT_EQ(enabledCount(), 0);
-    EXPECT_EQ(lines().last(), "1E308");   // neither an equals line nor the new symbol
-    EXPECT_EQ(calc.OperatorStack.top(), "x");
+    EXPECT_EQ(display(), "Error ");
+    EXPECT_EQ(enabledCount(), 1);   // locked, then the operator key enabled the separator
+    EXPECT_TRUE(on(Key::keydecimal));
+    const QStringList all = lines();
+    ASSERT_GE(all.size(), 4);
+    EXPECT_EQ(all.mid(all.size() - 4), QStringList({"1E200", "x", "1E200", "+"}));
+    EXPECT_EQ(calc.OperatorStack.top(), "+");
+    EXPECT_EQ(calc.LastAction, "sign");
+    EXPECT_TRUE(calc.DisplayText.isEmpty());
 }
 
 TEST_F(CalcTest, ApplyOperatorWorksInExtendedPrecision)
