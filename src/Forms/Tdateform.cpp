@@ -52,11 +52,15 @@ Tdateform::Tdateform(QWidget* owner) : QDialog(owner)
     inner->addWidget(CurrencyFormat);
 
     auto* decimals = new QHBoxLayout();
-    decimals->addWidget(named(new QLabel(QStringLiteral("Number of Decimal places:"), panel), QStringLiteral("Label1")));
+    auto* label = named(new QLabel(QStringLiteral("Number of Decimal places:"), panel), QStringLiteral("Label1"));
+    label->setWordWrap(true);   // the dialog is narrow
+    decimals->addWidget(label, 1);
     UpDown = named(new QSpinBox(panel), QStringLiteral("UpDown"));
     UpDown->setRange(2, 6);
     UpDown->setWrapping(false);
     UpDown->setAccessibleName(QStringLiteral("Number of Decimal places:"));
+    UpDown->setFixedWidth(44);
+    label->setBuddy(UpDown);
     updownlabel = named(UpDown->findChild<QLineEdit*>(), QStringLiteral("updownlabel"));
     decimals->addWidget(UpDown);
     inner->addLayout(decimals);

@@ -1,6 +1,7 @@
 #include "support/MainSettings.h"
 
 #include "Defs.h"
+#include "calc/CommissionTable.h"
 #include "data/CurrencyTable.h"
 #include "support/Errors.h"
 #include "support/FormatChoices.h"
@@ -59,8 +60,8 @@ int storedRateKind(RateKind k)
 
 } // namespace
 
-MainSettings::MainSettings(MainState& s, QString& format, const CurrencyTable& table)
-    : state(s), numberFormat(format), currencies(table)
+MainSettings::MainSettings(MainState& s, QString& format, const CurrencyTable& table, CommissionTable& charges)
+    : state(s), numberFormat(format), currencies(table), commission(charges)
 {
 }
 
@@ -112,7 +113,14 @@ void MainSettings::loadToolbar()
 
 void MainSettings::loadCommissionValues()
 {
-    // Connected to the commission table's own load once it is in place.
+    const QStringList list = commission.Load();
+    // A hand-edited key may hold more than the thirty entries: the first thirty are the
+    // table, and the key is written back with exactly those.
+    if (list.size() > CommissionTable::kEntries) {
+        ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, Defs::kKeyCommission, KEY_ALL_ACCESS);
+        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, list.mid(0, CommissionTable::kEntries),
+                              KEY_WRITE);
+    }
 }
 
 void MainSettings::loadHomeCountry(const ResourceLibrary& library)

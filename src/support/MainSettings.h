@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+class CommissionTable;
 class CurrencyTable;
 class ResourceLibrary;
 
@@ -20,12 +21,14 @@ public:
     // The tab captions of the window design, before any layout is loaded.
     static constexpr int kTabs = 9;
 
-    MainSettings(MainState& state, QString& numberFormat, const CurrencyTable& currencies);
+    MainSettings(MainState& state, QString& numberFormat, const CurrencyTable& currencies,
+                 CommissionTable& commission);
 
     // The parts of the main window that the settings restore and store.
     MainState& state;
     QString& numberFormat;            // the pattern of computed amounts
     const CurrencyTable& currencies;  // the home country is looked up here
+    CommissionTable& commission;      // the charges of a conversion
     QStringList assignments;          // the 144 slots, tab * 16 + slot - 1
     QStringList tabCaptions;          // the nine tab captions
 

@@ -2,6 +2,7 @@
 // the format choices and their re-application after the format dialog.
 #include "Defs.h"
 #include "calc/Calculator.h"
+#include "calc/CommissionTable.h"
 #include "calc/MainState.h"
 #include "calc/TransactionLog.h"
 #include "common/TestEnv.h"
@@ -76,7 +77,8 @@ protected:
     CurrencyTable table;
     MainState state;
     QString numberFormat = QStringLiteral("design");
-    MainSettings settings{state, numberFormat, table};
+    CommissionTable charges;
+    MainSettings settings{state, numberFormat, table, charges};
     FormatSettings saved_;
 };
 
@@ -119,7 +121,7 @@ TEST_F(SettingsTest, PaymentAndRateKindFollowTheirNumbers)
         seed(Defs::kValRateKind, c.bss);
         seed(Defs::kValCommission, c.cms);
         MainState fresh;
-        MainSettings s(fresh, numberFormat, table);
+        MainSettings s(fresh, numberFormat, table, charges);
         ASSERT_TRUE(s.load());
         EXPECT_EQ(fresh.payment, c.payment) << c.cbs;
         EXPECT_EQ(fresh.rateKind, c.kind) << c.bss;
@@ -147,6 +149,40 @@ TEST_F(SettingsTest, PunctuationDateFormatAndDecimalsFollowTheirTables)
         EXPECT_EQ(dateFormat(), c.date) << c.fr;
         EXPECT_EQ(numberFormat, c.pattern) << c.dp;
     }
+}
+
+TEST_F(SettingsTest, CommissionValuesAreCompletedOrCutToThirty)
+{
+    // Missing: the defaults, and nothing is written.
+    ASSERT_TRUE(load());
+    EXPECT_EQ(charges.entry(0), 4.0);
+    EXPECT_EQ(charges.entry(2), 2.0);
+    EXPECT_EQ(charges.entry(5), 4.0);
+    EXPECT_EQ(charges.entry(6), 0.0);
+    EXPECT_THAT(storedList(Defs::kKeyCommission), IsEmpty());
+
+    // Twelve: completed with "000.000" and written back.
+    QStringList twelve;
+    for (int i = 0; i < 12; ++i)
+        twelve.append(QString::number(i + 1) + QStringLiteral(".5"));
+    ZYMAPI::WriteRegistry(kRoot, Defs::kKeyCommission, twelve, KEY_WRITE);
+    ASSERT_TRUE(load());
+    QStringList thirty = storedList(Defs::kKeyCommission);
+    ASSERT_EQ(thirty.size(), 30);
+    EXPECT_EQ(thirty.mid(0, 12), twelve);
+    EXPECT_EQ(thirty.last(), "000.000");
+    EXPECT_EQ(charges.entry(11), 12.5);
+    EXPECT_EQ(charges.entry(12), 0.0);
+
+    // Forty: the first thirty count, and exactly those stay in the store.
+    QStringList forty;
+    for (int i = 0; i < 40; ++i)
+        forty.append(QString::number(i));
+    ZYMAPI::WriteRegistry(kRoot, Defs::kKeyCommission, forty, KEY_WRITE);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(storedList(Defs::kKeyCommission), forty.mid(0, 30));
+    EXPECT_EQ(charges.entry(29), 29.0);
+    EXPECT_THAT(shown.shown, IsEmpty());
 }
 
 TEST_F(SettingsTest, LastUpdateIsShownInTheStoredDateFormat)
@@ -230,7 +266,7 @@ TEST_F(SettingsTest, SaveStoresTheToolbarAndTheHomeCountry)
 
     // The next start finds them again.
     MainState next;
-    MainSettings again(next, numberFormat, table);
+    MainSettings again(next, numberFormat, table, charges);
     ASSERT_TRUE(again.load());
     EXPECT_EQ(next.payment, Payment::TravellersCheques);
     EXPECT_EQ(next.rateKind, RateKind::Sell);
@@ -326,7 +362,7 @@ TEST_F(SettingsTest, DecimalCommaIsTypedAndCalculatedWith)
     seed(Defs::kValPunctuation, 1);
     ASSERT_TRUE(load());
     TransactionLog log;
-    Calculator calc(state, log);
+    Calculator calc(state, log, charges);
     calc.NumberFormat = numberFormat;
     calc.OnCancel();
     const QString comma(decimal());

@@ -1,0 +1,121 @@
+// The date and number format dialog offscreen: what it shows of the stored choices, and
+// what Okay, Cancel and Help do.
+#include "Defs.h"
+#include "Forms/Tdateform.h"
+#include "Forms/common/DialogKit.h"
+#include "common/TestEnv.h"
+#include "support/Messenger.h"
+#include "support/Zymregistry.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename T>
+void seed(const QString& name, const T& value)
+{
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, value, KEY_WRITE);
+}
+
+int stored(const QString& name)
+{
+    int v = -100;
+    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, v, KEY_READ);
+    return v;
+}
+
+class DateFormTest : public ::testing::Test {
+protected:
+    void SetUp() override { testenv::resetStore(); }
+    void TearDown() override
+    {
+        setHelpOpener({});
+        testenv::resetStore();
+    }
+
+    // The dialog as the operator sees it; its tool bar is driven by the keys.
+    std::unique_ptr<Tdateform> open()
+    {
+        auto form = std::make_unique<Tdateform>(nullptr);
+        form->show();
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        return form;
+    }
+    template <typename W>
+    static W* child(QWidget* form, const char* name)
+    {
+        auto* w = form->findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    ScriptedMessenger shown;
+    MessengerScope scope{&shown};
+};
+
+} // namespace
+
+TEST_F(DateFormTest, ShowsTheStoredChoices)
+{
+    seed(Defs::kValPunctuation, 1);
+    seed(Defs::kValDecimalPlaces, 5);
+    seed(Defs::kValDateFormat, 3);
+    auto form = open();
+    EXPECT_TRUE(child<QAbstractButton>(form.get(), "CurrencyFormat1")->isChecked());
+    EXPECT_EQ(child<QSpinBox>(form.get(), "UpDown")->value(), 5);
+    EXPECT_EQ(child<QLineEdit>(form.get(), "updownlabel")->text(), "5");
+    EXPECT_EQ(child<QComboBox>(form.get(), "CBDateFormat")->currentText(), "yy/dd/mm");
+}
+
+TEST_F(DateFormTest, AStoredDateFormatWithNoItemIsStoredAsNoneByOkay)
+{
+    seed(Defs::kValDateFormat, 7);
+    auto form = open();
+    EXPECT_EQ(child<QComboBox>(form.get(), "CBDateFormat")->currentIndex(), -1);
+    EXPECT_TRUE(child<QAbstractButton>(form.get(), "CurrencyFormat0")->isChecked());
+    QTest::keyClick(form.get(), Qt::Key_F7);
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_EQ(stored(Defs::kValDateFormat), -1);
+    EXPECT_EQ(stored(Defs::kValPunctuation), 0);
+    EXPECT_EQ(stored(Defs::kValDecimalPlaces), 2);
+}
+
+TEST_F(DateFormTest, OkayStoresTheChoicesAndCancelStoresNothing)
+{
+    for (const bool okay : {false, true}) {
+        testenv::resetStore();
+        auto form = open();
+        QTest::mouseClick(child<QAbstractButton>(form.get(), "CurrencyFormat1"), Qt::LeftButton);
+        auto* updown = child<QSpinBox>(form.get(), "UpDown");
+        for (int i = 0; i < 6; ++i)
+            updown->stepUp();
+        EXPECT_EQ(updown->value(), 6);   // the up-down stops at 6, no wrap
+        child<QComboBox>(form.get(), "CBDateFormat")->setCurrentIndex(4);
+        if (okay)
+            QTest::mouseClick(child<QToolButton>(form.get(), "Okay"), Qt::LeftButton);
+        else
+            QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_EQ(form->result(), okay ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_EQ(stored(Defs::kValPunctuation), okay ? 1 : -100);
+        EXPECT_EQ(stored(Defs::kValDecimalPlaces), okay ? 6 : -100);
+        EXPECT_EQ(stored(Defs::kValDateFormat), okay ? 4 : -100);
+    }
+}
+
+TEST_F(DateFormTest, HelpOpensItsTopic)
+{
+    QStringList topics;
+    setHelpOpener([&](const QString& t) { topics << t; });
+    auto form = open();
+    QTest::keyClick(form.get(), Qt::Key_F3);
+    EXPECT_EQ(topics, QStringList{"IDH_CurrencyDateFormat"});
+    EXPECT_TRUE(form->isVisible());
+}
