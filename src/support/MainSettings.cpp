@@ -63,6 +63,8 @@ int storedRateKind(RateKind k)
 MainSettings::MainSettings(MainState& s, QString& format, const CurrencyTable& table, CommissionTable& charges)
     : state(s), numberFormat(format), currencies(table), commission(charges)
 {
+    for (int i = 0; i < kTabs; ++i)
+        tabCaptions.append(QString::number(i + 1));
 }
 
 bool MainSettings::load()
@@ -169,11 +171,8 @@ void MainSettings::loadTabCaptions()
     QStringList captions;
     ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyTabs, captions, KEY_READ);
     // A hand-edited key may hold more values than there are tabs: the rest are ignored.
-    for (int i = 0; i < captions.size() && i < kTabs; ++i) {
-        while (tabCaptions.size() <= i)
-            tabCaptions.append(QString::number(tabCaptions.size() + 1));
+    for (int i = 0; i < captions.size() && i < kTabs; ++i)
         tabCaptions[i] = captions[i];
-    }
 }
 
 bool MainSettings::save()

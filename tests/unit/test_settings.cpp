@@ -248,6 +248,21 @@ TEST_F(SettingsTest, AFlagThatCannotBeReadEndsTheLoadAtTheHomePane)
     EXPECT_TRUE(state.panel[1].isEmpty());
 }
 
+TEST_F(SettingsTest, TabCaptionsComeFromTheStoredValuesThereAre)
+{
+    ZYMAPI::WriteRegistry(kRoot, Defs::kKeyTabs, QStringList{"A", "B", "C", "D", "E"}, KEY_WRITE);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(settings.tabCaptions.mid(0, 6), (QStringList{"A", "B", "C", "D", "E", "6"}));
+
+    // Values beyond the nine tabs are ignored.
+    QStringList twelve;
+    for (int i = 0; i < 12; ++i)
+        twelve.append(QStringLiteral("T%1").arg(i));
+    ZYMAPI::WriteRegistry(kRoot, Defs::kKeyTabs, twelve, KEY_WRITE);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(settings.tabCaptions, twelve.mid(0, 9));
+}
+
 // ---------------------------------------------------------------------------------------
 // Saving
 
@@ -272,6 +287,17 @@ TEST_F(SettingsTest, SaveStoresTheToolbarAndTheHomeCountry)
     EXPECT_EQ(next.rateKind, RateKind::Sell);
     EXPECT_TRUE(next.commission);
     EXPECT_EQ(next.home.iso, "GBP");
+}
+
+TEST_F(SettingsTest, ASmallerLayoutLeavesNoEntryOfTheLargerOneBehind)
+{
+    for (int i = 0; i < 40; ++i)
+        settings.assignments.append(QStringLiteral("Country %1").arg(i));
+    ASSERT_TRUE(settings.save());
+    ASSERT_EQ(storedList(Defs::kKeyCountries).size(), 40);
+    settings.assignments = settings.assignments.mid(0, 20);
+    ASSERT_TRUE(settings.save());
+    EXPECT_EQ(storedList(Defs::kKeyCountries), settings.assignments);
 }
 
 TEST_F(SettingsTest, InReverseModeTheHomeCountryComesFromTheSwappedPane)
