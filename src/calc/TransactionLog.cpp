@@ -1,7 +1,9 @@
 #include "calc/TransactionLog.h"
 #include "data/DataFiles.h"
+#include "support/FileWriter.h"
 
 void SaveTransactionLogFile(const QStringList& lines, const QString& fileName)
 {
-    DataFiles::writeLines(fileName, lines);
+    FileWriter::replace(fileName, DataFiles::joinLines(lines), QStringLiteral("Cannot create file %1").arg(fileName),
+                        QStringLiteral("Stream write error"));
 }

@@ -8,7 +8,9 @@
 #include "support/ResourceLibrary.h"
 #include "support/Zymregistry.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <new>
 
@@ -27,6 +29,17 @@ bool ExtractTag(QString& text, const QString& open, const QString& close)
 }
 
 namespace {
+// Says what is wrong with a data file cut short, and where it is, so the operator can find it.
+QString shortFileText(qsizetype lineCount)
+{
+    const QString file = QDir::toNativeSeparators(QFileInfo(kCurrencyFile).absoluteFilePath());
+    if (lineCount == 0)
+        return QStringLiteral("The currency data file %1 is empty").arg(file);
+    return QStringLiteral("The currency data file %1 is incomplete: it holds %2 of the at least 3 lines it needs")
+        .arg(file)
+        .arg(lineCount);
+}
+
 bool hasPair(const QString& text, const QString& open, const QString& close)
 {
     return text.contains(open) && text.contains(close);
@@ -292,7 +305,7 @@ bool LoadCurrencyData(CurrencyTable& table)
             throw VemoxError(QStringLiteral("Error: Missing Currency.dat file"));
         const QStringList lines = DataFiles::readLines(kCurrencyFile);
         if (lines.size() < 3)
-            throw VemoxError(QStringLiteral("List index out of bounds (%1)").arg(lines.size()));
+            throw VemoxError(shortFileText(lines.size()));
         if (hasPair(lines[0], kHostOpen, kHostClose))
             loadFactoryFile(lines.mid(0, 3), library, table);
         else

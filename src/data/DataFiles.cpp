@@ -1,8 +1,8 @@
 #include "data/DataFiles.h"
 #include "support/Errors.h"
+#include "support/FileWriter.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace DataFiles {
 
@@ -33,7 +33,6 @@ QStringList readLines(const QString& fileName)
     return splitLines(f.readAll());
 }
 
-namespace {
 QByteArray joinLines(const QStringList& lines)
 {
     QByteArray bytes;
@@ -44,19 +43,9 @@ QByteArray joinLines(const QStringList& lines)
     return bytes;
 }
 
-void writeBytes(const QString& fileName, const QByteArray& bytes)
-{
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw VemoxError(QStringLiteral("Cannot create file %1").arg(fileName));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw VemoxError(QStringLiteral("Stream write error"));
-}
-} // namespace
-
 void writeLines(const QString& fileName, const QStringList& lines)
 {
-    writeBytes(fileName, joinLines(lines));
+    FileWriter::replace(fileName, joinLines(lines));
 }
 
 bool copyLines(const QString& from, const QString& to)
@@ -69,7 +58,7 @@ bool copyLines(const QString& from, const QString& to)
     if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes)
         return true;
     existing.close();
-    writeBytes(to, bytes);
+    FileWriter::replace(to, bytes);
     return true;
 }
 

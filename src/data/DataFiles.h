@@ -9,8 +9,12 @@ namespace DataFiles {
 // Raises VemoxError "Cannot open file %s" when the file cannot be read.
 QStringList readLines(const QString& fileName);
 QStringList splitLines(const QByteArray& bytes);
-// Raises VemoxError "Cannot create file %s" or "Stream write error".
+// Each line as Latin-1 bytes followed by CR LF.
+QByteArray joinLines(const QStringList& lines);
+// Replaces the file (FileWriter::replace); on failure raises VemoxError naming the file and
+// the reason, and the earlier file stays whole.
 void writeLines(const QString& fileName, const QStringList& lines);
 // Copies a data file line by line, replacing the target. False when the source is missing.
+// A failed write raises VemoxError as writeLines does and leaves the earlier copy whole.
 bool copyLines(const QString& from, const QString& to);
 } // namespace DataFiles

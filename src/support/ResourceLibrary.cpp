@@ -1,7 +1,7 @@
 #include "support/ResourceLibrary.h"
 #include "support/Errors.h"
+#include "support/FileWriter.h"
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <array>
@@ -164,7 +164,10 @@ void ResourceLibraryWriter::add(std::uint16_t kind, int id, QByteArray payload)
 {
     if (id < 0)
         throw VemoxError(QStringLiteral("Resource id %1 is out of range").arg(id));
-    items_[{kind, static_cast<std::uint32_t>(id)}] = std::move(payload);
+    // A second item under one id would silently hide the first, as when one range of ids
+    // runs into the next.
+    if (!items_.try_emplace({kind, static_cast<std::uint32_t>(id)}, std::move(payload)).second)
+        throw VemoxError(QStringLiteral("Resource id %1 is given twice").arg(id));
 }
 
 void ResourceLibraryWriter::AddString(int id, const QString& text)
@@ -212,7 +215,5 @@ QByteArray ResourceLibraryWriter::Build() const
 void ResourceLibraryWriter::Save(const QString& path) const
 {
     const QByteArray bytes = Build();
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw VemoxError(QStringLiteral("Cannot create file %1").arg(path));
+    FileWriter::replace(path, bytes);
 }

@@ -80,12 +80,12 @@ private:
 // Builds a library image in the format above. Used by the build tool and by tests.
 class ResourceLibraryWriter {
 public:
-    // A second string or picture with the same id replaces the first.
+    // A second string, or a second picture, with the same id raises VemoxError.
     void AddString(int id, const QString& text);
     // rgb must hold width*height*3 bytes; raises VemoxError otherwise.
     void AddPicture(int id, const ResourcePicture& picture);
     QByteArray Build() const;
-    // Writes through a temporary file; raises VemoxError "Cannot create file %s" on failure.
+    // Replaces the file (FileWriter::replace); raises VemoxError naming the file and the reason.
     void Save(const QString& path) const;
 
 private:

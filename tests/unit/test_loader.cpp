@@ -254,9 +254,11 @@ TEST_F(Loader, FailuresBeforeTheFirstHostKeepTheEarlierTable)
         QString error;
     };
     const std::vector<Case> cases = {
-        {"<KRTDATE>d</KRTDATE>\r\n<KRTHOST>h</KRTHOST>\r\n", "List index out of bounds (2)"},
-        {"<KRTDATE>d</KRTDATE>", "List index out of bounds (1)"},
-        {"", "List index out of bounds (0)"},
+        {"<KRTDATE>d</KRTDATE>\r\n<KRTHOST>h</KRTHOST>\r\n",
+         "The currency data file " + QDir::currentPath() + "/currency.dat is incomplete: it holds 2 of the at least 3 lines it needs."},
+        {"<KRTDATE>d</KRTDATE>",
+         "The currency data file " + QDir::currentPath() + "/currency.dat is incomplete: it holds 1 of the at least 3 lines it needs."},
+        {"", "The currency data file " + QDir::currentPath() + "/currency.dat is empty."},
         {"<html>404 Not Found</html>\r\n\r\n\r\n", "Error: Malformed cgi script. Possible Host Server 404 error."},
         {"<KRTDATE>d</KRTDATE>\r\n<KRTHOST></KRTHOST>\r\nx\r\n", "Server Error: Please Re-load page."},
     };

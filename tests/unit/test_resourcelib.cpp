@@ -162,15 +162,22 @@ TEST(ResourceLibrary, Latin1TextRoundTrips)
         EXPECT_EQ(lib.ReadString(4002 + k), every.mid(k * 32, 32));
 }
 
-TEST(ResourceLibrary, WriterLastOfTwoSameIdsWinsAndOddSizesKeepTheirPixels)
+TEST(ResourceLibrary, WriterRefusesAnIdTwiceAndOddSizesKeepTheirPixels)
 {
     ResourceLibraryWriter w;
     w.AddString(7, QStringLiteral("first"));
-    w.AddString(7, QStringLiteral("second"));
+    try {
+        w.AddString(7, QStringLiteral("second"));
+        ADD_FAILURE() << "a second string 7 was taken";
+    } catch (const VemoxError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Resource id 7 is given twice"));
+    }
     w.AddPicture(9, patterned(3, 5, 1)); // 9 bytes a row: nothing may pad it
+    EXPECT_THROW(w.AddPicture(9, patterned(3, 5, 2)), VemoxError);
+    w.AddString(9, QStringLiteral("a string beside picture 9")); // strings and pictures are apart
     ResourceLibrary lib;
     ASSERT_TRUE(lib.LoadFromBytes(w.Build()));
-    EXPECT_EQ(lib.ReadString(7), QStringLiteral("second"));
+    EXPECT_EQ(lib.ReadString(7), QStringLiteral("first"));
     const ResourcePicture p = lib.ReadPicture(9);
     EXPECT_EQ(p.width, 3);
     EXPECT_EQ(p.height, 5);
@@ -391,6 +398,46 @@ TEST(ShippedFiles, TheBuiltLibraryHoldsEveryRowInOrder)
     EXPECT_TRUE(lib.ReadPicture(ResourceLibrary::FlagId(int(rows.size()))).isNull());
 }
 
+// Flags that changed after the packaged drawings were made are our own; each is told apart
+// from its old drawing by a few pixels of the built picture.
+TEST(ShippedFiles, RedrawnFlagsAreTheCurrentOnes)
+{
+    const auto rows = readCsv();
+    ResourceLibrary lib;
+    ASSERT_TRUE(lib.Load(testenv::binaryDir() + QStringLiteral("/dll/ZYM_VEMOX.dll")));
+    auto flagOf = [&](const char* country) {
+        for (int i = 0; i < int(rows.size()); ++i)
+            if (rows[i].country == QLatin1String(country))
+                return toImage(lib.ReadPicture(ResourceLibrary::FlagId(i)));
+        ADD_FAILURE() << country << " is not in the list";
+        return QImage();
+    };
+    auto near = [](QRgb got, QRgb want) {
+        return std::abs(qRed(got) - qRed(want)) < 48 && std::abs(qGreen(got) - qGreen(want)) < 48 &&
+               std::abs(qBlue(got) - qBlue(want)) < 48;
+    };
+    const QRgb green = qRgb(0, 122, 61), red = qRgb(206, 17, 38), white = qRgb(255, 255, 255);
+    const QImage sy = flagOf("Syria"); // green over white over black, red stars in the white
+    ASSERT_FALSE(sy.isNull());
+    EXPECT_TRUE(near(sy.pixel(17, 2), green));
+    EXPECT_TRUE(near(sy.pixel(1, 10), white));
+    EXPECT_TRUE(near(sy.pixel(17, 10), red)) << "the middle star";
+    EXPECT_TRUE(near(sy.pixel(17, 17), qRgb(0, 0, 0)));
+
+    const QImage mr = flagOf("Mauritania"); // red bands at the top and the bottom of the green
+    ASSERT_FALSE(mr.isNull());
+    EXPECT_TRUE(near(mr.pixel(17, 1), qRgb(208, 28, 31)));
+    EXPECT_TRUE(near(mr.pixel(17, 18), qRgb(208, 28, 31)));
+    EXPECT_TRUE(near(mr.pixel(2, 10), qRgb(0, 169, 92)));
+
+    const QImage bq = flagOf("Bonaire"); // not the Netherlands' bands: yellow, white, blue corners
+    ASSERT_FALSE(bq.isNull());
+    EXPECT_TRUE(near(bq.pixel(1, 1), qRgb(252, 209, 22)));
+    EXPECT_TRUE(near(bq.pixel(33, 18), qRgb(1, 42, 135)));
+    EXPECT_TRUE(near(bq.pixel(33, 1), white));
+    EXPECT_TRUE(near(bq.pixel(7, 13), qRgb(220, 23, 29))) << "the star in the compass ring";
+}
+
 TEST(ShippedFiles, TheSampleRatesCoverEveryCode)
 {
     const QString path = testenv::sourceDir() + QStringLiteral("/share/currency.dat");
@@ -500,4 +547,35 @@ TEST(FlagImage, TheDefaultBanknoteIsAGreen35x20Picture)
     EXPECT_GT(g, r);
     EXPECT_GT(g, b);
     EXPECT_EQ(defaultBanknote().constBits(), note.constBits()) << "loaded once, then shared";
+}
+
+TEST(ShippedFiles, TheLibraryBuilderTakesAtMostOneThousandRows)
+{
+    const QString tool = testenv::binaryDir() + QStringLiteral("/tools/makeres/makeres");
+    const QString flags = testenv::sourceDir() + QStringLiteral("/share/flags");
+    const QString dir = testenv::freshWorkDir();
+    auto build = [&](int rows, QString* err) {
+        QByteArray csv = "region,iso,country,denomination,flag\n";
+        for (int i = 0; i < rows; ++i)
+            csv += "Asia,C" + QByteArray::number(i) + ",Land " + QByteArray::number(i) + ",Units,ge\n";
+        testenv::writeBytes(dir + QStringLiteral("/list.csv"), csv);
+        QFile::remove(dir + QStringLiteral("/out.dll"));
+        QProcess p;
+        p.start(tool, {dir + QStringLiteral("/list.csv"), flags, dir + QStringLiteral("/out.dll")});
+        EXPECT_TRUE(p.waitForFinished(120000));
+        *err = QString::fromUtf8(p.readAllStandardError());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    };
+    QString err;
+    EXPECT_NE(build(1001, &err), 0);
+    EXPECT_TRUE(err.contains(QStringLiteral("1001 currency rows; at most 1000"))) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir + QStringLiteral("/out.dll")));
+
+    ASSERT_EQ(build(1000, &err), 0) << err.toStdString();
+    ResourceLibrary lib;
+    ASSERT_TRUE(lib.Load(dir + QStringLiteral("/out.dll")));
+    EXPECT_EQ(lib.ReadString(Defs::kResCount), QStringLiteral("1000"));
+    EXPECT_EQ(lib.ReadString(Defs::kResIso), QStringLiteral("C0")) << "the first ISO code must stay its own";
+    EXPECT_EQ(lib.ReadString(Defs::kResDenomination + 999), QStringLiteral("Units"));
+    EXPECT_EQ(lib.ReadPicture(ResourceLibrary::FlagId(999)).width, 35);
 }

@@ -13,8 +13,10 @@
 // The second form renders one SVG to a 35 x 20, 24-bit BMP (the program's default picture).
 #include "Defs.h"
 #include "support/Errors.h"
+#include "support/FileWriter.h"
 #include "support/ResourceLibrary.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -41,6 +43,10 @@ const QStringList kRegions = {
     QStringLiteral("Caribbean"),      QStringLiteral("Europe"),        QStringLiteral("Middle East"),
     QStringLiteral("Oceania"),        QStringLiteral("Antarctica"),
 };
+
+constexpr int kMaxRows = Defs::kResIso - Defs::kResRegion;
+static_assert(Defs::kResCountry - Defs::kResIso == kMaxRows && Defs::kResDenomination - Defs::kResCountry == kMaxRows &&
+              Defs::kResFlag - Defs::kResDenomination >= kMaxRows && Defs::kResRegion - Defs::kResCount >= 1);
 
 const QString kHeader = QStringLiteral("region,iso,country,denomination,flag");
 
@@ -169,9 +175,13 @@ std::vector<Row> readList(const QString& path, const QStringList& flagDirs)
     }
     if (rows.empty())
         throw Failure{QStringLiteral("%1: no currency rows").arg(path)};
-    // Flag ids wrap at 65536 and would meet the other ids long before that.
-    if (rows.size() > 1999)
-        throw Failure{QStringLiteral("%1: %2 rows; at most 1999 fit the identifier ranges").arg(path).arg(rows.size())};
+    // Each text has its own range of ids, one range every 1000: a longer list would run into
+    // the next range (the 1001st region would land on the first ISO code).
+    if (rows.size() > std::size_t(kMaxRows))
+        throw Failure{QStringLiteral("%1: %2 currency rows; at most %3 fit the identifier ranges")
+                          .arg(path)
+                          .arg(rows.size())
+                          .arg(kMaxRows)};
     return rows;
 }
 
@@ -231,9 +241,11 @@ int buildLibrary(const QString& csv, const QString& flagsArg, const QString& out
 
 int renderPicture(const QString& svg, const QString& out)
 {
-    const QImage img = renderSvg(svg);
-    if (!img.save(out, "BMP"))
-        throw Failure{QStringLiteral("%1: cannot write").arg(out)};
+    QBuffer bmp;
+    bmp.open(QIODevice::WriteOnly);
+    if (!renderSvg(svg).save(&bmp, "BMP"))
+        throw Failure{QStringLiteral("%1: cannot encode the picture").arg(out)};
+    FileWriter::replace(out, bmp.data());
     return 0;
 }
 

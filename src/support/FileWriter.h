@@ -1,0 +1,21 @@
+#pragma once
+// The one checked writer of files. Every file the program writes goes through it, so a full
+// disk, a read-only folder or a failed rename is always reported and never leaves a torn or
+// emptied file behind.
+#include <QByteArray>
+#include <QString>
+
+namespace FileWriter {
+// Replaces the file with these bytes: a temporary file in the same folder, every write and
+// the flush checked, then an atomic rename. On any failure the earlier file stays whole and
+// VemoxError is raised with `errorText` (or a clear text naming the file and the system's
+// reason when empty).
+void replace(const QString& path, const QByteArray& bytes, const QString& errorText = {});
+// The same, with one text for a file that cannot be created and another for a failed write,
+// flush or rename. An empty text again means the file's name and the system's reason.
+void replace(const QString& path, const QByteArray& bytes, const QString& createErrorText,
+             const QString& writeErrorText);
+// Appends to the file; on any failure the file is cut back to its earlier size (removed when
+// it did not exist before), then VemoxError.
+void append(const QString& path, const QByteArray& bytes, const QString& errorText = {});
+} // namespace FileWriter
