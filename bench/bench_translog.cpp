@@ -33,7 +33,7 @@ static Run append(int lines, bool eachTurn)
     }
     QApplication::processEvents();
     const double ms = t.nsecsElapsed() / 1e6;
-    const QTextDocument* doc = form.TransLog->Memo1->document();
+    const QTextDocument* doc = form.findChild<TTransLog*>(QStringLiteral("TransLog"))->Memo1->document();
     // The memo starts with the log of the start-up (empty: one empty block).
     const int shown = doc->isEmpty() ? 0 : doc->blockCount();
     form.close();

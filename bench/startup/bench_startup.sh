@@ -36,7 +36,9 @@ measure() {
     exec 4<&-
     kill $xevpid 2>/dev/null || true; wait $xevpid 2>/dev/null || true
     if [ -z "$t1" ] || ! kill -0 $pid 2>/dev/null; then
-        wait $pid 2>/dev/null; echo "$title ended without a window (exit $?): $(head -c 300 "$tmp/stderr")" >&2
+        # A start whose map was not seen is stopped, so the run goes on without it.
+        kill $pid 2>/dev/null || true
+        wait $pid 2>/dev/null; echo "$title: no window seen (exit $?): $(head -c 300 "$tmp/stderr")" >&2
         return 1
     fi
     sleep 0.05

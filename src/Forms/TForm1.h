@@ -2,6 +2,21 @@
 // The main window: the keypad and display, the two currency panes, the commission bar,
 // the nine tabs of currency buttons, the menus and the status bar. It owns the long-lived
 // objects of a run and renders the core's MainState; the logic lives in the core.
+//
+// Its parts live in Forms/main/: KeypadPanel, CurrencyPanes, CommissionBar, CurrencyTabs
+// (each owns its controls and emits intents) and the command table (Commands.h). The
+// handlers are members of TForm1 grouped by what they serve, one file each:
+//   TForm1.cpp          start-up, close, render, key preview, help and web pages
+//   TForm1Commands.cpp  the command table, the actions, the main menu and the popups
+//   TForm1Log.cpp       viewing and saving the transaction log
+// Handlers still to come go in files of their own beside these:
+//   TForm1Update.cpp (update, rollback, proxy), TForm1Tabs.cpp (tabs, region loads, clear,
+//   rename, delete), TForm1Exchange.cpp (conversion, reverse mode, commission bar),
+//   TForm1Settings.cpp (settings load and save), TForm1Drop.cpp (drops on panes and buttons).
+// A new file declares its handlers below, gives a command its handler in the command
+// table, and connects any part's intents in a `connect...()` member called from the
+// constructor.
+#include "Forms/main/Commands.h"
 #include "calc/Calculator.h"
 #include "calc/MainState.h"
 #include "calc/TransactionLog.h"
@@ -12,20 +27,17 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QLabel;
 class QMenu;
-class QPushButton;
-class QRadioButton;
-class QTabBar;
-class QToolBar;
-class QToolButton;
-class QFrame;
 class TTransLog;
 class THelpWindow;
+class KeypadPanel;
+class CurrencyPanes;
+class CommissionBar;
+class CurrencyTabs;
+class ElidedLabel;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -33,51 +45,25 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Owned state of the run.
-    MainState State;
-    std::unique_ptr<::TransactionLog> TransactionLog;
-    CurrencyTable Currencies;
-    std::unique_ptr<QStringList> ButtonAssignments;   // 144 slots, tab * 16 + slot - 1
-    ::CommissionTable CommissionTable;               // the charges of a conversion
-    std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
-
-    // Layout heights.
     static constexpr int kClientWidth = 550;
     static constexpr int kClientHeight = 286;
-    static constexpr int kCommissionBarHeight = 23;
-    static constexpr int kTopBarHeight = 29;
 
-    // Controls, under their names (each also carries it as objectName).
-    QFrame *Panel9 = nullptr, *Panel2 = nullptr, *Panel3 = nullptr, *Panel5 = nullptr;
-    QLabel *homeImage = nullptr, *homecountry = nullptr, *R = nullptr;
-    QLabel *localimage = nullptr, *localcountry = nullptr;
-    QToolBar* ToolBar2 = nullptr;
-    QToolButton *UpdateTool = nullptr, *Hide = nullptr;
-    QFrame* CommissionBar = nullptr;
-    QRadioButton *Rcash = nullptr, *Rcreditcard = nullptr, *Rtc = nullptr;
-    QRadioButton *Rbuy = nullptr, *Rsell = nullptr, *Rbase = nullptr;
-    QCheckBox* Rcommission = nullptr;
-    QLabel *calcdisplay = nullptr, *displaycurrency = nullptr;
-    std::array<QToolButton*, 10> keyDigits{};        // key0 .. key9
-    QToolButton *keydecimal = nullptr, *keyequals = nullptr, *keyplus = nullptr, *keyminus = nullptr;
-    QToolButton *keytimes = nullptr, *keydivide = nullptr, *plusminus = nullptr, *keyclear = nullptr;
-    QToolButton *rmode = nullptr, *QuickPrint = nullptr;
-    QTabBar* TabControl1 = nullptr;
-    std::array<QPushButton*, 16> Buttons{};          // Button1 .. Button16
-    std::array<QLabel*, 16> Images{};                // Image1 .. Image16
-    QLabel *isodata = nullptr, *localiso = nullptr, *homecurrency = nullptr, *localcurrency = nullptr;
-    std::array<QLabel*, 3> StatusPanels{};           // StatusBar1's panels 0..2
-    QMenu *PopupMenu1 = nullptr, *LoadCountryDefaults = nullptr;
+    // The command's action (or menu item, for the menu-only commands).
+    QAction* command(Command c) const { return commands_.at(static_cast<size_t>(c)); }
+    static std::span<const CommandDef> commandTable();
 
-    // Actions of the action list, by name.
-    QAction* action(const QString& name) const;
-    QList<QAction*> Actions() const { return actions_; }
-    QAction* ShowPrintAccountingDialog = nullptr;
-    QAction* CommissionToobar = nullptr;
+    // What the window shows and the run's objects, for the windows and handlers that
+    // work with them.
+    MainState& state() { return State; }
+    const ::TransactionLog& transactionLog() const { return *TransactionLog; }
+    const CurrencyTable& currencies() const { return Currencies; }
+    Calculator& calculator() { return *Calc; }
+    void AppendLine(const QString& line) { TransactionLog->AppendLine(line); }
 
-    // Windows of the run that the close sequence closes.
-    QPointer<TTransLog> TransLog;
-    QPointer<THelpWindow> HelpWindow;
+    // Opens an address in the browser; replaceable so tests never start one.
+    void setUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+    // Steps of the close sequence that ran, for the record of a run.
+    QStringList closeSteps() const { return CloseSteps; }
 
     // Commands of this window.
     void Exit1Click();
@@ -88,41 +74,53 @@ public:
     void ActionSupportExecute();
     void TransactionLog1Click();
     void SaveTransactionLog1Click();
-    void AppendLine(const QString& line) { TransactionLog->AppendLine(line); }
-
-    // Opens an address in the browser; replaceable so tests never start one.
-    std::function<bool(const QUrl&)> openUrl;
 
     // Renders the core's state into the controls.
     void Render();
 
-    // Steps of the close sequence that ran, for the record of a run.
-    QStringList CloseSteps;
-
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildTopBar(QWidget* parent);
-    void buildCommissionBar(QWidget* parent);
-    void buildKeypad(QWidget* parent);
-    void buildTabs(QWidget* parent);
     void buildStatusBar();
-    void buildActions();
+    void buildCommands();
     void buildMenus();
+    void buildPopups();
     void connectKeypad();
-    QAction* makeAction(const QString& name, const QString& caption, const QString& shortcut,
-                        const QString& hint);
     void openWebPage(const QString& path);
     void FormKeyPress(QChar key);
     void SaveSettings();
     void construct();
     void centreOnScreen();
+
+    // Owned state of the run.
+    MainState State;
+    std::unique_ptr<::TransactionLog> TransactionLog;
+    CurrencyTable Currencies;
+    std::unique_ptr<QStringList> ButtonAssignments;   // 144 slots, tab * 16 + slot - 1
+    ::CommissionTable CommissionTable;               // the charges of a conversion
+    std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
+
+    // The parts of the window.
+    CurrencyPanes* panes_ = nullptr;
+    CommissionBar* commissionBar_ = nullptr;
+    KeypadPanel* keypad_ = nullptr;
+    CurrencyTabs* tabs_ = nullptr;
+    std::array<ElidedLabel*, 3> statusPanels_{};     // StatusBar1's panels 0..2
+    QMenu *PopupMenu1 = nullptr, *LoadCountryDefaults = nullptr;
+    std::array<QAction*, kCommandCount> commands_{};
+
+    // Windows of the run that the close sequence closes.
+    QPointer<TTransLog> TransLog;
+    QPointer<THelpWindow> HelpWindow;
+
+    std::function<bool(const QUrl&)> openUrl_;
+    QStringList CloseSteps;
     bool closing_ = false;
     bool shownOnce_ = false;
-    QList<QAction*> actions_;
 };
 
 // The program-wide pointer to the main window.

@@ -2,7 +2,7 @@
 #include "Forms/Placement.h"
 #include "support/Errors.h"
 #include "support/Help.h"
-#include "support/Messenger.h"
+#include "support/Trap.h"
 
 #include <QTextBrowser>
 #include <QUrl>
@@ -23,14 +23,12 @@ THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     // alone moves within the page shown. A topic without a page is told, as from the menu.
     connect(Browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         const QString name = url.fileName().section(QLatin1Char('.'), 0, 0);
-        try {
+        trapped(QString(), [&] {
             if (!name.isEmpty())
                 showTopic(name);
             if (url.hasFragment())
                 Browser->scrollToAnchor(url.fragment());
-        } catch (const VemoxError& e) {
-            messenger().errorBox(e.message());
-        }
+        });
     });
 }
 

@@ -1,13 +1,13 @@
 #include "Forms/TTransLog.h"
 #include "Forms/Placement.h"
-#include "Forms/TForm1.h"
+#include "Forms/common/DialogKit.h"
 #include "calc/TransactionLog.h"
+#include "support/Trap.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimer>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 TTransLog::TTransLog(TransactionLog& log, QWidget* owner) : QWidget(owner, Qt::Window), log_(log)
@@ -16,37 +16,24 @@ TTransLog::TTransLog(TransactionLog& log, QWidget* owner) : QWidget(owner, Qt::W
     setWindowTitle(QStringLiteral("Transaction Log"));
     resize(608, 399);
 
-    auto make = [this](const QString& name, const QString& caption, const QString& hint, const QString& key) {
-        auto* a = new QAction(caption, this);
-        a->setObjectName(name);
-        a->setToolTip(hint);
-        a->setShortcut(QKeySequence(key, QKeySequence::PortableText));
-        a->setShortcutContext(Qt::WindowShortcut);
-        addAction(a);
-        return a;
-    };
-    ActionClear = make(QStringLiteral("ActionClear"), QStringLiteral("Clear"), QStringLiteral("Clear"), QStringLiteral("Ctrl+Alt+C"));
-    ActionPrint = make(QStringLiteral("ActionPrint"), QStringLiteral("ActionPrint"), QStringLiteral("Print"), QStringLiteral("Ctrl+P"));
-    ActionOkay = make(QStringLiteral("ActionOkay"), QStringLiteral("ActionOkay"), QStringLiteral("Okay"), QStringLiteral("F7"));
-    ActionHelp = make(QStringLiteral("ActionHelp"), QStringLiteral("ActionHelp"), QStringLiteral("Help"), QStringLiteral("F3"));
+    ActionClear = makeAction(this, QStringLiteral("ActionClear"), QStringLiteral("Clear"), QStringLiteral("Ctrl+Alt+C"),
+                             QStringLiteral("Clear"));
+    ActionPrint = makeAction(this, QStringLiteral("ActionPrint"), QStringLiteral("ActionPrint"), QStringLiteral("Ctrl+P"),
+                             QStringLiteral("Print"));
+    ActionOkay = makeAction(this, QStringLiteral("ActionOkay"), QStringLiteral("ActionOkay"), QStringLiteral("F7"),
+                            QStringLiteral("Okay"));
+    ActionHelp = makeAction(this, QStringLiteral("ActionHelp"), QStringLiteral("ActionHelp"), QStringLiteral("F3"),
+                            QStringLiteral("Help"));
     // Printing the log arrives with the reports; until then the command is shown greyed.
     ActionPrint->setEnabled(false);
 
-    ToolBar3 = new QToolBar(this);
-    ToolBar3->setObjectName(QStringLiteral("ToolBar3"));
-    ToolBar3->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    const std::pair<QString, QAction*> buttons[] = {{QStringLiteral("Cancel"), ActionClear},
-                                                    {QStringLiteral("TBHelp"), ActionPrint},
-                                                    {QStringLiteral("Okay"), ActionOkay},
-                                                    {QStringLiteral("ToolButton1"), ActionHelp}};
-    // The buttons are labelled by their hints. As the actions' icon texts the labels stay
-    // when an action changes; the captions remain the actions' own.
-    for (const auto& [name, act] : buttons) {
-        act->setIconText(act->toolTip());
-        ToolBar3->addAction(act);
-        if (QWidget* w = ToolBar3->widgetForAction(act))
-            w->setObjectName(name);
-    }
+    // The log's own tool bar: its buttons are labelled by their hints.
+    auto* bar = new DialogToolBar(this, 0, QStringLiteral("ToolBar3"));
+    bar->addButton(ActionClear, QStringLiteral("Cancel"));
+    bar->addButton(ActionPrint, QStringLiteral("TBHelp"));
+    bar->addButton(ActionOkay, QStringLiteral("Okay"));
+    bar->addButton(ActionHelp, QStringLiteral("ToolButton1"));
+    ToolBar3 = bar;
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -55,18 +42,9 @@ TTransLog::TTransLog(TransactionLog& log, QWidget* owner) : QWidget(owner, Qt::W
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    for (auto [name, act] : {std::pair{QStringLiteral("Clear1"), ActionClear},
-                             std::pair{QStringLiteral("ActionPrint1"), ActionPrint}}) {
-        QAction* it = PopupMenu1->addAction(act->text());
-        it->setObjectName(name);
-        it->setShortcut(act->shortcut());
-        it->setShortcutContext(Qt::WidgetShortcut);
-        it->setEnabled(act->isEnabled());
-        // The item follows its action, so Print comes alive here with the reports.
-        QAction* source = act;
-        connect(act, &QAction::changed, it, [it, source] { it->setEnabled(source->isEnabled()); });
-        connect(it, &QAction::triggered, act, &QAction::trigger);
-    }
+    // The items follow their actions, so Print comes alive here with the reports.
+    mirrorItem(PopupMenu1, QStringLiteral("Clear1"), ActionClear);
+    mirrorItem(PopupMenu1, QStringLiteral("ActionPrint1"), ActionPrint);
     connect(Memo1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { PopupMenu1->popup(Memo1->mapToGlobal(p)); });
 
@@ -121,10 +99,9 @@ void TTransLog::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void TTransLog::ActionClearExecute() { log_.Clear(); }
-
-void TTransLog::ActionHelpExecute()
+void TTransLog::ActionClearExecute()
 {
-    if (Form1)
-        Form1->ShowHelpTopic(QStringLiteral("IDH_transactionlog"));
+    trapped(QString(), [this] { log_.Clear(); });
 }
+
+void TTransLog::ActionHelpExecute() { showHelpTopic(QStringLiteral("IDH_transactionlog")); }

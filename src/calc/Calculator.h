@@ -120,6 +120,9 @@ public:
     void enableall();
     void ClearHomePane();
     void ClearForeignPane();
+    // The steps of Clear, for handlers that clear as one of their own steps (the
+    // conversion, Reverse); they announce once themselves.
+    void cancelSteps();
 
     // The amount with the charges of the commission toolbar's options.
     long double ApplyCharges(long double amount) const;
@@ -137,7 +140,6 @@ private:
     bool keyTrap(const QString& errorText, Body&& body);
     template <typename Body>
     void key(const QString& errorText, Body&& body);
-    void cancelSteps();
     void equalsSteps();
     bool trappedEquals();
     void negateTypedNumber(double value);

@@ -178,8 +178,10 @@ QStringList CommissionTable::Load()
 
 bool CommissionTable::Save(const QStringList& list)
 {
-    // The list write replaces every value of the list in one change of the store.
-    if (!ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, list.mid(0, kEntries), KEY_WRITE))
+    // One change of the store, so a failure is told once and leaves the earlier values whole.
+    ZYMAPI::StoreChange change;
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, list.mid(0, kEntries), KEY_WRITE);
+    if (!change.commit())
         return false;
     LoadCommissionTable(list);
     return true;

@@ -1,10 +1,17 @@
 #pragma once
-// What the main window shows, as plain data: the display, the two currency panes, which
-// keys are enabled, the status panels, the reverse-mode flag and the commission toolbar.
-// The core changes it and announces the change; TForm1 renders it.
+// What the main window shows, as plain data: the display, the two currency panes with
+// their flags, which keys are enabled, the status panels, the reverse-mode flag and the
+// commission toolbar. The core changes it and announces the change; TForm1 renders it.
+#include "support/ResourceLibrary.h"
+
 #include <QObject>
 #include <QString>
 #include <array>
+
+inline bool operator==(const ResourcePicture& a, const ResourcePicture& b)
+{
+    return a.width == b.width && a.height == b.height && a.rgb == b.rgb;
+}
 
 struct PaneState {
     static constexpr int kNoPicture = -1;
@@ -12,6 +19,7 @@ struct PaneState {
     QString country;            // homecountry / localcountry
     QString currency;           // homecurrency / localcurrency (denomination)
     QString iso;                // isodata / localiso
+    ResourcePicture flag;       // the library's flag of `picture`; null for the banknote
     bool operator==(const PaneState&) const = default;
 };
 

@@ -151,11 +151,13 @@ void writeHost(int n, const QString& host)
 
 void loadFactoryFile(const QStringList& firstLines, const ResourceLibrary& library, CurrencyTable& table)
 {
+    ZYMAPI::StoreChange hosts;
     for (int n = 0; n < 3; ++n) {
         QString host = firstLines[n];
         ExtractTag(host, kHostOpen, kHostClose);
         writeHost(n, host);
     }
+    hosts.commit();
     const int count = libraryCount(library);
     table.ClearTable();
     for (int i = 0; i < count; ++i) {
@@ -173,44 +175,11 @@ struct ReplyRates {
     }
 };
 
-// A reply's hosts replace the whole list. They are gathered while its lines are read and
-// stored in one go, also when a later line fails, so that the hosts met so far stay; a list
-// that is stored already, as it stands, is not written again.
-class ReplyHosts {
-public:
-    bool isEmpty() const { return hosts_.isEmpty(); }
-    void add(const QString& host) { hosts_ << host; }
-    void store() const
-    {
-        if (hosts_.isEmpty() || storedAlready())
-            return;
-        ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, kKeyHosts, KEY_ALL_ACCESS);
-        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyHosts, hosts_, KEY_ALL_ACCESS);
-    }
-
-private:
-    bool storedAlready() const
-    {
-        QStringList names, values;
-        if (!ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, kKeyHosts, names, values, KEY_READ) ||
-            names.size() != hosts_.size())
-            return false;
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            bool ok = false;
-            const int n = names[i].toInt(&ok);
-            if (!ok || n < 0 || n >= hosts_.size() || names[i] != QString::number(n) || values[i] != hosts_[n])
-                return false;
-        }
-        return true;
-    }
-
-    QStringList hosts_;
-};
-
-// Every line of a reply, in order: messages shown, hosts gathered, exceptions entries
-// stored, rates kept.
-void walkReply(const QStringList& lines, CurrencyTable& table, ReplyHosts& hosts, ReplyRates& rates)
+// Every line of a reply, in order: messages shown, hosts and exceptions entries stored,
+// rates kept. Gives the number of hosts.
+int walkReply(const QStringList& lines, CurrencyTable& table, ReplyRates& rates)
 {
+    int hosts = 0;
     int exceptions = 0;
     for (const QString& line : lines) {
         const ReplyLine r = ClassifyReplyLine(line);
@@ -220,10 +189,12 @@ void walkReply(const QStringList& lines, CurrencyTable& table, ReplyHosts& hosts
         case ReplyLine::Kind::Host:
             if (r.value.isEmpty())
                 throw VemoxError(QStringLiteral("Server Error: Please Re-load page"));
-            // The first host line starts the reply's own table.
-            if (hosts.isEmpty())
+            // The first host line starts the reply's own host list and table.
+            if (hosts == 0) {
+                ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, kKeyHosts, KEY_ALL_ACCESS);
                 table.ClearTable();
-            hosts.add(r.value);
+            }
+            writeHost(hosts++, r.value);
             break;
         case ReplyLine::Kind::Exceptions:
             if (ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyExceptions, QString::number(exceptions), r.value,
@@ -241,6 +212,7 @@ void walkReply(const QStringList& lines, CurrencyTable& table, ReplyHosts& hosts
             break;
         }
     }
+    return hosts;
 }
 
 void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, CurrencyTable& table)
@@ -248,16 +220,22 @@ void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, Cur
     if (!hasPair(lines[0], kDateOpen, kDateClose))
         throw VemoxError(QStringLiteral("Error: Malformed cgi script. Possible Host Server 404 error."));
 
-    ReplyHosts hosts;
+    // The hosts and exceptions of a reply are one change of the store: the host list is
+    // the old one or the new one, never none, and the whole reply is one replacement of
+    // the file. What was stored before a failing line stays stored.
     ReplyRates rates;
-    try {
-        walkReply(lines, table, hosts, rates);
-    } catch (...) {
-        hosts.store();
-        throw;
+    int hosts = 0;
+    {
+        ZYMAPI::StoreChange stored;
+        try {
+            hosts = walkReply(lines, table, rates);
+        } catch (...) {
+            stored.commit();
+            throw;
+        }
+        stored.commit();
     }
-    hosts.store();
-    if (hosts.isEmpty())
+    if (hosts == 0)
         table.ClearTable();
 
     const int count = libraryCount(library);

@@ -37,8 +37,13 @@
 // process killed at any moment leaves the old file or the new one; the kernel drops the
 // lock of a killed process, so no stale lock ever blocks the next writer, and a left-over
 // .tmp is simply truncated by it. A change that changes nothing leaves the file alone.
+// A change made on a snapshot read without the lock (RegChange.h) is not read again when
+// the file under the lock is still the version of that snapshot.
 // Readers need no lock: they see the file before or after a rename. The folder is created
 // 0700.
+//
+// Where it lives: the text format in RegText.cpp, the file and its lock in RegFile.cpp, the
+// keys in memory in RegStore.cpp, a change made of many calls in RegChange.cpp.
 //
 // Durability: the rename is enough for a killed process. Data is not fsync'ed by default:
 // on this ext4 an fdatasync costs 3 to 5 ms, which would make the 160 separate writes of a
@@ -133,12 +138,23 @@ private:
 std::optional<QString> keyPath(const QString& key);
 // Whether a value name can be stored: Latin-1, no control characters, not too long.
 bool isValidValueName(const QString& name);
+// The bytes a name or a plain string may not hold.
+bool isControlByte(uchar c);
 
 QString storeFilePath();
 
 // The store as the file holds it now; empty when there is no file. A damaged file is
 // handled as described above. Raises std::bad_alloc only.
 Store load();
+
+// The store as load() gives it, with the version of the file it came from: empty for a
+// damaged file, which no change may build on.
+struct Snapshot {
+    Store store;
+    QString identity;
+    bool existed = false;   // a file was read
+};
+Snapshot loadSnapshot();
 
 // One change of the store: holds the writers' lock from construction to destruction.
 class WriteSession {
@@ -150,22 +166,36 @@ public:
         DamagedKept,   // the file is damaged and could not be moved aside (operator told)
     };
 
-    WriteSession();
+    // seen: the identity of a snapshot. When the file under the lock is still that
+    // version, it is not read again: unchanged() is true and the caller adopts its store.
+    explicit WriteSession(const QString& seen = {});
     ~WriteSession();
     WriteSession(const WriteSession&) = delete;
     WriteSession& operator=(const WriteSession&) = delete;
 
     Failure failure() const { return failure_; }
     bool isOpen() const { return failure_ == Failure::None; }
+    // What stands in the way, in words for the operator: "the folder ... cannot be made
+    // (Permission denied)"; empty for DamagedKept, which was told when it was found.
+    const QString& problem() const { return problem_; }
+    bool unchanged() const { return unchanged_; }
+    // The store to write, with the text the file held (baseline) when it existed.
+    void adopt(Store store, const QByteArray& baseline, bool existed);
     Store& store() { return store_; }
-    // Replaces the file atomically when the store was modified. False (with a warning in
-    // the log) when the file could not be written.
+    // Replaces the file atomically when the store was modified and its text differs from
+    // the file's. False, with problem() saying why, when the file could not be written.
     bool commit();
 
 private:
+    void fail(Failure failure, const QString& problem);
+
     int lockFd_ = -1;
     Failure failure_ = Failure::None;
+    bool unchanged_ = false;
+    bool existed_ = false;
     Store store_;
+    QByteArray baseline_;
+    QString problem_;
     QString pendingWarning_;
 };
 

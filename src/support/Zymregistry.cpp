@@ -1,9 +1,9 @@
 #include "support/Zymregistry.h"
 
 #include "support/Errors.h"
-#include "support/Formats.h"
-#include "support/Messenger.h"
+#include "support/RegChange.h"
 #include "support/RegStore.h"
+#include "support/Trap.h"
 
 #include <QtEndian>
 
@@ -13,10 +13,10 @@
 #include <limits>
 #include <new>
 #include <optional>
+#include <vector>
 
 using regstore::Store;
 using regstore::Value;
-using regstore::WriteSession;
 
 namespace {
 
@@ -45,11 +45,10 @@ constexpr qsizetype kBinaryTextField = 260;
 // The store as the accessor sees it; an allocation failure is the family's own error.
 Store loadStore()
 {
-    try {
-        return regstore::load();
-    } catch (const std::bad_alloc&) {
-        throw VemoxError(QStringLiteral("Error: Out of memory"));
-    }
+    Store store;
+    trapWith([&] { store = regstore::load(); },
+             [](VemoxError&) { throw VemoxError(QStringLiteral("Error: Out of memory")); });
+    return store;
 }
 
 // The store path of a key the caller may open for reading, or nothing (no message) when
@@ -61,40 +60,49 @@ std::optional<QString> readablePath(HKEY root, const QString& key, long access)
     return regstore::keyPath(key);
 }
 
-// What a failing call does with a memory shortage: the writers count it as the accessor
-// that could not be made; everywhere else it passes to the caller like any foreign error.
-enum class OutOfMemory { Passes, Reported };
-
-// Runs the body of one call. An error of the program's own kind gets the family's suffix,
-// is shown in the standard error box, and the call gives resultOnError.
+// Runs the body of one call in the one error trap. An error of the program's own kind gets
+// the family's suffix and is reported (at once, or with the change the call belongs to),
+// and the call gives resultOnError.
 template <typename Body>
-bool trapped(const QString& suffix, bool resultOnError, OutOfMemory memory, Body body)
+bool trappedCall(const QString& suffix, bool resultOnError, Body body)
 {
-    try {
-        try {
-            return body();
-        } catch (const std::bad_alloc&) {
-            if (memory == OutOfMemory::Passes)
-                throw;
-            throw VemoxError(QStringLiteral("Error: Out of memory"));
-        }
-    } catch (VemoxError& e) {
-        e.appendMessage(suffix);
-        messenger().errorBox(e.message());
-        return resultOnError;
-    }
+    bool result = resultOnError;
+    trapWith([&] { result = body(); },
+             [&](VemoxError& e) {
+                 e.appendMessage(suffix);
+                 regstore::reportCallError(e.message());
+                 result = resultOnError;
+             });
+    return result;
 }
 
 // Readers and writers report with the same suffix and give true; the deleters give false.
 template <typename Body>
-bool trappedRead(Body body) { return trapped(kReadSuffix, true, OutOfMemory::Passes, body); }
+bool trappedRead(Body body) { return trappedCall(kReadSuffix, true, body); }
 template <typename Body>
-bool trappedWrite(Body body) { return trapped(kReadSuffix, true, OutOfMemory::Reported, body); }
+bool trappedWrite(Body body) { return trappedCall(kReadSuffix, true, body); }
 template <typename Body>
-bool trappedDelete(Body body) { return trapped(kDeleteSuffix, false, OutOfMemory::Passes, body); }
+bool trappedDelete(Body body) { return trappedCall(kDeleteSuffix, false, body); }
 
-// The steps shared by every reader: check the access and the path, load the store, find
-// the key; use reads from it. False when any step finds nothing.
+using Outcome = regstore::Change::Outcome;
+
+// One edit of the store: in the change of this thread, or in a change of its own that is
+// written at once.
+template <typename Edit>
+Outcome edited(Edit edit)
+{
+    if (regstore::Change* group = regstore::currentChange()) {
+        edit(*group);
+        return Outcome::Pending;
+    }
+    regstore::OwnChange own;
+    edit(own.change());
+    return own.commit();
+}
+
+// The steps shared by every reader: check the access and the path, find the key in the
+// store (as the change of this thread sees it, inside one); use reads from it. False when
+// any step finds nothing.
 template <typename Use>
 bool readKey(HKEY root, const QString& key, long access, Use use)
 {
@@ -102,6 +110,10 @@ bool readKey(HKEY root, const QString& key, long access, Use use)
         const auto path = readablePath(root, key, access);
         if (!path)
             return false;
+        if (regstore::Change* group = regstore::currentChange()) {
+            const regstore::Key* k = group->view().findKey(*path);
+            return k && use(*k);
+        }
         const Store store = loadStore();
         const regstore::Key* k = store.findKey(*path);
         return k && use(*k);
@@ -182,18 +194,14 @@ bool writeValue(HKEY root, const QString& key, const QString& name, long access,
             return false;
         if (!regstore::isValidValueName(name))
             failedSet(name);
-        auto [type, data] = make();
+        auto [madeType, madeData] = make();
+        const std::uint32_t type = madeType;
+        QByteArray data = std::move(madeData);
         if (data.size() > regstore::kMaxWrittenValueSize)
             failedSet(name);
-        WriteSession session;
-        if (session.failure() == WriteSession::Failure::DamagedKept)
-            return false;   // the operator has been told; nothing is written over that file
-        if (!session.isOpen())
-            failedSet(name);
-        session.store().setValue(*path, name, type, std::move(data));
-        if (!session.commit())
-            failedSet(name);
-        return true;
+        // A damaged file that stays is written over by nothing; the operator has been told.
+        return edited([&](regstore::Change& c) { c.setValue(*path, name, type, std::move(data)); })
+            != Outcome::Refused;
     });
 }
 
@@ -219,6 +227,26 @@ std::pair<std::uint32_t, QByteArray> string(const QString& s)
     return {regstore::RegSz, data};
 }
 
+// A date-time as days since 30 December 1899 with the time of day as the fraction. Before
+// that day the fraction still counts forward from midnight, so it is taken away from the
+// negative days: 29 December 1899 06:00 is -1.25.
+const QDate kDayZero(1899, 12, 30);
+constexpr double kMsPerDay = 86400000.0;
+
+double storedDays(const QDateTime& when)
+{
+    const double days = double(kDayZero.daysTo(when.date()));
+    const double fraction = when.time().msecsSinceStartOfDay() / kMsPerDay;
+    return days < 0 ? days - fraction : days + fraction;
+}
+
+QDateTime fromStoredDays(double value)
+{
+    const double days = std::trunc(value);
+    const qint64 ms = std::min<qint64>(std::llround(std::fabs(value - days) * kMsPerDay), qint64(kMsPerDay) - 1);
+    return QDateTime(kDayZero.addDays(qint64(days)), QTime::fromMSecsSinceStartOfDay(int(ms)));
+}
+
 // Case-insensitive ascending order of value names ("10" before "2").
 bool nameLess(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; }
 
@@ -232,7 +260,7 @@ bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, QDa
         const double days = doubleOf(v);
         if (!std::isfinite(days) || std::fabs(days) > kMaxDays)
             invalidType(v.name);
-        out = Formats::doubleToDateTime(days);
+        out = fromStoredDays(days);
     });
 }
 
@@ -298,7 +326,7 @@ bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, co
     return writeValue(root, key, name, access, [&] {
         if (!in.isValid())
             failedSet(name);
-        return binaryDouble(Formats::dateTimeToDouble(in));
+        return binaryDouble(storedDays(in));
     });
 }
 
@@ -340,35 +368,26 @@ bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, co
 bool WriteRegistry(const HKEY& root, const QString& key, const QStringList& in, long access)
 {
     // All entries go into the file in one replacement: a list is never half written.
-    const QString first = QStringLiteral("0");
     return trappedWrite([&] {
         if (root != HKEY_CURRENT_USER || !(access & kSetValue))
             return false;
         const auto path = regstore::keyPath(key);
         if (!path)
             return false;
-        WriteSession session;
-        if (session.failure() == WriteSession::Failure::DamagedKept)
-            return false;
-        if (!session.isOpen()) {
-            if (in.isEmpty())
-                return false;   // only the key was to be created
-            failedSet(first);
-        }
-        Store& store = session.store();
-        store.createKey(*path);
+        std::vector<QByteArray> entries;
+        entries.reserve(size_t(in.size()));
         for (qsizetype i = 0; i < in.size(); ++i) {
-            auto [type, data] = string(in[i]);
-            if (data.size() > regstore::kMaxWrittenValueSize)
+            entries.push_back(string(in[i]).second);
+            if (entries.back().size() > regstore::kMaxWrittenValueSize)
                 failedSet(QString::number(i));
-            store.setValue(*path, QString::number(i), type, std::move(data));
         }
-        if (!session.commit()) {
-            if (in.isEmpty())
-                return false;
-            failedSet(first);
-        }
-        return true;
+        const Outcome outcome = edited([&](regstore::Change& c) {
+            c.createKey(*path);
+            for (size_t i = 0; i < entries.size(); ++i)
+                c.setValue(*path, QString::number(i), regstore::RegSz, std::move(entries[i]));
+        });
+        // An empty list only creates the key: when that fails, the key could not be made.
+        return outcome != Outcome::Refused && !(outcome == Outcome::Failed && in.isEmpty());
     });
 }
 
@@ -380,21 +399,8 @@ bool DeleteRegistryKeyValue(HKEY root, const QString& key, const QString& name, 
         const auto path = regstore::keyPath(key);
         if (!path)
             return true;   // no such key: nothing to delete
-        {
-            const Store current = loadStore();
-            const regstore::Key* k = current.findKey(*path);
-            if (!k || !k->find(name))
-                return true;
-        }
-        WriteSession session;
-        if (session.failure() == WriteSession::Failure::DamagedKept)
-            return true;   // the damaged file went nowhere, the value is not readable anyway
-        if (!session.isOpen())
-            raise("Failed to delete '%1'", name);
-        session.store().removeValue(*path, name);
-        if (!session.commit())
-            raise("Failed to delete '%1'", name);
-        return true;
+        // A damaged file that stays went nowhere; the value is not readable anyway.
+        return edited([&](regstore::Change& c) { c.removeValue(*path, name); }) != Outcome::Failed;
     });
 }
 
@@ -406,20 +412,7 @@ bool DeleteRegistryKey(HKEY root, const QString& key, long access)
         const auto path = regstore::keyPath(key);
         if (!path || path->isEmpty())
             return true;   // nothing of that name; the root itself is never removed
-        {
-            const Store current = loadStore();
-            if (!current.findKey(*path))
-                return true;
-        }
-        WriteSession session;
-        if (session.failure() == WriteSession::Failure::DamagedKept)
-            return true;
-        if (!session.isOpen())
-            raise("Failed to delete key '%1'", key);
-        session.store().removeKey(*path);
-        if (!session.commit())
-            raise("Failed to delete key '%1'", key);
-        return true;
+        return edited([&](regstore::Change& c) { c.removeKey(*path); }) != Outcome::Failed;
     });
 }
 
@@ -511,6 +504,7 @@ void SaveFormDetail(const HKEY& root, const QString& key, const FormGeometry& fo
     const int height = std::max(r.height(), kMinHeight);
     const bool size = mode != 0;
     const bool position = mode != 2;
+    ZYMAPI::StoreChange change;   // the window's values are stored together
     if (size) {
         ZYMAPI::WriteRegistry(root, key, valueName(form, "1"), width, KEY_WRITE);
         ZYMAPI::WriteRegistry(root, key, valueName(form, "2"), height, KEY_WRITE);
@@ -520,4 +514,5 @@ void SaveFormDetail(const HKEY& root, const QString& key, const FormGeometry& fo
         ZYMAPI::WriteRegistry(root, key, valueName(form, "4"), top, KEY_WRITE);
     }
     ZYMAPI::WriteRegistry(root, key, valueName(form, "IsMas"), false, KEY_WRITE);
+    change.commit();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Typed access to the per-user store. Each call opens the store with the access the caller
 // names, reads, writes or deletes one value (or one list), and reports its own errors in
-// the standard error box with the family's suffix. No state survives between calls.
+// the standard error box with the family's suffix. No state survives between calls, except
+// inside a StoreChange, which makes the writes of a group one change of the store.
 //
 // The store is one REGEDIT4 text file, $XDG_CONFIG_HOME/vemox/registry.reg (see RegStore.h).
 #include <QDateTime>
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 
 using HKEY = std::uintptr_t;
 inline constexpr HKEY HKEY_CURRENT_USER = 0x80000001u;
@@ -53,6 +55,31 @@ bool DeleteRegistryKey(HKEY root, const QString& key, long access);
 bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& name, std::uint32_t& out, long access);
 bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& name, QString& out, long access);
 bool WriteRegistryBINARY(const HKEY& root, const QString& key, const QString& name, const QString& in, long access);
+
+// Groups every ZYMAPI write and delete made on this thread while it lives into one change
+// of the store. Reads inside the group see the pending values.
+//
+// Inside the group a writer gives true once its value is pending, and an error of a call
+// (a wrong type read, a name the file cannot hold) is kept rather than shown: commit(), or
+// the destructor of a change not committed, shows every kept text and the store's own
+// problem in one error box. A store that cannot be written is told once, with where it is
+// and why; the same problem is not told again until a write has succeeded.
+//
+// A StoreChange made while another lives on the same thread joins it: its commit() keeps
+// its writes for the outer one and gives true, and dropping it undoes only its own writes.
+// Writes made after commit() form a new change of the same group, to be committed again.
+class StoreChange {
+public:
+    StoreChange();
+    ~StoreChange();      // a change not committed is dropped, the file stays as it was
+    bool commit();       // one atomic replacement under the lock; false after one clear error report
+    StoreChange(const StoreChange&) = delete;
+    StoreChange& operator=(const StoreChange&) = delete;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
 
 } // namespace ZYMAPI
 

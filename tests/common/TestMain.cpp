@@ -1,7 +1,14 @@
 #include "common/TestEnv.h"
 #include "Defs.h"
 #include "support/ResourceLibrary.h"
+#ifdef VEMOX_TEST_WIDGETS
 #include <QApplication>
+using TestApplication = QApplication;
+#else
+// Tests of the core need no windows, and run without a display connection at all.
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
 #include <QStandardPaths>
 #include <gmock/gmock.h>
 #include <memory>
@@ -81,8 +88,8 @@ int main(int argc, char** argv)
     QFile::setPermissions(rootDir->path() + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vemox"));
+    TestApplication app(argc, argv);
+    TestApplication::setApplicationName(QStringLiteral("Vemox"));
     testenv::freshWorkDir();
     ::testing::InitGoogleMock(&argc, argv);
     const int rc = RUN_ALL_TESTS();

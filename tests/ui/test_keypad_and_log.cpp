@@ -2,6 +2,7 @@
 #include "Forms/TForm1.h"
 #include "Forms/THelpWindow.h"
 #include "Forms/TTransLog.h"
+#include "common/Controls.h"
 #include "common/TestEnv.h"
 #include "support/Messenger.h"
 
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QToolBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTest>
@@ -33,7 +35,11 @@ protected:
     }
     void click(QToolButton* k) { QTest::mouseClick(k, Qt::LeftButton); }
     void type(const char* keys) { QTest::keyClicks(form.get(), QString::fromLatin1(keys)); }
-    QStringList log() const { return form->TransactionLog->Lines(); }
+    QStringList log() const { return form->transactionLog().Lines(); }
+    QToolButton* key(const char* name) const { return testenv::control<QToolButton>(form.get(), name); }
+    QLabel* label(const char* name) const { return testenv::control<QLabel>(form.get(), name); }
+    TTransLog* logWindow() const { return form->findChild<TTransLog*>("TransLog"); }
+    THelpWindow* helpWindow() const { return form->findChild<THelpWindow*>("HelpWindow"); }
 
     ScriptedMessenger msgs;
     MessengerScope scope{&msgs};
@@ -44,56 +50,56 @@ protected:
 
 TEST_F(KeypadTest, StartsClearedWithAnEmptyLog)
 {
-    EXPECT_EQ(form->calcdisplay->text(), "0");
+    EXPECT_EQ(label("calcdisplay")->text(), "0");
     EXPECT_TRUE(log().isEmpty());   // the Clear of the start is not kept
-    EXPECT_EQ(form->Calc->LastAction, "cancel");
+    EXPECT_EQ(form->calculator().LastAction, "cancel");
 }
 
 TEST_F(KeypadTest, OnScreenKeysDriveTheCalculator)
 {
-    click(form->keyDigits[1]);
-    click(form->keyDigits[2]);
-    EXPECT_EQ(form->calcdisplay->text(), "12");
-    click(form->keytimes);
-    click(form->keyDigits[3]);
-    click(form->keyequals);
-    EXPECT_EQ(form->calcdisplay->text(), "36.00");
+    click(key("key1"));
+    click(key("key2"));
+    EXPECT_EQ(label("calcdisplay")->text(), "12");
+    click(key("keytimes"));
+    click(key("key3"));
+    click(key("keyequals"));
+    EXPECT_EQ(label("calcdisplay")->text(), "36.00");
     EXPECT_EQ(log(), QStringList({"12", "x", "3", "---- Equals: 36.00"}));
-    click(form->plusminus);
-    EXPECT_EQ(form->calcdisplay->text(), "(36.00)");
+    click(key("plusminus"));
+    EXPECT_EQ(label("calcdisplay")->text(), "(36.00)");
 }
 
 TEST_F(KeypadTest, KeyPreviewMapsCharactersAndLocksUntilClear)
 {
     type("5.");
-    EXPECT_EQ(form->calcdisplay->text(), "5.");
-    EXPECT_FALSE(form->keydecimal->isEnabled());
+    EXPECT_EQ(label("calcdisplay")->text(), "5.");
+    EXPECT_FALSE(key("keydecimal")->isEnabled());
     type(".");   // the keyboard reaches the handler even with the key disabled
-    EXPECT_EQ(form->calcdisplay->text(), "Error ");
-    EXPECT_FALSE(form->keyDigits[5]->isEnabled());
-    EXPECT_FALSE(form->rmode->isEnabled());
-    EXPECT_TRUE(form->keyclear->isEnabled());
-    EXPECT_TRUE(form->QuickPrint->isEnabled());
-    click(form->keyDigits[5]);          // a locked key does nothing
-    EXPECT_EQ(form->calcdisplay->text(), "Error ");
+    EXPECT_EQ(label("calcdisplay")->text(), "Error ");
+    EXPECT_FALSE(key("key5")->isEnabled());
+    EXPECT_FALSE(key("rmode")->isEnabled());
+    EXPECT_TRUE(key("keyclear")->isEnabled());
+    EXPECT_TRUE(key("QuickPrint")->isEnabled());
+    click(key("key5"));          // a locked key does nothing
+    EXPECT_EQ(label("calcdisplay")->text(), "Error ");
     type("c");
-    EXPECT_EQ(form->calcdisplay->text(), "0");
-    EXPECT_TRUE(form->keyDigits[5]->isEnabled());
+    EXPECT_EQ(label("calcdisplay")->text(), "0");
+    EXPECT_TRUE(key("key5")->isEnabled());
     EXPECT_EQ(log().last(), "----- CLEAR ------");
     type("8/0\r");
-    EXPECT_EQ(form->calcdisplay->text(), "Infinity Error");
-    EXPECT_TRUE(form->keydecimal->isEnabled());
-    EXPECT_FALSE(form->keyplus->isEnabled());
+    EXPECT_EQ(label("calcdisplay")->text(), "Infinity Error");
+    EXPECT_TRUE(key("keydecimal")->isEnabled());
+    EXPECT_FALSE(key("keyplus")->isEnabled());
 }
 
 TEST_F(KeypadTest, KeypadHasNoFocusSoEnterIsOnlyEquals)
 {
-    click(form->keyDigits[7]);
+    click(key("key7"));
     type("+");
-    click(form->keyDigits[7]);
+    click(key("key7"));
     QTest::keyClick(form.get(), Qt::Key_Return);
-    EXPECT_EQ(form->calcdisplay->text(), "14.00");   // a focused 7 would have typed again
-    for (QToolButton* k : form->keyDigits)
+    EXPECT_EQ(label("calcdisplay")->text(), "14.00");   // a focused 7 would have typed again
+    for (QToolButton* k : form->findChildren<QToolButton*>(QRegularExpression("^key\\d$")))
         EXPECT_EQ(k->focusPolicy(), Qt::NoFocus);
 }
 
@@ -101,7 +107,7 @@ TEST_F(KeypadTest, LogWindowFollowsTheLogAndIsSingle)
 {
     type("2+");
     form->TransactionLog1Click();
-    TTransLog* first = form->TransLog;
+    TTransLog* first = logWindow();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->windowTitle(), "Transaction Log");
     EXPECT_EQ(first->size(), QSize(608, 399));
@@ -117,7 +123,7 @@ TEST_F(KeypadTest, LogWindowFollowsTheLogAndIsSingle)
     EXPECT_EQ(first->ActionHelp->shortcut(), QKeySequence("F3"));
 
     first->ActionOkayExecute();     // closing only hides
-    EXPECT_TRUE(form->TransLog);
+    EXPECT_TRUE(logWindow());
     EXPECT_FALSE(first->isVisible());
     type("c");
     QCoreApplication::processEvents();
@@ -128,19 +134,19 @@ TEST_F(KeypadTest, LogWindowFollowsTheLogAndIsSingle)
     EXPECT_FALSE(old);
     EXPECT_EQ(form->findChildren<TTransLog*>().size(), 1);
 
-    form->TransLog->ActionClearExecute();
+    logWindow()->ActionClearExecute();
     EXPECT_TRUE(log().isEmpty());
-    EXPECT_TRUE(form->TransLog->Memo1->toPlainText().isEmpty());
+    EXPECT_TRUE(logWindow()->Memo1->toPlainText().isEmpty());
     type("4");
     type("+");
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->TransLog->Memo1->toPlainText(), "4\n+");
+    EXPECT_EQ(logWindow()->Memo1->toPlainText(), "4\n+");
 }
 
 TEST_F(KeypadTest, LogWindowKeepsEveryLineOfABurstInOrder)
 {
     form->TransactionLog1Click();
-    QPlainTextEdit* memo = form->TransLog->Memo1;
+    QPlainTextEdit* memo = logWindow()->Memo1;
     QStringList burst;
     for (int i = 0; i < 500; ++i) {
         burst << QString::number(i);
@@ -154,13 +160,13 @@ TEST_F(KeypadTest, LogWindowKeepsEveryLineOfABurstInOrder)
 
     // Lines still waiting when the log is emptied are gone with it.
     form->AppendLine("dropped");
-    form->TransLog->ActionClearExecute();
+    logWindow()->ActionClearExecute();
     form->AppendLine("kept");
     QCoreApplication::processEvents();
     EXPECT_EQ(memo->toPlainText(), "kept");
 
     // A hidden window stays current as well.
-    form->TransLog->ActionOkayExecute();
+    logWindow()->ActionOkayExecute();
     form->AppendLine("later");
     QCoreApplication::processEvents();
     EXPECT_EQ(memo->toPlainText(), "kept\nlater");
@@ -175,7 +181,8 @@ TEST_F(KeypadTest, SavingTheLogWritesLatin1WithCrLf)
     ASSERT_EQ(msgs.texts(ScriptedMessenger::Kind::SaveFile), QStringList({"Save Transaction Log"}));
     EXPECT_EQ(testenv::readBytes(work + "/day.tlg"), QByteArray("A\r\nB\xe9\r\n"));
 
-    form->TransactionLog->Clear();
+    form->TransactionLog1Click();
+    logWindow()->ActionClearExecute();
     msgs.files.push_back(work + "/empty.tlg");
     form->SaveTransactionLog1Click();
     QFile empty(work + "/empty.tlg");
@@ -213,13 +220,13 @@ TEST_F(KeypadTest, SaveIntoAMissingFolderFails)
 TEST_F(KeypadTest, KeypadIsTwentyFlatKeysOnRaisedPanelsWithTheirHints)
 {
     const std::pair<QToolButton*, const char*> keys[] = {
-        {form->keyDigits[1], "1"}, {form->keyDigits[2], "2"}, {form->keyDigits[3], "3"},
-        {form->keyDigits[4], "4"}, {form->keyDigits[5], "5"}, {form->keyDigits[6], "6"},
-        {form->keyDigits[7], "7"}, {form->keyDigits[8], "8"}, {form->keyDigits[9], "9"},
-        {form->keyDigits[0], "0"}, {form->keydecimal, "."}, {form->keyequals, "="},
-        {form->keyplus, "+"}, {form->keyminus, "-"}, {form->keytimes, "x"}, {form->keydivide, "/"},
-        {form->plusminus, "0"}, {form->rmode, "Reverse Mode"}, {form->QuickPrint, "Quick Print"},
-        {form->keyclear, "Clear"}};
+        {key("key1"), "1"}, {key("key2"), "2"}, {key("key3"), "3"},
+        {key("key4"), "4"}, {key("key5"), "5"}, {key("key6"), "6"},
+        {key("key7"), "7"}, {key("key8"), "8"}, {key("key9"), "9"},
+        {key("key0"), "0"}, {key("keydecimal"), "."}, {key("keyequals"), "="},
+        {key("keyplus"), "+"}, {key("keyminus"), "-"}, {key("keytimes"), "x"}, {key("keydivide"), "/"},
+        {key("plusminus"), "0"}, {key("rmode"), "Reverse Mode"}, {key("QuickPrint"), "Quick Print"},
+        {key("keyclear"), "Clear"}};
     QSet<QToolButton*> distinct;
     for (const auto& [k, hint] : keys) {
         ASSERT_NE(k, nullptr) << hint;
@@ -234,24 +241,24 @@ TEST_F(KeypadTest, KeypadIsTwentyFlatKeysOnRaisedPanelsWithTheirHints)
     }
     EXPECT_EQ(distinct.size(), 20);
 
-    EXPECT_EQ(form->calcdisplay->size(), QSize(140, 18));
-    EXPECT_TRUE(form->calcdisplay->autoFillBackground());
-    EXPECT_EQ(form->calcdisplay->palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_EQ(form->calcdisplay->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-    EXPECT_NE(form->calcdisplay->frameShape(), QFrame::NoFrame);
-    const QPoint display = form->calcdisplay->mapTo(form.get(), QPoint(0, 0));
-    const QPoint code = form->displaycurrency->mapTo(form.get(), QPoint(0, 0));
-    EXPECT_GE(code.x(), display.x() + form->calcdisplay->width());   // right of the display
+    EXPECT_EQ(label("calcdisplay")->size(), QSize(140, 18));
+    EXPECT_TRUE(label("calcdisplay")->autoFillBackground());
+    EXPECT_EQ(label("calcdisplay")->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(label("calcdisplay")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_NE(label("calcdisplay")->frameShape(), QFrame::NoFrame);
+    const QPoint display = label("calcdisplay")->mapTo(form.get(), QPoint(0, 0));
+    const QPoint code = label("displaycurrency")->mapTo(form.get(), QPoint(0, 0));
+    EXPECT_GE(code.x(), display.x() + label("calcdisplay")->width());   // right of the display
 }
 
 TEST_F(KeypadTest, RLabelIsRedOnlyInReverseMode)
 {
-    form->State.reverseMode = true;
-    form->State.announce();
-    EXPECT_EQ(form->R->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    form->State.reverseMode = false;
-    form->State.announce();
-    EXPECT_EQ(form->R->palette().color(QPalette::WindowText), form->palette().color(QPalette::Button));
+    form->state().reverseMode = true;
+    form->state().announce();
+    EXPECT_EQ(label("R")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    form->state().reverseMode = false;
+    form->state().announce();
+    EXPECT_EQ(label("R")->palette().color(QPalette::WindowText), form->palette().color(QPalette::Button));
 }
 
 TEST_F(KeypadTest, TypedCharactersStillReachTheFocusedControl)
@@ -263,7 +270,7 @@ TEST_F(KeypadTest, TypedCharactersStillReachTheFocusedControl)
     ASSERT_EQ(QApplication::focusWidget(), edit);
     QTest::keyClicks(edit, "12+");
     EXPECT_EQ(edit->text(), "12+");
-    EXPECT_EQ(form->calcdisplay->text(), "12.00");
+    EXPECT_EQ(label("calcdisplay")->text(), "12.00");
     EXPECT_EQ(log(), QStringList({"12", "+"}));   // each character reaches the map once
 }
 
@@ -273,10 +280,10 @@ TEST_F(KeypadTest, AltWithALetterIsAMenuKeyNotACharacter)
     QTest::keyClick(form.get(), Qt::Key_C, Qt::AltModifier);
     QTest::keyClick(form.get(), Qt::Key_P, Qt::AltModifier);
     QTest::keyClick(form.get(), Qt::Key_7, Qt::AltModifier);
-    EXPECT_EQ(form->calcdisplay->text(), "5");
+    EXPECT_EQ(label("calcdisplay")->text(), "5");
     EXPECT_TRUE(log().isEmpty());
     QTest::keyClick(form.get(), Qt::Key_P);
-    EXPECT_EQ(form->calcdisplay->text(), "(5.00)");
+    EXPECT_EQ(label("calcdisplay")->text(), "(5.00)");
 }
 
 TEST_F(KeypadTest, LogWindowIsCentredWithItsToolBarPopupAndHelp)
@@ -287,7 +294,7 @@ TEST_F(KeypadTest, LogWindowIsCentredWithItsToolBarPopupAndHelp)
         QFile::copy(testenv::sourceDir() + "/share/help/" + f, help + "/" + f);
 
     form->TransactionLog1Click();
-    TTransLog* w = form->TransLog;
+    TTransLog* w = logWindow();
     ASSERT_TRUE(w);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
     EXPECT_FALSE(w->isModal());
@@ -331,8 +338,8 @@ TEST_F(KeypadTest, LogWindowIsCentredWithItsToolBarPopupAndHelp)
     EXPECT_EQ(labels(), QStringList({"Clear", "Print", "Okay", "Help"}));   // kept through the change
 
     w->ActionHelp->trigger();
-    ASSERT_TRUE(form->HelpWindow);
-    EXPECT_EQ(form->HelpWindow->currentTopic(), "IDH_transactionlog");
+    ASSERT_TRUE(helpWindow());
+    EXPECT_EQ(helpWindow()->currentTopic(), "IDH_transactionlog");
 }
 
 namespace {

@@ -3,12 +3,14 @@
 #include "Forms/THelpWindow.h"
 #include "Forms/TForm1.h"
 #include "Forms/TTransLog.h"
+#include "common/Controls.h"
 #include "common/TestEnv.h"
 #include "support/Messenger.h"
 #include "support/Zymregistry.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -36,7 +38,7 @@ protected:
             QFile::copy(testenv::sourceDir() + "/share/help/" + f, work + "/help/" + f);
         testenv::installSampleData();
         form = std::make_unique<TForm1>();
-        form->openUrl = [this](const QUrl& u) { opened << u.toString(); return browserWorks; };
+        form->setUrlOpener([this](const QUrl& u) { opened << u.toString(); return browserWorks; });
     }
     void TearDown() override
     {
@@ -51,6 +53,10 @@ protected:
             out << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return out;
     }
+    template <typename T>
+    T* ctl(const char* name) const { return testenv::control<T>(form.get(), name); }
+    TTransLog* logWindow() const { return form->findChild<TTransLog*>("TransLog"); }
+    THelpWindow* helpWindow() const { return form->findChild<THelpWindow*>("HelpWindow"); }
     QMenu* topMenu(const QString& title)
     {
         for (QAction* a : form->menuBar()->actions())
@@ -84,30 +90,30 @@ TEST_F(MainWindowTest, EveryNamedControlExists)
     for (const QString& n : names)
         EXPECT_NE(form->findChild<QWidget*>(n), nullptr) << n.toStdString();
 
-    EXPECT_EQ(form->calcdisplay->text(), "0");
-    EXPECT_EQ(form->calcdisplay->alignment() & Qt::AlignRight, Qt::AlignRight);
+    EXPECT_EQ(ctl<QLabel>("calcdisplay")->text(), "0");
+    EXPECT_EQ(ctl<QLabel>("calcdisplay")->alignment() & Qt::AlignRight, Qt::AlignRight);
     // Cleared at start: beside the display stands the home ISO code, none yet.
-    EXPECT_EQ(form->displaycurrency->text(), form->isodata->text());
-    EXPECT_EQ(form->homecountry->toolTip(), "Local exchange panel");
-    EXPECT_EQ(form->localcountry->toolTip(), "Foreign exchange panel");
-    EXPECT_EQ(form->keyclear->toolTip(), "Clear");
-    EXPECT_EQ(form->rmode->toolTip(), "Reverse Mode");
-    EXPECT_EQ(form->QuickPrint->toolTip(), "Quick Print");
-    EXPECT_EQ(form->keyDigits[7]->toolTip(), "7");
-    EXPECT_EQ(form->keytimes->toolTip(), "x");
-    EXPECT_EQ(form->keydecimal->toolTip(), ".");
-    EXPECT_EQ(form->Hide->toolTip(), "Show Commision Toobar");
-    EXPECT_EQ(form->keyDigits[5]->size(), QSize(34, 34));
-    EXPECT_EQ(form->keyDigits[5]->focusPolicy(), Qt::NoFocus);
-    EXPECT_TRUE(form->Rcash->isChecked());
-    EXPECT_TRUE(form->Rbase->isChecked());
-    EXPECT_FALSE(form->Rcommission->isChecked());
-    ASSERT_EQ(form->TabControl1->count(), 9);
-    EXPECT_EQ(form->TabControl1->tabText(0), "1");
-    EXPECT_EQ(form->TabControl1->tabText(8), "9");
-    EXPECT_EQ(form->TabControl1->currentIndex(), 0);
-    EXPECT_EQ(form->Images[0]->size(), QSize(35, 20));
-    EXPECT_TRUE(form->isodata->isHidden());
+    EXPECT_EQ(ctl<QLabel>("displaycurrency")->text(), ctl<QLabel>("isodata")->text());
+    EXPECT_EQ(ctl<QLabel>("homecountry")->toolTip(), "Local exchange panel");
+    EXPECT_EQ(ctl<QLabel>("localcountry")->toolTip(), "Foreign exchange panel");
+    EXPECT_EQ(ctl<QToolButton>("keyclear")->toolTip(), "Clear");
+    EXPECT_EQ(ctl<QToolButton>("rmode")->toolTip(), "Reverse Mode");
+    EXPECT_EQ(ctl<QToolButton>("QuickPrint")->toolTip(), "Quick Print");
+    EXPECT_EQ(ctl<QToolButton>("key7")->toolTip(), "7");
+    EXPECT_EQ(ctl<QToolButton>("keytimes")->toolTip(), "x");
+    EXPECT_EQ(ctl<QToolButton>("keydecimal")->toolTip(), ".");
+    EXPECT_EQ(ctl<QToolButton>("Hide")->toolTip(), "Show Commision Toobar");
+    EXPECT_EQ(ctl<QToolButton>("key5")->size(), QSize(34, 34));
+    EXPECT_EQ(ctl<QToolButton>("key5")->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(ctl<QRadioButton>("Rcash")->isChecked());
+    EXPECT_TRUE(ctl<QRadioButton>("Rbase")->isChecked());
+    EXPECT_FALSE(ctl<QCheckBox>("Rcommission")->isChecked());
+    ASSERT_EQ(ctl<QTabBar>("TabControl1")->count(), 9);
+    EXPECT_EQ(ctl<QTabBar>("TabControl1")->tabText(0), "1");
+    EXPECT_EQ(ctl<QTabBar>("TabControl1")->tabText(8), "9");
+    EXPECT_EQ(ctl<QTabBar>("TabControl1")->currentIndex(), 0);
+    EXPECT_EQ(ctl<QLabel>("Image1")->size(), QSize(35, 20));
+    EXPECT_TRUE(ctl<QLabel>("isodata")->isHidden());
 }
 
 TEST_F(MainWindowTest, WindowGeometryAndHiddenCommissionBar)
@@ -116,38 +122,90 @@ TEST_F(MainWindowTest, WindowGeometryAndHiddenCommissionBar)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     EXPECT_EQ(form->windowTitle(), "Vemox");
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(form->CommissionBar->isHidden());
+    EXPECT_TRUE(ctl<QWidget>("CommissionBar")->isHidden());
     EXPECT_EQ(form->width(), 550);
     EXPECT_EQ(form->height(), form->menuBar()->height() + 286 - 23);
     EXPECT_EQ(form->minimumSize(), form->maximumSize());   // fixed border
-    EXPECT_EQ(form->Panel9->height(), 29);
+    EXPECT_EQ(ctl<QWidget>("Panel9")->height(), 29);
 }
 
 TEST_F(MainWindowTest, StatusPanels)
 {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    EXPECT_EQ(form->StatusPanels[0]->width(), 178);
-    EXPECT_EQ(form->StatusPanels[1]->width(), 180);
-    EXPECT_GT(form->StatusPanels[2]->width(), 50);   // the rest of the width
-    EXPECT_EQ(form->StatusPanels[0]->text(), "Todays date: " + QDate::currentDate().toString("dd/MM/yyyy"));
-    EXPECT_EQ(form->StatusPanels[1]->text(), "Awaiting update!");
-    EXPECT_EQ(form->StatusPanels[2]->text(), "");
+    EXPECT_EQ(ctl<QLabel>("StatusPanel0")->width(), 178);
+    EXPECT_EQ(ctl<QLabel>("StatusPanel1")->width(), 180);
+    EXPECT_GT(ctl<QLabel>("StatusPanel2")->width(), 50);   // the rest of the width
+    EXPECT_TRUE(ctl<QLabel>("StatusPanel0")->text().startsWith("Todays date: "));
+    EXPECT_EQ(ctl<QLabel>("StatusPanel1")->text(), "Awaiting update!");
+    EXPECT_EQ(ctl<QLabel>("StatusPanel2")->text(), "");
+    // The date is the calculator's, read once per refresh, so midnight cannot split it.
+    form->calculator().Today = [] { return QDate(2026, 3, 7); };
+    QTest::mouseClick(ctl<QToolButton>("keyclear"), Qt::LeftButton);
+    EXPECT_EQ(ctl<QLabel>("StatusPanel0")->text(), "Todays date: 07/03/2026");
+}
+
+TEST_F(MainWindowTest, MenuHintsLeaveTheStatusPanelsAlone)
+{
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QString date = ctl<QLabel>("StatusPanel0")->text();
+    // The pointer rests on a command with a hint, over the main window.
+    QAction* save = ctl<QAction>("ActionSaveTransactionLog");
+    ASSERT_FALSE(save->statusTip().isEmpty());
+    save->showStatusText(ctl<QWidget>("TabControl1"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(ctl<QLabel>(qPrintable(QString("StatusPanel%1").arg(i)))->isVisible()) << i;
+    EXPECT_EQ(ctl<QLabel>("StatusPanel0")->text(), date);
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+}
+
+TEST_F(MainWindowTest, LongTextsAreElidedOrShrunkButNeverLost)
+{
+    form.reset();
+    QFile::remove(work + "/currency.dat");
+    form = std::make_unique<TForm1>();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    // The status text that did not fit: elided on screen, whole in its tip.
+    auto* panel = ctl<QLabel>("StatusPanel2");
+    const QString full = "No currency data. Upload from the Web.";
+    EXPECT_EQ(panel->text(), full);
+    if (panel->fontMetrics().horizontalAdvance(full) > panel->contentsRect().width())
+        EXPECT_EQ(panel->toolTip(), full);
+    EXPECT_LE(panel->width(), form->width());
+    ctl<QLabel>("StatusPanel0")->setFixedWidth(40);
+    form->state().announce();
+    QTRY_COMPARE(ctl<QLabel>("StatusPanel0")->toolTip(), ctl<QLabel>("StatusPanel0")->text());
+
+    // A long number on the display: every digit stays, in a smaller font if need be.
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClicks(form.get(), "1234567890123456789012345");
+    auto* display = ctl<QLabel>("calcdisplay");
+    EXPECT_EQ(display->text(), "1234567890123456789012345");
+    EXPECT_LE(display->fontMetrics().horizontalAdvance(display->text()), display->contentsRect().width());
+    EXPECT_EQ(display->toolTip(), display->text());
+    EXPECT_EQ(display->accessibleName(), display->text());
+    const qreal small = display->font().pointSizeF();
+    QTest::keyClicks(form.get(), "c7");
+    EXPECT_EQ(display->text(), "7");
+    EXPECT_GT(display->font().pointSizeF(), small);   // a short number is large again
 }
 
 TEST_F(MainWindowTest, StartLoadsTheCurrencyDataOrSaysThereIsNone)
 {
     EXPECT_TRUE(msgs.shown.empty());
-    ASSERT_EQ(form->Currencies.Count(), 3);
-    EXPECT_EQ(form->Currencies.FindByCountry("Unt. Kingdom")->GetRate(), 0.79);
+    ASSERT_EQ(form->currencies().Count(), 3);
+    EXPECT_EQ(form->currencies().FindByCountry("Unt. Kingdom")->GetRate(), 0.79);
 
     form.reset();
     QFile::remove(work + "/currency.dat");
     QFile::remove(work + "/RollBackCurrency.dat");
     form = std::make_unique<TForm1>();
     EXPECT_EQ(msgs.errors(), QStringList{"Error: Missing Currency.dat file."});
-    EXPECT_EQ(form->StatusPanels[2]->text(), "No currency data. Upload from the Web.");
-    EXPECT_EQ(form->Currencies.Count(), 0);
+    EXPECT_EQ(ctl<QLabel>("StatusPanel2")->text(), "No currency data. Upload from the Web.");
+    EXPECT_EQ(form->currencies().Count(), 0);
     EXPECT_FALSE(QFile::exists(work + "/RollBackCurrency.dat"));   // nothing to roll back to
 }
 
@@ -186,19 +244,19 @@ TEST_F(MainWindowTest, ActionsCarryTheirCaptionsShortcutsAndHints)
         {"ActionAbout", "About &ZYMTechnology", "F1"},
     };
     for (const Row& r : rows) {
-        QAction* a = form->action(QString::fromLatin1(r.name));
+        QAction* a = form->findChild<QAction*>(QString::fromLatin1(r.name));
         ASSERT_NE(a, nullptr) << r.name;
         EXPECT_EQ(a->text(), QString::fromLatin1(r.caption)) << r.name;
         EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(r.shortcut))) << r.name;
         EXPECT_FALSE(a->toolTip().isEmpty()) << r.name;
     }
-    EXPECT_EQ(form->action("ActionUpdate")->toolTip(), "Update from the Web");
-    EXPECT_EQ(form->action("ActionViewTransactionLog")->toolTip(), "Show Transaction Log");
-    EXPECT_EQ(form->action("ActionSaveTransactionLog")->toolTip(), "Save Transaction Log As...");
+    EXPECT_EQ(ctl<QAction>("ActionUpdate")->toolTip(), "Update from the Web");
+    EXPECT_EQ(ctl<QAction>("ActionViewTransactionLog")->toolTip(), "Show Transaction Log");
+    EXPECT_EQ(ctl<QAction>("ActionSaveTransactionLog")->toolTip(), "Save Transaction Log As...");
 
     // No key is claimed twice: an ambiguous shortcut would do nothing at all.
     QMap<QKeySequence, QString> owners;
-    for (QAction* a : form->Actions()) {
+    for (QAction* a : form->actions()) {
         if (a->shortcut().isEmpty())
             continue;
         EXPECT_FALSE(owners.contains(a->shortcut())) << a->objectName().toStdString() << " and "
@@ -234,20 +292,20 @@ TEST_F(MainWindowTest, MenusInTheirOrder)
     EXPECT_EQ(form->findChild<QAction*>("PrintCustomerReceipt2")->data().toInt(), 100);
     EXPECT_EQ(form->findChild<QAction*>("PrintTransactionLog2")->data().toInt(), 102);
 
-    EXPECT_EQ(menuTexts(form->PopupMenu1),
+    EXPECT_EQ(menuTexts(ctl<QMenu>("PopupMenu1")),
               QStringList({"Country Drag &List\tCtrl+R", "-", "C&hange Folder Name", "Cl&ear", "&Load Default Folders"}));
     QMenu* popupLoad = form->findChild<QMenu*>("LoadDefaultFolders2");
     EXPECT_EQ(menuTexts(popupLoad), QStringList({"&Africa", "A&merica", "A&sia", "&Carribbean", "&Europe",
                                                  "M&iddle East", "Oceania"}));
     EXPECT_EQ(popupLoad->actions().at(6)->data().toInt(), 7);
-    EXPECT_EQ(menuTexts(form->LoadCountryDefaults),
+    EXPECT_EQ(menuTexts(ctl<QMenu>("LoadCountryDefaults")),
               QStringList({"Count&ry List", "-", "&Folder Name", "Cl&ear Folders", "Load &Defaults",
                            "Delete Country", "-", "&Date Currency Format"}));
 }
 
 TEST_F(MainWindowTest, MenuItemsAreUsableExactlyWhenTheirCommandIs)
 {
-    QAction* command = form->action("ActionSaveTransactionLog");
+    QAction* command = ctl<QAction>("ActionSaveTransactionLog");
     auto* item = form->findChild<QAction*>("SaveTransactionLog1");
     ASSERT_TRUE(command && item);
     command->setEnabled(false);
@@ -263,25 +321,25 @@ TEST_F(MainWindowTest, KeysReachTheirCommands)
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     // Ctrl+R prints the log (not the popup's country list), F3 opens the help contents.
     int printed = 0;
-    QObject::connect(form->action("ActionPrintTransactionLog"), &QAction::triggered, [&] { ++printed; });
+    QObject::connect(ctl<QAction>("ActionPrintTransactionLog"), &QAction::triggered, [&] { ++printed; });
     QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(printed, 1);
     QTest::keyClick(form.get(), Qt::Key_F3);
-    ASSERT_TRUE(form->HelpWindow);
-    EXPECT_EQ(form->HelpWindow->currentTopic(), "CALCHELP");
-    EXPECT_TRUE(form->HelpWindow->Browser->toPlainText().contains("Vemox Help"));
+    ASSERT_TRUE(helpWindow());
+    EXPECT_EQ(helpWindow()->currentTopic(), "CALCHELP");
+    EXPECT_TRUE(helpWindow()->Browser->toPlainText().contains("Vemox Help"));
 }
 
 TEST_F(MainWindowTest, HelpTopicsAndMissingPages)
 {
     form->ShowHelpTopic("IDH_transactionlog");
-    ASSERT_TRUE(form->HelpWindow);
-    EXPECT_TRUE(form->HelpWindow->Browser->toPlainText().contains("transaction log"));
+    ASSERT_TRUE(helpWindow());
+    EXPECT_TRUE(helpWindow()->Browser->toPlainText().contains("transaction log"));
     // It opens over the main window, not in a corner of the screen.
-    const QPoint offset = form->HelpWindow->frameGeometry().center() - form->frameGeometry().center();
+    const QPoint offset = helpWindow()->frameGeometry().center() - form->frameGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 4);
     // A link to a page that is missing says so.
-    emit form->HelpWindow->Browser->anchorClicked(QUrl("IDH_gone.html"));
+    emit helpWindow()->Browser->anchorClicked(QUrl("IDH_gone.html"));
     ASSERT_EQ(msgs.errors().size(), 1);
     EXPECT_TRUE(msgs.errors().at(0).contains("IDH_gone"));
     msgs.clear();
@@ -314,32 +372,44 @@ TEST_F(MainWindowTest, CloseSequenceClosesTheOtherWindows)
 {
     form->show();
     form->TransactionLog1Click();
-    QPointer<TTransLog> log = form->TransLog;
+    QPointer<TTransLog> log = logWindow();
     ASSERT_TRUE(log);
     form->HelpIndex1Click();
-    QPointer<THelpWindow> help = form->HelpWindow;
+    QPointer<THelpWindow> help = helpWindow();
     ASSERT_TRUE(help);
     form->close();
-    EXPECT_EQ(form->CloseSteps, QStringList({"SaveSettings", "Hide", "CloseWindows", "ClearTable"}));
+    EXPECT_EQ(form->closeSteps(), QStringList({"SaveSettings", "Hide", "CloseWindows", "ClearTable"}));
     EXPECT_FALSE(log);
     EXPECT_FALSE(help);
-    EXPECT_EQ(form->Currencies.Count(), 0);
+    EXPECT_EQ(form->currencies().Count(), 0);
     EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(MainWindowTest, StartCopiesTheDataFileForRollback)
 {
+    const QByteArray good = testenv::readBytes(work + "/currency.dat");
+    ASSERT_TRUE(good.contains("\r\n"));
+    EXPECT_EQ(testenv::readBytes(work + "/RollBackCurrency.dat"), good);
+    // Lines are copied, each ended by CR LF.
     form.reset();
-    testenv::writeBytes(work + "/currency.dat", "line one\nline two\rline three");
+    testenv::writeBytes(work + "/currency.dat", QByteArray(good).replace("\r\n", "\n"));
     form = std::make_unique<TForm1>();
-    EXPECT_EQ(testenv::readBytes(work + "/RollBackCurrency.dat"), "line one\r\nline two\r\nline three\r\n");
+    EXPECT_EQ(testenv::readBytes(work + "/RollBackCurrency.dat"), good);
+    // Data that does not load never replaces the copy a rollback would restore.
+    for (const QByteArray& damaged : {QByteArray(), QByteArray("\x01\x02\x00binary", 9), QByteArray("one\ntwo")}) {
+        form.reset();
+        testenv::writeBytes(work + "/currency.dat", damaged);
+        form = std::make_unique<TForm1>();
+        EXPECT_EQ(ctl<QLabel>("StatusPanel2")->text(), "No currency data. Upload from the Web.");
+        EXPECT_EQ(testenv::readBytes(work + "/RollBackCurrency.dat"), good) << damaged.toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, HelpLinksFollowTopicsAndPlaces)
 {
     form->HelpIndex1Click();
-    ASSERT_TRUE(form->HelpWindow);
-    THelpWindow* help = form->HelpWindow;
+    ASSERT_TRUE(helpWindow());
+    THelpWindow* help = helpWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
     QScrollBar* bar = help->Browser->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);   // the contents page is longer than the window
@@ -364,29 +434,29 @@ TEST_F(MainWindowTest, RightClickShowsTheWindowPopupOrTheButtonPopup)
         QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(3, 3), w->mapToGlobal(QPoint(3, 3)));
         QCoreApplication::sendEvent(w, &e);
     };
-    for (QWidget* w : std::initializer_list<QWidget*>{form->calcdisplay, form->Panel5, form->homecountry,
-                                                      form->TabControl1, form->StatusPanels[0]}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{ctl<QLabel>("calcdisplay"), ctl<QWidget>("Panel5"), ctl<QLabel>("homecountry"),
+                                                      ctl<QTabBar>("TabControl1"), ctl<QLabel>("StatusPanel0")}) {
         rightClick(w);
-        EXPECT_TRUE(form->PopupMenu1->isVisible()) << w->objectName().toStdString();
-        EXPECT_FALSE(form->LoadCountryDefaults->isVisible()) << w->objectName().toStdString();
-        form->PopupMenu1->hide();
+        EXPECT_TRUE(ctl<QMenu>("PopupMenu1")->isVisible()) << w->objectName().toStdString();
+        EXPECT_FALSE(ctl<QMenu>("LoadCountryDefaults")->isVisible()) << w->objectName().toStdString();
+        ctl<QMenu>("PopupMenu1")->hide();
     }
-    rightClick(form->Buttons[2]);
-    EXPECT_TRUE(form->LoadCountryDefaults->isVisible());
-    EXPECT_FALSE(form->PopupMenu1->isVisible());
-    form->LoadCountryDefaults->hide();
+    rightClick(ctl<QPushButton>("Button3"));
+    EXPECT_TRUE(ctl<QMenu>("LoadCountryDefaults")->isVisible());
+    EXPECT_FALSE(ctl<QMenu>("PopupMenu1")->isVisible());
+    ctl<QMenu>("LoadCountryDefaults")->hide();
 }
 
 TEST_F(MainWindowTest, EveryShortcutRunsItsOwnAction)
 {
     form->show();
     // The windows that commands open stay out of the way; only the key's owner counts.
-    form->openUrl = [](const QUrl&) { return true; };
+    form->setUrlOpener([](const QUrl&) { return true; });
     QMap<QString, int> runs;
-    for (QAction* a : form->Actions())
+    for (QAction* a : form->actions())
         QObject::connect(a, &QAction::triggered, [&runs, a] { ++runs[a->objectName()]; });
-    QAction* exit = form->action("ActionExit");
-    for (QAction* a : form->Actions()) {
+    QAction* exit = ctl<QAction>("ActionExit");
+    for (QAction* a : form->actions()) {
         if (a->shortcut().isEmpty() || a == exit)
             continue;
         form->activateWindow();
@@ -401,7 +471,7 @@ TEST_F(MainWindowTest, EveryShortcutRunsItsOwnAction)
     QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(runs.value("ActionExit"), 1);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(form->CloseSteps.value(0), "SaveSettings");
+    EXPECT_EQ(form->closeSteps().value(0), "SaveSettings");
 }
 
 TEST_F(MainWindowTest, CentredOnTheScreen)
@@ -426,15 +496,15 @@ TEST_F(MainWindowTest, AFailedStartIsShownAndTheWindowCloses)
     ASSERT_EQ(msgs.errors().size(), 1);
     EXPECT_TRUE(msgs.errors().at(0).contains("RollBackCurrency.dat"));
     QTRY_VERIFY(!form->isVisible());
-    EXPECT_EQ(form->CloseSteps, QStringList({"SaveSettings", "Hide", "CloseWindows", "ClearTable"}));
+    EXPECT_EQ(form->closeSteps(), QStringList({"SaveSettings", "Hide", "CloseWindows", "ClearTable"}));
 }
 
 TEST_F(MainWindowTest, StartReadsItsFlagsAndTheLastUpdate)
 {
     // Nothing stored: updates on, the accounting dialog offered, no update yet.
-    EXPECT_TRUE(form->UpdateTool->isEnabled());
-    EXPECT_EQ(form->ShowPrintAccountingDialog->text(), "Show Print Accounting Dialog");
-    EXPECT_EQ(form->StatusPanels[1]->text(), "Awaiting update!");
+    EXPECT_TRUE(ctl<QToolButton>("UpdateTool")->isEnabled());
+    EXPECT_EQ(ctl<QAction>("ShowPrintAccountingDialog")->text(), "Show Print Accounting Dialog");
+    EXPECT_EQ(ctl<QLabel>("StatusPanel1")->text(), "Awaiting update!");
 
     form.reset();
     const QString key = Defs::kKeyGeneral;
@@ -443,8 +513,8 @@ TEST_F(MainWindowTest, StartReadsItsFlagsAndTheLastUpdate)
     const QDateTime updated(QDate(2026, 3, 7), QTime(14, 30));
     ASSERT_TRUE(ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, key, "Vl", updated, KEY_WRITE));
     form = std::make_unique<TForm1>();
-    EXPECT_FALSE(form->UpdateTool->isEnabled());
-    EXPECT_EQ(form->ShowPrintAccountingDialog->text(), "Hide Print Accounting Dialog");
-    EXPECT_EQ(form->StatusPanels[1]->text(), "Last update: 07/03/2026");
+    EXPECT_FALSE(ctl<QToolButton>("UpdateTool")->isEnabled());
+    EXPECT_EQ(ctl<QAction>("ShowPrintAccountingDialog")->text(), "Hide Print Accounting Dialog");
+    EXPECT_EQ(ctl<QLabel>("StatusPanel1")->text(), "Last update: 07/03/2026");
     EXPECT_TRUE(msgs.shown.empty());
 }

@@ -21,8 +21,8 @@ protected:
         saved_ = FormatSettings::current();
         FormatSettings::current() = FormatSettings();
         calc.Today = [] { return QDate(2024, 3, 5); };
-        state.home = PaneState{1, QStringLiteral("United Kingdom"), QStringLiteral("Pound"), QStringLiteral("GBP")};
-        state.foreign = PaneState{2, QStringLiteral("France"), QStringLiteral("Euro"), QStringLiteral("EUR")};
+        state.home = PaneState{1, QStringLiteral("United Kingdom"), QStringLiteral("Pound"), QStringLiteral("GBP"), {}};
+        state.foreign = PaneState{2, QStringLiteral("France"), QStringLiteral("Euro"), QStringLiteral("EUR"), {}};
         calc.OnCancel();
         log.Clear();
     }
@@ -476,7 +476,7 @@ TEST_F(CalcTest, DigitEmptiesThePaneOfTheModeInUse)
     EXPECT_EQ(state.home.iso, "GBP");
     EXPECT_EQ(state.displayCurrency, "GBP");
 
-    state.foreign = PaneState{2, QStringLiteral("France"), QStringLiteral("Euro"), QStringLiteral("EUR")};
+    state.foreign = PaneState{2, QStringLiteral("France"), QStringLiteral("Euro"), QStringLiteral("EUR"), {}};
     state.reverseMode = true;
     state.displayCurrency = QStringLiteral("EUR");
     calc.OnNumeric("2");

@@ -1,5 +1,6 @@
-// The commission table: which entry each charge reads for every payment and rate kind,
-// the sums of the charges, the option line, and the table's load and save under Cvx.
+// The commission table: the sums of the charges, and the table's load and save under Cvx.
+// Which entry each charge reads for every payment and rate kind is proved through the
+// conversion (test_exchange).
 #include "calc/CommissionTable.h"
 #include "common/TestEnv.h"
 #include "Defs.h"
@@ -16,8 +17,7 @@ using ::testing::IsEmpty;
 
 namespace {
 
-// Entry i holds 2^i: a sum of charges taken at an amount of 100 names exactly the entries
-// it used, so an entry read from the wrong column cannot go unnoticed.
+// Entry i holds 2^i: thirty distinct entries.
 CommissionTable powersOfTwo()
 {
     CommissionTable::Entries e{};
@@ -27,30 +27,6 @@ CommissionTable powersOfTwo()
     t.setEntries(e);
     return t;
 }
-
-long double bits(std::initializer_list<int> entries)
-{
-    long double sum = 0;
-    for (int i : entries)
-        sum += std::ldexp(1.0L, i);
-    return sum;
-}
-
-struct Pair {
-    Payment payment;
-    RateKind rateKind;
-    // retail, commission, commission fee, duty, duty fee: the table of entries by column
-    int retail, commission, fee, duty, dutyFee;
-};
-
-const Pair kPairs[] = {
-    {Payment::Cash, RateKind::Buy, 0, 6, 8, 18, 20},
-    {Payment::Cash, RateKind::Sell, 1, 7, 9, 19, 21},
-    {Payment::CreditCard, RateKind::Buy, 2, 10, 12, 22, 24},
-    {Payment::CreditCard, RateKind::Sell, 3, 11, 13, 23, 25},
-    {Payment::TravellersCheques, RateKind::Buy, 4, 14, 16, 26, 28},
-    {Payment::TravellersCheques, RateKind::Sell, 5, 15, 17, 27, 29},
-};
 
 class StoredTableTest : public ::testing::Test {
 protected:
@@ -72,29 +48,6 @@ protected:
 };
 
 } // namespace
-
-TEST(CommissionCharges, EachPairReadsItsOwnEntriesWithCommissionOnAndOff)
-{
-    const CommissionTable t = powersOfTwo();
-    for (const Pair& p : kPairs) {
-        SCOPED_TRACE(CommissionTable::EntryIndex(Charge::Retail, p.payment, p.rateKind));
-        const bool sell = p.rateKind == RateKind::Sell;
-        for (bool commission : {true, false}) {
-            const ChargeOptions o{p.payment, p.rateKind, commission};
-            const long double charges = commission ? bits({p.retail, p.commission, p.fee, p.duty, p.dutyFee})
-                                                   : bits({p.retail, p.duty, p.dutyFee});
-            const long double expected = sell ? 100 - charges : 100 + charges;
-            EXPECT_NEAR(static_cast<double>(t.ApplyCharges(100, o)), static_cast<double>(expected), 1e-6)
-                << "commission " << commission;
-        }
-        const ChargeOptions o{p.payment, p.rateKind, false};
-        EXPECT_NEAR(static_cast<double>(t.RetailCharge(100, o)), std::ldexp(1.0, p.retail), 1e-9);
-        EXPECT_NEAR(static_cast<double>(t.CommissionCharge(100, o)), std::ldexp(1.0, p.commission), 1e-9);
-        EXPECT_EQ(t.CommissionFee(o), std::ldexp(1.0L, p.fee));
-        EXPECT_NEAR(static_cast<double>(t.DutyCharge(100, o)), std::ldexp(1.0, p.duty), 1e-6);
-        EXPECT_EQ(t.DutyFee(o), std::ldexp(1.0L, p.dutyFee));
-    }
-}
 
 TEST(CommissionCharges, BaseChargesNothing)
 {
@@ -121,19 +74,6 @@ TEST(CommissionCharges, ACashSaleWithCommissionSubtractsMarginCommissionAndFee)
     // The percentages are of the amount as given, multiplied by one per cent.
     EXPECT_EQ(t.RetailCharge(75, sell), 75.0L * 4.0L * 0.01L);
     EXPECT_NEAR(static_cast<double>(t.ApplyCharges(75, {Payment::Cash, RateKind::Buy, true})), 75.0, 0);
-}
-
-TEST(CommissionCharges, OptionLineNamesTheThreeChoices)
-{
-    MainState s;
-    EXPECT_EQ(OptionLine(s), "-- Cash -- Base Currency-- Commission? No --");
-    s.payment = Payment::TravellersCheques;
-    s.rateKind = RateKind::Sell;
-    s.commission = true;
-    EXPECT_EQ(OptionLine(s), "-- Traveller's Cheques -- Sell Currency-- Commission? Yes --");
-    s.payment = Payment::CreditCard;
-    s.rateKind = RateKind::Buy;
-    EXPECT_EQ(OptionLine(s), "-- Credit Card -- Buy Currency-- Commission? Yes --");
 }
 
 TEST_F(StoredTableTest, ParsingUsesFixedSeparatorsAndRestoresTheOperators)

@@ -11,7 +11,10 @@
 #include "support/Zymregistry.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
 #include <random>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace CurrencyLoader;
 using Kind = ScriptedMessenger::Kind;
@@ -588,4 +591,61 @@ TEST_F(Loader, AnUnchangedHostListIsNotWrittenAgain)
     EXPECT_EQ(storeValues(Defs::kKeyHosts),
               (QStringList{"0=rates.example/cgi-bin/DownLoad.cgi", "1=third.example"}));
     EXPECT_TRUE(msg.shown.empty());
+}
+
+// ---------------------------------------------------------------- hosts and exceptions as one change
+
+TEST_F(Loader, AHostValueThatIsNoStringIsRewrittenFromTheReply)
+{
+    testenv::writeBytes(testenv::storeFile(), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\VEMOX\\Hs]\r\n"
+                                              "\"0\"=dword:00000001\r\n\"1\"=\"a.example\"\r\n\"2\"=\"b.example\"\r\n");
+    writeFile("currency.dat", kReply);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(storeValues(Defs::kKeyHosts),
+              (QStringList{"0=rates.example/cgi-bin/DownLoad.cgi", "1=second.example"}));
+    EXPECT_TRUE(msg.shown.empty()) << msg.shown.front().text.toStdString();
+}
+
+TEST_F(Loader, AReplysHostsAndExceptionsAreOneReplacementOfTheStore)
+{
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyHosts, "0", QString("old.example"), KEY_ALL_ACCESS);
+    QByteArray reply = kReply;
+    for (int i = 0; i < 3; ++i)
+        reply += "<KRTEXCEPTIONS>e" + QByteArray::number(i) + "<KRTEXCEPTIONS>\r\n";
+    writeFile("currency.dat", reply);
+    // Every replacement of the store is a rename into its folder.
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(QFileInfo(testenv::storeFile()).path()).constData(),
+                                  IN_MOVED_TO),
+              0);
+    ASSERT_TRUE(load());
+    alignas(inotify_event) char buffer[8192];
+    int replacements = 0;
+    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;)
+        for (char* p = buffer; p < buffer + n; p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len)
+            replacements += QByteArray(reinterpret_cast<inotify_event*>(p)->name) == "registry.reg";
+    ::close(watch);
+    EXPECT_EQ(replacements, 1);
+    EXPECT_EQ(storeValues(Defs::kKeyHosts),
+              (QStringList{"0=rates.example/cgi-bin/DownLoad.cgi", "1=second.example"}));
+    EXPECT_EQ(storeValues(Defs::kKeyExceptions), (QStringList{"0=e0", "1=e1", "2=e2"}));
+}
+
+TEST_F(Loader, AStoreThatCannotBeWrittenGivesOneMessageForALoad)
+{
+    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+    const QString file = testenv::root() + "/loader-config-is-a-file";
+    testenv::writeBytes(file, "x");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(file));
+    QByteArray reply = kReply;
+    for (int i = 0; i < 50; ++i)
+        reply += "<KRTEXCEPTIONS>e<KRTEXCEPTIONS>\r\n";
+    writeFile("currency.dat", reply);
+    const bool loaded = load();
+    qputenv("XDG_CONFIG_HOME", old);
+    EXPECT_TRUE(loaded);
+    ASSERT_EQ(msg.errors().size(), 1);
+    EXPECT_TRUE(msg.errors().front().startsWith("Settings cannot be saved to " + file + "/vemox/registry.reg"))
+        << msg.errors().front().toStdString();
 }

@@ -69,7 +69,7 @@ struct Snapshot {
 }
 
 // Starts the writer with its output on a pipe; returns its pid and the pipe's read end.
-pid_t startWriter(int* readEnd, const char* key = nullptr)
+pid_t startWriter(int* readEnd, const char* key = nullptr, const char* mode = nullptr)
 {
     int fds[2];
     if (::pipe(fds) != 0)
@@ -79,7 +79,7 @@ pid_t startWriter(int* readEnd, const char* key = nullptr)
         ::dup2(fds[1], STDOUT_FILENO);
         ::close(fds[0]);
         ::close(fds[1]);
-        ::execl(STORE_WRITER, STORE_WRITER, key, static_cast<char*>(nullptr));
+        ::execl(STORE_WRITER, STORE_WRITER, key, mode, static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(fds[1]);
@@ -95,6 +95,38 @@ bool waitForFirstWrite(int fd)
         return false;
     char c;
     return ::read(fd, &c, 1) == 1;
+}
+
+// The bytes still in the pipe of a writer that has ended: the writes it finished since.
+long remainingTicks(int fd)
+{
+    long ticks = 0;
+    char buffer[4096];
+    for (ssize_t r; (r = ::read(fd, buffer, sizeof buffer)) > 0;)
+        ticks += r;
+    return ticks;
+}
+
+// What the file must hold after a writer that started from `from` finished `ticks` writes:
+// writes go Counter, Payload, Rows for n = from.counter + 1, + 2, ...; one more write may
+// have gone through just before its tick.
+::testing::AssertionResult holdsTheFinishedWrites(const Snapshot& from, long ticks, const Snapshot& now)
+{
+    const auto check = [&](const char* what, int value, int old, long done) -> ::testing::AssertionResult {
+        const int expected = done > 0 ? from.counter + int(done) : old;
+        const int next = from.counter + int(done) + 1;
+        if (value == expected || value == next)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << what << " is " << value << " after " << ticks
+                                             << " writes from " << from.counter << "; expected "
+                                             << expected << " or " << next;
+    };
+    auto r = check("Counter", now.counter, from.counter, (ticks + 2) / 3);
+    if (r)
+        r = check("Payload", now.payload, from.payload, (ticks + 1) / 3);
+    if (r)
+        r = check("Rows", now.rows, from.rows, ticks / 3);
+    return r;
 }
 
 } // namespace
@@ -120,6 +152,7 @@ TEST(StoreKill, AKilledWriterLeavesTheOldFileOrTheNew)
     Snapshot before;
     ASSERT_TRUE(snapshotOf(testenv::readBytes(testenv::storeFile()), &before));
     int killed = 0;
+    long writes = 0;
     for (int round = 0; round < kRounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         int out = -1;
@@ -131,6 +164,7 @@ TEST(StoreKill, AKilledWriterLeavesTheOldFileOrTheNew)
         ::kill(pid, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        const long ticks = started ? 1 + remainingTicks(out) : 0;
         ::close(out);
         ASSERT_TRUE(started) << "the writer made no write";
         // Killed, not ended on its own by a failed write.
@@ -147,9 +181,11 @@ TEST(StoreKill, AKilledWriterLeavesTheOldFileOrTheNew)
         ASSERT_GT(now.counter, before.counter);
         EXPECT_GE(now.payload, before.payload);
         EXPECT_GE(now.rows, before.rows);
+        // Exactly the writes it reported, or one more that it had no time to report.
+        EXPECT_TRUE(holdsTheFinishedWrites(before, ticks, now));
+        writes += ticks;
         before = now;
     }
-    EXPECT_EQ(killed, kRounds);
     // No file was ever taken for damaged, and the program's own reader agrees.
     const QStringList left = QDir(QFileInfo(testenv::storeFile()).absolutePath()).entryList({"*damaged*"});
     EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
@@ -157,7 +193,7 @@ TEST(StoreKill, AKilledWriterLeavesTheOldFileOrTheNew)
     EXPECT_TRUE(ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, key, "Counter", counter, KEY_READ));
     EXPECT_EQ(counter, before.counter);
     EXPECT_TRUE(shown.shown.empty());
-    std::printf("%d kills, %d values written\n", killed, before.counter);
+    std::printf("%d kills, %ld writes reported, Counter %d\n", killed, writes, before.counter);
 }
 
 TEST(StoreKill, TwoWritersAtOnceLoseNoWrite)
@@ -211,4 +247,41 @@ TEST(StoreKill, TwoWritersAtOnceLoseNoWrite)
     }
     EXPECT_TRUE(shown.shown.empty());
     std::printf("side by side: %ld and %ld writes\n", ticks[0], ticks[1]);
+}
+
+TEST(StoreKill, AListDeletedAndWrittenInOneChangeIsNeverMissing)
+{
+    testenv::resetStore();
+    ScriptedMessenger shown;
+    MessengerScope scope(&shown);
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> delay(0, 3000);
+    const char* key = "\\Software\\VEMOX\\Hs";
+    for (int round = 0; round < 60; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        int out = -1;
+        const pid_t pid = startWriter(&out, key, "list");
+        ASSERT_GT(pid, 0);
+        const bool started = waitForFirstWrite(out);
+        if (started)
+            ::usleep(useconds_t(delay(rng)));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ::close(out);
+        ASSERT_TRUE(started) << "the writer made no change";
+        // The whole list of one change: n in entries 0 to n % 5, nothing else.
+        const auto store = regstore::Store::parse(testenv::readBytes(testenv::storeFile()));
+        ASSERT_TRUE(store);
+        const regstore::Key* k = store->findKey("Software\\VEMOX\\Hs");
+        ASSERT_NE(k, nullptr) << "the list is gone";
+        ASSERT_FALSE(k->values().empty());
+        const QByteArray n = k->values().front().data.chopped(1);
+        EXPECT_EQ(k->values().size(), size_t(n.toInt() % 5 + 1)) << "list of " << n.constData();
+        for (const regstore::Value& v : k->values())
+            EXPECT_EQ(v.data.chopped(1), n);
+    }
+    EXPECT_TRUE(shown.shown.empty());
 }

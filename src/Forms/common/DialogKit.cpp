@@ -42,12 +42,7 @@ DialogToolBar::DialogToolBar(QWidget* dialog, int buttons, const QString& name) 
     setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto add = [&](const QString& actionName, const QString& key, const QString& hint, const QString& buttonName) {
         QAction* a = makeAction(dialog, actionName, hint, key, hint);
-        a->setIconText(hint);
-        addAction(a);
-        if (QWidget* w = widgetForAction(a)) {
-            w->setObjectName(buttonName);
-            w->setAccessibleName(hint);
-        }
+        addButton(a, buttonName);
         return a;
     };
     if (buttons & Okay)
@@ -62,6 +57,20 @@ DialogToolBar::DialogToolBar(QWidget* dialog, int buttons, const QString& name) 
                 showHelpTopic(topic_);
         });
     }
+}
+
+QWidget* DialogToolBar::addButton(QAction* action, const QString& buttonName)
+{
+    // As the action's icon text the label stays when the action changes; its caption
+    // remains its own.
+    action->setIconText(action->toolTip());
+    addAction(action);
+    QWidget* w = widgetForAction(action);
+    if (w) {
+        w->setObjectName(buttonName);
+        w->setAccessibleName(action->toolTip());
+    }
+    return w;
 }
 
 void DialogToolBar::setHelpTopic(const QString& topic) { topic_ = topic; }

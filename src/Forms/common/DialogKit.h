@@ -41,6 +41,10 @@ public:
     QAction* cancel() const { return cancel_; }
     QAction* help() const { return help_; }
 
+    // A further button for one of the dialog's own actions, under a name of its own and
+    // labelled by the action's hint, which is also its accessible name.
+    QWidget* addButton(QAction* action, const QString& buttonName);
+
     // Help opens this topic ("IDH_currency").
     void setHelpTopic(const QString& topic);
 

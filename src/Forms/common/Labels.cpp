@@ -1,0 +1,86 @@
+#include "Forms/common/Labels.h"
+
+#include <QPainter>
+#include <QStyle>
+
+namespace {
+// The indent a label keeps from its frame, as QLabel paints it.
+int indentOf(const QLabel& l)
+{
+    if (l.indent() >= 0)
+        return l.indent();
+    return l.frameWidth() > 0 ? l.fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+}
+
+// Where the text goes: inside the frame, the margins and the indent.
+QRect textRect(const QLabel& l)
+{
+    const int m = l.margin(), ind = indentOf(l);
+    return l.contentsRect().adjusted(m + ind, m, -m - ind, -m);
+}
+
+int textRoom(const QLabel& l) { return textRect(l).width(); }
+} // namespace
+
+void ElidedLabel::setFullText(const QString& text)
+{
+    if (text == this->text())
+        return;
+    setText(text);
+    updateTip();
+}
+
+bool ElidedLabel::isElided() const { return fontMetrics().horizontalAdvance(text()) > textRoom(*this); }
+
+QSize ElidedLabel::minimumSizeHint() const
+{
+    const QMargins m = contentsMargins();
+    return QSize(m.left() + m.right() + 2 * frameWidth(), QLabel::minimumSizeHint().height());
+}
+
+QSize ElidedLabel::sizeHint() const { return QSize(minimumSizeHint().width(), QLabel::sizeHint().height()); }
+
+void ElidedLabel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    drawFrame(&p);
+    const QRect room = textRect(*this);
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
+    style()->drawItemText(&p, room, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
+}
+
+void ElidedLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    updateTip();
+}
+
+void ElidedLabel::updateTip() { setToolTip(isElided() ? text() : QString()); }
+
+void FitLabel::setFittedText(const QString& text)
+{
+    setText(text);
+    setToolTip(text);
+    setAccessibleName(text);
+    fit();
+}
+
+void FitLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    fit();
+}
+
+void FitLabel::fit()
+{
+    QFont f = font();
+    if (basePointSize_ <= 0)
+        basePointSize_ = f.pointSizeF();
+    // Start from the designed size each time: a short text after a long one is large again.
+    f.setPointSizeF(basePointSize_);
+    const int room = textRoom(*this) - 2;
+    while (QFontMetrics(f).horizontalAdvance(text()) > room && f.pointSizeF() > 1.0)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    if (f != font())
+        setFont(f);
+}

@@ -1,0 +1,39 @@
+#pragma once
+// Labels that never hide part of their text without saying so.
+#include <QLabel>
+
+// A label that shows as much of its text as fits and ends it with an ellipsis; the whole
+// text is then its tool tip. Its text() is always the whole text. It asks for no more
+// width than its layout gives it, so a long text never pushes its neighbours aside.
+class ElidedLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setFullText(const QString& text);
+    bool isElided() const;
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void updateTip();
+};
+
+// A label whose font shrinks until the whole text fits, so no character is ever cut off;
+// the whole text is also its tool tip and its accessible name.
+class FitLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setFittedText(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fit();
+    qreal basePointSize_ = 0;
+};

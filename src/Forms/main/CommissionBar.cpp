@@ -1,0 +1,58 @@
+#include "Forms/main/CommissionBar.h"
+#include "Forms/common/DialogKit.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+
+CommissionBar::CommissionBar(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("CommissionBar"));
+    setFixedHeight(kHeight);
+    setFrameShape(QFrame::StyledPanel);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(6, 0, 6, 0);
+    row->setSpacing(8);
+    auto radio = [&](const QString& name, const QString& caption, QButtonGroup* group) {
+        auto* b = named(new QRadioButton(caption, this), name);
+        group->addButton(b);
+        row->addWidget(b);
+        return b;
+    };
+    auto* payment = new QButtonGroup(this);
+    cash_ = radio(QStringLiteral("Rcash"), QStringLiteral("Cash"), payment);
+    creditCard_ = radio(QStringLiteral("Rcreditcard"), QStringLiteral("Credit Card"), payment);
+    cheques_ = radio(QStringLiteral("Rtc"), QStringLiteral("Traveller's Cheques"), payment);
+    auto* sep = new QFrame(this);
+    sep->setFrameShape(QFrame::VLine);
+    row->addWidget(sep);
+    auto* kind = new QButtonGroup(this);
+    buy_ = radio(QStringLiteral("Rbuy"), QStringLiteral("Buy"), kind);
+    sell_ = radio(QStringLiteral("Rsell"), QStringLiteral("Sell"), kind);
+    base_ = radio(QStringLiteral("Rbase"), QStringLiteral("Base"), kind);
+    commission_ = named(new QCheckBox(QStringLiteral("Commission"), this), QStringLiteral("Rcommission"));
+    row->addWidget(commission_);
+    row->addStretch(1);
+    cash_->setChecked(true);
+    base_->setChecked(true);
+
+    // Only the operator's clicks are intents; setting a choice from code tells nothing.
+    for (QButtonGroup* g : {payment, kind})
+        connect(g, &QButtonGroup::buttonClicked, this, &CommissionBar::optionsChanged);
+    connect(commission_, &QCheckBox::clicked, this, &CommissionBar::optionsChanged);
+}
+
+Payment CommissionBar::payment() const
+{
+    return creditCard_->isChecked() ? Payment::CreditCard
+           : cheques_->isChecked()  ? Payment::TravellersCheques
+                                    : Payment::Cash;
+}
+
+RateKind CommissionBar::rateKind() const
+{
+    return buy_->isChecked() ? RateKind::Buy : sell_->isChecked() ? RateKind::Sell : RateKind::Base;
+}
+
+bool CommissionBar::commission() const { return commission_->isChecked(); }

@@ -1,0 +1,103 @@
+#include "Forms/main/CurrencyPanes.h"
+#include "Forms/common/DialogKit.h"
+#include "Forms/main/Glyphs.h"
+#include "calc/MainState.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolBar>
+#include <QToolButton>
+
+CurrencyPanes::CurrencyPanes(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Panel9"));
+    setFixedHeight(kHeight);
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Raised);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(3, 2, 3, 2);
+    row->setSpacing(4);
+
+    auto pane = [&](const QString& name, QLabel*& image, const QString& imageName, QLabel*& country,
+                    const QString& countryName, const QString& hint) {
+        auto* frame = named(new QFrame(this), name);
+        frame->setFrameShape(QFrame::Panel);
+        frame->setFrameShadow(QFrame::Sunken);
+        frame->setToolTip(hint);
+        auto* l = new QHBoxLayout(frame);
+        l->setContentsMargins(2, 1, 2, 1);
+        l->setSpacing(4);
+        image = named(new QLabel(frame), imageName);
+        image->setFixedSize(35, 20);
+        country = named(new QLabel(frame), countryName);
+        country->setToolTip(hint);
+        country->setMinimumWidth(90);
+        l->addWidget(image);
+        l->addWidget(country, 1);
+        row->addWidget(frame, 1);
+    };
+    pane(QStringLiteral("Panel2"), homeImage_, QStringLiteral("homeImage"), homeCountry_, QStringLiteral("homecountry"),
+         QStringLiteral("Local exchange panel"));
+    r_ = named(new QLabel(QStringLiteral("R"), this), QStringLiteral("R"));
+    QFont bold = r_->font();
+    bold.setBold(true);
+    r_->setFont(bold);
+    r_->setToolTip(QStringLiteral("Reverse Mode"));
+    row->addWidget(r_);
+    pane(QStringLiteral("Panel3"), localImage_, QStringLiteral("localimage"), localCountry_,
+         QStringLiteral("localcountry"), QStringLiteral("Foreign exchange panel"));
+
+    auto* bar = named(new QToolBar(this), QStringLiteral("ToolBar2"));
+    bar->setIconSize(QSize(18, 18));
+    bar->setMovable(false);
+    auto* updateLabel = named(new QLabel(QStringLiteral("Update Currencies"), bar), QStringLiteral("UpdateLabel"));
+    updateLabel->setFont(bold);
+    bar->addWidget(updateLabel);
+    update_ = named(new QToolButton(bar), QStringLiteral("UpdateTool"));
+    update_->setAutoRaise(true);
+    update_->setFocusPolicy(Qt::NoFocus);
+    bar->addWidget(update_);
+    row->addWidget(bar);
+
+    hide_ = named(new QToolButton(this), QStringLiteral("Hide"));
+    hide_->setCheckable(true);
+    hide_->setAutoRaise(true);
+    hide_->setArrowType(Qt::DownArrow);
+    hide_->setFocusPolicy(Qt::NoFocus);
+    hide_->setToolTip(QStringLiteral("Show Commision Toobar"));
+    hide_->setAccessibleName(hide_->toolTip());
+    row->addWidget(hide_);
+    connect(hide_, &QToolButton::toggled, this, &CurrencyPanes::commissionBarToggled);
+
+    // The hidden labels that carry the panes' currency names and codes.
+    homeIso_ = named(new QLabel(this), QStringLiteral("isodata"));
+    localIso_ = named(new QLabel(this), QStringLiteral("localiso"));
+    homeCurrency_ = named(new QLabel(this), QStringLiteral("homecurrency"));
+    localCurrency_ = named(new QLabel(this), QStringLiteral("localcurrency"));
+    for (QLabel* l : {homeIso_, localIso_, homeCurrency_, localCurrency_})
+        l->hide();
+}
+
+void CurrencyPanes::setUpdateCommand(QAction* update)
+{
+    update->setIcon(Glyphs::update());
+    update_->setDefaultAction(update);
+    update_->setToolTip(update->toolTip());
+    update_->setAccessibleName(update->toolTip());
+}
+
+void CurrencyPanes::setUpdateEnabled(bool on) { update_->setEnabled(on); }
+
+void CurrencyPanes::render(const MainState& state)
+{
+    homeCountry_->setText(state.home.country);
+    homeCurrency_->setText(state.home.currency);
+    homeIso_->setText(state.home.iso);
+    localCountry_->setText(state.foreign.country);
+    localCurrency_->setText(state.foreign.currency);
+    localIso_->setText(state.foreign.iso);
+    QPalette rp = r_->palette();
+    rp.setColor(QPalette::WindowText, state.reverseMode ? QColor(255, 0, 0) : palette().color(QPalette::Button));
+    r_->setPalette(rp);
+}

@@ -1,0 +1,68 @@
+#include "Forms/main/CurrencyTabs.h"
+#include "Forms/common/DialogKit.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+CurrencyTabs::CurrencyTabs(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabArea"));
+    auto* col = new QVBoxLayout(this);
+    col->setContentsMargins(0, 0, 0, 0);
+    col->setSpacing(0);
+    tabBar_ = named(new QTabBar(this), QStringLiteral("TabControl1"));
+    tabBar_->setExpanding(false);
+    tabBar_->setDrawBase(true);
+    tabBar_->setFocusPolicy(Qt::NoFocus);
+    for (int i = 1; i <= kTabs; ++i)
+        tabBar_->addTab(QString::number(i));
+    tabBar_->setCurrentIndex(0);
+    col->addWidget(tabBar_);
+    connect(tabBar_, &QTabBar::currentChanged, this, &CurrencyTabs::tabChanged);
+
+    auto* page = named(new QFrame(this), QStringLiteral("TabPage"));
+    page->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(4, 3, 4, 3);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(1);
+    for (int i = 0; i < kSlots; ++i) {
+        const int slot = i + 1;
+        images_[i] = named(new QLabel(page), QStringLiteral("Image%1").arg(slot));
+        images_[i]->setFixedSize(35, 20);
+        images_[i]->setProperty("tag", slot);
+        buttons_[i] = named(new QPushButton(page), QStringLiteral("Button%1").arg(slot));
+        buttons_[i]->setProperty("tag", slot);
+        buttons_[i]->setFixedHeight(22);
+        buttons_[i]->setFocusPolicy(Qt::NoFocus);
+        buttons_[i]->setContextMenuPolicy(Qt::CustomContextMenu);
+        buttons_[i]->setAccessibleName(buttons_[i]->objectName());
+        grid->addWidget(images_[i], i % 8, (i / 8) * 2);
+        grid->addWidget(buttons_[i], i % 8, (i / 8) * 2 + 1);
+        QPushButton* b = buttons_[i];
+        connect(b, &QPushButton::clicked, this,
+                [this, slot] { emit slotClicked(slot, QGuiApplication::keyboardModifiers()); });
+        connect(b, &QWidget::customContextMenuRequested, this,
+                [this, slot, b](const QPoint& p) { emit slotMenuRequested(slot, b->mapToGlobal(p)); });
+    }
+    col->addWidget(page, 1);
+}
+
+int CurrencyTabs::currentTab() const { return tabBar_->currentIndex(); }
+void CurrencyTabs::setTabName(int tab, const QString& name) { tabBar_->setTabText(tab, name); }
+QString CurrencyTabs::tabName(int tab) const { return tabBar_->tabText(tab); }
+
+void CurrencyTabs::setSlot(int slot, const QString& caption, const QPixmap& flag)
+{
+    buttons_.at(slot - 1)->setText(caption);
+    // An empty slot is still named, so a screen reader can say where a drop would land.
+    buttons_.at(slot - 1)->setAccessibleName(caption.isEmpty() ? buttons_.at(slot - 1)->objectName() : caption);
+    images_.at(slot - 1)->setPixmap(flag);
+}
+
+QString CurrencyTabs::slotCaption(int slot) const { return buttons_.at(slot - 1)->text(); }

@@ -1,0 +1,37 @@
+#pragma once
+// The nine tabs of currency buttons (TabControl1): on the selected tab, sixteen slots,
+// each a flag picture (Image1..Image16) and a button (Button1..Button16). It tells which
+// slot was pressed (1 to 16), with the modifier keys held, and which tab was chosen.
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QPixmap;
+class QPushButton;
+class QTabBar;
+
+class CurrencyTabs : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kTabs = 9;
+    static constexpr int kSlots = 16;
+    explicit CurrencyTabs(QWidget* parent);
+
+    int currentTab() const;                               // 0 .. 8
+    void setTabName(int tab, const QString& name);
+    QString tabName(int tab) const;
+    // Shows a slot (1 .. 16) of the selected tab: its caption and its flag (none when null).
+    void setSlot(int slot, const QString& caption, const QPixmap& flag);
+    QString slotCaption(int slot) const;
+
+signals:
+    void slotClicked(int slot, Qt::KeyboardModifiers modifiers);
+    void tabChanged(int tab);
+    // A right click on a slot's button, at a point on the screen.
+    void slotMenuRequested(int slot, const QPoint& globalPos);
+
+private:
+    QTabBar* tabBar_ = nullptr;
+    std::array<QPushButton*, kSlots> buttons_{};
+    std::array<QLabel*, kSlots> images_{};
+};

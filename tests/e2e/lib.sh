@@ -1,0 +1,88 @@
+# Shared steps of the end-to-end scripts: the real program under a display of its own, in a
+# temporary store and working folder. Source it, then call the steps:
+#
+#   source "$(dirname "$0")/lib.sh"
+#   e2e_init "$exe" "$src" "$bin"     # arguments every e2e script is given by CMake
+#   e2e_start_display                  # Xvfb; DISPLAY is exported
+#   e2e_prepare_work                   # store, data and work folders; cd into the work folder
+#   e2e_start_program                  # starts the program; E2E_WIN is its window
+#   e2e_focus                          # focuses the window again
+#   e2e_screenshot NAME                # $bin/NAME.png
+#   e2e_close                          # Ctrl+Q; fails unless the program ends with code 0
+#
+# E2E_TMP is the temporary root, E2E_WORK the working folder; e2e_fail says what went wrong,
+# with the program's output, and ends the script. Everything started is stopped on exit.
+
+E2E_EXE="" E2E_SRC="" E2E_BIN="" E2E_TMP="" E2E_WORK="" E2E_WIN=""
+_e2e_xvfb="" _e2e_prog=""
+
+_e2e_cleanup() {
+    [ -n "$_e2e_prog" ] && kill "$_e2e_prog" 2>/dev/null || true
+    [ -n "$_e2e_xvfb" ] && kill "$_e2e_xvfb" 2>/dev/null || true
+    [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
+}
+
+e2e_fail() {
+    echo "e2e: $*" >&2
+    [ -f "$E2E_TMP/program.log" ] && cat "$E2E_TMP/program.log" >&2
+    exit 1
+}
+
+e2e_init() {
+    E2E_EXE=$1 E2E_SRC=$2 E2E_BIN=$3
+    E2E_TMP=$(mktemp -d)
+    E2E_WORK="$E2E_TMP/work"
+    trap _e2e_cleanup EXIT
+}
+
+e2e_start_display() {
+    exec 3<> "$E2E_TMP/displayfd" || true
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+    _e2e_xvfb=$!
+    local num=""
+    for _ in $(seq 50); do
+        num=$(head -n1 "$E2E_TMP/displayfd" 2>/dev/null || true)
+        [ -n "$num" ] && break
+        sleep 0.1
+    done
+    [ -n "$num" ] || e2e_fail "Xvfb did not start"
+    export DISPLAY=":$num"
+    unset QT_QPA_PLATFORM
+}
+
+# The data files come from the sources and the build, as ./run installs them.
+e2e_prepare_work() {
+    export XDG_CONFIG_HOME="$E2E_TMP/config" XDG_DATA_HOME="$E2E_TMP/data" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+    mkdir -p "$XDG_RUNTIME_DIR" "$E2E_WORK/dll" "$E2E_WORK/help" && chmod 700 "$XDG_RUNTIME_DIR"
+    cp "$E2E_SRC"/share/help/*.html "$E2E_WORK/help/"
+    if [ -f "$E2E_SRC/share/currency.dat" ]; then cp "$E2E_SRC/share/currency.dat" "$E2E_WORK/"; fi
+    if [ -f "$E2E_BIN/dll/ZYM_VEMOX.dll" ]; then cp "$E2E_BIN/dll/ZYM_VEMOX.dll" "$E2E_WORK/dll/"; fi
+    cd "$E2E_WORK"
+}
+
+e2e_start_program() {
+    "$E2E_EXE" >"$E2E_TMP/program.log" 2>&1 &
+    _e2e_prog=$!
+    E2E_WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vemox$' | head -n1) ||
+        e2e_fail "no window titled Vemox"
+    e2e_focus
+    sleep 0.5
+}
+
+e2e_focus() { xdotool windowfocus --sync "$E2E_WIN" 2>/dev/null || true; }
+
+e2e_screenshot() { import -window root "$E2E_BIN/$1.png" || e2e_fail "screenshot $1 failed"; }
+
+e2e_close() {
+    e2e_focus
+    xdotool key ctrl+q
+    for _ in $(seq 100); do kill -0 "$_e2e_prog" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$_e2e_prog" 2>/dev/null && e2e_fail "the program did not end after Ctrl+Q"
+    local rc
+    set +e
+    wait "$_e2e_prog"
+    rc=$?
+    set -e
+    _e2e_prog=""
+    [ "$rc" = 0 ] || e2e_fail "exit code $rc"
+}
