@@ -21,6 +21,7 @@
 #include "calc/MainState.h"
 #include "calc/TransactionLog.h"
 #include "data/CurrencyTable.h"
+#include "support/MainSettings.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -75,6 +76,11 @@ public:
     void TransactionLog1Click();
     void SaveTransactionLog1Click();
 
+    // The settings (TForm1Settings.cpp): restored while the window is built, stored first
+    // when it closes; the date and number format dialog applies its choices at once.
+    bool LoadSettings();
+    void DateFormat1Click();
+
     // Renders the core's state into the controls.
     void Render();
 
@@ -103,6 +109,7 @@ private:
     std::unique_ptr<QStringList> ButtonAssignments;   // 144 slots, tab * 16 + slot - 1
     ::CommissionTable CommissionTable;               // the charges of a conversion
     std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
+    std::unique_ptr<MainSettings> Settings;          // what survives a restart
 
     // The parts of the window.
     CurrencyPanes* panes_ = nullptr;

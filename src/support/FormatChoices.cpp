@@ -9,9 +9,9 @@ bool read(const QString& name, int& out)
 {
     return ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, out, KEY_READ);
 }
-bool write(const QString& name, int in)
+void write(const QString& name, int in)
 {
-    return ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, in, KEY_WRITE);
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, in, KEY_WRITE);
 }
 } // namespace
 
@@ -24,10 +24,11 @@ void FormatChoices::load()
 
 bool FormatChoices::save() const
 {
-    bool ok = write(Defs::kValDateFormat, dateFormat);
-    ok = write(Defs::kValPunctuation, punctuation) && ok;
-    ok = write(Defs::kValDecimalPlaces, decimals) && ok;
-    return ok;
+    ZYMAPI::StoreChange change;
+    write(Defs::kValDateFormat, dateFormat);
+    write(Defs::kValPunctuation, punctuation);
+    write(Defs::kValDecimalPlaces, decimals);
+    return change.commit();
 }
 
 QString FormatChoices::numberFormat() const { return Formats::numberFormatForDecimals(decimals); }

@@ -119,9 +119,11 @@ void MainSettings::loadCommissionValues()
     // A hand-edited key may hold more than the thirty entries: the first thirty are the
     // table, and the key is written back with exactly those.
     if (list.size() > CommissionTable::kEntries) {
+        ZYMAPI::StoreChange change;
         ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, Defs::kKeyCommission, KEY_ALL_ACCESS);
         ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, list.mid(0, CommissionTable::kEntries),
                               KEY_WRITE);
+        change.commit();
     }
 }
 
@@ -177,16 +179,17 @@ void MainSettings::loadTabCaptions()
 
 bool MainSettings::save()
 {
-    bool ok = writeGeneral(Defs::kValPayment, storedPayment(state.payment));
-    ok = writeGeneral(Defs::kValRateKind, storedRateKind(state.rateKind)) && ok;
-    ok = writeGeneral(Defs::kValCommission, state.commission) && ok;
+    ZYMAPI::StoreChange change;
+    writeGeneral(Defs::kValPayment, storedPayment(state.payment));
+    writeGeneral(Defs::kValRateKind, storedRateKind(state.rateKind));
+    writeGeneral(Defs::kValCommission, state.commission);
     saveButtonLayout();
     // In reverse mode the panes have swapped: the home currency is in the foreign pane.
-    const QString& home = state.reverseMode ? state.foreign.country : state.home.country;
-    ok = writeGeneral(Defs::kValHomeCountry, home) && ok;
-    if (!ok)
-        messenger().messageBox(QStringLiteral("Error E72: Error writing to registry"));
-    return ok;
+    writeGeneral(Defs::kValHomeCountry, state.reverseMode ? state.foreign.country : state.home.country);
+    if (change.commit())
+        return true;
+    messenger().messageBox(QStringLiteral("Error E72: Error writing to registry"));
+    return false;
 }
 
 void MainSettings::saveButtonLayout()

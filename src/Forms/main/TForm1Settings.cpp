@@ -1,0 +1,30 @@
+// The main window's settings: restored while the window is built, stored first when it
+// closes, and the date and number format dialog. The core's MainSettings does the work.
+#include "Forms/TForm1.h"
+#include "Forms/Tdateform.h"
+#include "support/Trap.h"
+
+bool TForm1::LoadSettings()
+{
+    Settings = std::make_unique<MainSettings>(State, Calc->NumberFormat, Currencies, CommissionTable);
+    return Settings->load();
+}
+
+void TForm1::SaveSettings()
+{
+    if (Settings)
+        Settings->save();
+}
+
+void TForm1::DateFormat1Click()
+{
+    trapped(QString(), [this] {
+        {
+            Tdateform dateform(this);
+            dateform.exec();
+        }
+        // Whatever the dialog's result: Cancel applies the stored choices again.
+        Settings->reapplyFormats(Calc->Today());
+        State.announce();
+    });
+}
