@@ -4,6 +4,7 @@
 #include "Defs.h"
 #include "calc/CommissionTable.h"
 #include "calc/MainState.h"
+#include "data/ButtonLayout.h"
 #include "data/CurrencyLoader.h"
 #include "data/CurrencyTable.h"
 #include "support/MainSettings.h"
@@ -39,14 +40,13 @@ double medianMs(Body body)
 }
 
 // Every slot of every tab holds a country of the table; the tabs carry names of their own.
-void fillLayout(MainSettings& settings, const CurrencyTable& table)
+void fillLayout(ButtonLayout& layout, const CurrencyTable& table)
 {
-    settings.assignments.clear();
-    for (int i = 0; i < MainSettings::kTabs * 16; ++i)
-        settings.assignments.append(table.At(i % table.Count())->GetCountryName());
-    settings.tabCaptions.clear();
-    for (int i = 0; i < MainSettings::kTabs; ++i)
-        settings.tabCaptions.append(QStringLiteral("Counter %1").arg(i + 1));
+    layout.ButtonAssignments.clear();
+    for (int i = 0; i < ButtonLayout::kShownEntries; ++i)
+        layout.ButtonAssignments.append(table.At(i % table.Count())->GetCountryName());
+    for (int t = 0; t < ButtonLayout::kTabs; ++t)
+        layout.setTabName(t, QStringLiteral("Counter %1").arg(t + 1));
 }
 
 } // namespace
@@ -74,8 +74,9 @@ int main(int argc, char** argv)
     MainState state;
     QString numberFormat;
     CommissionTable charges;
-    MainSettings settings(state, numberFormat, table, charges);
-    fillLayout(settings, table);
+    ButtonLayout layout;
+    MainSettings settings(state, numberFormat, table, charges, layout);
+    fillLayout(layout, table);
     state.payment = Payment::CreditCard;
     state.rateKind = RateKind::Sell;
     state.commission = true;
@@ -88,7 +89,8 @@ int main(int argc, char** argv)
     const double save = medianMs([&] { settings.save(); });
     const double load = medianMs([&] {
         MainState fresh;
-        MainSettings again(fresh, numberFormat, table, charges);
+        ButtonLayout freshLayout;
+        MainSettings again(fresh, numberFormat, table, charges, freshLayout);
         again.load();
     });
     const qint64 bytes = QFile(store.path() + "/vemox/registry.reg").size();

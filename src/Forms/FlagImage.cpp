@@ -1,5 +1,7 @@
 #include "Forms/FlagImage.h"
+#include "data/CurrencyData.h"
 #include "support/Errors.h"
+#include "support/Trap.h"
 #include <cstring>
 
 QImage toImage(const ResourcePicture& picture)
@@ -35,4 +37,20 @@ QImage defaultBanknote()
         return loadBanknote();
     }();
     return picture;
+}
+
+QPixmap flagPixmap(const ResourceLibrary& library, int resourceIndex)
+{
+    if (resourceIndex < 0)
+        return {};
+    if (resourceIndex == NoResourceIndex)
+    {
+        static const QPixmap note = QPixmap::fromImage(defaultBanknote());
+        return note;
+    }
+    const ResourcePicture picture = library.ReadPicture(ResourceLibrary::FlagId(resourceIndex));
+    QPixmap out;
+    trapWith([&] { out = QPixmap::fromImage(toImage(picture)); },
+             [](VemoxError&) { throw VemoxError(QStringLiteral("Bad mem")); });
+    return out;
 }

@@ -22,9 +22,10 @@ QMessageBox::Icon qtIcon(Messenger::Icon icon)
 }
 
 QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString& text,
-                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton dflt)
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton dflt,
+                                const QString& title = Defs::kAppTitle)
 {
-    QMessageBox box(icon, Defs::kAppTitle, text, buttons, owner());
+    QMessageBox box(icon, title, text, buttons, owner());
     box.setDefaultButton(dflt);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -44,6 +45,12 @@ bool QtMessenger::confirm(const QString& message)
 {
     return ask(QMessageBox::Warning, message, QMessageBox::Ok | QMessageBox::Cancel,
                QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+bool QtMessenger::confirmTitled(const QString& message, const QString& title)
+{
+    return ask(QMessageBox::Warning, message, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel, title)
+           == QMessageBox::Ok;
 }
 
 void QtMessenger::messageBox(const QString& message)

@@ -9,6 +9,7 @@ public:
     void errorBox(const QString& message) override;
     void messageDialog(const QString& message, Icon icon) override;
     bool confirm(const QString& message) override;
+    bool confirmTitled(const QString& message, const QString& title) override;
     void messageBox(const QString& message) override;
     bool askYesNo(const QString& message, Icon icon) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,

@@ -86,10 +86,9 @@ void TForm1::construct()
     TransactionLog = std::make_unique<::TransactionLog>();
     Calc = std::make_unique<Calculator>(State, *TransactionLog, CommissionTable);
     connectKeypad();
-    // 2. The button assignments: 9 tabs of 16 empty slots.
-    ButtonAssignments = std::make_unique<QStringList>();
-    for (int i = 0; i < CurrencyTabs::kTabs * CurrencyTabs::kSlots; ++i)
-        ButtonAssignments->append(QString());
+    connectExchange();
+    // 2. The button assignments start empty; the settings fill them.
+    connectTabs();
     // 3. The report object arrives with the receipts.
     // 4. The transaction log: created with the calculator.
     // 5. The commission bar starts hidden: the window is shorter by its height.
@@ -175,6 +174,7 @@ void TForm1::Render()
 {
     keypad_->render(State);
     panes_->render(State);
+    commissionBar_->render(State);
     for (int i = 0; i < 3; ++i)
         statusPanels_[i]->setFullText(State.panel[i]);
 }
@@ -256,7 +256,7 @@ void TForm1::closeEvent(QCloseEvent* event)
     if (HelpWindow)
         delete HelpWindow.data();
     CloseSteps << QStringLiteral("CloseWindows");
-    ButtonAssignments.reset();
+    Layout.ButtonAssignments.clear();
     Currencies.ClearTable();
     CloseSteps << QStringLiteral("ClearTable");
     event->accept();

@@ -9,6 +9,7 @@
 //   TForm1.cpp          start-up, close, render, key preview, help and web pages
 //   TForm1Commands.cpp  the command table, the actions, the main menu and the popups
 //   TForm1Log.cpp       viewing and saving the transaction log
+//   TForm1Exchange.cpp  conversion, reverse mode, the commission bar and its Hide button
 // Handlers still to come go in files of their own beside these:
 //   TForm1Update.cpp (update, rollback, proxy), TForm1Tabs.cpp (tabs, region loads, clear,
 //   rename, delete), TForm1Exchange.cpp (conversion, reverse mode, commission bar),
@@ -18,8 +19,11 @@
 // constructor.
 #include "Forms/main/Commands.h"
 #include "calc/Calculator.h"
+#include "calc/CommissionTable.h"
+#include "calc/Exchange.h"
 #include "calc/MainState.h"
 #include "calc/TransactionLog.h"
+#include "data/ButtonLayout.h"
 #include "data/CurrencyTable.h"
 #include "support/MainSettings.h"
 
@@ -76,6 +80,45 @@ public:
     void TransactionLog1Click();
     void SaveTransactionLog1Click();
 
+    // The currency buttons and their tabs (TForm1Tabs.cpp).
+    ButtonLayout& buttonLayout() { return Layout; }
+    // Shows a tab's slots from the layout; false after a reported error.
+    bool LoadTabButtons(int tab);
+    // Fills the tabs from a region, shows tab 0 and names the tabs.
+    void LoadRegionDefaults(const QString& region);
+    void ResetTabNames();
+    // Shows the layout's tab names on the tabs (after loadTabNames, for one).
+    void showTabNames();
+    void TabControl1Change(int tab);
+    void Loaddefaults(int tag);
+    void ActionAficaExecute();
+    void ActionAmericaExecute();
+    void ActionAsiaExecute();
+    void ActionCaribbeanExecute();
+    void ActionEuropeExecute();
+    void ActionMiddleEastExecute();
+    void ActionOceaniaExecute();
+    void ClearSelectedTabbedPanel1Click();
+    void ClearAllTabbedPanels1Click();
+    void ChangeTabNames1Click();
+    void ActionDeleteButtonExecute();
+    void removeitem(int slot, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void CurrencyFormat1Click();
+
+    // Conversion, reverse mode and the commission bar (TForm1Exchange.cpp).
+    Exchanger& exchanger() { return *Exchange_; }
+    void Exchange(const QString& country);   // a currency button, by its caption
+    void Reverse();
+    void RcashClick();
+    void RcreditcardClick();
+    void RtcClick();
+    void RbuyClick();
+    void RsellClick();
+    void RbaseClick();
+    void RcommissionClick();
+    void HideClick();
+    void MenuHideCommissionToolbar();
+
     // The settings (TForm1Settings.cpp): restored while the window is built, stored first
     // when it closes; the date and number format dialog applies its choices at once.
     bool LoadSettings();
@@ -96,19 +139,26 @@ private:
     void buildMenus();
     void buildPopups();
     void connectKeypad();
+    void connectTabs();
+    void emptySlot(int slot);
     void openWebPage(const QString& path);
     void FormKeyPress(QChar key);
     void SaveSettings();
     void construct();
     void centreOnScreen();
+    void connectExchange();
+    void currencySlotClicked(int slot, Qt::KeyboardModifiers modifiers);
+    void commissionOptionsChanged();
 
     // Owned state of the run.
     MainState State;
     std::unique_ptr<::TransactionLog> TransactionLog;
     CurrencyTable Currencies;
-    std::unique_ptr<QStringList> ButtonAssignments;   // 144 slots, tab * 16 + slot - 1
+    ButtonLayout Layout;                             // ButtonAssignments and the tab names
     ::CommissionTable CommissionTable;               // the charges of a conversion
     std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
+    std::unique_ptr<Exchanger> Exchange_;            // the currency buttons and reverse mode
+
     std::unique_ptr<MainSettings> Settings;          // what survives a restart
 
     // The parts of the window.

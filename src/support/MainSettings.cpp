@@ -2,6 +2,7 @@
 
 #include "Defs.h"
 #include "calc/CommissionTable.h"
+#include "data/ButtonLayout.h"
 #include "data/CurrencyTable.h"
 #include "support/Errors.h"
 #include "support/FormatChoices.h"
@@ -17,6 +18,7 @@ const QString kAwaitingUpdate = QStringLiteral("Awaiting update!");
 const QString kLastUpdate = QStringLiteral("Last update: ");
 const QString kTodaysDate = QStringLiteral("Todays date: ");
 const QString kDefaultHome = QStringLiteral("Unt. States");
+const QString kDefaultRegion = QStringLiteral("Europe");
 
 template <typename T>
 bool readGeneral(const QString& name, T& out)
@@ -60,24 +62,27 @@ int storedRateKind(RateKind k)
 
 } // namespace
 
-MainSettings::MainSettings(MainState& s, QString& format, const CurrencyTable& table, CommissionTable& charges)
-    : state(s), numberFormat(format), currencies(table), commission(charges)
+MainSettings::MainSettings(MainState& s, QString& format, const CurrencyTable& table, CommissionTable& charges,
+                           ButtonLayout& buttons)
+    : state(s), numberFormat(format), currencies(table), commission(charges), layout(buttons)
 {
-    for (int i = 0; i < kTabs; ++i)
-        tabCaptions.append(QString::number(i + 1));
 }
 
 bool MainSettings::load()
 {
     ResourceLibrary library;
-    return trapped(QString(), [&] {
+    const bool general = trapped(QString(), [&] {
         if (!library.Load(Defs::kResourceLibrary))
             throw VemoxError(QStringLiteral("Error: Unable to load resource dll - Button drop"));
-        loadSteps(library);
+        loadGeneral(library);
     });
+    if (!general || !loadButtonLayout())
+        return false;
+    layout.loadTabNames();
+    return true;
 }
 
-void MainSettings::loadSteps(ResourceLibrary& library)
+void MainSettings::loadGeneral(ResourceLibrary& library)
 {
     loadToolbar();
     loadCommissionValues();
@@ -93,8 +98,20 @@ void MainSettings::loadSteps(ResourceLibrary& library)
     readGeneral(Defs::kValDecimalPlaces, decimals);
     numberFormat = Formats::numberFormatForDecimals(decimals);
     showLastUpdate(false);
-    loadButtonLayout();
-    loadTabCaptions();
+}
+
+// The stored slots and tab 0 shown, or on a first start the Europe layout.
+bool MainSettings::loadButtonLayout()
+{
+    bool shown = true;
+    auto showFirstTab = [&] { shown = showTab ? showTab(0) : true; };
+    const bool loaded = trapped(QString(), [&] {
+        if (layout.loadAssignments())
+            showFirstTab();
+        else
+            layout.LoadRegionDefaults(currencies, kDefaultRegion, showFirstTab);
+    });
+    return loaded && shown;
 }
 
 void MainSettings::loadToolbar()
@@ -162,43 +179,19 @@ void MainSettings::showLastUpdate(bool keepWhenMissing)
         state.panel[1] = kAwaitingUpdate;
 }
 
-void MainSettings::loadButtonLayout()
-{
-    // Connected to the button layout's own load once it is in place.
-    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyCountries, assignments, KEY_READ);
-}
-
-void MainSettings::loadTabCaptions()
-{
-    QStringList captions;
-    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyTabs, captions, KEY_READ);
-    // A hand-edited key may hold more values than there are tabs: the rest are ignored.
-    for (int i = 0; i < captions.size() && i < kTabs; ++i)
-        tabCaptions[i] = captions[i];
-}
-
 bool MainSettings::save()
 {
     ZYMAPI::StoreChange change;
     writeGeneral(Defs::kValPayment, storedPayment(state.payment));
     writeGeneral(Defs::kValRateKind, storedRateKind(state.rateKind));
     writeGeneral(Defs::kValCommission, state.commission);
-    saveButtonLayout();
+    layout.save();
     // In reverse mode the panes have swapped: the home currency is in the foreign pane.
     writeGeneral(Defs::kValHomeCountry, state.reverseMode ? state.foreign.country : state.home.country);
     if (change.commit())
         return true;
     messenger().messageBox(QStringLiteral("Error E72: Error writing to registry"));
     return false;
-}
-
-void MainSettings::saveButtonLayout()
-{
-    // Connected to the button layout's own save once it is in place.
-    ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, Defs::kKeyCountries, KEY_ALL_ACCESS);
-    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCountries, assignments, KEY_WRITE);
-    for (int i = 0; i < kTabs && i < tabCaptions.size(); ++i)
-        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyTabs, QString::number(i), tabCaptions[i], KEY_WRITE);
 }
 
 void MainSettings::reapplyFormats(const QDate& today)

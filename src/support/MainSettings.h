@@ -10,27 +10,27 @@
 
 #include <QDate>
 #include <QString>
-#include <QStringList>
+#include <functional>
 
+class ButtonLayout;
 class CommissionTable;
 class CurrencyTable;
 class ResourceLibrary;
 
 class MainSettings {
 public:
-    // The tab captions of the window design, before any layout is loaded.
-    static constexpr int kTabs = 9;
-
     MainSettings(MainState& state, QString& numberFormat, const CurrencyTable& currencies,
-                 CommissionTable& commission);
+                 CommissionTable& commission, ButtonLayout& layout);
 
     // The parts of the main window that the settings restore and store.
     MainState& state;
     QString& numberFormat;            // the pattern of computed amounts
     const CurrencyTable& currencies;  // the home country is looked up here
     CommissionTable& commission;      // the charges of a conversion
-    QStringList assignments;          // the 144 slots, tab * 16 + slot - 1
-    QStringList tabCaptions;          // the nine tab captions
+    ButtonLayout& layout;             // the slots and the tab captions
+    // Shows a tab's slots once the layout is loaded (the window's LoadTabButtons); false
+    // after it has reported an error, which ends the load.
+    std::function<bool(int tab)> showTab;
 
     // Restores every setting in order. The resource library comes first: without it
     // nothing is applied. An error ends the load at that step (the steps before it keep
@@ -48,13 +48,11 @@ public:
     void reapplyFormats(const QDate& today);
 
 private:
-    void loadSteps(ResourceLibrary& library);
+    void loadGeneral(ResourceLibrary& library);
+    bool loadButtonLayout();
     void loadToolbar();
     void loadCommissionValues();
     void loadHomeCountry(const ResourceLibrary& library);
     void loadLastUpdate();
-    void loadButtonLayout();
-    void loadTabCaptions();
-    void saveButtonLayout();
     void showLastUpdate(bool keepWhenMissing);
 };

@@ -45,6 +45,12 @@ bool ScriptedMessenger::confirm(const QString& message)
     shown.push_back({Kind::Confirm, message, Icon::Warning});
     return takeFront(answers, false);
 }
+bool ScriptedMessenger::confirmTitled(const QString& message, const QString& title)
+{
+    // Recorded as the input box is: its caption, a line break, its text.
+    shown.push_back({Kind::Confirm, title + QLatin1Char('\n') + message, Icon::Warning});
+    return takeFront(answers, false);
+}
 void ScriptedMessenger::messageBox(const QString& message)
 {
     shown.push_back({Kind::MessageBox, message, Icon::None});

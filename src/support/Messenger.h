@@ -28,6 +28,12 @@ public:
     virtual void messageDialog(const QString& message, Icon icon) = 0;
     // OK and Cancel, Cancel the default. True for OK.
     virtual bool confirm(const QString& message) = 0;
+    // The same question under a caption of its own instead of the application title.
+    virtual bool confirmTitled(const QString& message, const QString& title)
+    {
+        (void)title;
+        return confirm(message);
+    }
     // A plain message box with an OK button.
     virtual void messageBox(const QString& message) = 0;
     // Yes and No. True for Yes.
@@ -69,6 +75,7 @@ public:
     void errorBox(const QString& message) override;
     void messageDialog(const QString& message, Icon icon) override;
     bool confirm(const QString& message) override;
+    bool confirmTitled(const QString& message, const QString& title) override;
     void messageBox(const QString& message) override;
     bool askYesNo(const QString& message, Icon icon) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,

@@ -3,6 +3,8 @@
 #include "support/ResourceLibrary.h"
 #ifdef VEMOX_TEST_WIDGETS
 #include <QApplication>
+#include <QDialog>
+#include "Forms/common/DialogKit.h"
 using TestApplication = QApplication;
 #else
 // Tests of the core need no windows, and run without a display connection at all.
@@ -91,6 +93,10 @@ int main(int argc, char** argv)
     TestApplication app(argc, argv);
     TestApplication::setApplicationName(QStringLiteral("Vemox"));
     testenv::freshWorkDir();
+#ifdef VEMOX_TEST_WIDGETS
+    // A modal dialog that a test does not drive itself is cancelled at once.
+    setModalRunner([](QDialog&) { return int(QDialog::Rejected); });
+#endif
     ::testing::InitGoogleMock(&argc, argv);
     const int rc = RUN_ALL_TESTS();
     QDir::setCurrent(QDir::tempPath());

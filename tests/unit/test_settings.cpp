@@ -6,6 +6,7 @@
 #include "calc/MainState.h"
 #include "calc/TransactionLog.h"
 #include "common/TestEnv.h"
+#include "data/ButtonLayout.h"
 #include "data/CurrencyLoader.h"
 #include "data/CurrencyTable.h"
 #include "support/Formats.h"
@@ -77,7 +78,8 @@ protected:
     MainState state;
     QString numberFormat = QStringLiteral("design");
     CommissionTable charges;
-    MainSettings settings{state, numberFormat, table, charges};
+    ButtonLayout layout;
+    MainSettings settings{state, numberFormat, table, charges, layout};
     FormatSettings saved_;
 };
 
@@ -103,6 +105,8 @@ TEST_F(SettingsTest, FirstStartGivesTheDesignDefaults)
     EXPECT_EQ(dateFormat(), "dd/mm/yyyy");
     EXPECT_EQ(numberFormat, "#,##0.00;(#,##0.00)");
     EXPECT_EQ(state.panel[1], "Awaiting update!");
+    EXPECT_THAT(layout.tabNames(), ElementsAre("Europe 1", "Europe 2", "Europe 3", "Europe 4", "5", "6", "7", "8", "9"));
+    EXPECT_THAT(layout.ButtonAssignments, ElementsAre("France", "Unt. Kingdom"));
     EXPECT_THAT(shown.shown, IsEmpty());
 }
 
@@ -120,7 +124,8 @@ TEST_F(SettingsTest, PaymentAndRateKindFollowTheirNumbers)
         seed(Defs::kValRateKind, c.bss);
         seed(Defs::kValCommission, c.cms);
         MainState fresh;
-        MainSettings s(fresh, numberFormat, table, charges);
+        ButtonLayout freshLayout;
+        MainSettings s(fresh, numberFormat, table, charges, freshLayout);
         ASSERT_TRUE(s.load());
         EXPECT_EQ(fresh.payment, c.payment) << c.cbs;
         EXPECT_EQ(fresh.rateKind, c.kind) << c.bss;
@@ -240,19 +245,36 @@ TEST_F(SettingsTest, AFlagThatCannotBeReadEndsTheLoadAtTheHomePane)
     EXPECT_TRUE(state.panel[1].isEmpty());
 }
 
-TEST_F(SettingsTest, TabCaptionsComeFromTheStoredValuesThereAre)
+TEST_F(SettingsTest, StoredSlotsAreShownAndTabCaptionsReplaceTheirTabsOnly)
 {
+    QList<int> shownTabs;
+    settings.showTab = [&](int tab) { shownTabs << tab; return true; };
+    // An empty layout gets the Europe defaults; the stored captions then rename tabs 0 to 4.
     ZYMAPI::WriteRegistry(kRoot, Defs::kKeyTabs, QStringList{"A", "B", "C", "D", "E"}, KEY_WRITE);
     ASSERT_TRUE(load());
-    EXPECT_EQ(settings.tabCaptions.mid(0, 6), (QStringList{"A", "B", "C", "D", "E", "6"}));
+    EXPECT_THAT(layout.tabNames(), ElementsAre("A", "B", "C", "D", "E", "6", "7", "8", "9"));
+    EXPECT_THAT(layout.ButtonAssignments, ElementsAre("France", "Unt. Kingdom"));
 
-    // Values beyond the nine tabs are ignored.
+    // A stored layout is shown as it is; values beyond the nine tabs are ignored.
+    ZYMAPI::WriteRegistry(kRoot, Defs::kKeyCountries, QStringList{"", "Unt. States"}, KEY_WRITE);
     QStringList twelve;
     for (int i = 0; i < 12; ++i)
         twelve.append(QStringLiteral("T%1").arg(i));
     ZYMAPI::WriteRegistry(kRoot, Defs::kKeyTabs, twelve, KEY_WRITE);
-    ASSERT_TRUE(load());
-    EXPECT_EQ(settings.tabCaptions, twelve.mid(0, 9));
+    ButtonLayout stored;
+    MainSettings again(state, numberFormat, table, charges, stored);
+    again.showTab = settings.showTab;
+    ASSERT_TRUE(again.load());
+    EXPECT_THAT(stored.ButtonAssignments, ElementsAre("", "Unt. States"));
+    EXPECT_EQ(stored.tabNames(), twelve.mid(0, 9));
+    EXPECT_EQ(shownTabs, (QList<int>{0, 0}));
+
+    // A tab that cannot be shown has told the operator and ends the load before the captions.
+    ButtonLayout failing;
+    MainSettings third(state, numberFormat, table, charges, failing);
+    third.showTab = [](int) { return false; };
+    EXPECT_FALSE(third.load());
+    EXPECT_EQ(failing.tabName(0), "1");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -280,7 +302,8 @@ TEST_F(SettingsTest, SaveStoresTheToolbarAndTheHomeCountry)
 
     // The next start finds them again.
     MainState next;
-    MainSettings again(next, numberFormat, table, charges);
+    ButtonLayout nextLayout;
+    MainSettings again(next, numberFormat, table, charges, nextLayout);
     ASSERT_TRUE(again.load());
     EXPECT_EQ(next.payment, Payment::TravellersCheques);
     EXPECT_EQ(next.rateKind, RateKind::Sell);
@@ -291,12 +314,14 @@ TEST_F(SettingsTest, SaveStoresTheToolbarAndTheHomeCountry)
 TEST_F(SettingsTest, ASmallerLayoutLeavesNoEntryOfTheLargerOneBehind)
 {
     for (int i = 0; i < 40; ++i)
-        settings.assignments.append(QStringLiteral("Country %1").arg(i));
+        layout.ButtonAssignments.append(QStringLiteral("Country %1").arg(i));
+    layout.setTabName(2, QStringLiteral("Rare"));
     ASSERT_TRUE(settings.save());
     ASSERT_EQ(storedList(Defs::kKeyCountries).size(), 40);
-    settings.assignments = settings.assignments.mid(0, 20);
+    layout.ButtonAssignments = layout.ButtonAssignments.mid(0, 20);
     ASSERT_TRUE(settings.save());
-    EXPECT_EQ(storedList(Defs::kKeyCountries), settings.assignments);
+    EXPECT_EQ(storedList(Defs::kKeyCountries), layout.ButtonAssignments);
+    EXPECT_THAT(storedList(Defs::kKeyTabs), ElementsAre("1", "2", "Rare", "4", "5", "6", "7", "8", "9"));
 }
 
 TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsReportedOnceAndKeepsTheOldSettings)

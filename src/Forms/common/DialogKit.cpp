@@ -1,6 +1,7 @@
 #include "Forms/common/DialogKit.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QKeySequence>
 #include <QMenu>
 #include <QWidget>
@@ -24,8 +25,12 @@ QAction* mirrorItem(QMenu* menu, const QString& name, QAction* act, const QStrin
 {
     auto* it = menu->addAction(act->icon(), caption.isEmpty() ? act->text() : caption);
     it->setObjectName(name);
-    it->setShortcut(act->shortcut());
-    it->setShortcutContext(Qt::WidgetShortcut);   // the action itself owns the key
+    // The action itself owns the key; the item shows it only while its menu is open. A key
+    // kept on the item would also match while the menu bar has the focus, as it keeps it
+    // after the menus were used with keys, and the key would then be ambiguous and do nothing.
+    it->setShortcutContext(Qt::WidgetShortcut);
+    QObject::connect(menu, &QMenu::aboutToShow, it, [it, act] { it->setShortcut(act->shortcut()); });
+    QObject::connect(menu, &QMenu::aboutToHide, it, [it] { it->setShortcut({}); });
     it->setToolTip(act->toolTip());
     if (tag)
         it->setData(tag);
@@ -90,3 +95,15 @@ void showHelpTopic(const QString& topic)
     if (opener())
         opener()(topic);
 }
+
+namespace {
+ModalRunner& modalRunner()
+{
+    static ModalRunner r;
+    return r;
+}
+} // namespace
+
+void setModalRunner(ModalRunner runner) { modalRunner() = std::move(runner); }
+
+int runModal(QDialog& dialog) { return modalRunner() ? modalRunner()(dialog) : dialog.exec(); }

@@ -60,3 +60,11 @@ using HelpOpener = std::function<void(const QString& topic)>;
 void setHelpOpener(HelpOpener opener);
 // Shows the topic; without a main window to show it, does nothing.
 void showHelpTopic(const QString& topic);
+
+// Every modal dialog is shown through here. Tests put their own way in place, which drives
+// the dialog and returns its result, so that no test waits on a modal window.
+class QDialog;
+using ModalRunner = std::function<int(QDialog& dialog)>;
+// An empty runner puts back the real modal loop.
+void setModalRunner(ModalRunner runner);
+int runModal(QDialog& dialog);

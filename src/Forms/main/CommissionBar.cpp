@@ -12,8 +12,12 @@ CommissionBar::CommissionBar(QWidget* parent) : QFrame(parent)
     setFixedHeight(kHeight);
     setFrameShape(QFrame::StyledPanel);
     auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(6, 0, 6, 0);
-    row->setSpacing(8);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->setSpacing(4);
+    // The seven choices share the window's width: a point smaller keeps every caption whole.
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    setFont(small);
     auto radio = [&](const QString& name, const QString& caption, QButtonGroup* group) {
         auto* b = named(new QRadioButton(caption, this), name);
         group->addButton(b);
@@ -56,3 +60,14 @@ RateKind CommissionBar::rateKind() const
 }
 
 bool CommissionBar::commission() const { return commission_->isChecked(); }
+
+void CommissionBar::render(const MainState& state)
+{
+    const Payment p = state.payment;
+    (p == Payment::CreditCard ? creditCard_ : p == Payment::TravellersCheques ? cheques_ : cash_)->setChecked(true);
+    const RateKind k = state.rateKind;
+    (k == RateKind::Buy ? buy_ : k == RateKind::Sell ? sell_ : base_)->setChecked(true);
+    commission_->setChecked(state.commission);
+    // The rate kind decides, so choices restored at start-up can never disagree with it.
+    commission_->setEnabled(k != RateKind::Base);
+}

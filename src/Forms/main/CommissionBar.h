@@ -17,6 +17,8 @@ public:
     Payment payment() const;
     RateKind rateKind() const;
     bool commission() const;
+    // Shows the state's choices; the commission switch is off with Base, keeping its mark.
+    void render(const MainState& state);
 
 signals:
     // A payment, rate or commission choice was changed by the operator.

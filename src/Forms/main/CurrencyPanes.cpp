@@ -1,11 +1,15 @@
 #include "Forms/main/CurrencyPanes.h"
 #include "Forms/common/DialogKit.h"
 #include "Forms/main/Glyphs.h"
+#include "Forms/FlagImage.h"
+#include "data/CurrencyData.h"
 #include "calc/MainState.h"
+#include "support/Trap.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -68,6 +72,9 @@ CurrencyPanes::CurrencyPanes(QWidget* parent) : QFrame(parent)
     hide_->setToolTip(QStringLiteral("Show Commision Toobar"));
     hide_->setAccessibleName(hide_->toolTip());
     row->addWidget(hide_);
+    // The arrow points the way the bar will go.
+    connect(hide_, &QToolButton::toggled, this,
+            [this](bool down) { hide_->setArrowType(down ? Qt::UpArrow : Qt::DownArrow); });
     connect(hide_, &QToolButton::toggled, this, &CurrencyPanes::commissionBarToggled);
 
     // The hidden labels that carry the panes' currency names and codes.
@@ -97,7 +104,37 @@ void CurrencyPanes::render(const MainState& state)
     localCountry_->setText(state.foreign.country);
     localCurrency_->setText(state.foreign.currency);
     localIso_->setText(state.foreign.iso);
+    renderFlag(homeImage_, state.home, homeShown_);
+    renderFlag(localImage_, state.foreign, localShown_);
     QPalette rp = r_->palette();
     rp.setColor(QPalette::WindowText, state.reverseMode ? QColor(255, 0, 0) : palette().color(QPalette::Button));
     r_->setPalette(rp);
+}
+
+// A pane shows its currency's flag, the banknote for a currency the library has no flag
+// for, or nothing. A picture whose bytes do not fill its size shows nothing.
+void CurrencyPanes::renderFlag(QLabel* image, const PaneState& pane, Shown& shown)
+{
+    if (shown.picture == pane.picture && shown.flag == pane.flag)
+        return;
+    shown.picture = pane.picture;
+    shown.flag = pane.flag;
+    QImage picture;
+    if (!pane.flag.isNull())
+        trapWith([&] { picture = toImage(pane.flag); }, [](VemoxError&) {});
+    else if (pane.picture == NoResourceIndex)
+        picture = defaultBanknote();
+    if (picture.isNull())
+        image->clear();
+    else
+        image->setPixmap(QPixmap::fromImage(picture));
+}
+
+bool CurrencyPanes::commissionBarShown() const { return hide_->isChecked(); }
+void CurrencyPanes::setCommissionBarShown(bool shown) { hide_->setChecked(shown); }
+
+void CurrencyPanes::setHideHint(const QString& hint)
+{
+    hide_->setToolTip(hint);
+    hide_->setAccessibleName(hint);
 }

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabBar>
@@ -23,7 +24,10 @@ CurrencyTabs::CurrencyTabs(QWidget* parent) : QWidget(parent)
         tabBar_->addTab(QString::number(i));
     tabBar_->setCurrentIndex(0);
     col->addWidget(tabBar_);
-    connect(tabBar_, &QTabBar::currentChanged, this, &CurrencyTabs::tabChanged);
+    connect(tabBar_, &QTabBar::currentChanged, this, [this](int tab) {
+        menuSlot_ = 0;
+        emit tabChanged(tab);
+    });
 
     auto* page = named(new QFrame(this), QStringLiteral("TabPage"));
     page->setFrameShape(QFrame::StyledPanel);
@@ -47,22 +51,57 @@ CurrencyTabs::CurrencyTabs(QWidget* parent) : QWidget(parent)
         QPushButton* b = buttons_[i];
         connect(b, &QPushButton::clicked, this,
                 [this, slot] { emit slotClicked(slot, QGuiApplication::keyboardModifiers()); });
-        connect(b, &QWidget::customContextMenuRequested, this,
-                [this, slot, b](const QPoint& p) { emit slotMenuRequested(slot, b->mapToGlobal(p)); });
+        connect(b, &QWidget::customContextMenuRequested, this, [this, slot, b](const QPoint& p) {
+            menuSlot_ = slot;
+            emit slotMenuRequested(slot, b->mapToGlobal(p));
+        });
+        b->installEventFilter(this);
     }
     col->addWidget(page, 1);
 }
 
 int CurrencyTabs::currentTab() const { return tabBar_->currentIndex(); }
+
+void CurrencyTabs::selectTab(int tab)
+{
+    const QSignalBlocker quiet(tabBar_);
+    tabBar_->setCurrentIndex(tab);
+    menuSlot_ = 0;
+}
 void CurrencyTabs::setTabName(int tab, const QString& name) { tabBar_->setTabText(tab, name); }
 QString CurrencyTabs::tabName(int tab) const { return tabBar_->tabText(tab); }
 
 void CurrencyTabs::setSlot(int slot, const QString& caption, const QPixmap& flag)
 {
-    buttons_.at(slot - 1)->setText(caption);
-    // An empty slot is still named, so a screen reader can say where a drop would land.
-    buttons_.at(slot - 1)->setAccessibleName(caption.isEmpty() ? buttons_.at(slot - 1)->objectName() : caption);
-    images_.at(slot - 1)->setPixmap(flag);
+    setCaption(slot, caption);
+    setFlag(slot, flag);
 }
 
 QString CurrencyTabs::slotCaption(int slot) const { return buttons_.at(slot - 1)->text(); }
+
+void CurrencyTabs::setCaption(int slot, const QString& caption)
+{
+    QPushButton* b = buttons_.at(slot - 1);
+    b->setText(caption);
+    // An empty slot is still named, so a screen reader can say where a drop would land.
+    b->setAccessibleName(caption.isEmpty() ? b->objectName() : caption);
+}
+
+void CurrencyTabs::setFlag(int slot, const QPixmap& flag) { images_.at(slot - 1)->setPixmap(flag); }
+
+int CurrencyTabs::focusedSlot() const
+{
+    for (QPushButton* b : buttons_)
+        if (b->hasFocus())
+            return b->property("tag").toInt();
+    return menuSlot_;
+}
+
+bool CurrencyTabs::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        emit slotPressed(watched->property("tag").toInt(), press->button(), press->modifiers());
+    }
+    return QWidget::eventFilter(watched, event);
+}

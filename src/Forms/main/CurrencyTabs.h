@@ -2,6 +2,7 @@
 // The nine tabs of currency buttons (TabControl1): on the selected tab, sixteen slots,
 // each a flag picture (Image1..Image16) and a button (Button1..Button16). It tells which
 // slot was pressed (1 to 16), with the modifier keys held, and which tab was chosen.
+// It shows what it is given and holds no layout of its own.
 #include <QWidget>
 #include <array>
 
@@ -18,14 +19,26 @@ public:
     explicit CurrencyTabs(QWidget* parent);
 
     int currentTab() const;                               // 0 .. 8
+    // Selects a tab without announcing a change of tab.
+    void selectTab(int tab);
     void setTabName(int tab, const QString& name);
     QString tabName(int tab) const;
     // Shows a slot (1 .. 16) of the selected tab: its caption and its flag (none when null).
     void setSlot(int slot, const QString& caption, const QPixmap& flag);
     QString slotCaption(int slot) const;
+    void setCaption(int slot, const QString& caption);
+    void setFlag(int slot, const QPixmap& flag);
+    // The slot whose button has the focus; failing that, the slot whose popup menu was
+    // last opened on the selected tab; 0 for none.
+    int focusedSlot() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     void slotClicked(int slot, Qt::KeyboardModifiers modifiers);
+    // A mouse button went down on a slot's button (before its click, if any).
+    void slotPressed(int slot, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void tabChanged(int tab);
     // A right click on a slot's button, at a point on the screen.
     void slotMenuRequested(int slot, const QPoint& globalPos);
@@ -34,4 +47,5 @@ private:
     QTabBar* tabBar_ = nullptr;
     std::array<QPushButton*, kSlots> buttons_{};
     std::array<QLabel*, kSlots> images_{};
+    int menuSlot_ = 0;
 };

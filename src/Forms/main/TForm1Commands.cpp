@@ -34,11 +34,11 @@ std::span<const CommandDef> TForm1::commandTable()
         {C::CountryDragList, "ActionCountryDragList", "Count&ry List", "Ctrl+D", "Show Country Drag/Drop List", 0,
          "Country Drag &List\tCtrl+R", nullptr, A},
         {C::ChangeFolderName, "ActionChangeFolderName", "&Folder Name", "Ctrl+F", "Change Folder Name", 0,
-         "C&hange Folder Name", nullptr, A},
+         "C&hange Folder Name", &TForm1::ChangeTabNames1Click, A},
         {C::ClearSelectedFolders, "ActionClearSelectedFolders", "Clear &Selected Folders", "F8",
-         "Clear Selected Folders", 0, "Clear Selected Folder", nullptr, A},
+         "Clear Selected Folders", 0, "Clear Selected Folder", &TForm1::ClearSelectedTabbedPanel1Click, A},
         {C::ClearAllFolders, "ActionClearAllFolders", "Clear &All Folders", "F9", "Clear All Folders", 0,
-         "Clear All Folders", nullptr, A},
+         "Clear All Folders", &TForm1::ClearAllTabbedPanels1Click, A},
         {C::LoadDefaultFolders, "ActionLoadDefaultFolders", "&Load Default Folders", "F10", "Load Default Folders", 0,
          nullptr, nullptr, A},
         {C::DateCurrencyFormat, "ActionDateCurrencyFormat", "&Date Currency Format", "Ctrl+W",
@@ -48,26 +48,28 @@ std::span<const CommandDef> TForm1::commandTable()
         {C::Rollback, "ActionRollback", "&Rollback", "Ctrl+B", "Rollback", 0, nullptr, nullptr, A},
         {C::CurrencyEditor, "ActionCurrencyEditor", "Currency &Editor", "F4", "Currency Editor", 0, nullptr, nullptr, A},
         {C::CommissionEditor, "ActionCommissionEditor", "C&ommissionEditor", "F5", "Commission Editor", 0, nullptr,
-         nullptr, A},
+         &TForm1::CurrencyFormat1Click, A},
         {C::FireWallAccessSetup, "ActionFireWallAccessSetup", "&Firewall Setup", "Ctrl+J", "Firewall Setup", 0,
          nullptr, nullptr, A},
         {C::HelpIndex, "ActionhelpIndex", "&Help Index", "F3", "Help Index", 0, nullptr, &TForm1::HelpIndex1Click, A},
         {C::DownloadLatestVersion, "ActionDownloadLatestVersion", "&Download Latest Version", "Ctrl+M",
          "Download Latest Version", 0, nullptr, &TForm1::Downloadlatestversion1Click, A},
-        {C::Africa, "ActionAfica", "&Afica", "", "Load Africa", 1, "&Africa", nullptr, A},
-        {C::America, "ActionAmerica", "A&merica", "", "Load America", 2, "A&merica", nullptr, A},
-        {C::Asia, "ActionAsia", "A&sia", "", "Load Asia", 3, "A&sia", nullptr, A},
-        {C::Caribbean, "ActionCaribbean", "&Caribbean", "", "Load Caribbean", 4, "&Carribbean", nullptr, A},
-        {C::Europe, "ActionEurope", "&Europe", "", "Load Europe", 5, "&Europe", nullptr, A},
-        {C::MiddleEast, "ActionMiddleEast", "&MiddleEast", "", "Load Middle East", 6, "M&iddle East", nullptr, A},
-        {C::Oceania, "ActionOceania", "&Oceania", "", "Load Oceania", 7, "Oceania", nullptr, A},
-        {C::DeleteButton, "ActionDeleteButton", "Delete Country", "", "Delete Country", 0, nullptr, nullptr, A},
+        {C::Africa, "ActionAfica", "&Afica", "", "Load Africa", 1, "&Africa", &TForm1::ActionAficaExecute, A},
+        {C::America, "ActionAmerica", "A&merica", "", "Load America", 2, "A&merica", &TForm1::ActionAmericaExecute, A},
+        {C::Asia, "ActionAsia", "A&sia", "", "Load Asia", 3, "A&sia", &TForm1::ActionAsiaExecute, A},
+        {C::Caribbean, "ActionCaribbean", "&Caribbean", "", "Load Caribbean", 4, "&Carribbean", &TForm1::ActionCaribbeanExecute, A},
+        {C::Europe, "ActionEurope", "&Europe", "", "Load Europe", 5, "&Europe", &TForm1::ActionEuropeExecute, A},
+        {C::MiddleEast, "ActionMiddleEast", "&MiddleEast", "", "Load Middle East", 6, "M&iddle East", &TForm1::ActionMiddleEastExecute, A},
+        {C::Oceania, "ActionOceania", "&Oceania", "", "Load Oceania", 7, "Oceania", &TForm1::ActionOceaniaExecute, A},
+        {C::DeleteButton, "ActionDeleteButton", "Delete Country", "", "Delete Country", 0, nullptr,
+         &TForm1::ActionDeleteButtonExecute, A},
         {C::Update, "ActionUpdate", "", "F2", "Update from the Web", 0, nullptr, nullptr, A},
         {C::Support, "ActionSupport", "Support", "Shift+Ctrl+F10", "Support", 0, nullptr, &TForm1::ActionSupportExecute,
          A},
         {C::About, "ActionAbout", "About &ZYMTechnology", "F1", "About ZYMTechnology", 0, nullptr,
          &TForm1::WebSite1Click, A},
-        {C::CommissionToolbar, "CommissionToobar", "&Show Commission Toobar", "", "", 0, nullptr, nullptr, M},
+        {C::CommissionToolbar, "CommissionToobar", "&Show Commission Toobar", "", "", 0, nullptr,
+         &TForm1::MenuHideCommissionToolbar, M},
         {C::ShowPrintAccountingDialog, "ShowPrintAccountingDialog", "Show Print Accounting Dialog", "", "", 0,
          nullptr, nullptr, M},
     };
@@ -182,9 +184,13 @@ void TForm1::buildPopups()
         const CommandDef& d = commandTable()[static_cast<size_t>(c)];
         QAction* it = menu->addAction(QString::fromLatin1(d.popupCaption));
         it->setObjectName(QString::fromLatin1(name));
-        if (d.region)
+        if (d.region) {
+            // A region item goes by its tag.
             it->setData(d.region);
-        connect(it, &QAction::triggered, command(c), &QAction::trigger);
+            connect(it, &QAction::triggered, this, [this, it] { Loaddefaults(it->data().toInt()); });
+        } else {
+            connect(it, &QAction::triggered, command(c), &QAction::trigger);
+        }
     };
     PopupMenu1 = named(new QMenu(this), QStringLiteral("PopupMenu1"));
     item(PopupMenu1, "CountryDragList2", Command::CountryDragList);

@@ -2,12 +2,19 @@
 // closes, and the date and number format dialog. The core's MainSettings does the work.
 #include "Forms/TForm1.h"
 #include "Forms/Tdateform.h"
+#include "Forms/main/CurrencyTabs.h"
 #include "support/Trap.h"
 
 bool TForm1::LoadSettings()
 {
-    Settings = std::make_unique<MainSettings>(State, Calc->NumberFormat, Currencies, CommissionTable);
-    return Settings->load();
+    Settings = std::make_unique<MainSettings>(State, Calc->NumberFormat, Currencies, CommissionTable, Layout);
+    Settings->showTab = [this](int tab) {
+        tabs_->selectTab(tab);
+        return LoadTabButtons(tab);
+    };
+    const bool loaded = Settings->load();
+    showTabNames();
+    return loaded;
 }
 
 void TForm1::SaveSettings()

@@ -1,0 +1,286 @@
+#include "Forms/TCurrencyForm.h"
+
+#include "Forms/common/DialogKit.h"
+#include "calc/CommissionSettings.h"
+#include "calc/CommissionTable.h"
+#include "support/Messenger.h"
+#include "support/Trap.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+
+const QString kHelpTopic = QStringLiteral("IDH_currency");
+constexpr int kWidth = 412;
+constexpr int kHeight = 416;
+constexpr int kToolBarHeight = 28;
+constexpr int kRetailHeight = 104;
+constexpr int kFieldWidth = 47;
+constexpr int kGroupWidth = 130;
+constexpr int kColumn[2] = {12, 70};   // x of the Buy and Sell columns in a group
+
+// The fields by tag.
+const char* const kFieldNames[TCurrencyForm::kFields] = {
+    "MRcashbuy",   "MRcashsell",    "MRccbuy",      "MRccsell",    "MRtcbuy",    "MRtcsell",
+    "MCcashbuy",   "MCcashsell",    "MCcashbuymin", "MCcashsellmin", "MCccbuy",  "MCccsell",
+    "MCccbuymin",  "MCccsellmin",   "MCtcbuy",      "MCtcsell",    "MCtcbuymin", "MCtcsellmin",
+    "MaskEdit1",   "MaskEdit2",     "MaskEdit3",    "MaskEdit4",   "MaskEdit5",  "MaskEdit6",
+    "MaskEdit7",   "MaskEdit8",     "MaskEdit9",    "MaskEdit10",  "MaskEdit11", "MaskEdit12",
+};
+
+// One group of the charges panel: its name, title, first tag (Buy(%), Sell(%), Buy Min.,
+// Sell Min. follow) and the names of its two currency code labels.
+struct ChargeGroup {
+    const char* name;
+    const char* title;
+    int firstTag;
+    const char* buyCode;
+    const char* sellCode;
+};
+const ChargeGroup kCommissionGroups[3] = {
+    {"cashGroup", "Cash", 6, "cbcurrency", "cscurrency"},
+    {"tchequeGroup", "Credit Card", 10, "Label15", "Label16"},
+    {"tcGroup", "Traveller's Cheque", 14, "tbcurrency", "tscurrency"},
+};
+const ChargeGroup kDutyGroups[3] = {
+    {"dutyCashGroup", "Cash", 18, "Label7", "Label13"},
+    {"dutyCardGroup", "Credit Card", 22, "Label24", "Label25"},
+    {"dutyChequeGroup", "Traveller's Cheque", 26, "Label32", "Label33"},
+};
+
+QLabel* heading(QWidget* parent, const QString& text, int y)
+{
+    auto* l = named(new QLabel(text, parent), text + QStringLiteral("Heading"));
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    l->setStyleSheet(QStringLiteral("color: navy"));
+    l->move(8, y);
+    return l;
+}
+
+QLabel* label(QWidget* parent, const QString& text, int x, int y, const QString& name = {})
+{
+    auto* l = new QLabel(text, parent);
+    if (!name.isEmpty())
+        l->setObjectName(name);
+    l->move(x, y);
+    return l;
+}
+
+} // namespace
+
+CommissionField::CommissionField(QWidget* parent, const QString& name, int tag) : QLineEdit(parent)
+{
+    setObjectName(name);
+    setProperty("tag", tag);
+    setProperty("editMask", kEditMask);
+    // Digits or blanks, the point fixed; a blank shows and reads as 0.
+    setInputMask(QStringLiteral("999.999;0"));
+    setMaxLength(7);
+    setFixedSize(kFieldWidth, 21);
+    // A thin frame and no padding, so that all seven characters show in the width.
+    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid gray; padding: 0px; }"));
+    QFont f = font();
+    f.setPixelSize(10);
+    setFont(f);
+}
+
+void CommissionField::setMaskedText(const QString& text)
+{
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    QString whole = point < 0 ? text : text.left(point);
+    QString fraction = point < 0 ? QString() : text.mid(point + 1);
+    whole = whole.trimmed().rightJustified(3, QLatin1Char('0'));
+    fraction = fraction.trimmed().leftJustified(3, QLatin1Char('0'));
+    setText(whole + QLatin1Char('.') + fraction);
+}
+
+void CommissionField::keyPressEvent(QKeyEvent* event)
+{
+    // The point ends the whole part: the digits typed so far move to the right of it.
+    const QString key = event->text();
+    if ((key == QLatin1String(".") || key == QLatin1String(",")) && cursorPosition() <= 3) {
+        const QString typed = displayText().left(cursorPosition());
+        const QString fraction = displayText().mid(4);
+        setText(typed.rightJustified(3, QLatin1Char('0')) + QLatin1Char('.') + fraction);
+        setCursorPosition(4);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+TCurrencyForm::TCurrencyForm(const CommissionHeader& header, CommissionTable& table, QWidget* parent)
+    : QDialog(parent), table_(table)
+{
+    setObjectName(QStringLiteral("CurrencyForm"));
+    setWindowTitle(QStringLiteral("Commission Setup"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kWidth, kHeight);
+    setProperty("helpContext", 50);
+    // The small type of a settings dialog: the seven characters of a field fit its width.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+
+    buildToolBar(header);
+    QWidget* retail = buildRetail();
+    QWidget* charges = buildCharges(header.iso);
+
+    PopupMenu1 = named(new QMenu(this), QStringLiteral("PopupMenu1"));
+    mirrorItem(PopupMenu1, QStringLiteral("LoadDefaults1"), ActionDefaults);
+    mirrorItem(PopupMenu1, QStringLiteral("ClearSettings1"), ActionClear);
+    for (QWidget* panel : {retail, charges}) {
+        panel->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(panel, &QWidget::customContextMenuRequested, this,
+                [this, panel](const QPoint& p) { PopupMenu1->popup(panel->mapToGlobal(p)); });
+    }
+
+    loaded_ = trapWith(
+        [&] {
+            working_ = StoredCommissionSettings();
+            fillFields();
+        },
+        [](VemoxError&) { messenger().messageBox(kLoadError); });
+}
+
+void TCurrencyForm::buildToolBar(const CommissionHeader& header)
+{
+    toolBar_ = new DialogToolBar(this);
+    toolBar_->setHelpTopic(kHelpTopic);
+    ActionDefaults = makeAction(this, QStringLiteral("ActionDefaults"), QStringLiteral("Load Defaults"),
+                                QStringLiteral("Ctrl+Alt+L"), QStringLiteral("Load Defaults"));
+    ActionClear = makeAction(this, QStringLiteral("ActionClear"), QStringLiteral("Clear Settings"),
+                             QStringLiteral("Ctrl+E"), QStringLiteral("Clear Settings"));
+    toolBar_->insertAction(toolBar_->okay(), ActionDefaults);
+    toolBar_->insertAction(toolBar_->okay(), ActionClear);
+    toolBar_->widgetForAction(ActionDefaults)->setObjectName(QStringLiteral("Defaults"));
+    toolBar_->widgetForAction(ActionClear)->setObjectName(QStringLiteral("Clear"));
+
+    // The header panel takes the rest of the strip, right of the buttons.
+    const int buttonsWidth = toolBar_->sizeHint().width();
+    toolBar_->setGeometry(0, 0, buttonsWidth, kToolBarHeight);
+    auto* panel = named(new QFrame(this), QStringLiteral("HeaderPanel"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(buttonsWidth, 0, kWidth - buttonsWidth, kToolBarHeight);
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(2, 1, 4, 1);
+    row->setSpacing(4);
+    auto* picture = named(new QLabel(panel), QStringLiteral("homeImage"));
+    picture->setFixedSize(35, 20);
+    picture->setPixmap(header.picture);
+    picture->setToolTip(QStringLiteral("Local Currency"));
+    picture->setAccessibleName(QStringLiteral("Local Currency"));
+    row->addWidget(picture);
+    auto* country = named(new QLabel(header.country, panel), QStringLiteral("homecountry"));
+    country->setMinimumWidth(0);
+    row->addWidget(country, 1);
+
+    connect(ActionDefaults, &QAction::triggered, this, &TCurrencyForm::ActionDefaultsExecute);
+    connect(ActionClear, &QAction::triggered, this, &TCurrencyForm::ActionClearExecute);
+    connect(toolBar_->okay(), &QAction::triggered, this, &TCurrencyForm::ActionOkayExecute);
+    connect(toolBar_->cancel(), &QAction::triggered, this, &TCurrencyForm::ActionCancelExecute);
+}
+
+QWidget* TCurrencyForm::buildRetail()
+{
+    auto* panel = named(new QFrame(this), QStringLiteral("RetailPanel"));
+    panel->setGeometry(0, kToolBarHeight, kWidth, kRetailHeight);
+    heading(panel, QStringLiteral("Retail"), 2);
+    const char* titles[3] = {" Cash ", " Credit Card ", " Traveller's Cheque "};
+    const char* names[3] = {"retailCashGroup", "retailCardGroup", "retailChequeGroup"};
+    for (int g = 0; g < 3; ++g) {
+        auto* box = named(new QGroupBox(QString::fromLatin1(titles[g]), panel), QString::fromLatin1(names[g]));
+        box->setGeometry(6 + g * (kGroupWidth + 5), 18, kGroupWidth, 82);
+        for (int c = 0; c < 2; ++c) {
+            const int tag = g * 2 + c;
+            label(box, c ? QStringLiteral("Sell(%)") : QStringLiteral("Buy(%)"), kColumn[c], 18);
+            fields_[size_t(tag)] = new CommissionField(box, QString::fromLatin1(kFieldNames[tag]), tag);
+            fields_[size_t(tag)]->move(kColumn[c], 36);
+        }
+    }
+    return panel;
+}
+
+QWidget* TCurrencyForm::buildCharges(const QString& iso)
+{
+    auto* panel = named(new QFrame(this), QStringLiteral("ChargesPanel"));
+    panel->setGeometry(0, kToolBarHeight + kRetailHeight, kWidth, kHeight - kToolBarHeight - kRetailHeight);
+    const QString code = QStringLiteral("(%1)").arg(iso);
+    auto section = [&](const QString& title, int y, const ChargeGroup(&groups)[3]) {
+        heading(panel, title, y);
+        for (int g = 0; g < 3; ++g) {
+            const ChargeGroup& cg = groups[g];
+            auto* box = named(new QGroupBox(QString::fromLatin1(cg.title), panel), QString::fromLatin1(cg.name));
+            box->setGeometry(6 + g * (kGroupWidth + 5), y + 16, kGroupWidth, 106);
+            const char* codes[2] = {cg.buyCode, cg.sellCode};
+            for (int c = 0; c < 2; ++c) {
+                const int pct = cg.firstTag + c, fee = cg.firstTag + 2 + c;
+                label(box, c ? QStringLiteral("Sell(%)") : QStringLiteral("Buy(%)"), kColumn[c], 16);
+                fields_[size_t(pct)] = new CommissionField(box, QString::fromLatin1(kFieldNames[pct]), pct);
+                fields_[size_t(pct)]->move(kColumn[c], 32);
+                label(box, QStringLiteral("Min."), kColumn[c], 60);
+                label(box, code, kColumn[c] + 25, 60, QString::fromLatin1(codes[c]));
+                fields_[size_t(fee)] = new CommissionField(box, QString::fromLatin1(kFieldNames[fee]), fee);
+                fields_[size_t(fee)]->move(kColumn[c], 76);
+            }
+        }
+    };
+    section(QStringLiteral("Commission"), 2, kCommissionGroups);
+    section(QStringLiteral("Duty"), 126, kDutyGroups);
+    return panel;
+}
+
+void TCurrencyForm::fillFields()
+{
+    for (CommissionField* f : fields_) {
+        const int tag = f->property("tag").toInt();
+        if (tag >= working_.size())
+            throw VemoxError(QStringLiteral("List index out of bounds (%1)").arg(tag));
+        f->setMaskedText(working_.at(tag));
+    }
+}
+
+void TCurrencyForm::ActionDefaultsExecute()
+{
+    working_ = CommissionTable::Defaults();
+    fillFields();
+}
+
+void TCurrencyForm::ActionClearExecute()
+{
+    working_ = CommissionTable::Cleared();
+    fillFields();
+}
+
+void TCurrencyForm::ActionOkayExecute()
+{
+    trapWith(
+        [&] {
+            working_.clear();
+            for (CommissionField* f : fields_)
+                working_.append(f->maskedText());
+            if (!table_.Save(working_))
+                throw VemoxError(kWriteError);
+        },
+        [](VemoxError&) { messenger().messageBox(kWriteError); });
+    accept();
+}
+
+void TCurrencyForm::ActionCancelExecute() { reject(); }
+
+void TCurrencyForm::ActionHelpExecute() { showHelpTopic(kHelpTopic); }
+
+void TCurrencyForm::Run(const CommissionHeader& header, CommissionTable& table, QWidget* parent)
+{
+    TCurrencyForm form(header, table, parent);
+    if (form.loaded())
+        runModal(form);
+}

@@ -1,0 +1,140 @@
+// The commission settings dialog offscreen, driven through its named fields and actions.
+#include "Defs.h"
+#include "Forms/TCurrencyForm.h"
+#include "calc/CommissionTable.h"
+#include "common/TestEnv.h"
+#include "support/Messenger.h"
+#include "support/Zymregistry.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList storedCvx()
+{
+    QStringList l;
+    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, l, KEY_READ);
+    return l;
+}
+
+class CommissionFormTest : public ::testing::Test {
+protected:
+    void SetUp() override { testenv::resetStore(); }
+    void TearDown() override { testenv::resetStore(); }
+
+    std::unique_ptr<TCurrencyForm> open(const QString& iso = "GBP")
+    {
+        return std::make_unique<TCurrencyForm>(CommissionHeader{QPixmap(), "Unt. Kingdom", iso}, table);
+    }
+    static CommissionField* field(QWidget* form, const char* name)
+    {
+        return form->findChild<CommissionField*>(QString::fromLatin1(name));
+    }
+    static void trigger(QWidget* form, const char* action)
+    {
+        form->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    }
+    static void type(CommissionField* f, const char* keys)
+    {
+        f->setFocus();
+        f->selectAll();
+        QTest::keyClicks(f, QString::fromLatin1(keys));
+    }
+
+    ScriptedMessenger msgs;
+    MessengerScope scope{&msgs};
+    CommissionTable table;
+};
+
+} // namespace
+
+TEST_F(CommissionFormTest, FirstUseShowsTheDefaultsAndOkayStoresThirtyEntries)
+{
+    auto form = open();
+    ASSERT_TRUE(form->loaded());
+    EXPECT_EQ(field(form.get(), "MRcashbuy")->maskedText(), "004.000");
+    EXPECT_EQ(field(form.get(), "MRccsell")->maskedText(), "002.000");
+    EXPECT_EQ(field(form.get(), "MaskEdit12")->maskedText(), "000.000");
+    EXPECT_TRUE(storedCvx().isEmpty());   // nothing is stored before Okay
+
+    trigger(form.get(), "ActionOkay");
+    const QStringList stored = storedCvx();
+    ASSERT_EQ(stored.size(), 30);
+    EXPECT_EQ(stored.mid(0, 7), QStringList({"004.000", "004.000", "002.000", "002.000", "004.000", "004.000",
+                                             "000.000"}));
+    EXPECT_EQ(table.entry(2), 2.0);
+    EXPECT_EQ(table.entry(5), 4.0);
+    EXPECT_EQ(form->result(), QDialog::Accepted);
+    EXPECT_TRUE(msgs.shown.empty());
+}
+
+TEST_F(CommissionFormTest, TypingAPointRightAlignsTheWholePart)
+{
+    auto form = open();
+    CommissionField* f = field(form.get(), "MCtcbuy");
+    type(f, "4.5");
+    EXPECT_EQ(f->maskedText(), "004.500");
+    type(f, "12.25");
+    EXPECT_EQ(f->maskedText(), "012.250");
+    type(f, "123456");
+    EXPECT_EQ(f->maskedText(), "123.456");
+    type(f, "7a");   // not a digit: refused
+    EXPECT_EQ(f->maskedText(), "700.000");
+}
+
+TEST_F(CommissionFormTest, ClearThenCancelChangesNothing)
+{
+    auto first = open();
+    type(field(first.get(), "MCcashbuy"), "1.5");
+    trigger(first.get(), "ActionOkay");
+    const QStringList before = storedCvx();
+    const auto entries = table.entries();
+
+    auto form = open();
+    EXPECT_EQ(field(form.get(), "MCcashbuy")->maskedText(), "001.500");
+    trigger(form.get(), "ActionClear");
+    EXPECT_EQ(field(form.get(), "MRcashbuy")->maskedText(), "000.000");
+    trigger(form.get(), "ActionCancel");
+    EXPECT_EQ(form->result(), QDialog::Rejected);
+    EXPECT_EQ(storedCvx(), before);
+    EXPECT_EQ(table.entries(), entries);
+
+    trigger(form.get(), "ActionDefaults");
+    EXPECT_EQ(field(form.get(), "MCcashbuy")->maskedText(), "000.000");
+    EXPECT_EQ(field(form.get(), "MRtcsell")->maskedText(), "004.000");
+}
+
+TEST_F(CommissionFormTest, CashSaleFeeOfTwoIsSubtractedAfterOkay)
+{
+    auto form = open();
+    trigger(form.get(), "ActionClear");
+    type(field(form.get(), "MCcashsellmin"), "2.");
+    EXPECT_EQ(field(form.get(), "MCcashsellmin")->maskedText(), "002.000");
+    trigger(form.get(), "ActionOkay");
+    EXPECT_EQ(storedCvx().at(9), "002.000");
+    EXPECT_EQ(table.entry(9), 2.0);
+    const ChargeOptions cashSale{Payment::Cash, RateKind::Sell, true};
+    EXPECT_DOUBLE_EQ(double(table.ApplyCharges(100.0L, cashSale)), 98.0);
+}
+
+TEST_F(CommissionFormTest, StoredListOfTwentyNineIsNotOpened)
+{
+    QStringList list = CommissionTable::Defaults();
+    list.removeLast();
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, list, KEY_WRITE);
+    auto form = open();
+    EXPECT_FALSE(form->loaded());
+    EXPECT_EQ(msgs.texts(ScriptedMessenger::Kind::MessageBox),
+              QStringList{"Error: Unable to Load Currency Values from Registry"});
+}
+
+TEST_F(CommissionFormTest, FeeLabelsNameTheCurrencyOfTheHeaderPane)
+{
+    auto form = open("EUR");
+    EXPECT_EQ(form->findChild<QLabel*>("cbcurrency")->text(), "(EUR)");
+    EXPECT_EQ(form->findChild<QLabel*>("Label33")->text(), "(EUR)");
+    EXPECT_EQ(form->findChild<QLabel*>("homecountry")->text(), "Unt. Kingdom");
+}
