@@ -1,13 +1,18 @@
 // The date and number format dialog offscreen: what it shows of the stored choices, and
 // what Okay, Cancel and Help do.
 #include "Defs.h"
+#include "Forms/TForm1.h"
 #include "Forms/Tdateform.h"
 #include "Forms/common/DialogKit.h"
+#include "common/Controls.h"
 #include "common/TestEnv.h"
+#include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/Zymregistry.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -36,6 +41,8 @@ protected:
     void SetUp() override { testenv::resetStore(); }
     void TearDown() override
     {
+        FormatSettings::current() = saved_;
+        setModalRunner({});
         setHelpOpener({});
         testenv::resetStore();
     }
@@ -60,6 +67,7 @@ protected:
 
     ScriptedMessenger shown;
     MessengerScope scope{&shown};
+    FormatSettings saved_ = FormatSettings::current();
 };
 
 } // namespace
@@ -109,4 +117,43 @@ TEST_F(DateFormTest, HelpOpensItsTopic)
     auto form = open();
     QTest::keyClick(form.get(), Qt::Key_F3);
     EXPECT_EQ(topics, QStringList{"IDH_CurrencyDateFormat"});
+}
+
+// The main window's side: Ctrl+W opens the dialog, and whatever its result the stored
+// choices apply at once; closing the window stores the commission bar's choices.
+TEST_F(DateFormTest, MainWindowAppliesTheChoicesAfterTheDialogAndStoresItsSettingsOnClose)
+{
+    testenv::freshWorkDir();
+    testenv::installSampleData();
+    auto form = std::make_unique<TForm1>();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    auto* display = testenv::control<QLabel>(form.get(), "calcdisplay");
+    ASSERT_EQ(display->text(), "0");
+
+    setModalRunner([](QDialog& shown) {
+        QTest::mouseClick(testenv::control<QAbstractButton>(&shown, "CurrencyFormat1"), Qt::LeftButton);
+        testenv::control<QSpinBox>(&shown, "UpDown")->setValue(4);
+        testenv::control<QAction>(&shown, "ActionOkay")->trigger();
+        return shown.result();
+    });
+    QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(display->text(), "0,0000");
+    EXPECT_EQ(testenv::control<QAbstractButton>(form.get(), "keydecimal")->toolTip(), ",");
+
+    // Cancel stores nothing, yet applies what is stored: here a date format set meanwhile.
+    seed(Defs::kValDateFormat, 2);
+    setModalRunner([](QDialog& shown) {
+        testenv::control<QAction>(&shown, "ActionCancel")->trigger();
+        return shown.result();
+    });
+    form->command(Command::DateCurrencyFormat)->trigger();
+    const QString today = QDate::currentDate().toString("yyyy/MM/dd");
+    EXPECT_EQ(testenv::control<QLabel>(form.get(), "StatusPanel0")->text(), "Todays date: " + today);
+    setModalRunner({});
+
+    testenv::control<QAbstractButton>(form.get(), "Rtc")->click();
+    form->close();
+    EXPECT_EQ(stored(Defs::kValPayment), 3);
 }

@@ -2,6 +2,7 @@
 // closes, and the date and number format dialog. The core's MainSettings does the work.
 #include "Forms/TForm1.h"
 #include "Forms/Tdateform.h"
+#include "Forms/common/DialogKit.h"
 #include "Forms/main/CurrencyTabs.h"
 #include "support/Trap.h"
 
@@ -28,7 +29,7 @@ void TForm1::DateFormat1Click()
     trapped(QString(), [this] {
         {
             Tdateform dateform(this);
-            dateform.exec();
+            runModal(dateform);
         }
         // Whatever the dialog's result: Cancel applies the stored choices again.
         Settings->reapplyFormats(Calc->Today());
