@@ -151,18 +151,18 @@ void MainSettings::loadHomeCountry(const ResourceLibrary& library)
     const CCurrencyData* record = currencies.FindByCountry(home);
     if (!record)
         return;
+    // The pane shows the library's flag (none when the library lacks it); a flag that
+    // cannot be read ends the load.
     const int picture = record->GetResourceIndex();
-    if (picture != NoResourceIndex) {
-        // The pane shows the library's flag; a flag that cannot be read ends the load.
-        bool good = false;
-        trapWith([&] {
-            const ResourcePicture flag = library.ReadPicture(ResourceLibrary::FlagId(picture));
-            good = !flag.isNull() && flag.rgb.size() == qsizetype(flag.width) * flag.height * 3;
-        }, [](VemoxError&) {});
-        if (!good)
-            throw VemoxError(QStringLiteral("Error in Registry ") + QStringLiteral("Bad mem"));
-    }
+    ResourcePicture flag;
+    const bool read = trapWith([&] {
+        if (picture != NoResourceIndex)
+            flag = library.ReadPicture(ResourceLibrary::FlagId(picture));
+    }, [](VemoxError&) {});
+    if (!read)
+        throw VemoxError(QStringLiteral("Error in Registry ") + QStringLiteral("Bad mem"));
     state.home.picture = picture;
+    state.home.flag = std::move(flag);
     state.home.iso = record->GetIsoCode();
     state.home.currency = record->GetDenomination();
     state.home.country = record->GetCountryName();
@@ -209,6 +209,8 @@ void MainSettings::reapplyFormats(const QDate& today)
     numberFormat = Formats::numberFormatForDecimals(decimals);
     if (plainNumber)
         state.display = Formats::formatFloat(numberFormat, shown);
-    state.panel[0] = kTodaysDate + Formats::dateToStr(today);
+    showToday(today);
     showLastUpdate(true);
 }
+
+void MainSettings::showToday(const QDate& today) { state.panel[0] = kTodaysDate + Formats::dateToStr(today); }

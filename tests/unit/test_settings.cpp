@@ -202,7 +202,9 @@ TEST_F(SettingsTest, HomeCountryFillsThePaneOnlyWhenTheTableHoldsIt)
 {
     seed(Defs::kValHomeCountry, QStringLiteral("France"));
     ASSERT_TRUE(load());
-    EXPECT_EQ(state.home, (PaneState{2, "France", "Euros", "EUR"}));
+    EXPECT_EQ(state.home.picture, 2);
+    EXPECT_EQ((QStringList{state.home.country, state.home.currency, state.home.iso}),
+              (QStringList{"France", "Euros", "EUR"}));
     EXPECT_EQ(state.displayCurrency, "EUR");
 
     // Exact names only: a country the table lacks leaves the pane as it was.
@@ -226,23 +228,21 @@ TEST_F(SettingsTest, WithoutTheResourceLibraryNothingIsApplied)
     EXPECT_TRUE(state.panel[1].isEmpty());
 }
 
-TEST_F(SettingsTest, AFlagThatCannotBeReadEndsTheLoadAtTheHomePane)
+TEST_F(SettingsTest, HomePaneCarriesTheFlagOrNoneWhenTheLibraryLacksIt)
 {
-    // A library whose flags are missing: the steps before the pane stay, the later do not.
-    QFile::remove(Defs::kResourceLibrary);
+    ASSERT_TRUE(load());
+    EXPECT_EQ(state.home.flag.width, 35);
+    EXPECT_EQ(state.home.flag.rgb.at(0), char(40));   // the sample library's first flag
+
     ResourceLibraryWriter w;
     w.AddString(Defs::kResCount, QStringLiteral("0"));
     w.Save(Defs::kResourceLibrary);
-    seed(Defs::kValPayment, 2);
-    seed(Defs::kValPunctuation, 1);
-    seed(Defs::kValDateFormat, 1);
-    EXPECT_FALSE(load());
-    EXPECT_THAT(shown.errors(), ElementsAre("Error in Registry Bad mem."));
-    EXPECT_EQ(state.payment, Payment::CreditCard);
-    EXPECT_EQ(decimal(), ',');
-    EXPECT_TRUE(state.home.country.isEmpty());
-    EXPECT_EQ(dateFormat(), "dd/mm/yyyy");
-    EXPECT_TRUE(state.panel[1].isEmpty());
+    MainState other;
+    ButtonLayout otherLayout;
+    MainSettings s(other, numberFormat, table, charges, otherLayout);
+    ASSERT_TRUE(s.load());
+    EXPECT_EQ(other.home.country, "Unt. States");
+    EXPECT_TRUE(other.home.flag.isNull());
 }
 
 TEST_F(SettingsTest, StoredSlotsAreShownAndTabCaptionsReplaceTheirTabsOnly)

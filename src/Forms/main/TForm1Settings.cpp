@@ -14,6 +14,8 @@ bool TForm1::LoadSettings()
         return LoadTabButtons(tab);
     };
     const bool loaded = Settings->load();
+    // Today's date was written before the stored date format applied.
+    Settings->showToday(Calc->Today());
     showTabNames();
     return loaded;
 }
