@@ -75,6 +75,15 @@ inline const QString kValProxyUser = QStringLiteral("Pn");
 inline const QString kValProxyPassword = QStringLiteral("Pd");
 inline const QString kValProxyPort = QStringLiteral("pp");
 
+// Value names under G_r of the update request and its proxy.
+inline const QString kValUserName = QStringLiteral("Un");
+inline const QString kValUserOrganisation = QStringLiteral("Uo");
+inline const QString kValUseProxy = QStringLiteral("po");
+inline const QString kValProxyAddress = QStringLiteral("Ps");
+inline const QString kValProxyUserId = QStringLiteral("Pn");
+inline const QString kValProxyPassword = QStringLiteral("Pd");
+inline const QString kValProxyPort = QStringLiteral("pp");
+
 // Resource library identifiers.
 constexpr int kResCount = 108;
 constexpr int kResRegion = 2001;

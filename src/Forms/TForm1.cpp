@@ -11,6 +11,7 @@
 #include "Forms/main/KeypadPanel.h"
 #include "data/CurrencyLoader.h"
 #include "data/DataFiles.h"
+#include "data/RateUpdate.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
@@ -121,6 +122,7 @@ void TForm1::construct()
     // rollback could restore the rates.
     if (loaded)
         DataFiles::copyLines(Defs::kCurrencyFile, Defs::kRollbackFile);
+    connectUpdate(loaded);
 
     centreOnScreen();
     State.announce();
@@ -247,6 +249,9 @@ void TForm1::closeEvent(QCloseEvent* event)
         return;
     }
     closing_ = true;
+    // An update still waiting is abandoned: it changes nothing.
+    if (Updater)
+        Updater->abort();
     if (trapped(QString(), [this] { SaveSettings(); }))
         CloseSteps << QStringLiteral("SaveSettings");
     hide();

@@ -9,6 +9,7 @@
 //   TForm1.cpp          start-up, close, render, key preview, help and web pages
 //   TForm1Commands.cpp  the command table, the actions, the main menu and the popups
 //   TForm1Log.cpp       viewing and saving the transaction log
+//   TForm1Update.cpp    update from the web, rollback, the firewall settings
 //   TForm1Exchange.cpp  conversion, reverse mode, the commission bar and its Hide button
 // Handlers still to come go in files of their own beside these:
 //   TForm1Update.cpp (update, rollback, proxy), TForm1Tabs.cpp (tabs, region loads, clear,
@@ -43,6 +44,7 @@ class CurrencyPanes;
 class CommissionBar;
 class CurrencyTabs;
 class ElidedLabel;
+class RateUpdate;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -79,6 +81,12 @@ public:
     void ActionSupportExecute();
     void TransactionLog1Click();
     void SaveTransactionLog1Click();
+    // Update from the web (F2, U, the update button), rollback (Ctrl+B) and the firewall
+    // settings (Ctrl+J): TForm1Update.cpp.
+    void GoUpdateFromTheWeb();
+    void RollBack1Click();
+    void Proxy1Click();
+    RateUpdate& rateUpdate() { return *Updater; }
 
     // The currency buttons and their tabs (TForm1Tabs.cpp).
     ButtonLayout& buttonLayout() { return Layout; }
@@ -146,6 +154,8 @@ private:
     void SaveSettings();
     void construct();
     void centreOnScreen();
+    void connectUpdate(bool loaded);
+    void renderUpdate();
     void connectExchange();
     void currencySlotClicked(int slot, Qt::KeyboardModifiers modifiers);
     void commissionOptionsChanged();
@@ -157,6 +167,8 @@ private:
     ButtonLayout Layout;                             // ButtonAssignments and the tab names
     ::CommissionTable CommissionTable;               // the charges of a conversion
     std::unique_ptr<Calculator> Calc;                // the keypad, display and arithmetic
+    std::unique_ptr<RateUpdate> Updater;             // the update from the web and the rollback
+    bool busyCursor_ = false;                        // the hourglass of a running update is up
     std::unique_ptr<Exchanger> Exchange_;            // the currency buttons and reverse mode
 
     std::unique_ptr<MainSettings> Settings;          // what survives a restart

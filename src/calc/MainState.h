@@ -44,6 +44,8 @@ public:
     std::array<bool, kLockableKeys> enabled{};         // by Key
     std::array<QString, 3> panel;                      // status panels 0..2
     bool reverseMode = false;                          // the R label painted red
+    QString panel1Hint;                                // tool tip of panel 1: the rates' date and source
+    bool busy = false;                                 // an update runs: the hourglass cursor
 
     Payment payment = Payment::Cash;
     RateKind rateKind = RateKind::Base;

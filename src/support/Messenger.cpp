@@ -64,7 +64,13 @@ std::optional<QString> ScriptedMessenger::inputBox(const QString& caption, const
                                                    const QString&)
 {
     shown.push_back({Kind::Input, caption + QLatin1Char('\n') + prompt, Icon::None});
-    return takeFront<std::optional<QString>>(inputs, std::nullopt);
+    // An unanswered input box is a cancelled one.
+    if (inputs.empty())
+        return std::nullopt;
+    const bool given = inputs.front().has_value();
+    const QString text = given ? *inputs.front() : QString();
+    inputs.pop_front();
+    return given ? std::optional<QString>(text) : std::nullopt;
 }
 QString ScriptedMessenger::saveFileName(const FileDialog& dialog)
 {

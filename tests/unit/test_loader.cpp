@@ -211,7 +211,7 @@ TEST_F(Loader, EmptyRateFieldKeepsTheFlagAndMessagesAreShown)
 
 TEST_F(Loader, LineEndsOfEveryKindRead)
 {
-    for (const QByteArray eol : {QByteArray("\n"), QByteArray("\r"), QByteArray("\r\n")}) {
+    for (const QByteArray& eol : {QByteArray("\n"), QByteArray("\r"), QByteArray("\r\n")}) {
         QByteArray f = kReply;
         f.replace("\r\n", eol);
         writeFile("currency.dat", f);
@@ -331,7 +331,7 @@ TEST_F(Loader, FailuresAfterTheFirstHostLeaveWhatWasDone)
 TEST_F(Loader, CountStringMustBeANumberOfSaneSize)
 {
     writeFile("currency.dat", kReply);
-    for (const QString count : {QString(""), QString("four")}) {
+    for (const QString& count : {QString(""), QString("four")}) {
         msg.clear();
         writeLibrary(kRows, count);
         EXPECT_FALSE(load()) << count.toStdString();

@@ -55,7 +55,19 @@ void ElidedLabel::resizeEvent(QResizeEvent* event)
     updateTip();
 }
 
-void ElidedLabel::updateTip() { setToolTip(isElided() ? text() : QString()); }
+void ElidedLabel::setHint(const QString& hint)
+{
+    if (hint == hint_)
+        return;
+    hint_ = hint;
+    updateTip();
+}
+
+void ElidedLabel::updateTip()
+{
+    const QString whole = isElided() ? text() : QString();
+    setToolTip(whole.isEmpty() || hint_.isEmpty() ? whole + hint_ : whole + QLatin1Char('\n') + hint_);
+}
 
 void FitLabel::setFittedText(const QString& text)
 {

@@ -10,6 +10,8 @@ class ElidedLabel : public QLabel {
 public:
     using QLabel::QLabel;
     void setFullText(const QString& text);
+    // A tool tip of the label's own, shown under the whole text when that is elided.
+    void setHint(const QString& hint);
     bool isElided() const;
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -20,6 +22,7 @@ protected:
 
 private:
     void updateTip();
+    QString hint_;
 };
 
 // A label whose font shrinks until the whole text fits, so no character is ever cut off;

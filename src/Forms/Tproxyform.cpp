@@ -1,0 +1,107 @@
+#include "Forms/Tproxyform.h"
+#include "Forms/common/DialogKit.h"
+#include "support/Errors.h"
+#include "support/Messenger.h"
+#include "support/ProxySettings.h"
+#include "support/Trap.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+const QString kHelpTopic = QStringLiteral("IDH_firewall");
+}
+
+Tproxyform::Tproxyform(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("proxyform"));
+    setWindowTitle(QStringLiteral("Firewall Settings"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 4);
+    ToolBar1 = new DialogToolBar(this);
+    ToolBar1->setHelpTopic(kHelpTopic);
+    column->addWidget(ToolBar1);
+
+    auto* grid = new QGridLayout();
+    grid->setContentsMargins(8, 4, 8, 0);
+    grid->setVerticalSpacing(3);
+    useproxy = named(new QCheckBox(QStringLiteral("&Use Firewall"), this), QStringLiteral("useproxy"));
+    grid->addWidget(useproxy, 0, 0, 1, 2);
+    auto row = [&](int r, const QString& caption, const QString& labelName, const QString& editName) {
+        auto* label = named(new QLabel(caption, this), labelName);
+        auto* edit = named(new QLineEdit(this), editName);
+        label->setBuddy(edit);
+        grid->addWidget(label, r, 0);
+        grid->addWidget(edit, r, 1);
+        return std::pair{label, edit};
+    };
+    std::tie(Label1, address) = row(1, QStringLiteral("&Proxy Address:"), QStringLiteral("Label1"), QStringLiteral("address"));
+    std::tie(Label2, id) = row(2, QStringLiteral("U&ser ID:"), QStringLiteral("Label2"), QStringLiteral("id"));
+    std::tie(Label3, password) = row(3, QStringLiteral("&Pwd:"), QStringLiteral("Label3"), QStringLiteral("password"));
+    std::tie(Label4, port) = row(4, QStringLiteral("P&ort:"), QStringLiteral("Label4"), QStringLiteral("port"));
+    // The password is stored as typed and shown as one "#" for each character.
+    password->setEchoMode(QLineEdit::Password);
+    password->setStyleSheet(QStringLiteral("lineedit-password-character: 35"));
+    // Four positions, each a digit or left blank.
+    port->setMaxLength(4);
+    port->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 ]{0,4}")), port));
+    port->setFixedWidth(port->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    column->addLayout(grid);
+    column->addStretch(1);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    connect(useproxy, &QCheckBox::toggled, this, &Tproxyform::useproxyClick);
+    connect(ToolBar1->okay(), &QAction::triggered, this, &Tproxyform::ActionOkayExecute);
+    connect(ToolBar1->cancel(), &QAction::triggered, this, &Tproxyform::ActionCancelExecute);
+
+    ProxySettings settings;
+    settings.load();
+    useproxy->setChecked(settings.useProxy);
+    address->setText(settings.address);
+    id->setText(settings.userId);
+    password->setText(settings.password);
+    port->setText(QString::number(settings.port));
+    useproxyClick();
+
+    if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Tproxyform::useproxyClick()
+{
+    const bool on = useproxy->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{Label1, Label2, Label3, Label4, address, id, password, port})
+        w->setEnabled(on);
+}
+
+void Tproxyform::ActionOkayExecute()
+{
+    // Every value is written, ticked or not, in one change; a failure keeps the dialog open.
+    const bool saved = trapWith(
+        [this] {
+            ProxySettings settings;
+            settings.address = address->text();
+            settings.userId = id->text();
+            settings.password = password->text();
+            settings.port = ProxySettings::portFromText(port->text());
+            settings.useProxy = useproxy->isChecked();
+            if (!settings.save())
+                throw VemoxError(QStringLiteral("The settings could not be stored"));
+        },
+        [](VemoxError&) { messenger().messageBox(QStringLiteral("Incorrect Server or Port settings")); });
+    if (saved)
+        accept();
+}
+
+void Tproxyform::ActionCancelExecute() { reject(); }
+
+void Tproxyform::ActionHelpExecute() { showHelpTopic(kHelpTopic); }

@@ -1,0 +1,165 @@
+#include "data/RateUpdateTransfer.h"
+
+#include <QAuthenticator>
+#include <QEventLoop>
+#include <QLocale>
+#include <QNetworkAccessManager>
+#include <QNetworkCookieJar>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSslConfiguration>
+
+namespace {
+
+qint64 kilobytes(qint64 bytes) { return (bytes + 1023) / 1024; }
+
+QString receivedText(qint64 received, qint64 total)
+{
+    if (total < 0)
+        return QStringLiteral("Received %1KB").arg(kilobytes(received));
+    return QStringLiteral("Received %1KB of %2KB").arg(kilobytes(received)).arg(kilobytes(total));
+}
+
+QNetworkRequest updateRequest(const QUrl& url, const TransferOptions& options)
+{
+    QNetworkRequest request(url);
+    request.setRawHeader("Accept", "text/html, */*");
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("text/html"));
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Mozilla/3.0 (compatible; Indy Library)"));
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setTransferTimeout(options.readTimeoutMs);
+    if (!options.extraCaCertificates.isEmpty()) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.addCaCertificates(options.extraCaCertificates);
+        request.setSslConfiguration(tls);
+    }
+    return request;
+}
+
+// A reply that ended without a transfer error: any status outside 2xx still is one.
+void checkStatus(const QNetworkReply& reply)
+{
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 200 && status <= 299)
+        return;
+    const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+    throw VemoxError(QStringLiteral("Error transferring %1 - server replied: %2 %3")
+                         .arg(reply.url().toDisplayString())
+                         .arg(status)
+                         .arg(reason));
+}
+
+QString cutOffText(const QNetworkReply& reply, qint64 received)
+{
+    bool known = false;
+    const qint64 length = reply.header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+    const QString of = known ? QStringLiteral(" of %1").arg(length) : QString();
+    return reply.errorString() + QStringLiteral(": the transfer was cut off after %1%2 bytes").arg(received).arg(of);
+}
+
+} // namespace
+
+QString UpdateTransfer::tooLargeText(qint64 maxReplySize)
+{
+    return QStringLiteral("Error: The server's reply is larger than %1 MB and was refused. Nothing was changed")
+        .arg(maxReplySize / (1024 * 1024));
+}
+
+QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, const Progress& progress)
+{
+    QNetworkAccessManager manager;
+    manager.setProxy(options.proxy);
+    if (options.cookies) {
+        // Cookies are accepted and kept for the next update; the caller owns the jar.
+        QObject* owner = options.cookies->parent();
+        manager.setCookieJar(options.cookies);
+        options.cookies->setParent(owner);
+    }
+    bool credentialsGiven = false;
+    QObject::connect(&manager, &QNetworkAccessManager::proxyAuthenticationRequired,
+                     [&](const QNetworkProxy&, QAuthenticator* auth) {
+                         // Asked again after the credentials were given: the proxy refused them.
+                         if (credentialsGiven)
+                             return;
+                         credentialsGiven = true;
+                         auth->setUser(options.proxyUser);
+                         auth->setPassword(options.proxyPassword);
+                     });
+
+    aborted_ = false;
+    bool tooLarge = false;
+    QByteArray body;
+    QNetworkReply* reply = manager.get(updateRequest(url, options));
+    reply_ = reply;
+    auto refuse = [&] {
+        tooLarge = true;
+        reply->abort();
+    };
+    QObject::connect(reply, &QNetworkReply::requestSent, [&] { progress(QStringLiteral("Connection Established")); });
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, [&] {
+        progress(QStringLiteral("Downloading..."));
+        bool known = false;
+        const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+        if (known && length > options.maxReplySize)
+            refuse();
+    });
+    QObject::connect(reply, &QNetworkReply::readyRead, [&] {
+        if (tooLarge)
+            return;
+        body += reply->read(options.maxReplySize + 1 - body.size());
+        if (body.size() > options.maxReplySize)
+            refuse();
+    });
+    QObject::connect(reply, &QNetworkReply::downloadProgress,
+                     [&](qint64 received, qint64 total) { progress(receivedText(received, total)); });
+
+    QEventLoop loop;
+    loop_ = &loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    if (!reply->isFinished())
+        loop.exec();
+    loop_ = nullptr;
+    reply_ = nullptr;
+    // The loop also ends when the application quits: the transfer is then abandoned.
+    if (!reply->isFinished()) {
+        aborted_ = true;
+        reply->abort();
+    }
+    if (aborted_)
+        throw UpdateEndedQuietly(QStringLiteral("Update abandoned"));
+    if (tooLarge)
+        throw VemoxError(tooLargeText(options.maxReplySize));
+
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    switch (reply->error()) {
+    case QNetworkReply::NoError:
+        break;
+    case QNetworkReply::OperationCanceledError:
+        // Not abandoned, not refused: the read time-out ran out.
+        throw VemoxError(QStringLiteral("Read timed out: the server sent nothing for %1 seconds")
+                             .arg(QLocale::c().toString(options.readTimeoutMs / 1000.0)));
+    case QNetworkReply::RemoteHostClosedError:
+        // Closed in an orderly way before any reply: the update ends without a word.
+        if (status == 0 && body.isEmpty())
+            throw UpdateEndedQuietly(reply->errorString());
+        throw VemoxError(cutOffText(*reply, body.size()));
+    default:
+        throw VemoxError(reply->errorString());
+    }
+    checkStatus(*reply);
+    body += reply->readAll();
+    if (body.size() > options.maxReplySize)
+        throw VemoxError(tooLargeText(options.maxReplySize));
+    progress(QStringLiteral("Download Complete"));
+    return body;
+}
+
+void UpdateTransfer::abort()
+{
+    if (!reply_)
+        return;
+    aborted_ = true;
+    reply_->abort();
+    if (loop_)
+        loop_->quit();
+}

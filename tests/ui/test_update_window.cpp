@@ -1,0 +1,137 @@
+// The update, the rollback and the firewall settings on the main window: their keys and
+// the button, the hourglass, and a close while an update waits.
+#include "Defs.h"
+#include "Forms/TForm1.h"
+#include "common/Controls.h"
+#include "common/LoopbackHttp.h"
+#include "common/TestEnv.h"
+#include "support/Messenger.h"
+#include "support/Zymregistry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using loopback::HttpServer;
+using loopback::Response;
+
+namespace {
+
+const QByteArray kReply = "<KRTDATE>9 Dec 2026</KRTDATE>\r\n<KRTHOST>a.example</KRTHOST>\r\n"
+                          "<KRTHOST>b.example</KRTHOST>\r\n<KRTISO>GBP</KRTISO><KRTDATA>0.5</KRTDATA>\r\n";
+
+class UpdateWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testenv::resetStore();
+        testenv::freshWorkDir();
+        testenv::installSampleData();
+        startData = testenv::readBytes(Defs::kCurrencyFile);
+    }
+    void TearDown() override
+    {
+        if (form)
+            form->close();
+        form.reset();
+    }
+    void open()
+    {
+        form = std::make_unique<TForm1>();
+        form->show();
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        // The server of the test is the first host.
+        ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, Defs::kKeyHosts, KEY_ALL_ACCESS);
+        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyHosts, QStringList{server.hostPort() + "/rates"}, KEY_WRITE);
+    }
+    template <typename T>
+    T* ctl(const char* name) const { return testenv::control<T>(form.get(), name); }
+    double rateOf(const QString& country) const
+    {
+        const CCurrencyData* c = form->currencies().FindByCountry(country);
+        return c ? c->GetRate() : -1;
+    }
+
+    ScriptedMessenger messages;
+    MessengerScope scope{&messages};
+    HttpServer server;
+    QByteArray startData;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(UpdateWindowTest, F2AndTheUKeyUpdateAndPanelOneTellsTheRatesDate)
+{
+    server.reply(Response::ok(kReply));
+    open();
+    EXPECT_EQ(ctl<QLabel>("StatusPanel1")->toolTip(), QStringLiteral("Rates of 1 Dec 2026"));
+    ctl<QAction>("ActionUpdate")->trigger();
+    EXPECT_EQ(testenv::readBytes(Defs::kCurrencyFile), kReply);
+    EXPECT_DOUBLE_EQ(rateOf(QStringLiteral("Unt. Kingdom")), 0.5);
+    EXPECT_EQ(ctl<QLabel>("StatusPanel1")->toolTip(),
+              QStringLiteral("Rates of 9 Dec 2026, from ") + server.hostPort() + "/rates");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // The reply named other hosts: point the next update at the server again.
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyHosts, QStringList{server.hostPort() + "/rates"}, KEY_WRITE);
+    QTest::keyClick(form.get(), Qt::Key_U);
+    EXPECT_EQ(server.requests.size(), 2);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(UpdateWindowTest, ClosingTheWindowWhileAnUpdateWaitsChangesNothing)
+{
+    server.reply(Response{Response::Kind::NeverReply});
+    open();
+    bool hourglass = false;
+    QTimer::singleShot(100, form.get(), [&] {
+        hourglass = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        form->close();
+    });
+    ctl<QAction>("ActionUpdate")->trigger();
+    EXPECT_TRUE(hourglass);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(server.requests.size(), 1);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(testenv::readBytes(Defs::kCurrencyFile), startData);
+    bool stored = false;
+    QDateTime when;
+    stored = ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, Defs::kValLastUpdate, when, KEY_READ);
+    EXPECT_FALSE(stored);
+}
+
+TEST_F(UpdateWindowTest, WithTheButtonDisabledByTheEditorTheKeysStillUpdate)
+{
+    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, Defs::kValCurrencyEditorUsed, true, KEY_WRITE);
+    server.reply(Response::ok(kReply));
+    open();
+    EXPECT_FALSE(ctl<QToolButton>("UpdateTool")->isEnabled());
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    EXPECT_EQ(server.requests.size(), 1);
+    EXPECT_DOUBLE_EQ(rateOf(QStringLiteral("Unt. Kingdom")), 0.5);
+}
+
+TEST_F(UpdateWindowTest, RollbackAndTheFirewallDialogAreReachedByTheirCommands)
+{
+    open();
+    ctl<QAction>("ActionRollback")->trigger();
+    EXPECT_EQ(messages.texts(ScriptedMessenger::Kind::MessageDialog), QStringList{"Rollback complete!"});
+    EXPECT_TRUE(ctl<QLabel>("StatusPanel1")->text().startsWith(QStringLiteral("Last update: ")));
+
+    QString opened;
+    QTimer::singleShot(0, form.get(), [&] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            opened = d->objectName();
+            d->reject();
+        }
+    });
+    ctl<QAction>("ActionFireWallAccessSetup")->trigger();
+    EXPECT_EQ(opened, QStringLiteral("proxyform"));
+}
+
+} // namespace
