@@ -68,12 +68,6 @@ inline const QString kValUseAccountFile = QStringLiteral("UA");
 // The currency editor.
 inline const QString kValExpandTreeView = QStringLiteral("CCet");
 inline const QString kValCurrencyEditorUsed = QStringLiteral("CCdu");
-// The firewall proxy.
-inline const QString kValUseProxy = QStringLiteral("po");
-inline const QString kValProxyAddress = QStringLiteral("Ps");
-inline const QString kValProxyUser = QStringLiteral("Pn");
-inline const QString kValProxyPassword = QStringLiteral("Pd");
-inline const QString kValProxyPort = QStringLiteral("pp");
 
 // Value names under G_r of the update request and its proxy.
 inline const QString kValUserName = QStringLiteral("Un");
