@@ -48,13 +48,26 @@ inline const QString kKeyExceptions = QStringLiteral("\\Software\\VEMOX\\Es");
 inline const QString kKeyPrintStatus = QStringLiteral("\\Software\\VEMOX\\PrintStatus");
 inline const QString kKeyBanner = QStringLiteral("\\Software\\VEMOX\\Banner");
 
-// Value names under G_r.
-inline const QString kValPrintAccountingDialog = QStringLiteral("PGs");
-inline const QString kValCurrencyEditorUsed = QStringLiteral("CCdu");
-inline const QString kValLastUpdate = QStringLiteral("Vl");
+// Value names under G_r: the whole catalogue, each name once.
+// The main window's settings.
+inline const QString kValPayment = QStringLiteral("Cbs");
+inline const QString kValRateKind = QStringLiteral("BSs");
+inline const QString kValCommission = QStringLiteral("Cms");
 inline const QString kValPunctuation = QStringLiteral("Cc");
-inline const QString kValDecimalPlaces = QStringLiteral("Dp");
+inline const QString kValHomeCountry = QStringLiteral("h_c");
 inline const QString kValDateFormat = QStringLiteral("Fr");
+inline const QString kValDecimalPlaces = QStringLiteral("Dp");
+inline const QString kValLastUpdate = QStringLiteral("Vl");
+// The print and accounts dialog and the accounting export file.
+inline const QString kValPrintAccountingDialog = QStringLiteral("PGs");
+inline const QString kValPrintReceipt = QStringLiteral("PGoP");
+inline const QString kValAddToAccountFile = QStringLiteral("PGoA");
+inline const QString kValAccountFilePath = QStringLiteral("FP");
+inline const QString kValAccountFileName = QStringLiteral("FN");
+inline const QString kValUseAccountFile = QStringLiteral("UA");
+// The currency editor.
+inline const QString kValExpandTreeView = QStringLiteral("CCet");
+inline const QString kValCurrencyEditorUsed = QStringLiteral("CCdu");
 
 // Value names under G_r of the update request and its proxy.
 inline const QString kValUserName = QStringLiteral("Un");

@@ -110,13 +110,8 @@ void TForm1::construct()
         State.panel[2] = QStringLiteral("No currency data. Upload from the Web.");
     // 9. Today's date, by the calculator's clock.
     State.panel[0] = QStringLiteral("Todays date: ") + Formats::dateToStr(Calc->Today());
-    // 10. The settings: the last update.
-    QDateTime lastUpdate;
-    if (ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, Defs::kValLastUpdate, lastUpdate, KEY_READ) &&
-        lastUpdate.isValid())
-        State.panel[1] = QStringLiteral("Last update: ") + Formats::dateToStr(lastUpdate.date());
-    else
-        State.panel[1] = QStringLiteral("Awaiting update!");
+    // 10. The settings; the loader has told the operator of any failure.
+    LoadSettings();
     // 11. The log starts empty.
     TransactionLog->Clear();
     // 12. After the currency editor has been used, updates from the web stay off.
@@ -247,12 +242,6 @@ void TForm1::openWebPage(const QString& path)
 void TForm1::WebSite1Click() { openWebPage(QStringLiteral("/")); }
 void TForm1::Downloadlatestversion1Click() { openWebPage(Defs::kDownloadPath); }
 void TForm1::ActionSupportExecute() { openWebPage(Defs::kSupportPath); }
-
-void TForm1::SaveSettings()
-{
-    // The settings of the main window are stored by the settings unit as it is built up;
-    // nothing of this window is stored yet.
-}
 
 void TForm1::closeEvent(QCloseEvent* event)
 {

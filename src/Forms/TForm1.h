@@ -27,6 +27,7 @@
 #include "calc/TransactionLog.h"
 #include "data/ButtonLayout.h"
 #include "data/CurrencyTable.h"
+#include "support/MainSettings.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -143,6 +144,11 @@ public:
     void HideClick();
     void MenuHideCommissionToolbar();
 
+    // The settings (TForm1Settings.cpp): restored while the window is built, stored first
+    // when it closes; the date and number format dialog applies its choices at once.
+    bool LoadSettings();
+    void DateFormat1Click();
+
     // Renders the core's state into the controls.
     void Render();
 
@@ -183,6 +189,8 @@ private:
     std::unique_ptr<RateUpdate> Updater;             // the update from the web and the rollback
     bool busyCursor_ = false;                        // the hourglass of a running update is up
     std::unique_ptr<Exchanger> Exchange_;            // the currency buttons and reverse mode
+
+    std::unique_ptr<MainSettings> Settings;          // what survives a restart
 
     // The parts of the window.
     CurrencyPanes* panes_ = nullptr;

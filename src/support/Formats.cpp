@@ -37,6 +37,24 @@ QString numberFormatForDecimals(int decimals)
     return QStringLiteral("#,##0.%1;(#,##0.%1)").arg(zeros);
 }
 
+QString shortDateFormatForChoice(int choice)
+{
+    switch (choice) {
+    case 1: return QStringLiteral("mm/dd/yyyy");
+    case 2: return QStringLiteral("yyyy/mm/dd");
+    case 3: return QStringLiteral("yyyy/dd/mm");
+    case 4: return QStringLiteral("dddddd");
+    default: return QStringLiteral("dd/mm/yyyy");
+    }
+}
+
+void applyPunctuationChoice(int choice)
+{
+    FormatSettings& fs = FormatSettings::current();
+    fs.thousandSeparator = QLatin1Char(choice == 1 ? '.' : ',');
+    fs.decimalSeparator = QLatin1Char(choice == 1 ? ',' : '.');
+}
+
 namespace {
 
 struct Section {

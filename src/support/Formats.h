@@ -38,6 +38,14 @@ inline const QString kDefaultNumberFormat = QStringLiteral("#,##0.00;(#,##0.00)"
 // The pattern "#,##0.00;(#,##0.00)" with 2 to 6 decimals; any other count gives 2.
 QString numberFormatForDecimals(int decimals);
 
+// The short date format of a stored date format choice: 0 "dd/mm/yyyy", 1 "mm/dd/yyyy",
+// 2 "yyyy/mm/dd", 3 "yyyy/dd/mm", 4 "dddddd" (the long date); any other "dd/mm/yyyy".
+QString shortDateFormatForChoice(int choice);
+
+// Sets the separators of a stored punctuation choice: 1 "." for thousands and "," for
+// decimals, any other "," and ".".
+void applyPunctuationChoice(int choice);
+
 // Formats a value with a pattern of the form "#,##0.<zeros>;(#,##0.<zeros>)": thousands
 // separator every three digits, exactly that many decimals (nearest, ties away from zero),
 // a negative amount without its sign in parentheses. "," and "." stand for the current

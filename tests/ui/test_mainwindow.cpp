@@ -111,7 +111,7 @@ TEST_F(MainWindowTest, EveryNamedControlExists)
     EXPECT_TRUE(ctl<QRadioButton>("Rbase")->isChecked());
     EXPECT_FALSE(ctl<QCheckBox>("Rcommission")->isChecked());
     ASSERT_EQ(ctl<QTabBar>("TabControl1")->count(), 9);
-    EXPECT_EQ(ctl<QTabBar>("TabControl1")->tabText(0), "1");
+    EXPECT_EQ(ctl<QTabBar>("TabControl1")->tabText(0), "Europe 1");   // a first start
     EXPECT_EQ(ctl<QTabBar>("TabControl1")->tabText(8), "9");
     EXPECT_EQ(ctl<QTabBar>("TabControl1")->currentIndex(), 0);
     EXPECT_EQ(ctl<QLabel>("Image1")->size(), QSize(35, 20));

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTabBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 CurrencyTabs::CurrencyTabs(QWidget* parent) : QWidget(parent)
@@ -20,6 +21,10 @@ CurrencyTabs::CurrencyTabs(QWidget* parent) : QWidget(parent)
     tabBar_->setExpanding(false);
     tabBar_->setDrawBase(true);
     tabBar_->setFocusPolicy(Qt::NoFocus);
+    // Longer tab names bring the bar's scroll arrows; like the bar, they leave the keyboard
+    // to the calculator.
+    for (QToolButton* arrow : tabBar_->findChildren<QToolButton*>())
+        arrow->setFocusPolicy(Qt::NoFocus);
     for (int i = 1; i <= kTabs; ++i)
         tabBar_->addTab(QString::number(i));
     tabBar_->setCurrentIndex(0);

@@ -42,7 +42,7 @@ std::span<const CommandDef> TForm1::commandTable()
         {C::LoadDefaultFolders, "ActionLoadDefaultFolders", "&Load Default Folders", "F10", "Load Default Folders", 0,
          nullptr, nullptr, A},
         {C::DateCurrencyFormat, "ActionDateCurrencyFormat", "&Date Currency Format", "Ctrl+W",
-         "Edit Date Currency Format", 0, nullptr, nullptr, A},
+         "Edit Date Currency Format", 0, nullptr, &TForm1::DateFormat1Click, A},
         {C::SetAccountingExportFile, "ActionSetAccountingExportFile", "Set Accounting &ExportFile", "",
          "Set Accounting Export File", 0, nullptr, nullptr, A},
         {C::Rollback, "ActionRollback", "&Rollback", "Ctrl+B", "Rollback", 0, nullptr, &TForm1::RollBack1Click, A},

@@ -1,0 +1,40 @@
+// The main window's settings: restored while the window is built, stored first when it
+// closes, and the date and number format dialog. The core's MainSettings does the work.
+#include "Forms/TForm1.h"
+#include "Forms/Tdateform.h"
+#include "Forms/common/DialogKit.h"
+#include "Forms/main/CurrencyTabs.h"
+#include "support/Trap.h"
+
+bool TForm1::LoadSettings()
+{
+    Settings = std::make_unique<MainSettings>(State, Calc->NumberFormat, Currencies, CommissionTable, Layout);
+    Settings->showTab = [this](int tab) {
+        tabs_->selectTab(tab);
+        return LoadTabButtons(tab);
+    };
+    const bool loaded = Settings->load();
+    // Today's date was written before the stored date format applied.
+    Settings->showToday(Calc->Today());
+    showTabNames();
+    return loaded;
+}
+
+void TForm1::SaveSettings()
+{
+    if (Settings)
+        Settings->save();
+}
+
+void TForm1::DateFormat1Click()
+{
+    trapped(QString(), [this] {
+        {
+            Tdateform dateform(this);
+            runModal(dateform);
+        }
+        // Whatever the dialog's result: Cancel applies the stored choices again.
+        Settings->reapplyFormats(Calc->Today());
+        State.announce();
+    });
+}
