@@ -9,12 +9,11 @@
 //   TForm1.cpp          start-up, close, render, key preview, help and web pages
 //   TForm1Commands.cpp  the command table, the actions, the main menu and the popups
 //   TForm1Log.cpp       viewing and saving the transaction log
-//   TForm1Update.cpp    update from the web, rollback, the firewall settings
+//   TForm1Update.cpp    update from the server, rollback, the firewall settings
+//   TForm1Tabs.cpp      tabs, region loads, clearing, renaming, deleting a country
 //   TForm1Exchange.cpp  conversion, reverse mode, the commission bar and its Hide button
-// Handlers still to come go in files of their own beside these:
-//   TForm1Update.cpp (update, rollback, proxy), TForm1Tabs.cpp (tabs, region loads, clear,
-//   rename, delete), TForm1Exchange.cpp (conversion, reverse mode, commission bar),
-//   TForm1Settings.cpp (settings load and save), TForm1Drop.cpp (drops on panes and buttons).
+//   TForm1Settings.cpp  settings load and save, the date and number formats
+//   TForm1Drop.cpp      the country list and drops on the panes and buttons
 // A new file declares its handlers below, gives a command its handler in the command
 // table, and connects any part's intents in a `connect...()` member called from the
 // constructor.

@@ -91,12 +91,7 @@ void MainSettings::loadGeneral(ResourceLibrary& library)
     readGeneral(Defs::kValPunctuation, punctuation);
     Formats::applyPunctuationChoice(punctuation);
     loadHomeCountry(library);
-    int dateFormat = 0;
-    readGeneral(Defs::kValDateFormat, dateFormat);
-    FormatSettings::current().shortDateFormat = Formats::shortDateFormatForChoice(dateFormat);
-    int decimals = 2;
-    readGeneral(Defs::kValDecimalPlaces, decimals);
-    numberFormat = Formats::numberFormatForDecimals(decimals);
+    loadDateAndDecimals();
     showLastUpdate(false);
 }
 
@@ -179,6 +174,17 @@ void MainSettings::showLastUpdate(bool keepWhenMissing)
         state.panel[1] = kAwaitingUpdate;
 }
 
+// "Fr" and "Dp": the short date format and the decimals of every amount shown.
+void MainSettings::loadDateAndDecimals()
+{
+    int dateFormat = 0;
+    readGeneral(Defs::kValDateFormat, dateFormat);
+    FormatSettings::current().shortDateFormat = Formats::shortDateFormatForChoice(dateFormat);
+    int decimals = 2;
+    readGeneral(Defs::kValDecimalPlaces, decimals);
+    numberFormat = Formats::numberFormatForDecimals(decimals);
+}
+
 bool MainSettings::save()
 {
     ZYMAPI::StoreChange change;
@@ -201,12 +207,7 @@ void MainSettings::reapplyFormats(const QDate& today)
     int punctuation = 0;
     readGeneral(Defs::kValPunctuation, punctuation);
     Formats::applyPunctuationChoice(punctuation);
-    int dateFormat = 0;
-    readGeneral(Defs::kValDateFormat, dateFormat);
-    FormatSettings::current().shortDateFormat = Formats::shortDateFormatForChoice(dateFormat);
-    int decimals = 2;
-    readGeneral(Defs::kValDecimalPlaces, decimals);
-    numberFormat = Formats::numberFormatForDecimals(decimals);
+    loadDateAndDecimals();
     if (plainNumber)
         state.display = Formats::formatFloat(numberFormat, shown);
     showToday(today);

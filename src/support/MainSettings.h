@@ -56,6 +56,7 @@ private:
     void loadToolbar();
     void loadCommissionValues();
     void loadHomeCountry(const ResourceLibrary& library);
+    void loadDateAndDecimals();
     void loadLastUpdate();
     void showLastUpdate(bool keepWhenMissing);
 };
