@@ -51,10 +51,8 @@ echo "e2e: the first button changed in $changed pixels"
 
 e2e_close
 store="$XDG_CONFIG_HOME/vemox/registry.reg"
-ct=$(awk '/^\[/{on = ($0 ~ /\\Software\\VEMOX\\Ct\]/)} on' "$store" 2>/dev/null || true)
-if [ -z "$ct" ]; then
-    echo "e2e: this build saves no button layout yet; checked the button only"
-else
-    grep -qx '"0"="Bermuda"' <<<"$ct" || e2e_fail "slot 1 is not Bermuda in the store: $ct"
-fi
+# The store's lines end with CR LF.
+ct=$(tr -d '\r' <"$store" | awk '/^\[/{on = ($0 ~ /\\Software\\VEMOX\\Ct\]/)} on')
+[ -n "$ct" ] || e2e_fail "the store holds no button layout after the close"
+grep -qx '"0"="Bermuda"' <<<"$ct" || e2e_fail "slot 1 is not Bermuda in the store: $ct"
 echo "e2e: drag and drop ok, screenshots in $E2E_BIN"
