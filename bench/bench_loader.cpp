@@ -1,6 +1,7 @@
 // Loading the currency data: the shipped library and "currency.dat", synthetic libraries of
 // 2,000 and 20,000 currencies with replies of as many lines (linear growth), and a reply with
 // 3,000 exceptions lines, each one a value of the store (target under 100 ms).
+#include "BenchEnv.h"
 #include "Defs.h"
 #include "data/CurrencyLoader.h"
 #include "data/CurrencyTable.h"
@@ -77,21 +78,17 @@ void writeExceptionsReply(const QString& dir, int lines)
 int main(int argc, char** argv)
 {
     QTemporaryDir store;
-    qputenv("XDG_CONFIG_HOME", store.path().toLocal8Bit());
+    bench::useStoreIn(store);
     QCoreApplication app(argc, argv);
     ScriptedMessenger quiet;
     setMessenger(&quiet);
 
     QTemporaryDir shipped;
-    QDir().mkpath(shipped.path() + "/dll");
-    const QString lib = QStringLiteral(VEMOX_BINARY_DIR "/dll/ZYM_VEMOX.dll");
-    const QString dat = QStringLiteral(VEMOX_SOURCE_DIR "/share/currency.dat");
-    if (QFile::copy(lib, shipped.path() + "/dll/ZYM_VEMOX.dll") && QFile::copy(dat, shipped.path() + "/currency.dat")) {
-        QDir::setCurrent(shipped.path());
+    if (bench::enterShippedFolder(shipped)) {
         int count = 0;
         const double ms = loadMs(20, &count);
         std::printf("Shipped data (%d currencies, library %lld bytes): %.2f ms (target under 5 ms)\n", count,
-                    static_cast<long long>(QFile(lib).size()), ms);
+                    static_cast<long long>(QFile(bench::builtLibrary()).size()), ms);
     } else {
         std::printf("Shipped data: not built, skipped\n");
     }

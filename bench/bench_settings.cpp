@@ -1,6 +1,7 @@
 // The main window's settings over the shipped data: the load at start-up and the save at
 // close of a full layout (144 slots, nine tab captions, thirty commission entries).
 // Target: under 10 ms each, since the save runs while the window closes.
+#include "BenchEnv.h"
 #include "Defs.h"
 #include "calc/CommissionTable.h"
 #include "calc/MainState.h"
@@ -54,20 +55,16 @@ void fillLayout(ButtonLayout& layout, const CurrencyTable& table)
 int main(int argc, char** argv)
 {
     QTemporaryDir store;
-    qputenv("XDG_CONFIG_HOME", store.path().toLocal8Bit());
+    bench::useStoreIn(store);
     QCoreApplication app(argc, argv);
     ScriptedMessenger quiet;
     setMessenger(&quiet);
 
     QTemporaryDir shipped;
-    QDir().mkpath(shipped.path() + "/dll");
-    const QString lib = QStringLiteral(VEMOX_BINARY_DIR "/dll/ZYM_VEMOX.dll");
-    const QString dat = QStringLiteral(VEMOX_SOURCE_DIR "/share/currency.dat");
-    if (!QFile::copy(lib, shipped.path() + "/dll/ZYM_VEMOX.dll") || !QFile::copy(dat, shipped.path() + "/currency.dat")) {
+    if (!bench::enterShippedFolder(shipped)) {
         std::printf("The shipped library is not built; build the target resource_library first\n");
         return 1;
     }
-    QDir::setCurrent(shipped.path());
     CurrencyTable table;
     LoadCurrencyData(table);
 

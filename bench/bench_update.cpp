@@ -1,5 +1,6 @@
 // The update of the shipped reply from a loopback server: the time from the command to the
 // reloaded table, with the transfer (request to last byte) and the load given separately.
+#include "BenchEnv.h"
 #include "Defs.h"
 #include "calc/MainState.h"
 #include "data/CurrencyTable.h"
@@ -51,20 +52,17 @@ Stats stats(std::vector<double> v)
 int main(int argc, char** argv)
 {
     QTemporaryDir store;
-    qputenv("XDG_CONFIG_HOME", store.path().toLocal8Bit());
+    bench::useStoreIn(store);
     QCoreApplication app(argc, argv);
     ScriptedMessenger quiet;
     setMessenger(&quiet);
 
     QTemporaryDir work;
-    QDir().mkpath(work.path() + "/dll");
-    const QString lib = QStringLiteral(VEMOX_BINARY_DIR "/dll/ZYM_VEMOX.dll");
-    QFile dat(QStringLiteral(VEMOX_SOURCE_DIR "/share/currency.dat"));
-    if (!QFile::copy(lib, work.path() + "/dll/ZYM_VEMOX.dll") || !dat.open(QIODevice::ReadOnly)) {
+    QFile dat(bench::shippedData());
+    if (!dat.open(QIODevice::ReadOnly) || !bench::enterShippedFolder(work, false)) {
         std::printf("The shipped library or currency.dat is missing: build the resource_library target first\n");
         return 1;
     }
-    QDir::setCurrent(work.path());
 
     QTcpServer server;
     server.listen(QHostAddress::LocalHost, 0);
