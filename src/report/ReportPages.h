@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 namespace Report {
 
@@ -40,5 +41,7 @@ struct PageSet {
     QList<Page> pages;
     bool operator==(const PageSet &) const = default;
 };
+
+QStringList pageTexts(const Page &page);
 
 } // namespace Report
