@@ -8,7 +8,7 @@
 #include "data/ButtonLayout.h"
 #include "data/CurrencyLoader.h"
 #include "data/CurrencyTable.h"
-#include "support/MainSettings.h"
+#include "calc/MainSettings.h"
 #include "support/Messenger.h"
 #include "support/Zymregistry.h"
 

@@ -15,7 +15,6 @@
 #include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
-#include "support/Zymregistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,10 +96,8 @@ void TForm1::construct()
     commissionBar_->hide();
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight - CommissionBar::kHeight);
     // 6. The print accounting dialog's command names what it will do.
-    bool showDialog = false;
-    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, Defs::kValPrintAccountingDialog, showDialog, KEY_READ);
     command(Command::ShowPrintAccountingDialog)
-        ->setText(showDialog ? QStringLiteral("Hide Print Accounting Dialog")
+        ->setText(MainSettings::printAccountingDialogHidden() ? QStringLiteral("Hide Print Accounting Dialog")
                              : QStringLiteral("Show Print Accounting Dialog"));
     // 7. Clear the calculator.
     Calc->OnCancel();
@@ -115,9 +112,7 @@ void TForm1::construct()
     // 11. The log starts empty.
     TransactionLog->Clear();
     // 12. After the currency editor has been used, updates from the web stay off.
-    bool editorUsed = false;
-    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, Defs::kValCurrencyEditorUsed, editorUsed, KEY_READ);
-    panes_->setUpdateEnabled(!editorUsed);
+    panes_->setUpdateEnabled(!MainSettings::currencyEditorUsed());
     // 13. The data the program started with is what a rollback returns to. Only data that
     // loaded is worth keeping: a damaged file must not replace the good copy, or no
     // rollback could restore the rates.

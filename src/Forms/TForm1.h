@@ -26,7 +26,7 @@
 #include "calc/TransactionLog.h"
 #include "data/ButtonLayout.h"
 #include "data/CurrencyTable.h"
-#include "support/MainSettings.h"
+#include "calc/MainSettings.h"
 
 #include <QMainWindow>
 #include <QPointer>

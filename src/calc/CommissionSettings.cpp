@@ -2,12 +2,12 @@
 
 #include "Defs.h"
 #include "calc/CommissionTable.h"
-#include "support/Zymregistry.h"
+#include "support/SettingsStore.h"
 
 QStringList StoredCommissionSettings()
 {
-    QStringList list;
-    if (!ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, list, KEY_READ))
-        list = CommissionTable::Defaults();
-    return list;
+    SettingsStore store;
+    const SettingsStore::List stored = store.readList(Defs::kKeyCommission, QStringLiteral("Commission"));
+    store.reportProblems();
+    return stored.found ? stored.entries : CommissionTable::Defaults();
 }

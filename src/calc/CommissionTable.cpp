@@ -5,6 +5,8 @@
 #include "Defs.h"
 #include "support/Errors.h"
 #include "support/Formats.h"
+#include "support/SettingsStore.h"
+#include "support/Trap.h"
 #include "support/Zymregistry.h"
 
 namespace {
@@ -162,17 +164,38 @@ void CommissionTable::LoadCommissionTable(const QStringList& list)
     }
 }
 
-QStringList CommissionTable::Load()
+QStringList CommissionTable::loadEntries(const QStringList& list, const QList<int>& skip)
 {
-    QStringList list;
-    if (!ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, list, KEY_READ)) {
-        list = Defaults();
-    } else if (list.size() < kEntries) {
-        while (list.size() < kEntries)
-            list.append(kEmptyEntry);
-        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, list, KEY_WRITE);
+    const SeparatorScope fixedSeparators;
+    QStringList problems;
+    for (int i = 0; i < kEntries; ++i) {
+        double value = 0.0;
+        if (!skip.contains(i))
+            trapWith([&] { value = Formats::strToFloat(list.value(i)); },
+                     [&](VemoxError& e) {
+                         problems.append(
+                             QStringLiteral("Commission entry %1 cannot be read: %2").arg(i).arg(e.message()));
+                     });
+        entries_[static_cast<size_t>(i)] = value;
     }
-    LoadCommissionTable(list);
+    return problems;
+}
+
+QStringList CommissionTable::Load(SettingsStore& store)
+{
+    const SettingsStore::List stored = store.readList(Defs::kKeyCommission, QStringLiteral("Commission"));
+    QStringList list = stored.found ? stored.entries : Defaults();
+    if (stored.found && list.size() < kEntries) {
+        ZYMAPI::StoreChange completed;
+        for (qsizetype i = list.size(); i < kEntries; ++i) {
+            list.append(kEmptyEntry);
+            ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, QString::number(i), kEmptyEntry,
+                                  KEY_WRITE);
+        }
+        completed.commit();
+    }
+    for (const QString& problem : loadEntries(list, stored.damaged))
+        store.note(problem);
     return list;
 }
 

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <array>
 
+class SettingsStore;
+
 // The options of the commission toolbar that decide the charges.
 struct ChargeOptions {
     Payment payment = Payment::Cash;
@@ -64,10 +66,13 @@ public:
     // it stay.
     void LoadCommissionTable(const QStringList& list);
 
-    // Start-up: reads Cvx; a key with no values gives the defaults (and nothing is
-    // written); a shorter list is completed with "000.000" and written back; then parses
-    // it. Store errors are reported by the store; a parse error raises. Gives the list.
-    QStringList Load();
+    // Start-up: reads Cvx by value names "0" to "29" (others are left alone); a key with no
+    // entry gives the defaults (and nothing is written); a shorter list is completed with
+    // "000.000", and only the entries added are written. Every entry is parsed: one that
+    // is damaged in the store or is no number counts as 0 and is noted in the store's
+    // problems, naming it ("Commission entry 5 cannot be read: ..."). Gives the list as
+    // stored, completed.
+    QStringList Load(SettingsStore& store);
 
     // Writes the list as Cvx values "0" to "29" in one change of the store, then parses
     // it. False, after the store's one error report, when the store cannot be written; the
@@ -75,5 +80,9 @@ public:
     bool Save(const QStringList& list);
 
 private:
+    // Parses every entry; an entry of `skip` or one that is no number becomes 0 and is
+    // named in the problems returned.
+    QStringList loadEntries(const QStringList& list, const QList<int>& skip);
+
     Entries entries_{};
 };

@@ -136,7 +136,8 @@ bool Exchanger::chooseHomeCurrency(const QString& country, const ResourceLibrary
 // Finds the source and target records and takes their rates. A rate of 0.0 asks whether
 // to update: No clears and stops; Yes updates, clears, and reads both rates again from
 // the new table, so that nothing is divided by a rate known to be stale. A rate still
-// missing then stops the conversion with a message. False when the conversion stops.
+// missing, or a currency the table does not hold, stops the conversion with a message.
+// False when the conversion stops.
 bool Exchanger::readRates(const QString& country, Records& records)
 {
     const QString sourceCountry = state_.reverseMode ? state_.foreign.country : state_.home.country;
@@ -147,6 +148,8 @@ bool Exchanger::readRates(const QString& country, Records& records)
             calc_.SourceRate = records.source->GetRate();
     };
     find();
+    if (!bothRecords(records, sourceCountry, country))
+        return false;
     if (!records.withoutRate().isEmpty()) {
         if (!messenger().askYesNo(kNoData, Messenger::Icon::Information)) {
             calc_.cancelSteps();
@@ -156,6 +159,8 @@ bool Exchanger::readRates(const QString& country, Records& records)
             calc_.onUpdate();   // the update rebuilds the table: find the records again
         calc_.cancelSteps();
         find();
+        if (!bothRecords(records, sourceCountry, country))
+            return false;
         const QString missing = records.withoutRate();
         if (!missing.isEmpty()) {
             messenger().messageDialog(QStringLiteral("There is still no rate for %1. Nothing was converted.")
@@ -167,6 +172,22 @@ bool Exchanger::readRates(const QString& country, Records& records)
     if (records.target)
         calc_.TargetRate = records.target->GetRate();
     return true;
+}
+
+// A currency the table does not hold has no rate: the conversion stops with a message and
+// shows no figure, rather than use a rate left from before.
+bool Exchanger::bothRecords(const Records& records, const QString& sourceCountry, const QString& country)
+{
+    QString text;
+    if (!records.source && sourceCountry.isEmpty())
+        text = QStringLiteral("No currency to convert from has been chosen.");
+    else if (!records.source || !records.target)
+        text = QStringLiteral("%1 is not in the currency table, so it has no rate.")
+                   .arg(records.source ? country : sourceCountry);
+    if (text.isEmpty())
+        return true;
+    messenger().messageDialog(text + QStringLiteral(" Nothing was converted."), Messenger::Icon::Information);
+    return false;
 }
 
 void Exchanger::showTarget(const CCurrencyData& target, const ResourceLibrary& lib)

@@ -91,6 +91,7 @@ private:
     void exchangeSteps(const QString& country, std::optional<Conversion>& result);
     bool chooseHomeCurrency(const QString& country, const ResourceLibrary& lib);
     bool readRates(const QString& country, Records& records);
+    static bool bothRecords(const Records& records, const QString& sourceCountry, const QString& country);
     void showTarget(const CCurrencyData& target, const ResourceLibrary& lib);
     void computeCrossRate(const QString& country);
     Conversion convert();

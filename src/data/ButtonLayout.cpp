@@ -5,8 +5,8 @@
 #include "support/Errors.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
+#include "support/SettingsStore.h"
 #include "support/Trap.h"
-#include "support/Zymregistry.h"
 
 #include <QCollator>
 #include <algorithm>
@@ -190,28 +190,25 @@ void ButtonLayout::openLibrary(ResourceLibrary& library)
         throw VemoxError(kLibraryError);
 }
 
-bool ButtonLayout::loadAssignments()
+bool ButtonLayout::loadAssignments(SettingsStore& store)
 {
-    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyCountries, ButtonAssignments, KEY_READ);
+    ButtonAssignments += store.readList(Defs::kKeyCountries, QStringLiteral("Currency button")).entries;
     return !ButtonAssignments.isEmpty();
 }
 
-void ButtonLayout::loadTabNames()
+void ButtonLayout::loadTabNames(SettingsStore& store)
 {
-    QStringList names;
-    if (!ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyTabs, names, KEY_READ))
-        return;
-    // The store holds nine captions; further values name no tab.
-    for (int t = 0; t < std::min<int>(names.size(), kTabs); ++t)
-        tabNames_[t] = names.at(t);
+    for (int t = 0; t < kTabs; ++t) {
+        QString name;
+        if (store.read(Defs::kKeyTabs, QString::number(t), name, QStringLiteral("Tab caption %1").arg(t)))
+            tabNames_[t] = name;
+    }
 }
 
-bool ButtonLayout::save() const
+bool ButtonLayout::save(SettingsStore& store) const
 {
-    bool ok = ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, Defs::kKeyCountries, KEY_ALL_ACCESS);
-    ok = ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCountries, ButtonAssignments, KEY_WRITE) && ok;
+    bool ok = store.writeList(Defs::kKeyCountries, ButtonAssignments);
     for (int t = 0; t < kTabs; ++t)
-        ok = ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyTabs, QString::number(t), tabNames_.at(t), KEY_WRITE)
-             && ok;
+        ok = store.write(Defs::kKeyTabs, QString::number(t), tabNames_.at(t)) && ok;
     return ok;
 }

@@ -14,6 +14,7 @@
 
 class CurrencyTable;
 class ResourceLibrary;
+class SettingsStore;
 
 // What one slot shows: the button's caption and its picture, a ResourceIndex
 // (NoResourceIndex: the banknote) or kNoPicture.
@@ -86,15 +87,16 @@ public:
     // cannot be opened.
     static void openLibrary(ResourceLibrary& library);
 
-    // The store. loadAssignments appends the list stored under Ct and says whether the
-    // list then holds any entry; loadTabNames sets the caption of tab i from the i-th value
-    // under Tb, for the values there are (at most nine). Both report their own errors.
-    bool loadAssignments();
-    void loadTabNames();
-    // Replaces Ct with the list (no value of a longer former list survives) and writes the
-    // nine captions to Tb. Plain store calls, so a caller can make them one change of the
-    // store. False when a call failed.
-    bool save() const;
+    // The store, through the settings' rule (SettingsStore). loadAssignments appends the
+    // entries stored under Ct by value name ("0", "1", ...; a damaged one is an empty slot)
+    // and says whether the list then holds any entry; loadTabNames sets the caption of tab
+    // i from the value "i" under Tb, for the values there are. Other values are ignored.
+    bool loadAssignments(SettingsStore& store);
+    void loadTabNames(SettingsStore& store);
+    // Makes Ct hold exactly the list (no value of a longer former list survives) and writes
+    // the nine captions to Tb. Plain store calls, so a caller can make them one change of
+    // the store. False when a call failed.
+    bool save(SettingsStore& store) const;
 
 private:
     void checkTab(int tab) const;

@@ -6,6 +6,7 @@
 #include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
+#include "support/SettingsStore.h"
 #include "support/Zymregistry.h"
 
 #include <QDir>
@@ -190,8 +191,10 @@ int walkReply(const QStringList& lines, CurrencyTable& table, ReplyRates& rates)
             if (r.value.isEmpty())
                 throw VemoxError(QStringLiteral("Server Error: Please Re-load page"));
             // The first host line starts the reply's own host list and table.
+            // The old hosts go, the key keeps its place: the same reply loaded again changes
+            // nothing in the store.
             if (hosts == 0) {
-                ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, kKeyHosts, KEY_ALL_ACCESS);
+                SettingsStore::clearValues(kKeyHosts);
                 table.ClearTable();
             }
             writeHost(hosts++, r.value);

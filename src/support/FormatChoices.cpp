@@ -19,6 +19,7 @@ void FormatChoices::load()
 {
     read(Defs::kValPunctuation, punctuation);
     read(Defs::kValDecimalPlaces, decimals);
+    decimals = Formats::decimalPlaces(decimals);   // what the amounts show
     read(Defs::kValDateFormat, dateFormat);
 }
 

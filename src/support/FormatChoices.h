@@ -13,8 +13,8 @@ struct FormatChoices {
     int decimals = 2;      // Dp: 2 to 6; any other gives 2
     int dateFormat = 0;    // Fr: 0 to 4; any other gives "dd/mm/yyyy"
 
-    // Reads Cc, Dp and Fr; a missing value keeps its default. The store reports its own
-    // errors.
+    // Reads Cc, Dp and Fr; a missing value keeps its default, and decimals are those the
+    // amounts show (Formats::decimalPlaces). The store reports its own errors.
     void load();
 
     // Writes Fr, Cc and Dp, in that order, as one change of the store. False when the

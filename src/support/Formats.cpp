@@ -29,11 +29,11 @@ SeparatorScope::~SeparatorScope()
 
 namespace Formats {
 
+int decimalPlaces(int stored) { return stored >= 2 && stored <= 6 ? stored : 2; }
+
 QString numberFormatForDecimals(int decimals)
 {
-    if (decimals < 2 || decimals > 6)
-        decimals = 2;
-    const QString zeros(decimals, QLatin1Char('0'));
+    const QString zeros(decimalPlaces(decimals), QLatin1Char('0'));
     return QStringLiteral("#,##0.%1;(#,##0.%1)").arg(zeros);
 }
 

@@ -35,7 +35,10 @@ namespace Formats {
 // The default pattern of every computed amount.
 inline const QString kDefaultNumberFormat = QStringLiteral("#,##0.00;(#,##0.00)");
 
-// The pattern "#,##0.00;(#,##0.00)" with 2 to 6 decimals; any other count gives 2.
+// The decimal places a stored "Dp" stands for: 2 to 6 as they are, any other count 2. The
+// amounts and the format dialog both follow it.
+int decimalPlaces(int stored);
+// The pattern "#,##0.00;(#,##0.00)" with decimalPlaces(decimals) decimals.
 QString numberFormatForDecimals(int decimals);
 
 // The short date format of a stored date format choice: 0 "dd/mm/yyyy", 1 "mm/dd/yyyy",

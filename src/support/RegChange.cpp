@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QMutex>
 #include <new>
+#include <utility>
 
 namespace regstore {
 
@@ -47,6 +48,10 @@ Change* currentChange() { return tCurrent; }
 
 void reportCallError(const QString& text)
 {
+    bool caught = false;
+    ZYMAPI::catchCallError(text, &caught);
+    if (caught)
+        return;
     if (tCurrent)
         tCurrent->keepError(text);
     else
@@ -215,6 +220,22 @@ Change::Outcome OwnChange::commit() { return change_.commit(); }
 } // namespace regstore
 
 namespace ZYMAPI {
+
+namespace {
+thread_local CallErrors* tCatcher = nullptr;
+} // namespace
+
+CallErrors::CallErrors() : outer_(tCatcher) { tCatcher = this; }
+CallErrors::~CallErrors() { tCatcher = outer_; }
+
+QStringList CallErrors::take() { return std::exchange(texts_, {}); }
+
+void catchCallError(const QString& text, bool* caught)
+{
+    *caught = tCatcher != nullptr;
+    if (tCatcher)
+        tCatcher->texts_.append(text);
+}
 
 struct StoreChange::State {
     std::unique_ptr<regstore::OwnChange> own;

@@ -85,7 +85,13 @@ private:
     Change change_;
 };
 
-// A call's own error: kept for the change of this thread, or shown at once outside one.
+// A call's own error: caught by the innermost ZYMAPI::CallErrors of this thread, else kept
+// for the change of this thread, else shown at once.
 void reportCallError(const QString& text);
 
 } // namespace regstore
+
+namespace ZYMAPI {
+// Hands the text to the innermost CallErrors of this thread; *caught says whether there was one.
+void catchCallError(const QString& text, bool* caught);
+} // namespace ZYMAPI

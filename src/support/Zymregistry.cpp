@@ -60,6 +60,20 @@ std::optional<QString> readablePath(HKEY root, const QString& key, long access)
     return regstore::keyPath(key);
 }
 
+// The one check before every change of the store: whether the root and the access allow
+// the change (`right`), and the store path of the key (nothing when the path is invalid).
+struct Target {
+    bool allowed = false;
+    std::optional<QString> path;
+};
+
+Target changeable(HKEY root, const QString& key, long access, long right)
+{
+    if (root != HKEY_CURRENT_USER || !(access & right))
+        return {};
+    return {true, regstore::keyPath(key)};
+}
+
 // Runs the body of one call in the one error trap. An error of the program's own kind gets
 // the family's suffix and is reported (at once, or with the change the call belongs to),
 // and the call gives resultOnError.
@@ -187,9 +201,7 @@ template <typename Make>
 bool writeValue(HKEY root, const QString& key, const QString& name, long access, Make make)
 {
     return trappedWrite([&] {
-        if (root != HKEY_CURRENT_USER || !(access & kSetValue))
-            return false;
-        const auto path = regstore::keyPath(key);
+        const auto path = changeable(root, key, access, kSetValue).path;
         if (!path)
             return false;
         if (!regstore::isValidValueName(name))
@@ -321,6 +333,16 @@ bool ReadRegistry(const HKEY& root, const QString& key, QStringList& names, QStr
     });
 }
 
+bool ReadRegistryNames(const HKEY& root, const QString& key, QStringList& names, long access)
+{
+    names.clear();
+    return readKey(root, key, access, [&](const regstore::Key& k) {
+        for (const Value& v : k.values())
+            names.append(v.name);
+        return !names.isEmpty();
+    });
+}
+
 bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const QDateTime& in, long access)
 {
     return writeValue(root, key, name, access, [&] {
@@ -369,9 +391,7 @@ bool WriteRegistry(const HKEY& root, const QString& key, const QStringList& in, 
 {
     // All entries go into the file in one replacement: a list is never half written.
     return trappedWrite([&] {
-        if (root != HKEY_CURRENT_USER || !(access & kSetValue))
-            return false;
-        const auto path = regstore::keyPath(key);
+        const auto path = changeable(root, key, access, kSetValue).path;
         if (!path)
             return false;
         std::vector<QByteArray> entries;
@@ -394,9 +414,9 @@ bool WriteRegistry(const HKEY& root, const QString& key, const QStringList& in, 
 bool DeleteRegistryKeyValue(HKEY root, const QString& key, const QString& name, long access)
 {
     return trappedDelete([&] {
-        if (root != HKEY_CURRENT_USER || !(access & kSetValue))
+        const auto [allowed, path] = changeable(root, key, access, kSetValue);
+        if (!allowed)
             return false;
-        const auto path = regstore::keyPath(key);
         if (!path)
             return true;   // no such key: nothing to delete
         // A damaged file that stays went nowhere; the value is not readable anyway.
@@ -407,9 +427,9 @@ bool DeleteRegistryKeyValue(HKEY root, const QString& key, const QString& name, 
 bool DeleteRegistryKey(HKEY root, const QString& key, long access)
 {
     return trappedDelete([&] {
-        if (root != HKEY_CURRENT_USER || !(access & kDelete))
+        const auto [allowed, path] = changeable(root, key, access, kDelete);
+        if (!allowed)
             return false;
-        const auto path = regstore::keyPath(key);
         if (!path || path->isEmpty())
             return true;   // nothing of that name; the root itself is never removed
         return edited([&](regstore::Change& c) { c.removeKey(*path); }) != Outcome::Failed;

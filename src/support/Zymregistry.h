@@ -38,6 +38,9 @@ bool ReadRegistry(const HKEY& root, const QString& key, const QString& name, QSt
 bool ReadRegistry(const HKEY& root, const QString& key, QStringList& out, long access);
 // Names (cleared, then sorted case-insensitively) and values in that order (appended).
 bool ReadRegistry(const HKEY& root, const QString& key, QStringList& names, QStringList& values, long access);
+// The names of a key's values (cleared first), in creation order, whatever their types.
+// False when the key is missing or holds no value.
+bool ReadRegistryNames(const HKEY& root, const QString& key, QStringList& names, long access);
 
 bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const QDateTime& in, long access);
 bool WriteRegistry(const HKEY& root, const QString& key, const QString& name, const bool& in, long access);
@@ -79,6 +82,24 @@ public:
 private:
     struct State;
     std::unique_ptr<State> state_;
+};
+
+// Catches, instead of telling, the errors that calls on this thread report while it lives,
+// so that a caller reading many values can name the setting of each damaged one and tell
+// them all at once. The innermost one catches.
+class CallErrors {
+public:
+    CallErrors();
+    ~CallErrors();
+    // The texts caught since the last take, oldest first.
+    QStringList take();
+    CallErrors(const CallErrors&) = delete;
+    CallErrors& operator=(const CallErrors&) = delete;
+
+private:
+    CallErrors* outer_;
+    QStringList texts_;
+    friend void catchCallError(const QString& text, bool* caught);
 };
 
 } // namespace ZYMAPI

@@ -92,4 +92,28 @@ expected=$(printf '1,5\r\n+\r\n1\r\n---- Equals: 2,500\r\n' | od -An -c)
 [ "$expected" = "$(od -An -c < "$E2E_WORK/again.tlg")" ] || e2e_fail "log differs: $(cat -A "$E2E_WORK/again.tlg")"
 e2e_close
 cmp -s "$store" "$E2E_TMP/first.reg" || e2e_fail "the second close stored other settings: $(diff "$E2E_TMP/first.reg" "$store")"
+
+# 5. A damaged store: a commission entry that is no number and a slot of the wrong type.
+# The start tells both in one box and loads the rest; a close that changes nothing leaves
+# the file as it was, not even written again.
+sed -i 's/^"5"="Afghanistan"\r$/"5"=dword:00000007\r/' "$store"
+{
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\VEMOX\\Cvx]\r\n'
+    for i in $(seq 0 29); do if [ "$i" = 5 ]; then printf '"5"="4,5"\r\n'; else printf '"%d"="1"\r\n' "$i"; fi; done
+} >> "$store"
+cp "$store" "$E2E_TMP/damaged.reg"
+inode=$(stat -c %i "$store")
+"$E2E_EXE" >"$E2E_TMP/program.log" 2>&1 &
+_e2e_prog=$!
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vemox' | head -n1) || e2e_fail "no box told the damage"
+sleep 1
+e2e_screenshot e2e-settings-damaged
+xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
+E2E_WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vemox$' | grep -vx "$box" | head -n1) ||
+    e2e_fail "no main window after the box"
+sleep 0.5
+e2e_screenshot e2e-settings-damaged-window
+e2e_close
+cmp -s "$store" "$E2E_TMP/damaged.reg" || e2e_fail "the close changed a damaged store: $(diff "$E2E_TMP/damaged.reg" "$store")"
+[ "$(stat -c %i "$store")" = "$inode" ] || e2e_fail "a close that changed nothing wrote the store again"
 echo "e2e: ok, screenshots in $E2E_BIN"

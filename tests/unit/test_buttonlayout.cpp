@@ -6,6 +6,7 @@
 #include "data/CurrencyTable.h"
 #include "support/Errors.h"
 #include "support/Messenger.h"
+#include "support/SettingsStore.h"
 #include "support/Zymregistry.h"
 
 #include <QLocale>
@@ -43,6 +44,7 @@ protected:
     MessengerScope scope{&msgs};
     ButtonLayout layout;
     CurrencyTable table;
+    SettingsStore store;
 };
 
 } // namespace
@@ -204,44 +206,44 @@ TEST_F(ButtonLayoutTest, StoreKeepsLongListsAndDropsOldTails)
         layout.ButtonAssignments << QStringLiteral("C%1").arg(i);
     layout.ButtonAssignments[3] = "";
     layout.setTabName(8, "");
-    ASSERT_TRUE(layout.save());
+    ASSERT_TRUE(layout.save(store));
 
     ButtonLayout back;
-    EXPECT_TRUE(back.loadAssignments());
+    EXPECT_TRUE(back.loadAssignments(store));
     EXPECT_EQ(back.ButtonAssignments, layout.ButtonAssignments);
-    back.loadTabNames();
+    back.loadTabNames(store);
     EXPECT_EQ(back.tabNames(), layout.tabNames());
 
     layout.ButtonAssignments = layout.ButtonAssignments.mid(0, 20);
-    ASSERT_TRUE(layout.save());
+    ASSERT_TRUE(layout.save(store));
     QStringList stored;
     ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyCountries, stored, KEY_READ);
     EXPECT_EQ(stored.size(), 20);
 
     layout.ButtonAssignments.clear();
-    ASSERT_TRUE(layout.save());
+    ASSERT_TRUE(layout.save(store));
     ButtonLayout empty;
-    EXPECT_FALSE(empty.loadAssignments());
+    EXPECT_FALSE(empty.loadAssignments(store));
     EXPECT_TRUE(msgs.errors().isEmpty());
 }
 
 TEST_F(ButtonLayoutTest, StoredCaptionsRenameOnlyTheTabsTheyName)
 {
     ButtonLayout fresh;
-    fresh.loadTabNames();   // no key: the numbers stay
+    fresh.loadTabNames(store);   // no key: the numbers stay
     EXPECT_EQ(fresh.tabName(0), "1");
 
     const QStringList five = {"a", "b", "c", "d", "e"};
     ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyTabs, five, KEY_WRITE);
     fresh.setTabName(6, "Kept");
-    fresh.loadTabNames();
+    fresh.loadTabNames(store);
     EXPECT_THAT(fresh.tabNames(), ElementsAre("a", "b", "c", "d", "e", "6", "Kept", "8", "9"));
 
     QStringList twelve;
     for (int i = 0; i < 12; ++i)
         twelve << QStringLiteral("T%1").arg(i);
     ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyTabs, twelve, KEY_WRITE);
-    fresh.loadTabNames();
+    fresh.loadTabNames(store);
     EXPECT_EQ(fresh.tabNames().size(), 9);
     EXPECT_EQ(fresh.tabName(8), "T8");
 }
@@ -252,23 +254,23 @@ TEST_F(ButtonLayoutTest, SaveJoinsTheCallersChangeOfTheStore)
     layout.setTabName(1, "Two");
     {
         ZYMAPI::StoreChange change;
-        EXPECT_TRUE(layout.save());
+        EXPECT_TRUE(layout.save(store));
         EXPECT_FALSE(testenv::readBytes(testenv::storeFile()).contains("Spain"));   // not before the commit
         EXPECT_TRUE(change.commit());
     }
     ButtonLayout back;
-    EXPECT_TRUE(back.loadAssignments());
+    EXPECT_TRUE(back.loadAssignments(store));
     EXPECT_EQ(back.ButtonAssignments, layout.ButtonAssignments);
-    back.loadTabNames();
+    back.loadTabNames(store);
     EXPECT_EQ(back.tabName(1), "Two");
 
     {
         ZYMAPI::StoreChange dropped;   // never committed: the store keeps the earlier layout
         layout.ButtonAssignments = {"Peru"};
-        layout.save();
+        layout.save(store);
     }
     ButtonLayout kept;
-    kept.loadAssignments();
+    kept.loadAssignments(store);
     EXPECT_EQ(kept.ButtonAssignments, QStringList({"France", "", "Spain"}));
     EXPECT_TRUE(msgs.errors().isEmpty());
 }

@@ -7,6 +7,7 @@
 #include "support/Errors.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
+#include "support/SettingsStore.h"
 #include "support/Zymregistry.h"
 
 #include <gmock/gmock.h>
@@ -44,6 +45,7 @@ protected:
     }
     ScriptedMessenger shown_;
     MessengerScope scope_{&shown_};
+    SettingsStore store_;
     FormatSettings saved_;
 };
 
@@ -112,7 +114,7 @@ TEST_F(StoredTableTest, AFailedParseKeepsTheEntriesBeforeItAndRestoresTheSeparat
 TEST_F(StoredTableTest, FirstUseGivesTheDefaultsAndWritesNothing)
 {
     CommissionTable t;
-    EXPECT_EQ(t.Load(), QStringList({"4", "4", "2", "2", "4", "4"}) + CommissionTable::Cleared().mid(6));
+    EXPECT_EQ(t.Load(store_), QStringList({"4", "4", "2", "2", "4", "4"}) + CommissionTable::Cleared().mid(6));
     EXPECT_EQ(t.entry(0), 4.0);
     EXPECT_EQ(t.entry(3), 2.0);
     EXPECT_EQ(t.entry(6), 0.0);
@@ -127,7 +129,7 @@ TEST_F(StoredTableTest, AShortStoredListIsCompletedAndWrittenBack)
         twelve.append(QStringLiteral("%1.250").arg(i, 3, 10, QLatin1Char('0')));
     ASSERT_TRUE(ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, twelve, KEY_WRITE));
     CommissionTable t;
-    const QStringList list = t.Load();
+    const QStringList list = t.Load(store_);
     EXPECT_EQ(list.size(), 30);
     EXPECT_EQ(stored(), list);
     EXPECT_EQ(list.mid(0, 12), twelve);
@@ -142,7 +144,7 @@ TEST_F(StoredTableTest, ALongerStoredListIsReadToThirtyAndLeftAsItIs)
     list << "9" << "9";
     ASSERT_TRUE(ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, list, KEY_WRITE));
     CommissionTable t;
-    t.Load();
+    t.Load(store_);
     EXPECT_EQ(t.entry(29), 7.0);
     EXPECT_EQ(stored().size(), 32);
 }

@@ -236,16 +236,28 @@ TEST_F(ExchangeTest, AResultOnTheStackIsConvertedInPlace)
     EXPECT_EQ(ex.Exchange("Unt. Kingdom")->Converted, 6.0);
 }
 
-TEST_F(ExchangeTest, AButtonWhoseCountryIsNotInTheTableKeepsThePreviousRateAndPane)
+// A currency the table does not hold has no rate: nothing is converted, and no rate from
+// before stands in for it.
+TEST_F(ExchangeTest, ACurrencyNotInTheTableStopsTheConversionWithAMessage)
 {
-    home();
-    type("100");
-    ex.Exchange("Unt. Kingdom");
-    type("4");
-    const auto c = ex.Exchange("Atlantis");
-    ASSERT_TRUE(c);
-    EXPECT_EQ(c->Converted, 3.0);
-    EXPECT_EQ(state.foreign.country, "");   // the digit emptied it; nothing filled it
+    struct Case { const char *home, *button, *told; };
+    const Case cases[] = {
+        {"", "Unt. Kingdom", "No currency to convert from has been chosen. Nothing was converted."},
+        {"Austria", "Unt. Kingdom", "Austria is not in the currency table, so it has no rate. Nothing was converted."},
+        {"Unt. States", "Atlantis", "Atlantis is not in the currency table, so it has no rate. Nothing was converted."},
+    };
+    for (const Case& c : cases) {
+        home("Unt. Kingdom");
+        type("4");
+        ex.Exchange("Unt. States");   // a rate from before, which must not be used
+        calc.OnCancel();
+        state.home.country = c.home;
+        shown.clear();
+        type("100");
+        EXPECT_FALSE(ex.Exchange(c.button)) << c.button;
+        EXPECT_EQ(display(), "100") << c.button;
+        EXPECT_EQ(shown.texts(ScriptedMessenger::Kind::MessageDialog), QStringList{c.told});
+    }
 }
 
 // ---------------------------------------------------------------------------------------

@@ -10,7 +10,7 @@
 #include "data/CurrencyLoader.h"
 #include "data/CurrencyTable.h"
 #include "support/Formats.h"
-#include "support/MainSettings.h"
+#include "calc/MainSettings.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
 #include "support/Zymregistry.h"
@@ -247,12 +247,66 @@ TEST_F(SettingsTest, StoredSlotsAreShownAndTabCaptionsReplaceTheirTabsOnly)
     EXPECT_EQ(stored.tabNames(), numbered(9));
     EXPECT_EQ(shownTabs, (QList<int>{0, 0}));
 
-    // A tab that cannot be shown has told the operator and ends the load before the captions.
+    // A tab that cannot be shown has told the operator; the captions still follow.
     ButtonLayout failing;
     MainSettings third(state, numberFormat, table, charges, failing);
     third.showTab = [](int) { return false; };
-    EXPECT_FALSE(third.load());
-    EXPECT_EQ(failing.tabName(0), "1");
+    EXPECT_TRUE(third.load());
+    EXPECT_EQ(failing.tabName(0), "0");
+}
+
+// A damaged store costs only the damaged value: it is told once, naming its setting, the
+// rest loads, and a close with nothing changed leaves the store file exactly as it was.
+TEST_F(SettingsTest, ADamagedValueIsToldOnceAndTheCloseLeavesTheStoreAsItWas)
+{
+    seed(Defs::kValHomeCountry, QStringLiteral("Unt. Kingdom"));
+    ZYMAPI::WriteRegistry(kRoot, Defs::kKeyCountries,
+                          QStringList{"France", "Unt. Kingdom", "Unt. States", "France", "", "Unt. States", "France"},
+                          KEY_WRITE);
+    ZYMAPI::WriteRegistry(kRoot, Defs::kKeyTabs, QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I"}, KEY_WRITE);
+    ZYMAPI::WriteRegistry(kRoot, Defs::kKeyCommission, CommissionTable::Defaults(), KEY_WRITE);
+    ASSERT_TRUE(load());
+    ASSERT_TRUE(settings.save());
+    const QByteArray healthy = testenv::readBytes(testenv::storeFile());
+    const QByteArray library = testenv::readBytes(Defs::kResourceLibrary);
+
+    struct Case { const char *from, *to, *told, *home, *tab0; };
+    const Case cases[] = {
+        {"", "", "", "Unt. Kingdom", "A"},   // healthy: nothing written again
+        {"\"5\"=\"4\"", "\"5\"=\"abc\"", "Commission entry 5 cannot be read: 'abc' is not a valid floating point value.",
+         "Unt. Kingdom", "A"},
+        {"\"5\"=\"Unt. States\"", "\"5\"=dword:00000007",
+         "Currency button entry 5 cannot be read: Invalid data type for '5'Error: - (ReadRegistry) zym.", "Unt. Kingdom", "A"},
+        {"\"3\"=\"D\"", "\"3\"=dword:00000001",
+         "Tab caption 3 cannot be read: Invalid data type for '3'Error: - (ReadRegistry) zym.", "Unt. Kingdom", "A"},
+        {"\"Cbs\"=dword:00000001", "\"Cbs\"=hex:01", "Invalid data type for 'Cbs'Error: - (ReadRegistry) zym.",
+         "Unt. Kingdom", "A"},
+        {"\"0\"=\"A\"", "\"-1\"=\"Minus\"\r\n\"0\"=\"A\"", "", "Unt. Kingdom", "A"},   // a stray caption
+        {"\"h_c\"=\"Unt. Kingdom\"", "\"h_c\"=\"Austria\"", "", "", "A"},   // not in today's table
+        {"library", "", "Unable to load resource dll", "", "1"},
+    };
+    for (const Case& c : cases) {
+        QByteArray before = healthy;
+        before.replace(c.from, c.to);
+        testenv::writeBytes(testenv::storeFile(), before);
+        testenv::writeBytes(Defs::kResourceLibrary, library);
+        ASSERT_TRUE(LoadCurrencyData(table));
+        if (QByteArray(c.from) == "library")
+            QFile::remove(Defs::kResourceLibrary);
+        shown.clear();
+        MainState fresh;
+        ButtonLayout freshLayout;
+        CommissionTable freshCharges;
+        MainSettings started(fresh, numberFormat, table, freshCharges, freshLayout);
+        started.load();
+        started.save();
+        EXPECT_EQ(testenv::readBytes(testenv::storeFile()), before) << c.to;
+        const QStringList told = shown.errors();
+        EXPECT_EQ(told.size(), QByteArray(c.told).isEmpty() ? 0 : 1) << c.to;
+        EXPECT_TRUE(told.join('\n').contains(QString::fromLatin1(c.told))) << c.to;
+        EXPECT_EQ(fresh.home.country, c.home) << c.to;
+        EXPECT_EQ(freshLayout.tabName(0), c.tab0) << c.to;
+    }
 }
 
 // ---------------------------------------------------------------------------------------

@@ -1,4 +1,4 @@
-#include "support/MainSettings.h"
+#include "calc/MainSettings.h"
 
 #include "Defs.h"
 #include "calc/CommissionTable.h"
@@ -24,12 +24,6 @@ template <typename T>
 bool readGeneral(const QString& name, T& out)
 {
     return ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, out, KEY_READ);
-}
-
-template <typename T>
-bool writeGeneral(const QString& name, const T& in)
-{
-    return ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, in, KEY_WRITE);
 }
 
 Payment paymentOf(int stored)
@@ -70,16 +64,29 @@ MainSettings::MainSettings(MainState& s, QString& format, const CurrencyTable& t
 
 bool MainSettings::load()
 {
+    // The values the save writes count as unread until the load has read them.
+    for (const QString& name : {Defs::kValPayment, Defs::kValRateKind, Defs::kValCommission, Defs::kValHomeCountry})
+        store_.markUnread(Defs::kKeyGeneral, name);
+    store_.markUnread(Defs::kKeyCountries);
+    for (int t = 0; t < ButtonLayout::kTabs; ++t)
+        store_.markUnread(Defs::kKeyTabs, QString::number(t));
+
+    // One reading of the store for every value; a completed commission list goes with it.
+    ZYMAPI::StoreChange change;
     ResourceLibrary library;
     const bool general = trapped(QString(), [&] {
         if (!library.Load(Defs::kResourceLibrary))
             throw VemoxError(QStringLiteral("Error: Unable to load resource dll - Button drop"));
         loadGeneral(library);
     });
-    if (!general || !loadButtonLayout())
-        return false;
-    layout.loadTabNames();
-    return true;
+    // A tab that could not be shown has told the operator; the captions still follow.
+    const bool laidOut = general && trapped(QString(), [&] { loadButtonLayout(); });
+    if (laidOut)
+        layout.loadTabNames(store_);
+    change.commit();
+    leaveSaved();
+    store_.reportProblems();
+    return laidOut;
 }
 
 void MainSettings::loadGeneral(ResourceLibrary& library)
@@ -88,64 +95,64 @@ void MainSettings::loadGeneral(ResourceLibrary& library)
     loadCommissionValues();
     numberFormat = Formats::kDefaultNumberFormat;
     int punctuation = 0;
-    readGeneral(Defs::kValPunctuation, punctuation);
+    store_.read(Defs::kKeyGeneral, Defs::kValPunctuation, punctuation);
     Formats::applyPunctuationChoice(punctuation);
     loadHomeCountry(library);
     loadDateAndDecimals();
     showLastUpdate(false);
 }
 
-// The stored slots and tab 0 shown, or on a first start the Europe layout.
-bool MainSettings::loadButtonLayout()
+void MainSettings::loadCommissionValues()
 {
-    bool shown = true;
-    auto showFirstTab = [&] { shown = showTab ? showTab(0) : true; };
-    const bool loaded = trapped(QString(), [&] {
-        if (layout.loadAssignments())
-            showFirstTab();
-        else
-            layout.LoadRegionDefaults(currencies, kDefaultRegion, showFirstTab);
-    });
-    return loaded && shown;
+    // A hand-edited key may hold more than the thirty entries: the first thirty are the
+    // table, and the entries beyond them leave the store.
+    const QStringList list = commission.Load(store_);
+    for (qsizetype i = CommissionTable::kEntries; i < list.size(); ++i)
+        ZYMAPI::DeleteRegistryKeyValue(HKEY_CURRENT_USER, Defs::kKeyCommission, QString::number(i), KEY_WRITE);
+}
+
+// The stored slots and tab 0 shown, or on a first start the Europe layout.
+void MainSettings::loadButtonLayout()
+{
+    auto showFirstTab = [&] {
+        if (showTab)
+            showTab(0);
+    };
+    if (layout.loadAssignments(store_))
+        showFirstTab();
+    else
+        layout.LoadRegionDefaults(currencies, kDefaultRegion, showFirstTab);
 }
 
 void MainSettings::loadToolbar()
 {
     int payment = 1;
-    readGeneral(Defs::kValPayment, payment);
+    store_.read(Defs::kKeyGeneral, Defs::kValPayment, payment);
     state.payment = paymentOf(payment);
     int rateKind = 3;
-    readGeneral(Defs::kValRateKind, rateKind);
+    store_.read(Defs::kKeyGeneral, Defs::kValRateKind, rateKind);
     state.rateKind = rateKindOf(rateKind);
-    // With Base no charge applies: the switch starts clear and disabled whatever was stored.
+    // With Base no charge applies: the switch starts clear and disabled whatever was stored,
+    // and the close stores it clear.
     bool commission = false;
     if (state.rateKind != RateKind::Base)
-        readGeneral(Defs::kValCommission, commission);
+        store_.read(Defs::kKeyGeneral, Defs::kValCommission, commission);
+    else
+        store_.markRead(Defs::kKeyGeneral, Defs::kValCommission);
     state.commission = commission;
     state.commissionEnabled = state.rateKind != RateKind::Base;
-}
-
-void MainSettings::loadCommissionValues()
-{
-    const QStringList list = commission.Load();
-    // A hand-edited key may hold more than the thirty entries: the first thirty are the
-    // table, and the key is written back with exactly those.
-    if (list.size() > CommissionTable::kEntries) {
-        ZYMAPI::StoreChange change;
-        ZYMAPI::DeleteRegistryKey(HKEY_CURRENT_USER, Defs::kKeyCommission, KEY_ALL_ACCESS);
-        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, list.mid(0, CommissionTable::kEntries),
-                              KEY_WRITE);
-        change.commit();
-    }
 }
 
 void MainSettings::loadHomeCountry(const ResourceLibrary& library)
 {
     QString home = kDefaultHome;
-    readGeneral(Defs::kValHomeCountry, home);
+    store_.read(Defs::kKeyGeneral, Defs::kValHomeCountry, home);
     const CCurrencyData* record = currencies.FindByCountry(home);
-    if (!record)
+    if (!record) {
+        // A country the table lacks today (the data did not load) stays stored for a later run.
+        store_.markUnread(Defs::kKeyGeneral, Defs::kValHomeCountry);
         return;
+    }
     // The pane shows the library's flag (none when the library lacks it); a flag that
     // cannot be read ends the load.
     const int picture = record->GetResourceIndex();
@@ -167,8 +174,8 @@ void MainSettings::loadHomeCountry(const ResourceLibrary& library)
 void MainSettings::showLastUpdate(bool keepWhenMissing)
 {
     QDateTime lastUpdate;
-    // A damaged value has been reported by the store and reads as no update at all.
-    if (readGeneral(Defs::kValLastUpdate, lastUpdate) && lastUpdate.isValid())
+    // A damaged value is told with the others and reads as no update at all.
+    if (store_.read(Defs::kKeyGeneral, Defs::kValLastUpdate, lastUpdate) && lastUpdate.isValid())
         state.panel[1] = kLastUpdate + Formats::dateToStr(lastUpdate.date());
     else if (!keepWhenMissing)
         state.panel[1] = kAwaitingUpdate;
@@ -178,22 +185,35 @@ void MainSettings::showLastUpdate(bool keepWhenMissing)
 void MainSettings::loadDateAndDecimals()
 {
     int dateFormat = 0;
-    readGeneral(Defs::kValDateFormat, dateFormat);
+    store_.read(Defs::kKeyGeneral, Defs::kValDateFormat, dateFormat);
     FormatSettings::current().shortDateFormat = Formats::shortDateFormatForChoice(dateFormat);
     int decimals = 2;
-    readGeneral(Defs::kValDecimalPlaces, decimals);
+    store_.read(Defs::kKeyGeneral, Defs::kValDecimalPlaces, decimals);
     numberFormat = Formats::numberFormatForDecimals(decimals);
+}
+
+// What the load left of every value the save writes, as the save would write it.
+void MainSettings::leaveSaved()
+{
+    store_.left(Defs::kKeyGeneral, Defs::kValPayment, storedPayment(state.payment));
+    store_.left(Defs::kKeyGeneral, Defs::kValRateKind, storedRateKind(state.rateKind));
+    store_.left(Defs::kKeyGeneral, Defs::kValCommission, state.commission);
+    store_.left(Defs::kKeyGeneral, Defs::kValHomeCountry, state.home.country);
+    store_.left(Defs::kKeyCountries, {}, layout.ButtonAssignments);
+    for (int t = 0; t < ButtonLayout::kTabs; ++t)
+        store_.left(Defs::kKeyTabs, QString::number(t), layout.tabName(t));
 }
 
 bool MainSettings::save()
 {
     ZYMAPI::StoreChange change;
-    writeGeneral(Defs::kValPayment, storedPayment(state.payment));
-    writeGeneral(Defs::kValRateKind, storedRateKind(state.rateKind));
-    writeGeneral(Defs::kValCommission, state.commission);
-    layout.save();
+    store_.write(Defs::kKeyGeneral, Defs::kValPayment, storedPayment(state.payment));
+    store_.write(Defs::kKeyGeneral, Defs::kValRateKind, storedRateKind(state.rateKind));
+    store_.write(Defs::kKeyGeneral, Defs::kValCommission, state.commission);
+    layout.save(store_);
     // In reverse mode the panes have swapped: the home currency is in the foreign pane.
-    writeGeneral(Defs::kValHomeCountry, state.reverseMode ? state.foreign.country : state.home.country);
+    store_.write(Defs::kKeyGeneral, Defs::kValHomeCountry,
+                 state.reverseMode ? state.foreign.country : state.home.country);
     if (change.commit())
         return true;
     messenger().messageBox(QStringLiteral("Error E72: Error writing to registry"));
@@ -205,13 +225,28 @@ void MainSettings::reapplyFormats(const QDate& today)
     double shown = 0;
     const bool plainNumber = Formats::tryStrToFloat(state.display, shown);
     int punctuation = 0;
-    readGeneral(Defs::kValPunctuation, punctuation);
+    store_.read(Defs::kKeyGeneral, Defs::kValPunctuation, punctuation);
     Formats::applyPunctuationChoice(punctuation);
     loadDateAndDecimals();
     if (plainNumber)
         state.display = Formats::formatFloat(numberFormat, shown);
     showToday(today);
     showLastUpdate(true);
+    store_.reportProblems();
 }
 
 void MainSettings::showToday(const QDate& today) { state.panel[0] = kTodaysDate + Formats::dateToStr(today); }
+
+bool MainSettings::printAccountingDialogHidden()
+{
+    bool hidden = false;
+    readGeneral(Defs::kValPrintAccountingDialog, hidden);
+    return hidden;
+}
+
+bool MainSettings::currencyEditorUsed()
+{
+    bool used = false;
+    readGeneral(Defs::kValCurrencyEditorUsed, used);
+    return used;
+}
