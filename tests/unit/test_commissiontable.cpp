@@ -158,7 +158,7 @@ TEST_F(StoredTableTest, SaveStoresThirtyEntriesThatTheNextLoadReads)
     EXPECT_EQ(stored(), list);
     EXPECT_EQ(t.entry(9), 2.0);
     CommissionTable again;
-    again.Load();
+    again.Load(store_);
     EXPECT_EQ(again.entries(), t.entries());
     EXPECT_THAT(shown_.shown, IsEmpty());
 
