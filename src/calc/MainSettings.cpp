@@ -5,7 +5,6 @@
 #include "data/ButtonLayout.h"
 #include "data/CurrencyTable.h"
 #include "support/Errors.h"
-#include "support/FormatChoices.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
@@ -147,12 +146,13 @@ void MainSettings::loadHomeCountry(const ResourceLibrary& library)
 {
     QString home = kDefaultHome;
     store_.read(Defs::kKeyGeneral, Defs::kValHomeCountry, home);
+    // Until the pane shows it, the stored country stays stored: one the table lacks today
+    // (the data did not load) is kept for a later run.
+    const bool readable = !store_.isUnread(Defs::kKeyGeneral, Defs::kValHomeCountry);
+    store_.markUnread(Defs::kKeyGeneral, Defs::kValHomeCountry);
     const CCurrencyData* record = currencies.FindByCountry(home);
-    if (!record) {
-        // A country the table lacks today (the data did not load) stays stored for a later run.
-        store_.markUnread(Defs::kKeyGeneral, Defs::kValHomeCountry);
+    if (!record)
         return;
-    }
     // The pane shows the library's flag (none when the library lacks it); a flag that
     // cannot be read ends the load.
     const int picture = record->GetResourceIndex();
@@ -169,6 +169,8 @@ void MainSettings::loadHomeCountry(const ResourceLibrary& library)
     state.home.currency = record->GetDenomination();
     state.home.country = record->GetCountryName();
     state.displayCurrency = record->GetIsoCode();
+    if (readable)
+        store_.markRead(Defs::kKeyGeneral, Defs::kValHomeCountry);
 }
 
 void MainSettings::showLastUpdate(bool keepWhenMissing)

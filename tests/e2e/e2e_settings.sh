@@ -108,7 +108,8 @@ _e2e_prog=$!
 box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vemox' | head -n1) || e2e_fail "no box told the damage"
 sleep 1
 e2e_screenshot e2e-settings-damaged
-xdotool windowactivate --sync "$box" key Return 2>/dev/null || xdotool key Return
+xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box" 2>/dev/null || true
+xdotool key Return
 E2E_WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vemox$' | grep -vx "$box" | head -n1) ||
     e2e_fail "no main window after the box"
 sleep 0.5

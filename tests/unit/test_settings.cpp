@@ -9,6 +9,7 @@
 #include "data/ButtonLayout.h"
 #include "data/CurrencyLoader.h"
 #include "data/CurrencyTable.h"
+#include "support/FormatChoices.h"
 #include "support/Formats.h"
 #include "calc/MainSettings.h"
 #include "support/Messenger.h"
@@ -161,6 +162,11 @@ TEST_F(SettingsTest, PunctuationDateFormatAndDecimalsFollowTheirTables)
         EXPECT_EQ(dateFormat(), c.date) << c.fr;
         EXPECT_EQ(numberFormat, c.pattern) << c.dp;
     }
+    // The format dialog starts from the decimals the amounts show.
+    seed(Defs::kValDecimalPlaces, 1000);
+    FormatChoices dialog;
+    dialog.load();
+    EXPECT_EQ(dialog.decimals, 2);
     // The last update in the date format just read.
     seed(Defs::kValLastUpdate, QDateTime(QDate(2026, 11, 30), QTime(14, 5)));
     ASSERT_TRUE(load());
