@@ -44,6 +44,7 @@ TAddCurrency::TAddCurrency(QWidget* owner, CCurrencyData& toFill, const CCurrenc
         UseIso->setChecked(true);
     }
     UseIsoClick();
+    EName->setFocus(Qt::OtherFocusReason);
     if (!templ.GetCountryName().isEmpty())
         return;
     ER->clear();
