@@ -91,7 +91,7 @@ TEST_F(RatesFeedTest, TheNewestEcbRatesBecomeAReplyThatConvertsAtThoseRates)
     EXPECT_EQ(testenv::readBytes(Defs::kCurrencyFile),
               "<KRTDATE>2026-12-08</KRTDATE>\r\n"
               "<KRTMESSAGE>Rates of the ECB of 2026-12-08. Codes the ECB does not quote: 1 with the rate of an "
-              "earlier reply (the oldest of 2026-12-01, 7 days old), 1 without a rate.</KRTMESSAGE>\r\n"
+              "earlier reply, the oldest of 2026-12-01 (7 days old); 1 without a rate.</KRTMESSAGE>\r\n"
               "<KRTHOST>127.0.0.1:18300/cgi-bin/DownLoad.cgi</KRTHOST>\r\n<KRTHOST>b.example</KRTHOST>\r\n"
               "<KRTISO>USD</KRTISO><KRTDATA>1.00000</KRTDATA><KRTCOUNTRY>Unt. States</KRTCOUNTRY><KRTDENOM>Dollars</KRTDENOM>\r\n"
               "<KRTISO>GBP</KRTISO><KRTDATA>0.800000</KRTDATA><KRTCOUNTRY>Unt. Kingdom</KRTCOUNTRY><KRTDENOM>Pounds</KRTDENOM>\r\n"

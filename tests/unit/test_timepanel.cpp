@@ -2,6 +2,7 @@
 // name, the am/pm shift and the span to another time.
 #include "support/TimePanel.h"
 #include "common/TestEnv.h"
+#include "support/Errors.h"
 
 #include <gtest/gtest.h>
 

@@ -48,8 +48,10 @@ void FeedServer::accept()
 // Waits for the whole request head, then answers once and closes.
 void FeedServer::serve(QTcpSocket* socket)
 {
-    if (socket->property("answered").toBool())
-        return socket->readAll(), void();
+    if (socket->property("answered").toBool()) {
+        socket->readAll(); // anything after the one request is not read
+        return;
+    }
     if (!socket->peek(kMaxRequestBytes + 1).contains("\r\n\r\n")) {
         if (socket->bytesAvailable() > kMaxRequestBytes) {
             socket->write(response("400 Bad Request", "Request too large\n", true));

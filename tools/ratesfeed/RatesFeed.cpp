@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -98,13 +99,13 @@ QString unquotedMessage(const QDate& date, int kept, int empty, const QStringLis
             if (!parsed.isValid()) { oldest = d; oldestDate = {}; break; }
             if (!oldestDate.isValid() || parsed < oldestDate) { oldestDate = parsed; oldest = d; }
         }
-        const QString age = oldestDate.isValid() ? QStringLiteral(", %1 old").arg(ageText(oldestDate, date)) : QString();
-        parts << QStringLiteral("%1 with the rate of an earlier reply (the oldest of %2%3)").arg(kept).arg(oldest, age);
+        const QString age = oldestDate.isValid() ? QStringLiteral(" (%1 old)").arg(ageText(oldestDate, date)) : QString();
+        parts << QStringLiteral("%1 with the rate of an earlier reply, the oldest of %2%3").arg(kept).arg(oldest, age);
     }
     if (empty > 0)
         parts << QStringLiteral("%1 without a rate").arg(empty);
     QString text = QStringLiteral("Rates of the ECB of %1. Codes the ECB does not quote: ").arg(date.toString(Qt::ISODate)) +
-                   parts.join(QStringLiteral(", ")) + u'.';
+                   parts.join(QStringLiteral("; ")) + u'.';
     // A message ends at the first closing tag: no tag may start inside it.
     text.replace(u'<', u'(').replace(u'>', u')');
     return text;
@@ -198,7 +199,7 @@ QStringList BuildReply(const EcbRates& ecb, const QList<CurrencyLoader::MasterEn
         } else if (ecb.perEuro.contains(e.iso)) {
             line = DataLine(e.iso, FormatRate(ecb.perEuro.value(e.iso) / usd), e.country, e.denomination);
         } else if (previous && previous->rates.contains(e.iso)) {
-            const KeptRate& k = previous->rates[e.iso];
+            const KeptRate k = previous->rates.value(e.iso);
             line = DataLine(e.iso, k.rate, e.country, e.denomination) + kAsOfOpen + k.asOf + kAsOfClose;
             kept.insert(e.iso);
             keptDates << k.asOf;

@@ -144,7 +144,7 @@ int run(QCoreApplication& app)
     QCommandLineParser args;
     addOptions(args);
     if (!args.parse(app.arguments()))
-        throw UsageError{args.errorText() + u'.'};
+        throw UsageError{args.errorText().endsWith(u'.') ? args.errorText() : args.errorText() + u'.'};
     if (args.isSet(QStringLiteral("help"))) {
         std::fputs(qPrintable(args.helpText()), stdout);
         return 0;
