@@ -15,7 +15,6 @@ int main(int argc, char** argv)
     setMessenger(&qtMessenger);
     try {
         QApplication::setApplicationName(Defs::kAppTitle);
-        QApplication::setApplicationDisplayName(Defs::kAppTitle);
         TForm1 form;
         form.show();
         QApplication::exec();
