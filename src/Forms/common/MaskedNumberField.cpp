@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <algorithm>
 
 MaskedNumberField::MaskedNumberField(QWidget* parent, const QString& name, int whole, int fraction)
     : QLineEdit(parent), whole_(whole), fraction_(fraction)
@@ -39,40 +38,34 @@ bool MaskedNumberField::setMaskedText(const QString& text)
 
 void MaskedNumberField::clearSelection()
 {
-    // A selection is cleared to zeros; typing then starts at the end of the whole part when
-    // the selection began in it.
-    const int start = selectionStart(), length = selectedText().size();
+    // A selection is cleared to zeros; typing then goes on in the part where it began.
+    const int start = selectionStart(), length = int(selectedText().size());
     QString t = displayText();
     for (int i = start; i < start + length && i < t.size(); ++i)
         if (i != point())
             t[i] = QLatin1Char('0');
     setText(t);
-    setCursorPosition(start <= point() ? point() : start);
+    setCursorPosition(start <= point() ? point() - 1 : start);
 }
 
 bool MaskedNumberField::typeWholeDigit(QChar digit)
 {
-    // Inserted at the cursor, the whole part pushes its leading zero out on the left; with no
-    // leading zero it is full and the digit is refused.
-    const int at = cursorPosition();
-    QString whole = displayText().left(whole_);
-    whole.insert(at, digit);
+    // The whole part takes digits on its right, as a calculator's display does, pushing its
+    // leading zero out on the left; with no leading zero it is full and the digit is refused.
+    const QString whole = displayText().left(whole_);
     if (whole.at(0) != QLatin1Char('0'))
         return false;
-    setText(whole.mid(1) + displayText().mid(whole_));
-    setCursorPosition(at);
+    setText(whole.mid(1) + digit + displayText().mid(whole_));
+    // The cursor stays in the whole part (the mask keeps it off the point).
+    setCursorPosition(point() - 1);
     return true;
 }
 
-bool MaskedNumberField::eraseWholeDigit(int at)
+void MaskedNumberField::eraseWholeDigit()
 {
-    // The digits left of the erased one move right and a zero comes in on the left, so the
-    // cursor stays after the digits it followed.
-    QString whole = displayText().left(whole_);
-    whole.remove(at, 1);
-    setText(QLatin1Char('0') + whole + displayText().mid(whole_));
-    setCursorPosition(at + 1);
-    return true;
+    // The last digit goes; the others move right and a zero comes in on the left.
+    setText(QLatin1Char('0') + displayText().left(whole_ - 1) + displayText().mid(whole_));
+    setCursorPosition(point() - 1);
 }
 
 void MaskedNumberField::keyPressEvent(QKeyEvent* event)
@@ -87,10 +80,10 @@ void MaskedNumberField::keyPressEvent(QKeyEvent* event)
     const QString key = event->text();
     const bool digit = key.size() == 1 && key.at(0) >= QLatin1Char('0') && key.at(0) <= QLatin1Char('9');
     const bool pointKey = key == QLatin1String(".") || key == QLatin1String(",");
-    const bool back = event->key() == Qt::Key_Backspace, del = event->key() == Qt::Key_Delete;
-    if (hasSelectedText() && (digit || pointKey || back || del)) {
+    const bool back = event->key() == Qt::Key_Backspace;
+    if (hasSelectedText() && (digit || pointKey || back)) {
         clearSelection();
-        if (back || del) {
+        if (back) {
             event->accept();
             return;
         }
@@ -102,10 +95,9 @@ void MaskedNumberField::keyPressEvent(QKeyEvent* event)
     } else if (digit && at <= point()) {
         if (!typeWholeDigit(key.at(0)))
             QApplication::beep();
-    } else if (back && at > 0 && at <= point() + 1) {
-        eraseWholeDigit(std::min(at, point()) - 1);
-    } else if (del && at < point()) {
-        eraseWholeDigit(at);
+    } else if (back && at <= point() + 1) {
+        // Just right of the point too: the mask would otherwise blank a digit in place.
+        eraseWholeDigit();
     } else {
         QLineEdit::keyPressEvent(event);
         return;

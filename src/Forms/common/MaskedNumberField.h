@@ -1,8 +1,9 @@
 #pragma once
 // A masked number field of the form "999.999": the whole part right-aligned, blanks shown as
 // zeros. The whole part fills from the right as on a calculator, so typing 4 reads 004.000
-// and 4.5 reads 004.500; a digit never moves across the point, and a digit that would not
-// fit is refused rather than pushing another one out.
+// and 4.5 reads 004.500; the point or a click moves on to the fraction, which is typed over
+// from the left. A digit never moves across the point, and a digit that would not fit is
+// refused rather than pushing another one out.
 #include <QLineEdit>
 
 class MaskedNumberField : public QLineEdit {
@@ -23,10 +24,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Types a digit into the whole part at the cursor; false when the whole part is full.
+    // Types a digit into the whole part; false when the whole part is full.
     bool typeWholeDigit(QChar digit);
-    // Erases the whole part's digit at `at`.
-    bool eraseWholeDigit(int at);
+    // Erases the whole part's last digit.
+    void eraseWholeDigit();
     void clearSelection();
     int point() const { return whole_; }
 
