@@ -29,27 +29,10 @@ data="$HOME/.local/share/vemox"
 cmp -s "$data/currency.dat" "$root/usr/share/vemox/currency.dat" || e2e_fail "currency.dat not prepared"
 [ -f "$data/dll/ZYM_VEMOX.dll" ] && [ -f "$data/help/CALCHELP.html" ] || e2e_fail "library or help not prepared"
 
-# Europe on the first tab, Aland Islands (EUR) as home, 100 to Albania (ALL).
-xdotool key --delay 150 alt+o l e
-sleep 0.5
-e2e_focus
-xdotool key c
-click_button() {
-    eval "$(xdotool getwindowgeometry --shell "$E2E_WIN")"
-    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
-    sleep 0.3
-}
-click_button 299 91
-xdotool type --delay 80 '100'
-click_button 299 114
+e2e_convert_europe 100
 e2e_screenshot package-installed
-xdotool key ctrl+t
-sleep 1.0
-xdotool type --delay 20 "$HOME/elsewhere/installed"
-xdotool key Return
-for _ in $(seq 50); do [ -f "$HOME/elsewhere/installed.tlg" ] && break; sleep 0.1; done
-grep -q 'Converts to 9,677.49 Leke (ALL)' "$HOME/elsewhere/installed.tlg" 2>/dev/null ||
-    e2e_fail "no conversion in the saved log"
+e2e_save_log "$HOME/elsewhere/installed"
+grep -q 'Converts to 9,677.49 Leke (ALL)' "$HOME/elsewhere/installed.tlg" || e2e_fail "no conversion in the saved log"
 e2e_close
 grep -qi 'VEMOX\\Ct\]' "$HOME/.config/vemox/registry.reg" || e2e_fail "the store was not written on close"
 echo "package: ok, $(basename "$deb"), screenshot $E2E_BIN/package-installed.png"
