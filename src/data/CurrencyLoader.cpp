@@ -160,6 +160,8 @@ void loadFactoryFile(const QStringList& firstLines, const ResourceLibrary& libra
         const MasterEntry& e = master[i];
         table.Append(std::make_unique<CCurrencyData>(0.0, e.region, e.country, e.iso, e.denomination, i));
     }
+    // A factory file does not read the operator's currencies: their file is not to be rewritten.
+    table.SetUserFileRead(!QFile::exists(kUserDefinedFile));
 }
 
 // The rates of a reply, by ISO code. The first line of a code wins.
@@ -262,6 +264,7 @@ void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, Cur
                                                          u.denomination, NoResourceIndex));
         }
     }
+    table.SetUserFileRead(true);
 }
 
 } // namespace
