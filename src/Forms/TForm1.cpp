@@ -10,7 +10,6 @@
 #include "Forms/main/CurrencyTabs.h"
 #include "Forms/main/KeypadPanel.h"
 #include "data/CurrencyLoader.h"
-#include "data/DataFiles.h"
 #include "data/RateUpdate.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
@@ -118,11 +117,7 @@ void TForm1::construct()
     bool editorUsed = false;
     ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, Defs::kValCurrencyEditorUsed, editorUsed, KEY_READ);
     panes_->setUpdateEnabled(!editorUsed);
-    // 13. The data the program started with is what a rollback returns to. Only data that
-    // loaded is worth keeping: a damaged file must not replace the good copy, or no
-    // rollback could restore the rates.
-    if (loaded)
-        DataFiles::copyLines(Defs::kCurrencyFile, Defs::kRollbackFile);
+    // 13. The update, and the copy of the data the program started with for a rollback.
     connectUpdate(loaded);
 
     centreOnScreen();

@@ -85,6 +85,17 @@ void Tproxyform::useproxyClick()
 
 void Tproxyform::ActionOkayExecute()
 {
+    // An address the update could not use as it stands is told before anything is written.
+    int typedPort = 0;
+    try {
+        typedPort = ProxySettings::portFromText(port->text());
+    } catch (const VemoxError&) {
+    }
+    const QString problem = ProxySettings::addressProblem(address->text(), typedPort);
+    if (!problem.isEmpty()) {
+        messenger().messageDialog(problem, Messenger::Icon::Error);
+        return;
+    }
     // Every value is written, ticked or not, in one change; a failure keeps the dialog open.
     const bool saved = trapWith(
         [this] {

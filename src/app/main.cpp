@@ -3,6 +3,7 @@
 #include "Forms/QtMessenger.h"
 #include "Forms/TForm1.h"
 #include "Forms/VemoxStyle.h"
+#include "support/DataFolder.h"
 #include "support/Errors.h"
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The data files are found where the program started, whatever folder it moves to later.
+    DataFolder::capture();
     QApplication::setStyle(new VemoxStyle);
     QtMessenger qtMessenger;
     setMessenger(&qtMessenger);

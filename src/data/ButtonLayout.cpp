@@ -1,6 +1,7 @@
 #include "data/ButtonLayout.h"
 
 #include "Defs.h"
+#include "support/DataFolder.h"
 #include "data/CurrencyTable.h"
 #include "support/Errors.h"
 #include "support/Messenger.h"
@@ -186,7 +187,7 @@ ButtonLayout::TabView ButtonLayout::tabSlots(int tab, const CurrencyTable& table
 
 void ButtonLayout::openLibrary(ResourceLibrary& library)
 {
-    if (!library.Load(Defs::kResourceLibrary))
+    if (!library.Load(DataFolder::file(Defs::kResourceLibrary)))
         throw VemoxError(kLibraryError);
 }
 

@@ -1,6 +1,7 @@
 #include "support/MainSettings.h"
 
 #include "Defs.h"
+#include "support/DataFolder.h"
 #include "calc/CommissionTable.h"
 #include "data/ButtonLayout.h"
 #include "data/CurrencyTable.h"
@@ -72,7 +73,7 @@ bool MainSettings::load()
 {
     ResourceLibrary library;
     const bool general = trapped(QString(), [&] {
-        if (!library.Load(Defs::kResourceLibrary))
+        if (!library.Load(DataFolder::file(Defs::kResourceLibrary)))
             throw VemoxError(QStringLiteral("Error: Unable to load resource dll - Button drop"));
         loadGeneral(library);
     });

@@ -23,7 +23,8 @@ protected:
         testenv::resetStore();
         testenv::installSampleData();
         ASSERT_TRUE(LoadCurrencyData(table));
-        DataFiles::copyLines(Defs::kCurrencyFile, Defs::kRollbackFile);
+        ASSERT_TRUE(update.KeepStartData(true));
+        state.follow(update);
         startData = testenv::readBytes(Defs::kCurrencyFile);
         update.readTimeoutMs = 5000;
         update.onCancel = [this] { ++cancels; };
@@ -92,7 +93,7 @@ protected:
     MessengerScope scope{&messages};
     MainState state;
     CurrencyTable table;
-    RateUpdate update{state, table};
+    RateUpdate update{table};
     QByteArray startData;
     QStringList panel2Seen;
     int cancels = 0;

@@ -1,6 +1,7 @@
 // The update, the rollback and the firewall settings on the main window: their keys and
 // the button, the hourglass, and a close while an update waits.
 #include "Defs.h"
+#include "Forms/THelpWindow.h"
 #include "Forms/TForm1.h"
 #include "common/Controls.h"
 #include "common/LoopbackHttp.h"
@@ -9,6 +10,7 @@
 #include "support/Zymregistry.h"
 
 #include <QAction>
+#include <QTextBrowser>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -132,6 +134,32 @@ TEST_F(UpdateWindowTest, RollbackAndTheFirewallDialogAreReachedByTheirCommands)
     });
     ctl<QAction>("ActionFireWallAccessSetup")->trigger();
     EXPECT_EQ(opened, QStringLiteral("proxyform"));
+}
+
+TEST_F(UpdateWindowTest, DataFilesAreFoundWhereTheProgramStartedAfterTheCurrentFolderMoves)
+{
+    const QString data = QDir::currentPath();
+    QDir().mkpath("help");
+    QFile::copy(testenv::sourceDir() + "/share/help/CALCHELP.html", "help/CALCHELP.html");
+    server.reply(Response::ok(kReply));
+    open();
+    const QString elsewhere = testenv::root() + "/elsewhere";
+    QDir().mkpath(elsewhere);
+    ASSERT_TRUE(QDir::setCurrent(elsewhere));
+
+    ctl<QAction>("ActionUpdate")->trigger();
+    EXPECT_EQ(testenv::readBytes(data + "/" + Defs::kCurrencyFile), kReply);
+    EXPECT_DOUBLE_EQ(rateOf(QStringLiteral("Unt. Kingdom")), 0.5);
+    ctl<QAction>("ActionRollback")->trigger();
+    EXPECT_EQ(testenv::readBytes(data + "/" + Defs::kCurrencyFile), startData);
+    EXPECT_DOUBLE_EQ(rateOf(QStringLiteral("Unt. Kingdom")), 0.79);
+    form->HelpIndex1Click();
+    auto* help = form->findChild<THelpWindow*>("HelpWindow");
+    ASSERT_TRUE(help);
+    EXPECT_FALSE(help->Browser->toPlainText().isEmpty());
+    EXPECT_TRUE(QDir(elsewhere).isEmpty());
+    EXPECT_EQ(messages.errors(), QStringList());
+    QDir::setCurrent(data);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Update from the web, rollback and the firewall settings. The handlers call the core's
-// RateUpdate, which leaves its results in the main state: the status texts, the hourglass
-// while an update waits, and the date and source of the rates in force as the tool tip of
-// status panel 1.
+// RateUpdate, whose results the main state follows: the status texts, the hourglass while
+// an update waits, and the date and source of the rates in force as the tool tip of status
+// panel 1.
 //
 // The update button is disabled while the currency editor's setting (`CCdu`) says so, and
 // then does nothing; that setting names the button only, so F2 and the U key still update.
@@ -11,19 +11,23 @@
 #include "Forms/common/Labels.h"
 #include "data/DataFiles.h"
 #include "data/RateUpdate.h"
+#include "support/DataFolder.h"
 #include "support/Trap.h"
 
 #include <QApplication>
 
 void TForm1::connectUpdate(bool loaded)
 {
-    Updater = std::make_unique<RateUpdate>(State, Currencies);
+    Updater = std::make_unique<RateUpdate>(Currencies);
+    State.follow(*Updater);
     Updater->onCancel = [this] { Calc->OnCancel(); };
+    // The data the program started with is what a rollback returns to.
+    Updater->KeepStartData(loaded);
     Calc->onUpdate = [this] { GoUpdateFromTheWeb(); };   // the U key
     connect(&State, &MainState::changed, this, &TForm1::renderUpdate);
     if (loaded)
         trapped(QString(), [this] {
-            State.panel1Hint = RateUpdate::RatesHint(DataFiles::readLines(Defs::kCurrencyFile), {});
+            State.panel1Hint = RateUpdate::RatesHint(DataFiles::readLines(DataFolder::file(Defs::kCurrencyFile)), {});
         });
 }
 
