@@ -187,8 +187,8 @@ bool RateUpdate::GoUpdateFromTheWeb()
     // One update at a time: the key pressed again while one waits does nothing.
     if (busy_)
         return false;
-    BusyScope busy(*this, busy_);
     emit message(QStringLiteral("Starting Update..."));
+    BusyScope busy(*this, busy_);
     bool replaced = false;
     trapWith([&] { replaced = runUpdate(); },
              [this](VemoxError& e) {

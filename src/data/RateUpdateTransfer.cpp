@@ -14,29 +14,23 @@ namespace {
 
 // The GET's empty body. When a connection closes before any reply, the client sends the
 // request again by itself; a body that cannot be read a second time stops that, so one press
-// sends one request. The one resend allowed is the one a proxy asks for with its request
-// for credentials.
+// sends one request. Sending again is allowed only once a proxy has asked for credentials:
+// the request then goes again with them.
 class OneShotBody : public QIODevice {
 public:
     OneShotBody() { open(QIODevice::ReadOnly); }
-    void allowResend() { ++resends_; }
+    void allowResend() { resendAllowed_ = true; }
     bool isSequential() const override { return true; }
     bool atEnd() const override { return true; }
     qint64 bytesAvailable() const override { return 0; }
-    bool reset() override
-    {
-        if (resends_ == 0)
-            return false;
-        --resends_;
-        return true;
-    }
+    bool reset() override { return resendAllowed_; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
-    int resends_ = 0;
+    bool resendAllowed_ = false;
 };
 
 qint64 kilobytes(qint64 bytes) { return (bytes + 1023) / 1024; }
@@ -150,8 +144,9 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
         tooLarge = true;
         reply->abort();
     };
-    QObject::connect(reply, &QNetworkReply::requestSent, [&] { progress(QStringLiteral("Connection Established")); });
     QObject::connect(reply, &QNetworkReply::metaDataChanged, [&] {
+        // A reply's head has come: the connection stands.
+        progress(QStringLiteral("Connection Established"));
         progress(QStringLiteral("Downloading..."));
         bool known = false;
         const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);

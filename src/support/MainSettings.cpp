@@ -74,7 +74,8 @@ bool MainSettings::load()
     ResourceLibrary library;
     const bool general = trapped(QString(), [&] {
         if (!library.Load(DataFolder::file(Defs::kResourceLibrary)))
-            throw VemoxError(QStringLiteral("Error: Unable to load resource dll - Button drop"));
+            // Named after the step that failed: nothing was dropped.
+            throw VemoxError(QStringLiteral("Error: Unable to load resource dll - LoadSettings"));
         loadGeneral(library);
     });
     if (!general || !loadButtonLayout())

@@ -32,6 +32,7 @@ struct Response {
         Reply,        // status line, headers and body, then the connection closes
         CloseAtOnce,  // the connection closes without a byte
         NeverReply,   // the connection stays open and silent
+        Trickle,      // a status line and headers, then one body byte every 100 ms
     };
     Kind kind = Kind::Reply;
     int status = 200;

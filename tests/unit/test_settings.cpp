@@ -218,7 +218,7 @@ TEST_F(SettingsTest, WithoutTheResourceLibraryNothingIsApplied)
     seed(Defs::kValPunctuation, 1);
     QFile::remove(Defs::kResourceLibrary);
     EXPECT_FALSE(load());
-    EXPECT_THAT(shown.errors(), ElementsAre("Error: Unable to load resource dll - Button drop."));
+    EXPECT_THAT(shown.errors(), ElementsAre("Error: Unable to load resource dll - LoadSettings."));
     EXPECT_EQ(state.payment, Payment::Cash);
     EXPECT_EQ(punctuation(), ",.");
     EXPECT_EQ(numberFormat, "design");
