@@ -14,6 +14,8 @@
 //   TForm1Exchange.cpp  conversion, reverse mode, the commission bar and its Hide button
 //   TForm1Settings.cpp  settings load and save, the date and number formats
 //   TForm1Drop.cpp      the country list and drops on the panes and buttons
+//   TForm1Editor.cpp    the currency editor and the reload after it
+//   PrintCommands       the receipt and log report, the print options, the printer setup
 // A new file declares its handlers below, gives a command its handler in the command
 // table, and connects any part's intents in a `connect...()` member called from the
 // constructor.
@@ -46,6 +48,7 @@ class CommissionBar;
 class CurrencyTabs;
 class ElidedLabel;
 class RateUpdate;
+class PrintCommands;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -88,6 +91,9 @@ public:
     void RollBack1Click();
     void Proxy1Click();
     RateUpdate& rateUpdate() { return *Updater; }
+    // The currency editor (F4) and the reload after it: TForm1Editor.cpp.
+    void CurrencyEditor1Click();
+    void ReloadCurrencyData();
 
     // The country selector and the drops of its countries (TForm1Drop.cpp). The drag-over
     // handlers say whether a target takes a drop; the drop handlers say whether it did.
@@ -148,6 +154,9 @@ public:
     bool LoadSettings();
     void DateFormat1Click();
 
+    // The report layout, the printer and the printing commands (PrintCommands.h).
+    PrintCommands& printing() { return *Printing; }
+
     // Renders the core's state into the controls.
     void Render();
 
@@ -175,6 +184,7 @@ private:
     void connectUpdate(bool loaded);
     void renderUpdate();
     void connectExchange();
+    void connectPrinting();
     void currencySlotClicked(int slot, Qt::KeyboardModifiers modifiers);
     void commissionOptionsChanged();
 
@@ -190,6 +200,7 @@ private:
     std::unique_ptr<Exchanger> Exchange_;            // the currency buttons and reverse mode
 
     std::unique_ptr<MainSettings> Settings;          // what survives a restart
+    PrintCommands* Printing = nullptr;               // TQuickReport1 and the printer
 
     // The parts of the window.
     CurrencyPanes* panes_ = nullptr;
