@@ -3,6 +3,7 @@
 #include "Forms/TAddCurrency.h"
 #include "Forms/common/DialogKit.h"
 #include "components/CountryTreeItems.h"
+#include "support/DataFolder.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
 #include "support/Trap.h"
@@ -39,7 +40,7 @@ TCurrencyEditor::TCurrencyEditor(const CurrencyTable& table, QWidget* owner)
     keepFile_ = !session_.fileWhole();
     trapped(QString(), [&] {
         ResourceLibrary library;
-        if (!library.Load(Defs::kResourceLibrary)) {
+        if (!library.Load(DataFolder::file(Defs::kResourceLibrary))) {
             keepFile_ = true;
             throw VemoxError(QStringLiteral("Unable to load dll - TCE"));
         }
@@ -212,5 +213,5 @@ bool TCurrencyEditor::SaveClick()
 {
     if (keepFile_)
         return true;
-    return trapped(QString(), [this] { session_.Save(Defs::kUserDefinedFile); });
+    return trapped(QString(), [this] { session_.Save(DataFolder::file(Defs::kUserDefinedFile)); });
 }

@@ -8,7 +8,7 @@
 #include "support/Errors.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFileInfo>
 
 int main(int argc, char** argv)
 {
@@ -21,9 +21,14 @@ int main(int argc, char** argv)
     try {
         QApplication::setApplicationName(Defs::kAppTitle);
         QApplication::setApplicationDisplayName(Defs::kAppTitle);
-        // An installed program works in the per-user data folder it prepares.
-        if (const QString data = FirstStart::UserDataFolder(); !data.isEmpty() && !QDir::setCurrent(data))
-            messenger().errorBox(QStringLiteral("Cannot work in the data folder %1").arg(data));
+        // An installed program works in the per-user data folder it prepares; the process's
+        // current folder stays where it was.
+        if (const QString data = FirstStart::UserDataFolder(); !data.isEmpty()) {
+            if (QFileInfo(data).isDir())
+                DataFolder::set(data);
+            else
+                messenger().errorBox(QStringLiteral("Cannot work in the data folder %1").arg(data));
+        }
         TForm1 form;
         form.show();
         QApplication::exec();

@@ -162,7 +162,7 @@ void loadFactoryFile(const QStringList& firstLines, const ResourceLibrary& libra
         table.Append(std::make_unique<CCurrencyData>(0.0, e.region, e.country, e.iso, e.denomination, i));
     }
     // A factory file does not read the operator's currencies: their file is not to be rewritten.
-    table.SetUserFileRead(!QFile::exists(kUserDefinedFile));
+    table.SetUserFileRead(!QFile::exists(DataFolder::file(kUserDefinedFile)));
 }
 
 // The rates of a reply, by ISO code. The first line of a code wins.
