@@ -4,8 +4,6 @@
 
 #include <QTcpServer>
 #include <QTimer>
-#include <csignal>
-#include <sys/resource.h>
 
 using loopback::HttpServer;
 using loopback::Response;
@@ -186,15 +184,10 @@ TEST_F(RateUpdateTest, AFullDiskWhileSavingLeavesTheDataFileWhole)
     HttpServer server;
     setFirstHost(server.hostPort() + kPath);
     server.reply(Response::ok(replyBody() + QByteArray(3000, '\n')));
-    // Writes past 2 KB fail as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 2048;
-    setrlimit(RLIMIT_FSIZE, &small);
-    update.GoUpdateFromTheWeb();
-    setrlimit(RLIMIT_FSIZE, &old);
+    {
+        testenv::FullDisk full;
+        update.GoUpdateFromTheWeb();
+    }
     expectFailure(kCurrencyFile);
     EXPECT_THAT(QDir().entryList(QDir::Files), ::testing::UnorderedElementsAre(kCurrencyFile, kRollbackFile));
 }
