@@ -66,6 +66,10 @@ mode_t newFileMode(const QString& path)
 void replace(const QString& path, const QByteArray& bytes, const QString& createErrorText,
              const QString& writeErrorText)
 {
+    // A folder of that name cannot be replaced by a file.
+    struct stat sb {};
+    if (::lstat(QFile::encodeName(path).constData(), &sb) == 0 && S_ISDIR(sb.st_mode))
+        fail(createErrorText, "create", path, errnoText(EISDIR));
     // A fresh temporary name beside the file for every write: nothing left or planted under
     // a fixed name can stand in its way.
     QByteArray temp = QFile::encodeName(path) + ".XXXXXX";
