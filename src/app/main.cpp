@@ -20,7 +20,6 @@ int main(int argc, char** argv)
     setMessenger(&qtMessenger);
     try {
         QApplication::setApplicationName(Defs::kAppTitle);
-        QApplication::setApplicationDisplayName(Defs::kAppTitle);
         // An installed program works in the per-user data folder it prepares; the process's
         // current folder stays where it was.
         if (const QString data = FirstStart::UserDataFolder(); !data.isEmpty()) {
