@@ -1,5 +1,6 @@
 #include "report/ReportExport.h"
 #include "report/ReportFile.h"
+#include "report/ReportPrinting.h"
 #include "support/FileWriter.h"
 
 #include <QFileInfo>
@@ -192,7 +193,7 @@ SaveOutcome saveReport(const PageSet *pages, const QString &fileName, int positi
     case SaveFormat::Text: FileWriter::replace(fileName, exportText(*pages)); break;
     case SaveFormat::Csv: FileWriter::replace(fileName, exportCsv(*pages)); break;
     case SaveFormat::Html: FileWriter::replace(fileName, exportHtml(*pages)); break;
-    case SaveFormat::Pdf: FileWriter::replace(fileName, exportPdf(*pages)); break;
+    case SaveFormat::Pdf: SavePdf(*pages, fileName); break;
     }
     return SaveOutcome::Saved;
 }

@@ -48,7 +48,6 @@ inline const QString kWrongExtensionTitle = QStringLiteral("Wrong file extension
 QByteArray exportText(const PageSet &pages);
 QByteArray exportCsv(const PageSet &pages);
 QByteArray exportHtml(const PageSet &pages);
-QByteArray exportPdf(const PageSet &pages);
 
 enum class SaveOutcome { Saved, NoPages, WrongExtension };
 // Saves the pages in the format at `position` of saveFilters(). Nothing is written when
