@@ -13,7 +13,10 @@ constexpr int kBorder = 12;
 // The paper: white, with a thin shadow, and the page painted on it.
 class PageView : public QWidget {
 public:
-    explicit PageView(PreviewArea* area) : QWidget(area), area_(area) {}
+    explicit PageView(PreviewArea* area) : QWidget(area), area_(area)
+    {
+        setObjectName(QStringLiteral("QRPreviewPage"));
+    }
 
     void setPage(const Report::Page* page)
     {
