@@ -1,4 +1,5 @@
 #include "report/ReportExport.h"
+#include "report/BandLayout.h"
 #include "report/ReportFile.h"
 #include "report/ReportPrinting.h"
 #include "support/FileWriter.h"
@@ -23,8 +24,9 @@ using Row = QList<const DrawItem *>;
 
 // Texts closer than this (mm) in their vertical centres stand on one line of the page.
 constexpr double kSameLineMm = 0.5;
-// Columns of the text export: ten to the inch.
-constexpr double kColumnMm = 2.54;
+// Columns of the text export: the width of a character of the page's body text, so that a
+// text stands at the column it has on the page.
+constexpr double kColumnMm = Fonts::charWidthMm(Fonts::kBody);
 
 // The text items of a page grouped into lines, top to bottom, each left to right.
 QList<Row> pageRows(const Page &page)

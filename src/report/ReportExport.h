@@ -5,8 +5,9 @@
 //
 // What each export holds, page after page, in reading order (top to bottom, then left to
 // right); texts on one line of the page share one line of the export:
-//   Text  the lines of each page, their texts placed at their columns on the page (10 to
-//         the inch); a form feed starts every page after the first. Latin-1, CR LF.
+//   Text  the lines of each page, their texts placed at their columns on the page (one
+//         character of the body text to the column); a form feed starts every page
+//         after the first. Latin-1, CR LF.
 //   CSV   one record per line of a page: the page number, then each text of the line as a
 //         field; separator ",", fields quoted when they hold a comma, quote or line break.
 //         Latin-1, CR LF.
