@@ -303,7 +303,7 @@ void TQuickReportViewer::PrintClick()
         return;
     }
     if (print_)
-        print_(*pages_);
+        trapped(QString(), [&] { print_(*pages_); });
 }
 
 void TQuickReportViewer::LoadReportClick()

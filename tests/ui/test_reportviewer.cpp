@@ -1,10 +1,13 @@
 // The print preview: its edge cases, its menus, and the wait for its closing.
+#include "Forms/TForm1.h"
 #include "Forms/TQuickReportViewer.h"
+#include "Forms/main/Commands.h"
 #include "common/Controls.h"
 #include "common/ReportFixture.h"
 #include "common/TestEnv.h"
 #include "support/Messenger.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -108,4 +111,21 @@ TEST(ReportViewer, ShowReportReturnsWhenClosedWhileOtherWindowsWork)
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(v.isVisible());
     EXPECT_EQ(v.shownPages(), nullptr);
+}
+
+TEST(ReportViewer, ClosingTheMainWindowEndsThePreview)
+{
+    testenv::resetStore();
+    testenv::freshWorkDir();
+    testenv::installSampleData();
+    TForm1 form;
+    form.show();
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        shown = form.findChild<TQuickReportViewer*>()->isVisible();
+        form.close();
+    });
+    form.command(Command::PreviewTransactionLog)->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(form.findChild<TQuickReportViewer*>(), nullptr);
 }
