@@ -149,7 +149,7 @@ void TQuickReportViewer::buildToolBar()
     button(Print, "Print", false);
     ToolBar->addSeparator();
     button(Exit, "Exit", false);
-    button(Help, "TBHelp", false);
+    button(Help, "TBHelp", true);
 }
 
 void TQuickReportViewer::buildMenus()
@@ -181,8 +181,13 @@ void TQuickReportViewer::showEvent(QShowEvent* event)
     // Centred on the desktop the first time it shows, with the page display focused.
     if (!placed_) {
         placed_ = true;
-        if (const QScreen* screen = this->screen())
-            centreWindowOn(*this, screen->availableGeometry().center());
+        if (const QScreen* screen = this->screen()) {
+            const QRect desk = screen->availableGeometry();
+            // Frame and title included, the window stays on a small screen.
+            const QSize frame = frameGeometry().size() - size();
+            resize(size().boundedTo(desk.size() * 0.92 - frame));
+            centreWindowOn(*this, desk.center());
+        }
     }
     QMainWindow::showEvent(event);
     QRPreview->setFocus();

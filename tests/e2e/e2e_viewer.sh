@@ -56,7 +56,9 @@ done
 pdftoppm -png -r 60 -f 1 -singlefile "$PDF" "$E2E_BIN/e2e-viewer-page" || e2e_fail "pdftoppm failed"
 
 # File > Close ends the preview; the main window then takes keys again.
-xdotool key alt+f c
+xdotool windowfocus --sync "$VIEWER" 2>/dev/null || true
+sleep 0.3
+xdotool key --delay 200 alt+f c
 for _ in $(seq 50); do
     xdotool search --onlyvisible --name '^Print Preview$' >/dev/null 2>&1 || break
     sleep 0.1
