@@ -20,12 +20,12 @@ xdotool key shift+F1
 add=$(wait_window '^User Defined Currency$')
 xdotool windowfocus --sync "$add" 2>/dev/null || true
 sleep 0.3
-# Name, the box, then the code, the rate's digits (the point is fixed) and the denomination.
+# Name, the box, then the code, the rate and the denomination.
 xdotool type --delay 60 'Mars'
 xdotool key --delay 60 Tab Tab ctrl+a
 xdotool type --delay 60 'mrs'
 xdotool key Tab
-xdotool type --delay 60 '0001500000'
+xdotool type --delay 60 '1.5'
 xdotool key Tab
 xdotool type --delay 60 'Marks'
 e2e_screenshot e2e-editor-add

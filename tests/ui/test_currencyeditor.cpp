@@ -140,3 +140,18 @@ TEST_F(EditorTest, CancelWritesNothingAndDeletingEveryOneLeavesAnEmptyFile)
     EXPECT_EQ(said.texts(ScriptedMessenger::Kind::MessageDialog),
               QStringList(2, "Can only delete from User Defined currencies"));
 }
+
+// After a factory file the operator's file was not read: the editor says so, offers no
+// change of the list, and its Okay keeps the file as it is.
+TEST_F(EditorTest, AFileTheLoadDidNotReadIsKept)
+{
+    testenv::writeBytes(Defs::kCurrencyFile, "<KRTHOST>a</KRTHOST>\r\n<KRTHOST>b</KRTHOST>\r\n<KRTHOST>c</KRTHOST>\r\n");
+    form = std::make_unique<TForm1>();
+    steps = {[](QDialog& editor) {
+        EXPECT_FALSE(control<QAction>(&editor, "ActionAdd")->isEnabled());
+        control<QAction>(&editor, "ActionOkay")->trigger();
+    }};
+    form->command(Command::CurrencyEditor)->trigger();
+    EXPECT_EQ(testenv::readBytes(Defs::kUserDefinedFile), kMoonland);
+    EXPECT_EQ(said.texts(ScriptedMessenger::Kind::MessageDialog), QStringList{UserCurrencies::kNotReadWhole});
+}
