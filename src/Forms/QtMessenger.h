@@ -16,5 +16,6 @@ public:
                                     const QString& initial) override;
     QString saveFileName(const FileDialog& dialog) override;
     QString openFileName(const FileDialog& dialog) override;
-    QString chooseFolder(const QString& title) override;
+    void messageOnTop(const QString& message, const QString& title, Icon icon) override;
+    QString chooseFolder(const QString& title, QObject* owner = nullptr) override;
 };
