@@ -1,0 +1,90 @@
+#include "report/PageRenderer.h"
+
+#include <QFont>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+
+namespace Report {
+
+namespace {
+
+QPageSize pageSizeOf(const Page& page)
+{
+    return QPageSize(page.sizeMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+}
+
+// Sets the page's size and no margins for the next device page.
+bool preparePage(QPagedPaintDevice& device, const Page& page)
+{
+    const QPageLayout layout(pageSizeOf(page), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
+    return device.setPageLayout(layout);
+}
+
+} // namespace
+
+void PageRenderer::paintPage(QPainter& painter, const Page& page, double dotsPerMm)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setBrush(Qt::NoBrush);
+    // Point sizes for this device: a point is 1/72 inch on paper, whatever the scale.
+    const int dpi = painter.device() ? painter.device()->logicalDpiY() : 72;
+    const double pointScale = dotsPerMm * 25.4 / dpi;
+    // Fonts and pens change rarely from one item to the next: set them only when they do.
+    const FontSpec* lastFont = nullptr;
+    double lastPen = -1;
+    QFont font;
+    for (const DrawItem& item : page.items) {
+        const QRectF r(item.rect.topLeft() * dotsPerMm, item.rect.bottomRight() * dotsPerMm);
+        if (item.kind == DrawItem::Kind::Text) {
+            if (!lastFont || !(*lastFont == item.font)) {
+                if (!item.font.family.isEmpty())
+                    font.setFamily(item.font.family);
+                font.setPointSizeF(item.font.pointSize * pointScale);
+                font.setBold(item.font.bold);
+                font.setItalic(item.font.italic);
+                painter.setFont(font);
+                lastFont = &item.font;
+            }
+            painter.drawText(r, item.alignment | Qt::TextSingleLine | Qt::TextDontClip, item.text);
+            continue;
+        }
+        if (item.penWidthMm != lastPen) {
+            painter.setPen(QPen(Qt::black, item.penWidthMm * dotsPerMm));
+            lastPen = item.penWidthMm;
+        }
+        if (item.kind == DrawItem::Kind::Line)
+            painter.drawLine(r.topLeft(), r.bottomRight());
+        else
+            painter.drawRect(r);
+    }
+    painter.restore();
+}
+
+bool PageRenderer::render(QPagedPaintDevice& device, const PageSet& pages)
+{
+    if (pages.pages.isEmpty())
+        return true;
+    if (auto* printer = dynamic_cast<QPrinter*>(&device))
+        printer->setFullPage(true);
+    if (!preparePage(device, pages.pages.first()))
+        return false;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (qsizetype i = 0; i < pages.pages.size(); ++i) {
+        const Page& page = pages.pages[i];
+        if (i > 0 && (!preparePage(device, page) || !device.newPage())) {
+            painter.end();
+            return false;
+        }
+        const double dotsPerMm = device.logicalDpiX() / 25.4;
+        paintPage(painter, page, dotsPerMm);
+    }
+    return painter.end();
+}
+
+} // namespace Report

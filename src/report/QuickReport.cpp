@@ -1,0 +1,110 @@
+#include "report/QuickReport.h"
+#include "calc/Exchange.h"
+#include "support/Formats.h"
+
+using Report::Band;
+
+void TQuickReport1::SetReceiptCells(const Conversion& c)
+{
+    Report::ReceiptCells& k = content_.cells;
+    k.Currency1 = c.Currency1;
+    k.Details1 = c.Details1;
+    k.Details2 = c.Details2;
+    k.Currency3 = c.Currency3;
+    k.Details3 = c.Details3;
+    k.Currency4 = c.Currency4;
+    k.Details4 = c.Details4;
+    k.Currency5 = c.Currency5;
+    k.Details5 = c.Details5;
+    k.Currency6 = c.Currency6;
+    k.Details6 = c.Details6;
+}
+
+void TQuickReport1::FillReceiptHeader(const BannerSettings& banner, const QDateTime& now)
+{
+    using T = BannerSettings::Text;
+    Report::BannerLabels& b = banner.fullWidth() ? content_.full : content_.col40;
+    b.title = banner.useTitle ? banner.text(T::Title) : QString();
+    b.name = banner.useName ? banner.text(T::Name) : QString();
+    b.dateTime = banner.useDate ? Formats::formatDateTime(QStringLiteral("dddddd hh:nn"), now) : QString();
+    b.branch = banner.text(T::Branch);
+    // The address and contact lines print whatever the address switch holds.
+    b.street1 = banner.text(T::Street1);
+    b.street2 = banner.text(T::Street2);
+    b.city = banner.text(T::City);
+    b.state = banner.text(T::State);
+    b.zip = banner.text(T::Zip);
+    b.country = banner.text(T::Country);
+    b.email = banner.text(T::Email);
+    b.phone = banner.text(T::Phone);
+    b.fax = banner.text(T::Fax);
+    b.website = banner.text(T::Web);
+    b.info = banner.text(T::Info);
+}
+
+void TQuickReport1::PrepareReport(int mode, const ReportSources& sources)
+{
+    BannerSettings banner;
+    banner.loadForReport();
+    PrepareReport(mode, sources, banner);
+}
+
+namespace {
+void setHeights(Report::ReportContent& c, std::initializer_list<std::pair<Band, int>> heights)
+{
+    for (auto [band, h] : heights)
+        c.setHeight(band, h);
+}
+
+QString typeCaption(RateKind kind)
+{
+    switch (kind) {
+    case RateKind::Buy: return QStringLiteral("Buy");
+    case RateKind::Sell: return QStringLiteral("Sell");
+    case RateKind::Base: break;
+    }
+    return QStringLiteral("Base Rate");
+}
+
+QString paymentCaption(Payment payment)
+{
+    switch (payment) {
+    case Payment::Cash: return QStringLiteral("Cash");
+    case Payment::CreditCard: return QStringLiteral("Credit Card");
+    case Payment::TravellersCheques: break;
+    }
+    return QStringLiteral("Traveller's Cheques");
+}
+} // namespace
+
+void TQuickReport1::PrepareReport(int mode, const ReportSources& sources, const BannerSettings& banner)
+{
+    FillReceiptHeader(banner, sources.now);
+    Report::ReportContent& c = content_;
+    if (mode == CustomerReceipt) {
+        if (banner.fullWidth())
+            setHeights(c, {{Band::PageHeaderBand1, 47}, {Band::PrintMemoBand, 0}, {Band::CompanyBand1, 272},
+                           {Band::CompanyBand2, 38}, {Band::CompanyBand3, 277}, {Band::Band1Col40, 0},
+                           {Band::Band2Col40, 0}, {Band::Band3Col40, 0}});
+        else
+            setHeights(c, {{Band::PrintMemoBand, 0}, {Band::CompanyBand1, 0}, {Band::CompanyBand2, 0},
+                           {Band::CompanyBand3, 0}, {Band::PageHeaderBand1, 0}, {Band::Band1Col40, 40},
+                           {Band::Band2Col40, 318}, {Band::Band3Col40, 266}});
+        c.TypeLabel = typeCaption(sources.rateKind);
+        c.DescriptionLabel = paymentCaption(sources.payment);
+    } else if (mode == TransactionLogReport) {
+        c.TypeLabel.clear();
+        c.DescriptionLabel.clear();
+        setHeights(c, {{Band::CompanyBand1, 0}, {Band::CompanyBand2, 0}, {Band::CompanyBand3, 0},
+                       {Band::Band1Col40, 0}, {Band::Band2Col40, 0}, {Band::Band3Col40, 0},
+                       {Band::PageHeaderBand1, 47}, {Band::PrintMemoBand, 50}});
+        c.full.title = QStringLiteral("Transaction Log Date: ") + Formats::dateToStr(sources.now.date()) +
+                       QStringLiteral(" Time:") + Formats::timeToStr(sources.now.time());
+        c.PrintMemo = sources.log;
+    }
+}
+
+Report::PageSet TQuickReport1::Pages(const QSizeF& paperMm) const
+{
+    return Report::BandLayout::layout(content_, paperMm);
+}
