@@ -115,6 +115,45 @@ bool createEmptyFile(const QString& path)
     }
 }
 
+std::optional<QString> selectAccountFile(const QString& folder)
+{
+    Messenger::FileDialog d;
+    d.title = QStringLiteral("Open Account File");
+    d.filter = QStringLiteral("ZYM Account File (*.afe *.AFE)");
+    d.defaultSuffix = QStringLiteral("Afe");
+    d.directory = folder;
+    d.mustExist = false;
+    const QString chosen = messenger().openFileName(d);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    if (!QFileInfo::exists(chosen)) {
+        if (!messenger().askYesNo(QStringLiteral("File does not exist. Create new file?"), Messenger::Icon::Question) ||
+            !createEmptyFile(chosen))
+            return std::nullopt;
+    }
+    return chosen;
+}
+
+QString newAccountFileName(const QString& typed)
+{
+    const qsizetype stop = typed.indexOf(QLatin1Char('.'));
+    return (stop < 0 ? typed + QLatin1Char('.') : typed.left(stop + 1)) + QStringLiteral("afe");
+}
+
+std::optional<QString> newAccountFile(const QString& folder)
+{
+    const auto typed = messenger().inputBox(QStringLiteral("Create New Account File"),
+                                            QStringLiteral("Enter Account File Name:"), QString());
+    if (!typed || typed->isEmpty())
+        return std::nullopt;
+    if (typed->contains(QLatin1Char('/')))
+        throw VemoxError(QStringLiteral("A file name cannot name a folder: ") + *typed);
+    const QString path = withSeparator(folder) + newAccountFileName(*typed);
+    if (!createEmptyFile(path))
+        return std::nullopt;
+    return path;
+}
+
 QByteArray recordBytes(const QDateTime& now, const QString& rateKind, const QString& payment,
                        const QString& pendingRecord)
 {

@@ -10,6 +10,7 @@
 // single-byte text and is only ever appended to, one whole record per write.
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 namespace AccountingExport {
 
@@ -60,6 +61,18 @@ QString exportFilePath(const QString& folder, const QString& fileName);
 // Creates an empty file when none of that name exists; "Unable to create file. ..." in the
 // error box and false when it cannot be made.
 bool createEmptyFile(const QString& path);
+
+// The account file dialog's Select: the file dialog over the folder; a file that does not
+// exist is created empty when the operator says Yes. The chosen file's full name, or nothing
+// when the operator cancels or says No, or the file cannot be made (told).
+std::optional<QString> selectAccountFile(const QString& folder);
+
+// The account file dialog's New: a name asked for, cut after its first full stop (or given
+// one) and given "afe", in the folder; created empty unless it exists. Its full name, or
+// nothing when the operator cancels or gives no name, or the file cannot be made (told).
+std::optional<QString> newAccountFile(const QString& folder);
+// The file name New makes of a typed name: Ledger and Ledger.txt both give Ledger.afe.
+QString newAccountFileName(const QString& typed);
 
 // The record of one export: date and time in the formats in force, the rate and payment
 // kind, then the pending record, which brings its eight fields and the closing CR.
