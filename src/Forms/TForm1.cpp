@@ -91,7 +91,8 @@ void TForm1::construct()
     // 2. The button assignments start empty; the settings fill them.
     connectTabs();
     InstallDropTargets();
-    // 3. The report object arrives with the receipts.
+    // 3. The report object and the printer.
+    connectPrinting();
     // 4. The transaction log: created with the calculator.
     // 5. The commission bar starts hidden: the window is shorter by its height.
     commissionBar_->hide();

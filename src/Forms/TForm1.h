@@ -14,6 +14,7 @@
 //   TForm1Exchange.cpp  conversion, reverse mode, the commission bar and its Hide button
 //   TForm1Settings.cpp  settings load and save, the date and number formats
 //   TForm1Drop.cpp      the country list and drops on the panes and buttons
+//   PrintCommands       the receipt and log report, the print options, the printer setup
 // A new file declares its handlers below, gives a command its handler in the command
 // table, and connects any part's intents in a `connect...()` member called from the
 // constructor.
@@ -46,6 +47,7 @@ class CommissionBar;
 class CurrencyTabs;
 class ElidedLabel;
 class RateUpdate;
+class PrintCommands;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -148,6 +150,9 @@ public:
     bool LoadSettings();
     void DateFormat1Click();
 
+    // The report layout, the printer and the printing commands (PrintCommands.h).
+    PrintCommands& printing() { return *Printing; }
+
     // Renders the core's state into the controls.
     void Render();
 
@@ -175,6 +180,7 @@ private:
     void connectUpdate(bool loaded);
     void renderUpdate();
     void connectExchange();
+    void connectPrinting();
     void currencySlotClicked(int slot, Qt::KeyboardModifiers modifiers);
     void commissionOptionsChanged();
 
@@ -190,6 +196,7 @@ private:
     std::unique_ptr<Exchanger> Exchange_;            // the currency buttons and reverse mode
 
     std::unique_ptr<MainSettings> Settings;          // what survives a restart
+    PrintCommands* Printing = nullptr;               // TQuickReport1 and the printer
 
     // The parts of the window.
     CurrencyPanes* panes_ = nullptr;

@@ -24,7 +24,7 @@ TTransLog::TTransLog(TransactionLog& log, QWidget* owner) : QWidget(owner, Qt::W
                             QStringLiteral("Okay"));
     ActionHelp = makeAction(this, QStringLiteral("ActionHelp"), QStringLiteral("ActionHelp"), QStringLiteral("F3"),
                             QStringLiteral("Help"));
-    // Printing the log arrives with the reports; until then the command is shown greyed.
+    // The owner connects Print to the log report; until it does, the command is greyed.
     ActionPrint->setEnabled(false);
 
     // The log's own tool bar: its buttons are labelled by their hints.
@@ -42,7 +42,7 @@ TTransLog::TTransLog(TransactionLog& log, QWidget* owner) : QWidget(owner, Qt::W
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    // The items follow their actions, so Print comes alive here with the reports.
+    // The items follow their actions.
     mirrorItem(PopupMenu1, QStringLiteral("Clear1"), ActionClear);
     mirrorItem(PopupMenu1, QStringLiteral("ActionPrint1"), ActionPrint);
     connect(Memo1, &QWidget::customContextMenuRequested, this,

@@ -12,6 +12,13 @@ constexpr int kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr int kCentre = Qt::AlignHCenter | Qt::AlignVCenter;
 constexpr double kPadMm = 1.5;   // between a table's rules and its texts
 
+// A static caption and its label: "Phone: 01225 000000", or the caption alone.
+QString labelled(const char* caption, const QString& value)
+{
+    const QString c = QString::fromLatin1(caption);
+    return value.isEmpty() ? c : c + QLatin1Char(' ') + value;
+}
+
 // Lays out one report: the page being filled, the position on it and the frame of the
 // printable area.
 class Builder {
@@ -138,15 +145,15 @@ void Builder::companyBand1(const QRectF& r)
     };
     left(0, 2, b.name, Fonts::kLarge, true);
     const QString lines[] = {b.street1, b.street2, b.city, b.state, b.zip, b.country,
-                             QStringLiteral("Email: ") + b.email, b.info};
+                             labelled("Email:", b.email), b.info};
     for (int i = 0; i < 8; ++i)
         left(2 + i, 1, lines[i], Fonts::kBody);
     right(0, QStringLiteral("CUSTOMER COPY"), true);
     right(1, b.branch);
     right(2, b.dateTime);
-    right(3, QStringLiteral("Phone: ") + b.phone);
-    right(4, QStringLiteral("Fax: ") + b.fax);
-    right(5, QStringLiteral("Website: ") + b.website);
+    right(3, labelled("Phone:", b.phone));
+    right(4, labelled("Fax:", b.fax));
+    right(5, labelled("Website:", b.website));
 }
 
 void Builder::companyBand2(const QRectF& r)
@@ -217,9 +224,9 @@ void Builder::band2Col40(const QRectF& r)
     text(QRectF(r.left() + dateLeft, r.top(), r.width() - dateLeft, rh), b.dateTime, pt, false, kRight);
     row(1, 1.5, cut40(b.name), pt * Fonts::kLarge / Fonts::kBody, true);
     const QString lines[] = {cut40(b.branch), cut40(b.street1), cut40(b.street2), cut40(b.city), cut40(b.state),
-                             cut40(b.zip), cut40(b.country), QStringLiteral("Email: ") + cut40(b.email),
-                             QStringLiteral("Phone: ") + cut40(b.phone), QStringLiteral("Fax: ") + cut40(b.fax),
-                             QStringLiteral("Website: ") + cut40(b.website), cut40(b.info)};
+                             cut40(b.zip), cut40(b.country), labelled("Email:", cut40(b.email)),
+                             labelled("Phone:", cut40(b.phone)), labelled("Fax:", cut40(b.fax)),
+                             labelled("Website:", cut40(b.website)), cut40(b.info)};
     for (int i = 0; i < 12; ++i)
         row(2.5 + i, 1, lines[i], pt);
 }

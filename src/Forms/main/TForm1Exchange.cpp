@@ -6,6 +6,7 @@
 #include "Forms/main/CurrencyPanes.h"
 #include "Forms/main/CurrencyTabs.h"
 #include "Forms/main/KeypadPanel.h"
+#include "Forms/main/PrintCommands.h"
 #include "support/Trap.h"
 
 #include <QAction>
@@ -32,7 +33,12 @@ void TForm1::currencySlotClicked(int slot, Qt::KeyboardModifiers modifiers)
 
 // The exchanger runs the whole conversion in its own trap: the error box, then the keypad
 // locked until Clear.
-void TForm1::Exchange(const QString& country) { Exchange_->Exchange(country); }
+// A conversion fills the receipt cells, which keep them until the next one.
+void TForm1::Exchange(const QString& country)
+{
+    if (const std::optional<Conversion> made = Exchange_->Exchange(country))
+        Printing->conversionMade(*made);
+}
 
 // Its trap shows "Error " in the display and locks the keypad.
 void TForm1::Reverse() { Exchange_->Reverse(); }

@@ -1,0 +1,104 @@
+#include "Forms/main/PrintCommands.h"
+#include "Forms/TForm1.h"
+#include "Forms/TPrintOptions.h"
+#include "Forms/common/DialogKit.h"
+#include "report/PageRenderer.h"
+#include "support/Messenger.h"
+#include "support/Trap.h"
+
+#include <QAction>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace {
+// The plain preview: the prepared pages in the print preview of the toolkit.
+void plainPreview(QWidget* owner, PrintCommands& printing, int)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const Report::PageSet pages = printing.preparedPages(printing.printer().paperMm());
+    if (!pages.pages.isEmpty())
+        printer.setPageSize(QPageSize(pages.pages.first().sizeMm, QPageSize::Millimeter, QString(),
+                                      QPageSize::ExactMatch));
+    QPrintPreviewDialog dialog(&printer, owner);
+    dialog.setObjectName(QStringLiteral("ReportPreview"));
+    dialog.setWindowTitle(pages.title.isEmpty() ? QStringLiteral("Preview") : pages.title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&pages](QPrinter* p) { Report::PageRenderer::render(*p, pages); });
+    runModal(dialog);
+}
+} // namespace
+
+PrintCommands::PrintCommands(TForm1& form) : QObject(&form), form_(form), previewer_(plainPreview) {}
+
+PrintCommands::~PrintCommands() = default;
+
+void PrintCommands::PrepareReport(int mode)
+{
+    ReportSources sources;
+    sources.payment = form_.state().payment;
+    sources.rateKind = form_.state().rateKind;
+    sources.log = form_.transactionLog().Lines();
+    sources.now = QDateTime::currentDateTime();
+    report_.PrepareReport(mode, sources);
+}
+
+Report::ReportPrinter::Outcome PrintCommands::PrintPrepared()
+{
+    return printer_.Print([this](const QSizeF& paper) { return report_.Pages(paper); }, messenger());
+}
+
+void PrintCommands::PrepareAndPrint(int mode)
+{
+    trapped(QString(), [&] {
+        PrepareReport(mode);
+        PrintPrepared();
+    });
+}
+
+void PrintCommands::preview(int mode)
+{
+    trapped(QString(), [&] {
+        PrepareReport(mode);
+        previewer_(&form_, *this, mode);
+    });
+}
+
+void PrintCommands::ActionPreviewCustomerReceiptExecute() { preview(TQuickReport1::CustomerReceipt); }
+
+void PrintCommands::ActionPreviewTransactionLogExecute() { preview(TQuickReport1::TransactionLogReport); }
+
+void PrintCommands::ActionPrintCustomerReceiptExecute() { PrepareAndPrint(TQuickReport1::CustomerReceipt); }
+
+void PrintCommands::ActionPrintTransactionLogExecute() { PrepareAndPrint(TQuickReport1::TransactionLogReport); }
+
+void PrintCommands::ActionPrintHeaderOptionsExecute()
+{
+    TPrintOptions dialog(&form_);
+    runModal(dialog);
+}
+
+void PrintCommands::ActionPrinterSetupExecute()
+{
+    // The printer and paper chosen here are the ones every print uses.
+    QPrintDialog dialog(&printer_.printer(), &form_);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
+    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    runModal(dialog);
+}
+
+void TForm1::connectPrinting()
+{
+    Printing = new PrintCommands(*this);
+    const std::pair<Command, void (PrintCommands::*)()> commands[] = {
+        {Command::PreviewCustomerReceipt, &PrintCommands::ActionPreviewCustomerReceiptExecute},
+        {Command::PreviewTransactionLog, &PrintCommands::ActionPreviewTransactionLogExecute},
+        {Command::PrintCustomerReceipt, &PrintCommands::ActionPrintCustomerReceiptExecute},
+        {Command::PrintTransactionLog, &PrintCommands::ActionPrintTransactionLogExecute},
+        {Command::PrintHeaderOptions, &PrintCommands::ActionPrintHeaderOptionsExecute},
+        {Command::PrinterSetup, &PrintCommands::ActionPrinterSetupExecute}};
+    for (const auto& [c, handler] : commands)
+        connect(command(c), &QAction::triggered, Printing, handler);
+}

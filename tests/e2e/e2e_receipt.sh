@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# A receipt as an operator prints it: a banner stored beforehand, a conversion of 100 from
+# the first currency of Europe's tab into the second, then Ctrl+P. With no printer installed
+# the program says so and offers a PDF file; Return takes the offer, the file is named in the
+# file dialog. The receipt's text is checked with pdftotext, and its page is saved as
+# e2e-receipt.png under build/ for a person to look at.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1" "$2" "$3"
+e2e_start_display
+e2e_prepare_work
+mkdir -p "$XDG_CONFIG_HOME/vemox"
+printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\VEMOX\Banner]' \
+    '"0"="Foreign Exchange Purchase"' '"1"="Counter Bureau Ltd"' '"13"="Station Branch"' \
+    '"8"="desk@bureau.example"' > "$XDG_CONFIG_HOME/vemox/registry.reg"
+e2e_start_program
+
+# Europe's countries on the first tab; Clear and the first button choose the home currency;
+# 100 and the second button convert (as e2e_exchange.sh does).
+xdotool key --delay 150 alt+o l e
+sleep 0.5
+e2e_focus
+xdotool key c
+click_button() {
+    eval "$(xdotool getwindowgeometry --shell "$E2E_WIN")"
+    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+    sleep 0.3
+}
+click_button 299 91
+xdotool type --delay 80 '100'
+click_button 299 114
+
+xdotool key ctrl+p
+sleep 1.0
+xdotool key Return            # Yes: save the receipt as a PDF file instead
+sleep 1.0
+xdotool type --delay 20 "$E2E_WORK/receipt"
+xdotool key Return
+for _ in $(seq 50); do [ -s "$E2E_WORK/receipt.pdf" ] && break; sleep 0.1; done
+[ -s "$E2E_WORK/receipt.pdf" ] || e2e_fail "the receipt was not saved as a PDF file"
+
+text=$(pdftotext -layout "$E2E_WORK/receipt.pdf" -)
+for want in 'Foreign Exchange Purchase' 'Counter Bureau Ltd' 'Station Branch' 'CUSTOMER COPY' \
+            'Local Currency +Euros \(EUR\) +100\.00' 'TOTAL AMOUNT +ALL +9,677\.49' 'Email: desk@bureau\.example'; do
+    grep -Eq "$want" <<<"$text" || e2e_fail "the receipt lacks '$want': $text"
+done
+pdftoppm -r 70 -png -singlefile "$E2E_WORK/receipt.pdf" "$E2E_BIN/e2e-receipt"
+
+e2e_close
+echo "e2e: ok, receipt page $E2E_BIN/e2e-receipt.png"
