@@ -15,6 +15,7 @@
 //   TForm1Settings.cpp  settings load and save, the date and number formats
 //   TForm1Drop.cpp      the country list and drops on the panes and buttons
 //   PrintCommands       the receipt and log report, the print options, the printer setup
+//   AccountCommands     the quick print, the print and accounts dialog, the account file
 // A new file declares its handlers below, gives a command its handler in the command
 // table, and connects any part's intents in a `connect...()` member called from the
 // constructor.
@@ -48,6 +49,7 @@ class CurrencyTabs;
 class ElidedLabel;
 class RateUpdate;
 class PrintCommands;
+class AccountCommands;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -152,6 +154,8 @@ public:
 
     // The report layout, the printer and the printing commands (PrintCommands.h).
     PrintCommands& printing() { return *Printing; }
+    // The quick print and the accounting export (AccountCommands.h).
+    AccountCommands& accounts() { return *Accounts; }
 
     // Renders the core's state into the controls.
     void Render();
@@ -181,6 +185,7 @@ private:
     void renderUpdate();
     void connectExchange();
     void connectPrinting();
+    void connectAccounts();
     void currencySlotClicked(int slot, Qt::KeyboardModifiers modifiers);
     void commissionOptionsChanged();
 
@@ -197,6 +202,7 @@ private:
 
     std::unique_ptr<MainSettings> Settings;          // what survives a restart
     PrintCommands* Printing = nullptr;               // TQuickReport1 and the printer
+    AccountCommands* Accounts = nullptr;             // the quick print and the account file
 
     // The parts of the window.
     CurrencyPanes* panes_ = nullptr;
