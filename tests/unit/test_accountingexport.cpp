@@ -1,13 +1,11 @@
 // The accounting export through the core: a real conversion's record appended to the export
-// file, byte for byte, under the stored choices; and what a full disk or a read-only folder
+// file byte for byte under the stored choices, and what a full disk or a read-only folder
 // leaves behind.
-#include "calc/Calculator.h"
+#include "Defs.h"
 #include "calc/Exchange.h"
 #include "common/TestEnv.h"
-#include "Defs.h"
 #include "data/AccountingExport.h"
 #include "data/CurrencyTable.h"
-#include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/Zymregistry.h"
 
@@ -19,9 +17,7 @@
 #include <unistd.h>
 
 namespace {
-
-using Kind = ScriptedMessenger::Kind;
-const QDateTime kNow(QDate(2024, 3, 5), QTime(14, 5, 9));
+using O = AccountingExport::Outcome;
 const QByteArray kRecord = "05/03/2024,14:05:09,Base Rate,Cash,Dollars (USD),1,234.50,0.79,"
                            "Pounds (GBP),975.25,0.00,0.00,975.25\r";
 
@@ -34,16 +30,15 @@ protected:
         testenv::installSampleData();
         table.Append(new CCurrencyData(1, "North America", "Unt. States", "USD", "Dollars", 0));
         table.Append(new CCurrencyData(0.79, "Europe", "Unt. Kingdom", "GBP", "Pounds", 1));
+        shown.clear();
+        panel.clear();
     }
-    void store(const QString& name, const QVariant& v)
+    template <typename T>
+    static void store(const QString& name, const T& v)
     {
-        if (v.typeId() == QMetaType::Bool)
-            ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, v.toBool(), KEY_WRITE);
-        else
-            ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, v.toString(), KEY_WRITE);
+        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, v, KEY_WRITE);
     }
-    // 1234.5 dollars into pounds at the base rate.
-    void convert()
+    void convert()   // 1234.5 dollars into pounds at the base rate
     {
         calc.OnCancel();
         ex.Exchange("Unt. States");
@@ -51,9 +46,10 @@ protected:
             calc.FormKeyPress(QLatin1Char(k));
         ex.Exchange("Unt. Kingdom");
     }
-    AccountingExport::Outcome exportNow()
+    O exportNow()
     {
-        return AccountingExport::AppendToAccounts(ex.PendingAccountRecord, "Base Rate", "Cash", data, panel, kNow);
+        return AccountingExport::AppendToAccounts(ex.PendingAccountRecord, "Base Rate", "Cash", data, panel,
+                                                  QDateTime(QDate(2024, 3, 5), QTime(14, 5, 9)));
     }
 
     QString data, panel;
@@ -66,47 +62,43 @@ protected:
     Calculator calc{state, log, charges};
     Exchanger ex{calc, table, charges};
 };
-
 } // namespace
 
 TEST_F(AccountsTest, RecordsGoToTheChosenFileWholeAndOnlyOnce)
 {
-    using O = AccountingExport::Outcome;
-    struct Case {
-        const char* name;
-        std::vector<std::pair<QString, QVariant>> stored;
-        const char* steps;     // c: convert, e: export
-        QString file;          // where the records go, relative to the data folder
-        QByteArray bytes;      // the file afterwards; "-" for no file at all
-        O last;
-        QString message;       // the last message shown, if any
-    };
     const QString other = testenv::root() + "/elsewhere";
     QDir().mkpath(other);
-    const QByteArray twice = kRecord + kRecord;
+    struct Case {
+        const char* name;
+        std::vector<std::pair<QString, QString>> stored;   // PGoA is stored true but where "-"
+        const char* steps;   // c: convert, e: export
+        QString file;        // relative to the data folder
+        QByteArray bytes;    // the file afterwards; "-" for none
+        O last;
+        QString panel, message;
+    };
     const std::vector<Case> cases = {
-        {"new installation", {{"PGoA", true}}, "ce", "ZyMAccount.afe", kRecord, O::Added, {}},
-        {"not chosen", {}, "ce", "ZyMAccount.afe", "-", O::NotChosen, {}},
-        {"exported twice", {{"PGoA", true}}, "cee", "ZyMAccount.afe", kRecord, O::Refused,
+        {"new installation", {}, "ce", "ZyMAccount.afe", kRecord, O::Added, "Added to Accounts", {}},
+        {"-", {}, "ce", "ZyMAccount.afe", "-", O::NotChosen, {}, {}},
+        {"exported twice", {}, "cee", "ZyMAccount.afe", kRecord, O::Refused, "Added to Accounts",
          "Messenger\nNo Transaction to Save to File."},
-        {"two conversions", {{"PGoA", true}}, "cece", "ZyMAccount.afe", twice, O::Added, {}},
-        {"bare name in the folder", {{"PGoA", true}, {"FP", other}, {"FN", "Ledger.afe"}}, "ce",
-         "../elsewhere/Ledger.afe", kRecord, O::Added, {}},
-        {"full path", {{"PGoA", true}, {"FP", "/nowhere"}, {"FN", other + "/Full.afe"}}, "ce",
-         "../elsewhere/Full.afe", kRecord, O::Added, {}},
-        {"folder gone", {{"PGoA", true}, {"FP", other + "/gone"}}, "ce", "../elsewhere/gone/ZyMAccount.afe", "-",
-         O::Refused, AccountingExport::missingFolderText(other + "/gone/")},
-        {"use switched off", {{"PGoA", true}, {"UA", false}}, "ce", "ZyMAccount.afe", "-", O::Refused, {}},
+        {"two conversions", {}, "cece", "ZyMAccount.afe", kRecord + kRecord, O::Added, "Added to Accounts", {}},
+        {"bare name", {{"FP", other}, {"FN", "L.afe"}}, "ce", "../elsewhere/L.afe", kRecord, O::Added,
+         "Added to Accounts", {}},
+        {"full path", {{"FP", "/no"}, {"FN", other + "/F.afe"}}, "ce", "../elsewhere/F.afe", kRecord, O::Added,
+         "Added to Accounts", {}},
+        {"folder gone", {{"FP", other + "/gone"}}, "ce", "../elsewhere/gone/ZyMAccount.afe", "-", O::Refused, {},
+         AccountingExport::missingFolderText(other + "/gone/")},
+        {"use switched off", {{"UA", "0"}}, "ce", "ZyMAccount.afe", "-", O::Refused, "Account File is Undefined", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
-        QFile::remove(other + "/Ledger.afe");
-        QFile::remove(other + "/Full.afe");
+        QDir(other).removeRecursively();
+        QDir().mkpath(other);
+        store(Defs::kValAddToAccountFile, QString(c.name) != "-");
         for (const auto& [name, value] : c.stored)
-            store(name, value);
-        shown.clear();
-        panel.clear();
+            name == "UA" ? store(name, value == "1") : store(name, value);
         O last = O::NotChosen;
         for (const char* s = c.steps; *s; ++s)
             *s == 'c' ? convert() : void(last = exportNow());
@@ -114,63 +106,53 @@ TEST_F(AccountsTest, RecordsGoToTheChosenFileWholeAndOnlyOnce)
         const QString path = data + "/" + c.file;
         EXPECT_EQ(QString::fromLatin1(QFileInfo::exists(path) ? testenv::readBytes(path) : "-"),
                   QString::fromLatin1(c.bytes));
-        EXPECT_EQ(panel, QString(c.name) == "use switched off" ? AccountingExport::kUndefined
-                         : c.bytes != "-"                    ? AccountingExport::kAdded
-                                                             : QString());
-        EXPECT_EQ(ex.PendingAccountRecord.isEmpty(), last == O::Added || QString(c.steps).endsWith("ee"));
-        if (c.message.isEmpty())
-            EXPECT_TRUE(shown.shown.empty()) << shown.shown.front().text.toStdString();
-        else if (!shown.shown.empty())
-            EXPECT_EQ(shown.shown.back().text, c.message);
+        EXPECT_EQ(panel, c.panel);
+        EXPECT_EQ(ex.PendingAccountRecord.isEmpty(), c.bytes != "-");
+        EXPECT_EQ(shown.shown.empty() ? QString() : shown.shown.back().text, c.message);
     }
     EXPECT_EQ(QDir::currentPath(), data);   // the export never moves the process
 }
 
 namespace {
-// Root writes anywhere; this takes away that right for the life of the guard, so a read-only
+// Root writes anywhere; this takes that right away while it lives, so that a read-only
 // folder is read-only to the test as it is to the operator.
-class WithoutOverride {
-public:
+struct WithoutOverride {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved[2]{};
     WithoutOverride()
     {
-        ::syscall(SYS_capget, &header_, saved_);
-        __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
+        ::syscall(SYS_capget, &header, saved);
+        __user_cap_data_struct lowered[2] = {saved[0], saved[1]};
         lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        ::syscall(SYS_capset, &header_, lowered);
+        ::syscall(SYS_capset, &header, lowered);
     }
-    ~WithoutOverride() { ::syscall(SYS_capset, &header_, saved_); }
-
-private:
-    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct saved_[2]{};
+    ~WithoutOverride() { ::syscall(SYS_capset, &header, saved); }
 };
 } // namespace
 
 TEST_F(AccountsTest, AFailedAppendLeavesTheFileAndKeepsTheRecord)
 {
-    store("PGoA", true);
+    store(Defs::kValAddToAccountFile, true);
     const QString path = data + "/ZyMAccount.afe";
-    for (const char* failure : {"full disk", "read-only folder"}) {
-        SCOPED_TRACE(failure);
+    for (const bool fullDisk : {true, false}) {
+        SCOPED_TRACE(fullDisk ? "full disk" : "read-only folder");
         testenv::writeBytes(path, kRecord);
         convert();
         const QString pending = ex.PendingAccountRecord;
         shown.clear();
-        panel.clear();
-        rlimit limit{};
-        ::getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit before = limit;
+        rlimit before{}, limit{};
+        ::getrlimit(RLIMIT_FSIZE, &before);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         std::optional<WithoutOverride> guard;
-        if (QByteArray(failure) == "full disk") {
-            limit.rlim_cur = kRecord.size() + 10;   // room for a piece of the record only
+        if (fullDisk) {
+            limit = {rlim_t(kRecord.size() + 10), before.rlim_max};   // room for a piece of the record
             ::setrlimit(RLIMIT_FSIZE, &limit);
         } else {
             QFile::setPermissions(path, QFile::ReadOwner);
             QFile::setPermissions(data, QFile::ReadOwner | QFile::ExeOwner);
             guard.emplace();
         }
-        EXPECT_EQ(exportNow(), AccountingExport::Outcome::Refused);
+        EXPECT_EQ(exportNow(), O::Refused);
         guard.reset();
         ::setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, oldHandler);
@@ -179,12 +161,10 @@ TEST_F(AccountsTest, AFailedAppendLeavesTheFileAndKeepsTheRecord)
 
         EXPECT_EQ(QString::fromLatin1(testenv::readBytes(path)), QString::fromLatin1(kRecord));
         EXPECT_EQ(ex.PendingAccountRecord, pending);
-        EXPECT_TRUE(panel.isEmpty());
         ASSERT_EQ(shown.errors().size(), 1);
-        EXPECT_TRUE(shown.errors().front().contains(path)) << shown.errors().front().toStdString();
-        EXPECT_TRUE(shown.errors().front().contains("it is kept and can be exported again"));
+        EXPECT_TRUE(shown.errors()[0].contains(path) && shown.errors()[0].contains("it is kept and can be exported"));
         // Once the cause is gone, the kept record goes in.
-        EXPECT_EQ(exportNow(), AccountingExport::Outcome::Added);
-        EXPECT_EQ(QString::fromLatin1(testenv::readBytes(path)), QString::fromLatin1(kRecord + kRecord));
+        EXPECT_EQ(exportNow(), O::Added);
+        EXPECT_EQ(testenv::readBytes(path), kRecord + kRecord);
     }
 }
