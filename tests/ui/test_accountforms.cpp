@@ -7,6 +7,7 @@
 #include "common/Controls.h"
 #include "common/TestEnv.h"
 #include "data/AccountingExport.h"
+#include "support/Messenger.h"
 #include "support/Zymregistry.h"
 
 #include <QAction>
