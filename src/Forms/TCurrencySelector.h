@@ -2,7 +2,6 @@
 // The country selector: a small window listing every currency of the table in a tree by
 // region, from which countries are dragged onto the main window. It is built from the
 // table as it stands when the window is created; Okay and the close box only hide it.
-#include <QIcon>
 #include <QWidget>
 
 class CurrencyTable;
@@ -23,9 +22,6 @@ public:
     QLabel *Label1 = nullptr, *Label2 = nullptr;
 
     void ActionOkayExecute() { hide(); }
-
-    // The tree's node pictures, 0 to 5, drawn once.
-    static QIcon nodePicture(int index);
 
 private:
     void buildTree(const CurrencyTable& table);

@@ -14,6 +14,7 @@
 //   TForm1Exchange.cpp  conversion, reverse mode, the commission bar and its Hide button
 //   TForm1Settings.cpp  settings load and save, the date and number formats
 //   TForm1Drop.cpp      the country list and drops on the panes and buttons
+//   TForm1Editor.cpp    the currency editor and the reload after it
 //   PrintCommands       the receipt and log report, the print options, the printer setup
 //   AccountCommands     the quick print, the print and accounts dialog, the account file
 // A new file declares its handlers below, gives a command its handler in the command
@@ -92,6 +93,9 @@ public:
     void RollBack1Click();
     void Proxy1Click();
     RateUpdate& rateUpdate() { return *Updater; }
+    // The currency editor (F4) and the reload after it: TForm1Editor.cpp.
+    void CurrencyEditor1Click();
+    void ReloadCurrencyData();
 
     // The country selector and the drops of its countries (TForm1Drop.cpp). The drag-over
     // handlers say whether a target takes a drop; the drop handlers say whether it did.

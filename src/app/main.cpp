@@ -1,11 +1,13 @@
 // Process start: the application title, the help file, the main window, the message loop.
 #include "Defs.h"
+#include "app/FirstStart.h"
 #include "Forms/QtMessenger.h"
 #include "Forms/TForm1.h"
 #include "Forms/VemoxStyle.h"
 #include "support/Errors.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char** argv)
 {
@@ -16,6 +18,9 @@ int main(int argc, char** argv)
     try {
         QApplication::setApplicationName(Defs::kAppTitle);
         QApplication::setApplicationDisplayName(Defs::kAppTitle);
+        // An installed program works in the per-user data folder it prepares.
+        if (const QString data = FirstStart::UserDataFolder(); !data.isEmpty() && !QDir::setCurrent(data))
+            messenger().errorBox(QStringLiteral("Cannot work in the data folder %1").arg(data));
         TForm1 form;
         form.show();
         QApplication::exec();

@@ -3,6 +3,8 @@
 // starts only with the left button, only from a country that has a rate, and only once
 // the pointer has moved 100 pixels with the button held; it carries the country's name and
 // shows no picture of the node, only the drag cursor. The tree takes no drops itself.
+#include "components/CountryTreeItems.h"
+
 #include <QPoint>
 #include <QPointer>
 #include <QTreeWidget>
@@ -15,8 +17,8 @@ class ZYMTreeView : public QTreeWidget {
     Q_OBJECT
 public:
     // Item data: the node's picture (CountryNode::Picture) and, for a country, its name.
-    static constexpr int PictureRole = Qt::UserRole + 1;
-    static constexpr int CountryRole = Qt::UserRole + 2;
+    static constexpr int PictureRole = CountryItems::PictureRole;
+    static constexpr int CountryRole = CountryItems::CountryRole;
     static constexpr int kDragThreshold = 100;
 
     explicit ZYMTreeView(QWidget* parent = nullptr);

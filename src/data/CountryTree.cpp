@@ -38,9 +38,9 @@ CountryNode* parentOf(std::vector<CountryNode>& roots, const QString& region)
 
 } // namespace
 
-QString nodeText(const CCurrencyData& record)
+QString nodeText(const CCurrencyData& record, Use use)
 {
-    if (record.GetRate() == 0.0)
+    if (record.GetRate() == 0.0 && use == Use::Selector)
         return record.GetCountryName();
     return record.GetCountryName() + QStringLiteral(" (") + Formats::floatToStr(record.GetRate()) +
            QLatin1Char(' ') + record.GetIsoCode() + QLatin1Char(')');
@@ -62,7 +62,7 @@ std::vector<CountryNode> skeleton()
     return roots;
 }
 
-std::vector<CountryNode> build(const CurrencyTable& table)
+std::vector<CountryNode> build(const CurrencyTable& table, Use use)
 {
     std::vector<CountryNode> roots = skeleton();
     trapWith(
@@ -75,13 +75,19 @@ std::vector<CountryNode> build(const CurrencyTable& table)
                     continue;
                 }
                 CountryNode n;
-                n.text = nodeText(r);
+                n.text = nodeText(r, use);
                 n.picture = r.GetRate() == 0.0 ? CountryNode::NoRate : CountryNode::Country;
                 n.country = r.GetCountryName();
+                n.record = &r;
                 parent->children.push_back(std::move(n));
             }
         },
-        [](VemoxError&) { messenger().messageDialog(kBuildError, Messenger::Icon::Error); });
+        [use](VemoxError& e) {
+            if (use == Use::Selector)
+                messenger().messageDialog(kBuildError, Messenger::Icon::Error);
+            else
+                messenger().errorBox(e.message());
+        });
     return roots;
 }
 

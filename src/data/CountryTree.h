@@ -1,7 +1,9 @@
 #pragma once
-// The content of the country selector's tree, as plain data: the regions and sub-regions in
-// their fixed order, and one node per currency under the exact region of its record. The
-// window turns it into tree items; drags carry a node's country name, never the record.
+// The content of the country tree of the selector and of the currency editor, as plain data:
+// the regions and sub-regions in their fixed order, and one node per currency under the exact
+// region of its record. The windows turn it into tree items. A node refers to its record,
+// which is valid only until the table is reloaded; the selector's drags therefore carry the
+// country name, which is looked up again at the drop.
 #include "data/CurrencyTable.h"
 
 #include <QString>
@@ -9,13 +11,15 @@
 #include <vector>
 
 struct CountryNode {
-    // The node pictures of the tree's picture list (3 is not used by the selector).
-    enum Picture { Region = 0, SubRegion = 1, Country = 2, Spare = 3, NoRate = 4, UserRegion = 5 };
+    // The node pictures of the tree's picture list (3, a currency added in the currency
+    // editor, is not used by the selector).
+    enum Picture { Region = 0, SubRegion = 1, Country = 2, Added = 3, NoRate = 4, UserRegion = 5 };
     static constexpr int kPictures = 6;
 
     QString text;
     int picture = Region;
     QString country;                    // the record's CountryName; empty for a region
+    const CCurrencyData* record = nullptr;   // the currency; none for a region
     std::vector<CountryNode> children;
 
     bool draggable() const { return picture == Country; }
@@ -28,9 +32,14 @@ inline const QString kBuildError = QStringLiteral("Error: Unable to initialise C
 inline const QString kNoRateMessage = QStringLiteral(
     "This Country has no defined currency value.\nIt cannot be dragged onto an exchange pane\nor button.");
 
-// The text of a currency's node: "France (1.1 EUR)" with the current decimal separator, or
-// the bare name when the currency has no rate.
-QString nodeText(const CCurrencyData& record);
+// Who shows the tree: the selector names a currency without a rate by its bare name and
+// reports a failed build in a message dialog; the currency editor always shows the rate and
+// reports a failure in the standard error box.
+enum class Use { Selector, Editor };
+
+// The text of a currency's node: "France (1.1 EUR)" with the current decimal separator; the
+// selector shows the bare name when the currency has no rate.
+QString nodeText(const CCurrencyData& record, Use use = Use::Selector);
 
 // The regions and sub-regions, each with its picture, and no countries yet.
 std::vector<CountryNode> skeleton();
@@ -38,6 +47,6 @@ std::vector<CountryNode> skeleton();
 // Builds the whole tree from the table, in table order. A record of a region outside the
 // tree is reported ("Error on Location: " and the region) and left out; any other failure
 // is reported once and the nodes built so far are kept.
-std::vector<CountryNode> build(const CurrencyTable& table);
+std::vector<CountryNode> build(const CurrencyTable& table, Use use = Use::Selector);
 
 } // namespace CountryTree

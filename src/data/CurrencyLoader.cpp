@@ -130,13 +130,9 @@ int libraryCount(const ResourceLibrary& library)
     return count;
 }
 
-struct LibraryEntry {
-    QString region, country, iso, denomination;
-};
-
-LibraryEntry libraryEntry(const ResourceLibrary& library, int i)
+MasterEntry libraryEntry(const ResourceLibrary& library, int i)
 {
-    LibraryEntry e;
+    MasterEntry e;
     e.region = libraryString(library, kResRegion + i);
     e.country = libraryString(library, kResCountry + i);
     e.iso = libraryString(library, kResIso + i);
@@ -158,12 +154,14 @@ void loadFactoryFile(const QStringList& firstLines, const ResourceLibrary& libra
         writeHost(n, host);
     }
     hosts.commit();
-    const int count = libraryCount(library);
+    const QList<MasterEntry> master = ReadMasterList(library);
     table.ClearTable();
-    for (int i = 0; i < count; ++i) {
-        const LibraryEntry e = libraryEntry(library, i);
+    for (int i = 0; i < master.size(); ++i) {
+        const MasterEntry& e = master[i];
         table.Append(std::make_unique<CCurrencyData>(0.0, e.region, e.country, e.iso, e.denomination, i));
     }
+    // A factory file does not read the operator's currencies: their file is not to be rewritten.
+    table.SetUserFileRead(!QFile::exists(kUserDefinedFile));
 }
 
 // The rates of a reply, by ISO code. The first line of a code wins.
@@ -238,10 +236,10 @@ void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, Cur
     if (hosts == 0)
         table.ClearTable();
 
-    const int count = libraryCount(library);
+    const QList<MasterEntry> master = ReadMasterList(library);
     int missing = 0;
-    for (int i = 0; i < count; ++i) {
-        const LibraryEntry e = libraryEntry(library, i);
+    for (int i = 0; i < master.size(); ++i) {
+        const MasterEntry& e = master[i];
         const auto found = rates.rateByIso.constFind(e.iso);
         double rate = 0.0;
         int index = NoResourceIndex;
@@ -266,9 +264,35 @@ void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, Cur
                                                          u.denomination, NoResourceIndex));
         }
     }
+    table.SetUserFileRead(true);
 }
 
 } // namespace
+
+QList<MasterEntry> CurrencyLoader::ReadMasterList(const ResourceLibrary& library)
+{
+    const int count = libraryCount(library);
+    QList<MasterEntry> list;
+    list.reserve(count);
+    for (int i = 0; i < count; ++i)
+        list.append(libraryEntry(library, i));
+    return list;
+}
+
+QString CurrencyLoader::DateLine(const QString& date) { return kDateOpen + date + kDateClose; }
+QString CurrencyLoader::MessageLine(const QString& message) { return kMessageOpen + message + kMessageClose; }
+QString CurrencyLoader::HostLine(const QString& host) { return kHostOpen + host + kHostClose; }
+
+QString CurrencyLoader::DataLine(const QString& iso, const QString& rate, const QString& country,
+                                 const QString& denomination)
+{
+    QString line = kIsoOpen + iso + kIsoClose + kDataOpen + rate + kDataClose;
+    if (!country.isEmpty())
+        line += kCountryOpen + country + kCountryClose;
+    if (!denomination.isEmpty())
+        line += kDenomOpen + denomination + kDenomClose;
+    return line;
+}
 
 bool LoadCurrencyData(CurrencyTable& table)
 {

@@ -7,10 +7,12 @@
 // A factory file names three hosts on its first three lines and carries no rates. A reply
 // starts with a date line; its lines carry messages, hosts, exceptions entries and the rates
 // (<KRTISO>GBP</KRTISO><KRTDATA>0.79</KRTDATA>), "." as decimal separator.
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 class CurrencyTable;
+class ResourceLibrary;
 
 namespace CurrencyLoader {
 
@@ -36,6 +38,23 @@ struct UserDefinedLine {
     QString iso, rate, country, denomination;
 };
 UserDefinedLine ParseUserDefinedLine(const QString& line);
+
+// One position of the master list in the resource library.
+struct MasterEntry {
+    QString region, country, iso, denomination;
+};
+// Every position of the master list, in the library's order. A string that cannot be read is
+// told in a plain box and stays empty; an unreadable count raises VemoxError.
+QList<MasterEntry> ReadMasterList(const ResourceLibrary& library);
+
+// The lines of a reply as the update server writes them, without their line ends.
+QString DateLine(const QString& date);
+QString MessageLine(const QString& message);
+QString HostLine(const QString& host);
+// The rate as given ("." as decimal separator; empty for no rate), with the country and the
+// denomination for a reader of the file.
+QString DataLine(const QString& iso, const QString& rate, const QString& country = {},
+                 const QString& denomination = {});
 
 // The factory content: what "currency.dat" holds when the update server sent nothing. Three
 // host lines: the maker's update server, then the maker's web host twice. Loading it brings

@@ -13,7 +13,16 @@ public:
     // Takes ownership; a null record is ignored.
     void Append(std::unique_ptr<CCurrencyData> record);
     void Append(CCurrencyData* record) { Append(std::unique_ptr<CCurrencyData>(record)); }
-    void ClearTable() { records_.clear(); }
+    void ClearTable()
+    {
+        records_.clear();
+        userFileRead_ = false;
+    }
+
+    // True once a load has read "UserDefined.dat" to its end (or found none): only then does
+    // the table hold every user-defined currency, and only then may the file be rewritten.
+    bool UserFileRead() const { return userFileRead_; }
+    void SetUserFileRead(bool whole) { userFileRead_ = whole; }
 
     // First record whose country name equals the key exactly; nullptr if none.
     CCurrencyData* FindByCountry(const QString& countryName) const;
@@ -26,4 +35,5 @@ public:
 
 private:
     std::vector<std::unique_ptr<CCurrencyData>> records_;
+    bool userFileRead_ = false;
 };

@@ -144,13 +144,15 @@ void Builder::companyBand1(const QRectF& r)
         text(QRectF(r.left() + lw, r.top() + row * rh, r.width() - lw, rh), s, Fonts::kBody, bold, kRight);
     };
     left(0, 2, b.name, Fonts::kLarge, true);
+    right(0, QStringLiteral("CUSTOMER COPY"), true);
+    right(1, b.branch);
+    right(2, b.dateTime);
+    if (!b.address)
+        return;
     const QString lines[] = {b.street1, b.street2, b.city, b.state, b.zip, b.country,
                              labelled("Email:", b.email), b.info};
     for (int i = 0; i < 8; ++i)
         left(2 + i, 1, lines[i], Fonts::kBody);
-    right(0, QStringLiteral("CUSTOMER COPY"), true);
-    right(1, b.branch);
-    right(2, b.dateTime);
     right(3, labelled("Phone:", b.phone));
     right(4, labelled("Fax:", b.fax));
     right(5, labelled("Website:", b.website));
@@ -223,11 +225,14 @@ void Builder::band2Col40(const QRectF& r)
     const double dateLeft = (copy.size() + 1) * Fonts::charWidthMm(pt);
     text(QRectF(r.left() + dateLeft, r.top(), r.width() - dateLeft, rh), b.dateTime, pt, false, kRight);
     row(1, 1.5, cut40(b.name), pt * Fonts::kLarge / Fonts::kBody, true);
+    row(2.5, 1, cut40(b.branch), pt);
+    if (!b.address)
+        return;
     const QString lines[] = {cut40(b.branch), cut40(b.street1), cut40(b.street2), cut40(b.city), cut40(b.state),
                              cut40(b.zip), cut40(b.country), labelled("Email:", cut40(b.email)),
                              labelled("Phone:", cut40(b.phone)), labelled("Fax:", cut40(b.fax)),
                              labelled("Website:", cut40(b.website)), cut40(b.info)};
-    for (int i = 0; i < 12; ++i)
+    for (int i = 1; i < 12; ++i)
         row(2.5 + i, 1, lines[i], pt);
 }
 

@@ -28,7 +28,9 @@ void TQuickReport1::FillReceiptHeader(const BannerSettings& banner, const QDateT
     b.name = banner.useName ? banner.text(T::Name) : QString();
     b.dateTime = banner.useDate ? Formats::formatDateTime(QStringLiteral("dddddd hh:nn"), now) : QString();
     b.branch = banner.text(T::Branch);
-    // The address and contact lines print whatever the address switch holds.
+    // The address switch decides whether the address and contact lines print: the options
+    // dialog greys their boxes when it is off, so an operator expects them off the receipt.
+    b.address = banner.useAddress;
     b.street1 = banner.text(T::Street1);
     b.street2 = banner.text(T::Street2);
     b.city = banner.text(T::City);

@@ -19,7 +19,7 @@ struct BannerSettings {
     bool useTitle = true;                       // UTs
     bool useName = true;                        // UNs
     bool useDate = true;                        // UDs
-    bool useAddress = false;                    // UAs
+    bool useAddress = true;                     // UAs: the address and contact lines print
     std::array<QString, kTexts> texts;          // Banner "0" .. "13"
 
     bool fullWidth() const { return printCols == kFullWidth; }

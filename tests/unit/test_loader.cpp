@@ -156,6 +156,7 @@ TEST_F(Loader, FactoryFileListsTheLibraryWithoutRatesOrUserCurrencies)
     }
     EXPECT_EQ(storeValues(Defs::kKeyHosts),
               (QStringList{"0=a.example/cgi-bin/DownLoad.cgi", "1=b.example", "2=plain line", "3=kept"}));
+    EXPECT_FALSE(table.UserFileRead());   // the operator's file is left unread, so it must be kept
 }
 
 TEST_F(Loader, ReplyTakesRatesHostsAndUserCurrencies)
@@ -168,6 +169,7 @@ TEST_F(Loader, ReplyTakesRatesHostsAndUserCurrencies)
     ASSERT_TRUE(load());
     EXPECT_TRUE(msg.shown.empty());
     ASSERT_EQ(table.Count(), 6);
+    EXPECT_TRUE(table.UserFileRead());
     EXPECT_EQ(rec(0).GetRate(), 0.79);
     EXPECT_EQ(rec(1).GetRate(), 1.0);   // data tag before the ISO tag
     EXPECT_EQ(rec(2).GetRate(), 0.94);  // the first EUR line wins
@@ -309,6 +311,7 @@ TEST_F(Loader, FailuresAfterTheFirstHostLeaveWhatWasDone)
     EXPECT_TRUE(msg.errors()[0].contains("is not a valid floating point value")) << msg.errors()[0].toStdString();
     ASSERT_EQ(table.Count(), 5);
     EXPECT_EQ(rec(4).GetCountryName(), "Gold");
+    EXPECT_FALSE(table.UserFileRead());
 
     // So does an empty rate text.
     msg.clear();

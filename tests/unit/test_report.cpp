@@ -4,7 +4,10 @@
 #include "report/QuickReport.h"
 #include "report/ReportPrinting.h"
 #include "support/Formats.h"
+#include "support/Messenger.h"
 
+#include <QPrinter>
+#include <deque>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gmock/gmock.h>
@@ -44,11 +47,13 @@ class ReportTest : public ::testing::Test {
 protected:
     void SetUp() override { FormatSettings::current() = FormatSettings(); }
 
-    PageSet receipt(int printCols, const QSizeF& paper = Report::kA4Mm, bool converted = true)
+    PageSet receipt(int printCols, const QSizeF& paper = Report::kA4Mm, bool converted = true, bool address = true)
     {
         if (converted)
             report.SetReceiptCells(example());
-        report.PrepareReport(TQuickReport1::CustomerReceipt, sources, banner(printCols));
+        BannerSettings b = banner(printCols);
+        b.useAddress = address;
+        report.PrepareReport(TQuickReport1::CustomerReceipt, sources, b);
         return report.Pages(paper);
     }
     static QStringList texts(const PageSet& set)
@@ -84,6 +89,7 @@ TEST_F(ReportTest, EachModeAndWidthPrintsItsOwnBandsOnPagesOfItsPaper)
         double pageWidth;
         bool pageAsLongAsContent;
         QStringList present, absent;
+        bool address = true;
     };
     const QStringList full{"Foreign Exchange Purchase", "CUSTOMER COPY", "Draft, P/Cheque, M/Order Details",
                            "Cash", "Sell", "Counter Bureau Ltd", "Station Branch", "Email: desk@bureau.example",
@@ -91,15 +97,19 @@ TEST_F(ReportTest, EachModeAndWidthPrintsItsOwnBandsOnPagesOfItsPaper)
     const QStringList narrow{"Foreign Exchange Purchase", "CUSTOMER COPY", "Converted", "Currency", "69.25",
                              "Phone: 01225 000000"};
     const QStringList noBands{"Draft, P/Cheque, M/Order Details", "Cash", "Sell", "Converted Currency"};
+    const QStringList address{"1 High Street", "England", "Email: desk@bureau.example", "Phone: 01225 000000",
+                              "Open 9 to 5"};
     const Row rows[] = {
         {1, Report::kA4Mm, 210, false, full, {}},
+        {1, Report::kA4Mm, 210, false, {"Counter Bureau Ltd", "Station Branch", "69.25"}, address, false},
+        {0, kRoll80, 80, true, {"Counter Bureau Ltd", "Station Branch", "69.25"}, address, false},
         {0, Report::kA4Mm, 210, false, narrow, noBands},
         {0, kRoll80, 80, true, narrow, noBands},
         {1, kRoll80, 80, true, full, {}},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(r.printCols * 1000 + r.paper.width());
-        const PageSet set = receipt(r.printCols, r.paper);
+        SCOPED_TRACE(r.printCols * 1000 + r.paper.width() + (r.address ? 0 : 10000));
+        const PageSet set = receipt(r.printCols, r.paper, true, r.address);
         ASSERT_EQ(set.pages.size(), 1);
         EXPECT_DOUBLE_EQ(set.pages[0].sizeMm.width(), r.pageWidth);
         EXPECT_EQ(set.pages[0].sizeMm.height() < 297.0, r.pageAsLongAsContent);
@@ -168,6 +178,61 @@ TEST_F(ReportTest, TheReceiptPrintsToPdfWithItsBannerAndFiguresInBothWidths)
         const QString text = pdfText(receipt(cols), testenv::root() + QStringLiteral("/r%1.pdf").arg(cols));
         for (const auto& re : words)
             EXPECT_TRUE(re.match(text).hasMatch()) << cols << " " << re.pattern().toStdString() << "\n" << text.toStdString();
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The page size of a PDF file in points, as pdfinfo reads it.
+QSizeF pdfPageSize(const QString& file)
+{
+    QProcess p;
+    p.start("pdfinfo", {file});
+    p.waitForFinished();
+    const auto m = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(p.readAllStandardOutput());
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF(0, 0);
+}
+
+TEST_F(ReportTest, ThePrinterPrintsOnItsPaperOrOffersAPdfFileWhenThereIsNowhereToPrint)
+{
+    using Outcome = Report::ReportPrinter::Outcome;
+    struct Row {
+        const char* name;
+        QSizeF paper;            // the printer's paper; empty: no printer at all
+        std::deque<bool> yes;    // answers to the offer of a PDF file
+        Outcome outcome;
+        double widthPt;          // of the file written; 0: none
+    };
+    const Row rows[] = {
+        {"a PDF printer with an 80 mm roll", kRoll80, {}, Outcome::Printed, 226.8},
+        {"a PDF printer with A4", Report::kA4Mm, {}, Outcome::Printed, 595.3},
+        {"no printer, the offer taken", QSizeF(), {true}, Outcome::SavedAsPdf, 595.3},
+        {"no printer, the offer declined", QSizeF(), {false}, Outcome::NotPrinted, 0},
+    };
+    report.SetReceiptCells(example());
+    report.PrepareReport(TQuickReport1::CustomerReceipt, sources, banner(0));
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const QString file = testenv::root() + "/printed.pdf";
+        QFile::remove(file);
+        ScriptedMessenger m;
+        m.answers = r.yes;
+        m.files = {file};
+        Report::ReportPrinter printer;
+        printer.printer().setOutputFormat(QPrinter::PdfFormat);
+        if (!r.paper.isEmpty()) {
+            printer.printer().setOutputFileName(file);
+            printer.printer().setPageSize(QPageSize(r.paper, QPageSize::Millimeter, {}, QPageSize::ExactMatch));
+        }
+        EXPECT_EQ(printer.Print([&](const QSizeF& paper) { return report.Pages(paper); }, m), r.outcome);
+        EXPECT_EQ(m.texts(ScriptedMessenger::Kind::YesNo).size(), r.paper.isEmpty() ? 1u : 0u);
+        const QSizeF size = pdfPageSize(file);
+        EXPECT_NEAR(size.width(), r.widthPt, 0.5);
+        // A roll's page is as long as the receipt; A4 stays A4.
+        if (r.widthPt > 0)
+            EXPECT_EQ(size.height() < 841.0, r.widthPt < 300) << size.height();
     }
 }
 

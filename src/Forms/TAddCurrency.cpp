@@ -1,0 +1,158 @@
+#include "Forms/TAddCurrency.h"
+#include "Forms/common/DialogKit.h"
+#include "data/UserCurrencies.h"
+#include "support/Formats.h"
+#include "support/Messenger.h"
+#include "support/Trap.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+using namespace UserCurrencies;
+
+namespace {
+const QString kHelpTopic = QStringLiteral("IDH_UserCurrency");
+}
+
+TAddCurrency::TAddCurrency(QWidget* owner, CCurrencyData& toFill, const CCurrencyData& templ,
+                           const Session& session)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      toFill_(toFill), session_(session)
+{
+    setObjectName(QStringLiteral("AddCurrency"));
+    setWindowTitle(QStringLiteral("User Defined Currency"));
+    buildControls();
+    setFixedSize(kClientWidth, kClientHeight);
+
+    // The values copied from a currency are written with "." while the dialog is built.
+    SeparatorScope dot;
+    CBIso->addItems(IsoCodes(session.table()));
+    CBIso->setCurrentIndex(CBIso->count() ? 0 : -1);
+    connect(CBIso, &QComboBox::activated, this, &TAddCurrency::CBIsoChange);
+    connect(UseIso, &QCheckBox::clicked, this, &TAddCurrency::UseIsoClick);
+    if (!templ.GetCountryName().isEmpty()) {
+        EName->setText(NextCountryName(templ.GetCountryName()));
+        EISO->setText(templ.GetIsoCode());
+        const int at = CBIso->findText(templ.GetIsoCode(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (at >= 0)
+            CBIso->setCurrentIndex(at);
+        UseIso->setChecked(true);
+    }
+    UseIsoClick();
+    EName->setFocus(Qt::OtherFocusReason);
+    if (!templ.GetCountryName().isEmpty())
+        return;
+    ER->clear();
+    EISO->setText(QStringLiteral("ABC"));
+    EDenom->clear();
+}
+
+void TAddCurrency::buildControls()
+{
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 6);
+    ToolBar1 = new DialogToolBar(this);
+    ToolBar1->setHelpTopic(kHelpTopic);
+    column->addWidget(ToolBar1);
+    connect(ToolBar1->okay(), &QAction::triggered, this, &TAddCurrency::ActionOkayExecute);
+    connect(ToolBar1->cancel(), &QAction::triggered, this, &TAddCurrency::ActionCancelExecute);
+
+    auto* grid = new QGridLayout();
+    grid->setContentsMargins(8, 4, 8, 0);
+    grid->setVerticalSpacing(4);
+    auto row = [&](int r, QWidget* left, QWidget* right) {
+        grid->addWidget(left, r, 0);
+        grid->addWidget(right, r, 1);
+    };
+    auto label = [&](const QString& caption, const QString& name, QWidget* buddy) {
+        auto* l = named(new QLabel(caption, this), name);
+        l->setBuddy(buddy);
+        return l;
+    };
+    EName = named(new QLineEdit(this), QStringLiteral("EName"));
+    Label1 = label(QStringLiteral("&Country Name:"), QStringLiteral("Label1"), EName);
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+    row(0, Label1, EName);
+    UseIso = named(new QCheckBox(QStringLiteral("&Use existing currency"), this), QStringLiteral("UseIso"));
+    CBIso = named(new QComboBox(this), QStringLiteral("CBIso"));
+    row(1, UseIso, CBIso);
+    EISO = named(new QLineEdit(this), QStringLiteral("EISO"));
+    EISO->setInputMask(QStringLiteral("AAA"));   // exactly three letters
+    IsoLabel = label(QStringLiteral("&Pseudo 3 character ISO code"), QStringLiteral("IsoLabel"), EISO);
+    row(2, IsoLabel, EISO);
+    ER = named(new QLineEdit(this), QStringLiteral("ER"));
+    ERateLabel = label(QStringLiteral("&Exchange Rate:"), QStringLiteral("ERateLabel"), ER);
+    row(3, ERateLabel, ER);
+    EDenom = named(new QLineEdit(this), QStringLiteral("EDenom"));
+    CurrencyDenom = label(QStringLiteral("&Denomination e.g. Dollars"), QStringLiteral("CurrencyDenom"), EDenom);
+    row(4, CurrencyDenom, EDenom);
+    setRateText(QString());
+    column->addLayout(grid);
+    column->addStretch(1);
+}
+
+void TAddCurrency::setRateText(const QString& text)
+{
+    // Four digits before the fixed point and six after; a copied rate of more digits
+    // widens the field rather than lose its leading digits.
+    const qsizetype digits = qMax<qsizetype>(4, text.indexOf(QLatin1Char('.')));
+    ER->setInputMask(QString(digits, QLatin1Char('0')) + QStringLiteral(".000000"));
+    ER->setText(text);
+}
+
+void TAddCurrency::UseIsoClick()
+{
+    const bool own = !UseIso->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{EISO, ER, EDenom, IsoLabel, ERateLabel, CurrencyDenom})
+        w->setEnabled(own);
+    CBIso->setEnabled(!own);
+    CBIsoChange();
+}
+
+void TAddCurrency::CBIsoChange()
+{
+    trapped(kCopyError, [this] {
+        if (CBIso->currentIndex() < 0)
+            throw VemoxError(QStringLiteral("No currency code chosen."));
+        const CCurrencyData* r = session_.table().FindByIso(CBIso->currentText());
+        if (!r)
+            return;
+        setRateText(RateFieldText(r->GetRate()));
+        EDenom->setText(r->GetDenomination());
+        EISO->setText(r->GetIsoCode());
+    });
+}
+
+void TAddCurrency::ActionOkayExecute()
+{
+    AddInput in{EName->text(), UseIso->isChecked(), EISO->text(), ER->text(), EDenom->text()};
+    AddCheck check;
+    if (!trapped(QString(), [&] { check = session_.Check(in); }))
+        return;
+    if (check.focus != AddCheck::Field::EName)
+        EISO->setText(EISO->text().toUpper());
+    if (!check.ok()) {
+        messenger().messageDialog(check.message, Messenger::Icon::Error);
+        QLineEdit* field = check.focus == AddCheck::Field::EName ? EName
+                           : check.focus == AddCheck::Field::EISO ? EISO
+                           : check.focus == AddCheck::Field::ER   ? ER
+                                                                  : EDenom;
+        field->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const auto filled = Session::Record(in, check);
+    toFill_.SetRegion(filled->GetRegion());
+    toFill_.SetIsoCode(filled->GetIsoCode());
+    toFill_.SetCountryName(filled->GetCountryName());
+    toFill_.SetDenomination(filled->GetDenomination());
+    toFill_.SetRate(filled->GetRate());
+    toFill_.SetResourceIndex(filled->GetResourceIndex());
+    accept();
+}

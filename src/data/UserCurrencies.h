@@ -1,0 +1,124 @@
+#pragma once
+// The operator's own currencies: what the add dialog checks and fills, the list the currency
+// editor keeps while it is open, and the file "UserDefined.dat" it writes.
+//
+// A user-defined currency has the region "User Defined" and no entry in the resource
+// library. Its line in the file holds the ISO, rate, country and denomination tags, in that
+// order, the rate in the shortest general form with "." whatever the punctuation.
+#include "data/CurrencyTable.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace UserCurrencies {
+
+inline const QString kRegion = QStringLiteral("User Defined");
+
+// The name proposed for a currency derived from a country: the last character is kept and
+// one more is appended, its digit plus one or else "1" (France1, France12, Chad910).
+QString NextCountryName(const QString& name);
+
+// Every ISO code of the table, sorted case-insensitively, each code once: a code that
+// differs from an earlier one only in letter case is left out.
+QStringList IsoCodes(const CurrencyTable& table);
+
+// A rate as the rate field shows it: "0000.000000", "." as decimal separator.
+QString RateFieldText(double rate);
+
+// The rate field's text as a number, "." the decimal separator whatever the punctuation;
+// blanks (empty positions) read as 0, so an empty field is 0. Raises VemoxError for text
+// that is no number.
+double ParseRate(const QString& text);
+
+// One line of the file, without its line end.
+QString FileLine(const CCurrencyData& record);
+
+// Replaces the file with one line per record, in order; no record leaves it empty. The
+// write is atomic: on failure the earlier file stays whole and VemoxError says why.
+void WriteFile(const QString& path, const std::vector<const CCurrencyData*>& records);
+
+// What the operator typed in the add dialog.
+struct AddInput {
+    QString name;           // EName
+    bool useIso = false;    // UseIso: an existing currency, chosen by code
+    QString iso;            // EISO (in existing-currency mode, the code chosen in CBIso)
+    QString rate;           // ER
+    QString denomination;   // EDenom
+};
+
+// The outcome of the add dialog's checks: the record to take, or the message to show and the
+// field that gets the focus.
+struct AddCheck {
+    enum class Field { None, EName, EISO, ER, EDenom };
+    Field focus = Field::None;
+    QString message;
+    QString iso;   // the code as it goes into the record (upper case)
+    double rate = 0.0;
+    bool ok() const { return focus == Field::None; }
+};
+
+inline const QString kNoName = QStringLiteral("No Country Name given.");
+inline const QString kNameExists = QStringLiteral("This country name already exists.");
+inline const QString kIsoInUse =
+    QStringLiteral("Must be your own Unique psuedo ISO value\nand not one in use by a given country.");
+inline const QString kZeroRate = QStringLiteral("Cannot create a new currency with 0.0 values");
+inline const QString kNoDenomination = QStringLiteral("No Country Denomination given.");
+inline const QString kCopyError = QStringLiteral(" Error: Unable to complete iso/currency name set up");
+inline const QString kNotReadWhole = QStringLiteral(
+    "UserDefined.dat was not read whole when the currency data was loaded.\n"
+    "It is kept as it is: user-defined currencies cannot be added or deleted until it loads.");
+
+// The currencies of one session of the currency editor: the table's, and those added in the
+// window. The user-defined list starts with the table's "User Defined" records in table
+// order; added records are appended and owned here until the window closes.
+class Session {
+public:
+    explicit Session(const CurrencyTable& table);
+
+    const CurrencyTable& table() const { return table_; }
+
+    // False when the loader could not read the whole file; then the file must be kept.
+    bool fileWhole() const { return table_.UserFileRead(); }
+
+    // The checks of the add dialog, in order; the first that fails gives its message and its
+    // field. Names and codes are compared exactly with the table and with the currencies
+    // added in this session that are still listed. In existing-currency mode the rate is
+    // the chosen currency's own, not the field's rounded copy.
+    AddCheck Check(const AddInput& input) const;
+    // The record of input that passed the checks.
+    static std::unique_ptr<CCurrencyData> Record(const AddInput& input, const AddCheck& check);
+
+    // Appends a record filled by the add dialog; it stays valid until the session ends.
+    const CCurrencyData* Add(std::unique_ptr<CCurrencyData> record);
+    // Takes a record out of the user-defined list; false when it is not in it.
+    bool Remove(const CCurrencyData* record);
+    const std::vector<const CCurrencyData*>& UserList() const { return list_; }
+
+    // Writes the list to the file (WriteFile). Raises VemoxError when the file was not read
+    // whole at the last load, or when the write fails.
+    void Save(const QString& path) const;
+
+private:
+    bool Listed(const QString& name, bool byIso) const;
+
+    const CurrencyTable& table_;
+    std::vector<std::unique_ptr<CCurrencyData>> added_;
+    std::vector<const CCurrencyData*> list_;
+};
+
+// The two options of the currency editor, under G_r: CCet expands the tree when ticked,
+// CCdu disables the main window's update button.
+struct EditorSettings {
+    bool expandTree = false;            // CCet
+    bool disableUpdateButton = false;   // CCdu
+
+    // Each value; one that cannot be read keeps its default.
+    void load();
+    // Both as one change of the store; false after the operator has been told why.
+    bool save() const;
+};
+
+} // namespace UserCurrencies

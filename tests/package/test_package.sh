@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Builds the Debian package, checks its desktop entry and metainfo, unpacks it into a
+# temporary root and starts the installed program there from a fresh home: the window opens,
+# 100 euros are converted to leke, and Ctrl+Q ends it with the store written and the user's
+# data folder prepared from the package's defaults.
+set -euo pipefail
+source "$2/tests/e2e/lib.sh"
+e2e_init "$1" "$2" "$3"
+
+(cd "$E2E_BIN" && cpack -G DEB -B "$E2E_TMP/out" >"$E2E_TMP/cpack.log" 2>&1) ||
+    e2e_fail "cpack failed: $(cat "$E2E_TMP/cpack.log")"
+deb=$(ls "$E2E_TMP"/out/vemox_*.deb)
+root="$E2E_TMP/root"
+dpkg -x "$deb" "$root"
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || e2e_fail "no Qt in Depends: $(dpkg-deb -f "$deb" Depends)"
+desktop-file-validate "$root/usr/share/applications/vemox.desktop" || e2e_fail "desktop entry not valid"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$E2E_TMP/appstream.log" ||
+    e2e_fail "metainfo not valid: $(cat "$E2E_TMP/appstream.log")"
+
+e2e_start_display
+export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+unset XDG_CONFIG_HOME XDG_DATA_HOME
+mkdir -p "$HOME/elsewhere" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+cd "$HOME/elsewhere"
+E2E_EXE="$root/usr/bin/vemox"
+E2E_WORK="$HOME/elsewhere"
+e2e_start_program
+data="$HOME/.local/share/vemox"
+cmp -s "$data/currency.dat" "$root/usr/share/vemox/currency.dat" || e2e_fail "currency.dat not prepared"
+[ -f "$data/dll/ZYM_VEMOX.dll" ] && [ -f "$data/help/CALCHELP.html" ] || e2e_fail "library or help not prepared"
+
+# Europe on the first tab, Aland Islands (EUR) as home, 100 to Albania (ALL).
+xdotool key --delay 150 alt+o l e
+sleep 0.5
+e2e_focus
+xdotool key c
+click_button() {
+    eval "$(xdotool getwindowgeometry --shell "$E2E_WIN")"
+    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+    sleep 0.3
+}
+click_button 299 91
+xdotool type --delay 80 '100'
+click_button 299 114
+e2e_screenshot package-installed
+xdotool key ctrl+t
+sleep 1.0
+xdotool type --delay 20 "$HOME/elsewhere/installed"
+xdotool key Return
+for _ in $(seq 50); do [ -f "$HOME/elsewhere/installed.tlg" ] && break; sleep 0.1; done
+grep -q 'Converts to 9,677.49 Leke (ALL)' "$HOME/elsewhere/installed.tlg" 2>/dev/null ||
+    e2e_fail "no conversion in the saved log"
+e2e_close
+grep -qi 'VEMOX\\Ct\]' "$HOME/.config/vemox/registry.reg" || e2e_fail "the store was not written on close"
+echo "package: ok, $(basename "$deb"), screenshot $E2E_BIN/package-installed.png"

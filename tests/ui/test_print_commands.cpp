@@ -1,0 +1,56 @@
+// The printing commands of the main window, each reached by its shortcut: what it opens or
+// asks. The pages themselves are proved in the report's own tests.
+#include "Forms/TForm1.h"
+#include "Forms/TTransLog.h"
+#include "Forms/common/DialogKit.h"
+#include "common/TestEnv.h"
+#include "report/ReportPrinting.h"
+#include "support/Messenger.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PrintCommandsTest, EachShortcutOpensItsWindowOrPrintsItsReport)
+{
+    testenv::resetStore();
+    testenv::freshWorkDir();
+    testenv::installSampleData();
+    ScriptedMessenger messages;
+    MessengerScope scope{&messages};
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QStringList opened;
+    setModalRunner([&](QDialog& d) { opened << d.objectName(); return int(QDialog::Rejected); });
+    struct Row {
+        const char* keys;
+        QString dialog;      // the modal window it opens, if any
+        bool offersPdf;      // with no printer: the offer of a PDF file
+    };
+    const Row rows[] = {{"Ctrl+N", "ReportPreview", false}, {"Ctrl+Alt+H", "ReportPreview", false},
+                        {"Ctrl+P", "", true},               {"Ctrl+R", "", true},
+                        {"Ctrl+H", "PrintOptions", false},  {"F12", "PrinterSetupDialog", false}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.keys);
+        opened.clear();
+        messages.shown.clear();
+        QTest::keySequence(&form, QKeySequence(QString::fromLatin1(r.keys)));
+        EXPECT_EQ(opened, r.dialog.isEmpty() ? QStringList{} : QStringList{r.dialog});
+        EXPECT_EQ(messages.texts(ScriptedMessenger::Kind::YesNo),
+                  r.offersPdf ? QStringList{Report::ReportPrinter::kNoPrinter} : QStringList{});
+    }
+    // The log window's Print prints the log report.
+    form.TransactionLog1Click();
+    messages.shown.clear();
+    form.findChild<TTransLog*>("TransLog")->ActionPrint->trigger();
+    EXPECT_EQ(messages.texts(ScriptedMessenger::Kind::YesNo), QStringList{Report::ReportPrinter::kNoPrinter});
+    setModalRunner([](QDialog&) { return int(QDialog::Rejected); });
+    form.close();
+}
+
+} // namespace

@@ -1,0 +1,156 @@
+// The rates feed: an ECB file becomes a reply the program loads with the right figures, and
+// every refused input leaves the reply file as it was.
+#include "Defs.h"
+#include "RatesFeed.h"
+#include "calc/Calculator.h"
+#include "calc/CommissionTable.h"
+#include "calc/Exchange.h"
+#include "calc/MainState.h"
+#include "calc/TransactionLog.h"
+#include "common/TestEnv.h"
+#include "data/CurrencyTable.h"
+#include "data/DataFiles.h"
+#include "support/Messenger.h"
+#include "support/ResourceLibrary.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray envelope(const QByteArray& cubes)
+{
+    return "<?xml version='1.0' encoding='UTF-8'?>\n"
+           "<gesmes:Envelope xmlns:gesmes='http://www.gesmes.org/xml/2002-08-01' "
+           "xmlns='http://www.ecb.int/vocabulary/2002-08-01/eurofxref'>\n"
+           "<gesmes:subject>Reference rates</gesmes:subject>\n<Cube>\n" + cubes + "</Cube>\n</gesmes:Envelope>\n";
+}
+
+// Three dates, newest in the middle; the euro at 1.25 dollars on the newest.
+QByteArray ecbXml(const QByteArray& newest = "<Cube currency='USD' rate='1.2500'/><Cube currency='GBP' rate='1.0'/>"
+                                             "<Cube currency='JPY' rate='180.00'/>")
+{
+    return envelope("<Cube time='2026-12-07'><Cube currency='USD' rate='1.1'/><Cube currency='GBP' rate='0.9'/></Cube>\n"
+                    "<Cube time='2026-12-08'>" + newest + "</Cube>\n"
+                    "<Cube time='2026-12-04'><Cube currency='USD' rate='1.2'/><Cube currency='GBP' rate='0.8'/></Cube>\n");
+}
+
+const char* const kPrevious = "<KRTDATE>2026-12-01</KRTDATE>\r\n<KRTHOST>old.example</KRTHOST>\r\n"
+                              "<KRTISO>AFN</KRTISO><KRTDATA>66.85</KRTDATA>\r\n"
+                              "<KRTISO>GBP</KRTISO><KRTDATA>0.5</KRTDATA>\r\n";
+
+// A master list with two countries of the euro, a code the ECB does not quote that an earlier
+// reply has, and one nobody has.
+class RatesFeedTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = testenv::freshWorkDir();
+        const char* rows[][4] = {{"North America", "USD", "Unt. States", "Dollars"},
+                                 {"Europe", "GBP", "Unt. Kingdom", "Pounds"},
+                                 {"Europe", "EUR", "France", "Euros"},
+                                 {"Europe", "EUR", "Germany", "Euros"},
+                                 {"Asia", "AFN", "Afghanistan", "Afghanis"},
+                                 {"Oceania", "XPF", "Wallis", "Francs"}};
+        ResourceLibraryWriter w;
+        w.AddString(Defs::kResCount, QString::number(std::size(rows)));
+        for (int i = 0; i < int(std::size(rows)); ++i) {
+            w.AddString(Defs::kResRegion + i, rows[i][0]);
+            w.AddString(Defs::kResIso + i, rows[i][1]);
+            w.AddString(Defs::kResCountry + i, rows[i][2]);
+            w.AddString(Defs::kResDenomination + i, rows[i][3]);
+        }
+        QDir().mkpath(QStringLiteral("dll"));
+        w.Save(Defs::kResourceLibrary);
+        testenv::writeBytes(QStringLiteral("ecb.xml"), ecbXml());
+        testenv::writeBytes(QStringLiteral("previous.dat"), kPrevious);
+    }
+    // The built command, in the working folder; its exit code.
+    int feed(QStringList args)
+    {
+        QProcess p;
+        p.start(testenv::binaryDir() + QStringLiteral("/src/vemox-ratesfeed"),
+                args << QStringLiteral("--library") << Defs::kResourceLibrary);
+        p.waitForFinished(20000);
+        stderrText = QString::fromUtf8(p.readAllStandardError());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+    QString dir, stderrText;
+};
+
+} // namespace
+
+TEST_F(RatesFeedTest, TheNewestEcbRatesBecomeAReplyThatConvertsAtThoseRates)
+{
+    ResourceLibrary library;
+    ASSERT_TRUE(library.Load(Defs::kResourceLibrary));
+    const auto previous = RatesFeed::ParsePrevious(DataFiles::readLines(QStringLiteral("previous.dat")));
+    const QStringList reply = RatesFeed::BuildReply(RatesFeed::ParseEcb(ecbXml()), CurrencyLoader::ReadMasterList(library),
+                                                    {"127.0.0.1:18300/cgi-bin/DownLoad.cgi", "b.example"}, &previous);
+    DataFiles::writeLines(Defs::kCurrencyFile, reply);
+    EXPECT_EQ(testenv::readBytes(Defs::kCurrencyFile),
+              "<KRTDATE>2026-12-08</KRTDATE>\r\n"
+              "<KRTMESSAGE>Rates of the ECB of 2026-12-08. Codes the ECB does not quote: 1 with the rate of an "
+              "earlier reply, the oldest of 2026-12-01 (7 days old); 1 without a rate.</KRTMESSAGE>\r\n"
+              "<KRTHOST>127.0.0.1:18300/cgi-bin/DownLoad.cgi</KRTHOST>\r\n<KRTHOST>b.example</KRTHOST>\r\n"
+              "<KRTISO>USD</KRTISO><KRTDATA>1.00000</KRTDATA><KRTCOUNTRY>Unt. States</KRTCOUNTRY><KRTDENOM>Dollars</KRTDENOM>\r\n"
+              "<KRTISO>GBP</KRTISO><KRTDATA>0.800000</KRTDATA><KRTCOUNTRY>Unt. Kingdom</KRTCOUNTRY><KRTDENOM>Pounds</KRTDENOM>\r\n"
+              "<KRTISO>EUR</KRTISO><KRTDATA>0.800000</KRTDATA><KRTCOUNTRY>France</KRTCOUNTRY><KRTDENOM>Euros</KRTDENOM>\r\n"
+              "<KRTISO>EUR</KRTISO><KRTDATA>0.800000</KRTDATA><KRTCOUNTRY>Germany</KRTCOUNTRY><KRTDENOM>Euros</KRTDENOM>\r\n"
+              "<KRTISO>AFN</KRTISO><KRTDATA>66.85</KRTDATA><KRTCOUNTRY>Afghanistan</KRTCOUNTRY><KRTDENOM>Afghanis</KRTDENOM>"
+              "<KRTASOF>2026-12-01</KRTASOF>\r\n"
+              "<KRTISO>XPF</KRTISO><KRTDATA></KRTDATA><KRTCOUNTRY>Wallis</KRTCOUNTRY><KRTDENOM>Francs</KRTDENOM>\r\n");
+
+    ScriptedMessenger shown;
+    MessengerScope scope{&shown};
+    CurrencyTable table;
+    ASSERT_TRUE(LoadCurrencyData(table));
+    ASSERT_EQ(shown.shown.size(), 1u); // the reply's message, nothing else
+    MainState state;
+    TransactionLog log;
+    CommissionTable charges;
+    Calculator calc{state, log, charges};
+    Exchanger ex{calc, table, charges};
+    calc.OnCancel();
+    ex.Exchange(QStringLiteral("Germany"));
+    for (const char k : {'1', '0', '0'})
+        calc.FormKeyPress(QLatin1Char(k));
+    ASSERT_TRUE(ex.Exchange(QStringLiteral("Afghanistan")));
+    EXPECT_EQ(state.display, "8,356.25"); // 100 euros are 125 dollars
+}
+
+TEST_F(RatesFeedTest, ARefusedInputLeavesTheReplyFileAsItWas)
+{
+    const QByteArray old = "old reply\r\n";
+    struct Case {
+        const char* what;
+        QByteArray ecb;
+        QStringList extra;
+    };
+    const Case cases[] = {
+        {"not the ECB's format", "<rates><USD>1.1</USD></rates>", {}},
+        {"not XML", "USD,1.1\n", {}},
+        {"negative rate", ecbXml("<Cube currency='USD' rate='1.25'/><Cube currency='GBP' rate='-1'/>"), {}},
+        {"rate not a number", ecbXml("<Cube currency='USD' rate='1,25'/>"), {}},
+        {"no dollar", ecbXml("<Cube currency='GBP' rate='0.9'/>"), {}},
+        {"too old", envelope("<Cube time='2001-01-02'><Cube currency='USD' rate='0.9'/></Cube>"), {"--max-age", "5"}},
+        {"previous not a reply", ecbXml(), {"--previous", "ecb.xml"}},
+        {"empty host", ecbXml(), {"--host", ""}},
+        {"no such file", ecbXml(), {"--ecb", "missing.xml"}},
+    };
+    testenv::writeBytes(QStringLiteral("reply.dat"), old);
+    testenv::writeBytes(QStringLiteral("in.xml"), {});
+    const QStringList files = QDir(dir).entryList(QDir::Files);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testenv::writeBytes(QStringLiteral("in.xml"), c.ecb);
+        QStringList args{"--host", "a.example", "--output", "reply.dat"};
+        args << (c.extra.contains("--ecb") ? QStringList{} : QStringList{"--ecb", "in.xml"}) << c.extra;
+        EXPECT_EQ(feed(args), 1);
+        EXPECT_EQ(stderrText.count(u'\n'), 1) << stderrText.toStdString();
+        EXPECT_EQ(testenv::readBytes(QStringLiteral("reply.dat")), old);
+        EXPECT_EQ(QDir(dir).entryList(QDir::Files), files);
+    }
+    EXPECT_EQ(feed({"--ecb", "ecb.xml", "--host", "a.example", "--output", "reply.dat"}), 0) << stderrText.toStdString();
+    EXPECT_TRUE(testenv::readBytes(QStringLiteral("reply.dat")).startsWith("<KRTDATE>2026-12-08</KRTDATE>\r\n"));
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The rates feed: turns the European Central Bank's daily reference rates (the
+// eurofxref-daily.xml format, rates in units per euro) into an update server's reply, with
+// every rate in units per US dollar, one data line per country of the master list.
+//
+// Every refusal is a VemoxError whose message is one plain sentence.
+#include "data/CurrencyLoader.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+namespace RatesFeed {
+
+// The rates of the newest date of an ECB file: currency code -> units per euro.
+struct EcbRates {
+    QDate date;
+    QMap<QString, double> perEuro;
+};
+// Refuses a text that is not in the ECB's format, a rate that is not a positive number and
+// a newest date without a US dollar rate.
+EcbRates ParseEcb(const QByteArray& xml);
+// Refuses rates older than maxAgeDays before today (no limit when negative).
+void CheckAge(const QDate& date, int maxAgeDays, const QDate& today);
+
+// The rates of an earlier reply: code -> rate text and the date the rate is of.
+struct KeptRate {
+    QString rate;
+    QString asOf;
+};
+struct PreviousReply {
+    QString date;
+    QHash<QString, KeptRate> rates;
+};
+// Refuses lines that are not a reply, or a rate that is not a positive number.
+PreviousReply ParsePrevious(const QStringList& lines);
+
+// Refuses an empty host, or one that would break its line.
+void CheckHost(const QString& host);
+
+// A rate as the data files hold it: "." as decimal separator, six significant digits.
+QString FormatRate(double rate);
+
+// The reply: the date line, a message line when codes the ECB does not quote keep an earlier
+// rate or have none, the host lines, then one data line per country of the master list.
+QStringList BuildReply(const EcbRates& ecb, const QList<CurrencyLoader::MasterEntry>& master,
+                       const QStringList& hosts, const PreviousReply* previous);
+
+// The date a kept rate is of travels with its data line, so that a rate kept over several
+// runs still says how old it is.
+inline const QString kAsOfOpen = QStringLiteral("<KRTASOF>");
+inline const QString kAsOfClose = QStringLiteral("</KRTASOF>");
+
+} // namespace RatesFeed

@@ -1,0 +1,178 @@
+// vemox-ratesfeed: writes an update server's reply from the ECB's daily reference rates, and
+// serves a reply on 127.0.0.1 for a try-out.
+//
+//   vemox-ratesfeed --ecb FILE-OR-URL --host HOST [--host HOST ...] [--previous REPLY]
+//                   [--max-age DAYS] [--library FILE] --output REPLY
+//   vemox-ratesfeed --serve PORT --output REPLY
+//
+// Exit status 0 on success; 1 when an input is refused or a step fails, 2 for a wrong command
+// line; in both cases with one sentence on standard error. A refused run leaves the output
+// file as it was.
+#include "FeedServer.h"
+#include "RatesFeed.h"
+#include "data/DataFiles.h"
+#include "support/Errors.h"
+#include "support/ResourceLibrary.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QUrl>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr int kFetchTimeoutMs = 60000;
+
+struct UsageError {
+    QString message;
+};
+
+QByteArray fetch(const QString& source)
+{
+    const QUrl url(source);
+    if (url.scheme() == QStringLiteral("http") || url.scheme() == QStringLiteral("https")) {
+        QNetworkAccessManager net;
+        net.setTransferTimeout(kFetchTimeoutMs);
+        QNetworkReply* reply = net.get(QNetworkRequest(url));
+        QEventLoop loop;
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+        reply->deleteLater();
+        if (reply->error() != QNetworkReply::NoError)
+            throw VemoxError(QStringLiteral("Cannot fetch %1: %2.").arg(source, reply->errorString()));
+        return reply->readAll();
+    }
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly))
+        throw VemoxError(QStringLiteral("Cannot read %1: %2.").arg(source, file.errorString()));
+    return file.readAll();
+}
+
+// The resource library beside an installed program, or beside the built one.
+QString findLibrary(const QString& given)
+{
+    if (!given.isEmpty())
+        return given;
+    const QDir exe(QCoreApplication::applicationDirPath());
+    for (const QString& rel : {QStringLiteral("../share/vemox/dll/ZYM_VEMOX.dll"), QStringLiteral("../dll/ZYM_VEMOX.dll")})
+        if (QFileInfo::exists(exe.filePath(rel)))
+            return QDir::cleanPath(exe.filePath(rel));
+    throw VemoxError(QStringLiteral("No resource library found beside the program; name it with --library."));
+}
+
+void writeReply(const QCommandLineParser& args)
+{
+    const QStringList hosts = args.values(QStringLiteral("host"));
+    if (hosts.isEmpty())
+        throw UsageError{QStringLiteral("Name at least one update server with --host.")};
+    int maxAge = -1;
+    if (args.isSet(QStringLiteral("max-age"))) {
+        bool ok = false;
+        maxAge = args.value(QStringLiteral("max-age")).toInt(&ok);
+        if (!ok || maxAge < 0)
+            throw UsageError{QStringLiteral("--max-age takes a number of days.")};
+    }
+    for (const QString& h : hosts)
+        RatesFeed::CheckHost(h);
+
+    const RatesFeed::EcbRates ecb = RatesFeed::ParseEcb(fetch(args.value(QStringLiteral("ecb"))));
+    RatesFeed::CheckAge(ecb.date, maxAge, QDate::currentDate());
+    std::optional<RatesFeed::PreviousReply> previous;
+    if (args.isSet(QStringLiteral("previous")))
+        previous = RatesFeed::ParsePrevious(DataFiles::readLines(args.value(QStringLiteral("previous"))));
+
+    ResourceLibrary library;
+    const QString libraryFile = findLibrary(args.value(QStringLiteral("library")));
+    if (!library.Load(libraryFile))
+        throw VemoxError(QStringLiteral("%1 is not a readable resource library.").arg(libraryFile));
+    const auto master = CurrencyLoader::ReadMasterList(library);
+    const QStringList reply = RatesFeed::BuildReply(ecb, master, hosts, previous ? &*previous : nullptr);
+    DataFiles::writeLines(args.value(QStringLiteral("output")), reply);
+}
+
+int serve(const QCommandLineParser& args)
+{
+    bool ok = false;
+    const uint port = args.value(QStringLiteral("serve")).toUInt(&ok);
+    if (!ok || port == 0 || port > 65535)
+        throw UsageError{QStringLiteral("--serve takes a port number from 1 to 65535.")};
+    const QString output = args.value(QStringLiteral("output"));
+    FeedServer server(output);
+    if (!server.listen(quint16(port)))
+        throw VemoxError(QStringLiteral("Cannot listen on 127.0.0.1:%1: %2.").arg(port).arg(server.errorText()));
+    std::fprintf(stdout, "Serving %s at http://127.0.0.1:%u/ until stopped.\n", qPrintable(output), port);
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
+
+void addOptions(QCommandLineParser& args)
+{
+    args.setApplicationDescription(QStringLiteral(
+        "Writes an update server's reply for Vemox from the ECB's daily reference rates, converted to units "
+        "per US dollar, one data line per country of the master list; or serves a reply on 127.0.0.1."));
+    args.addHelpOption();
+    args.addOptions({
+        {QStringLiteral("ecb"), QStringLiteral("The ECB's eurofxref-daily.xml, as a file or an http(s) URL."),
+         QStringLiteral("FILE-OR-URL")},
+        {QStringLiteral("host"), QStringLiteral("A host line of the reply (host and optional path); the first is "
+                                                "the server the program asks next. Repeat for more."),
+         QStringLiteral("HOST")},
+        {QStringLiteral("previous"), QStringLiteral("An earlier reply: codes the ECB does not quote keep its rates."),
+         QStringLiteral("REPLY")},
+        {QStringLiteral("max-age"), QStringLiteral("Refuse ECB rates older than this many days."),
+         QStringLiteral("DAYS")},
+        {QStringLiteral("library"), QStringLiteral("The resource library with the master list (default: the "
+                                                   "program's own, beside this command)."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("output"), QStringLiteral("The reply file, replaced whole or not at all."),
+         QStringLiteral("REPLY")},
+        {QStringLiteral("serve"), QStringLiteral("Serve the reply file on 127.0.0.1 at this port, at any path, "
+                                                 "until stopped."),
+         QStringLiteral("PORT")},
+    });
+}
+
+int run(QCoreApplication& app)
+{
+    QCommandLineParser args;
+    addOptions(args);
+    if (!args.parse(app.arguments()))
+        throw UsageError{args.errorText().endsWith(u'.') ? args.errorText() : args.errorText() + u'.'};
+    if (args.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(args.helpText()), stdout);
+        return 0;
+    }
+    if (!args.positionalArguments().isEmpty())
+        throw UsageError{QStringLiteral("Unexpected argument '%1'.").arg(args.positionalArguments().first())};
+    if (!args.isSet(QStringLiteral("output")))
+        throw UsageError{QStringLiteral("Name the reply file with --output.")};
+    if (!args.isSet(QStringLiteral("ecb")) && !args.isSet(QStringLiteral("serve")))
+        throw UsageError{QStringLiteral("Give --ecb to write a reply or --serve to serve one; --help lists the options.")};
+    if (args.isSet(QStringLiteral("ecb")))
+        writeReply(args);
+    return args.isSet(QStringLiteral("serve")) ? serve(args) : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vemox-ratesfeed"));
+    try {
+        return run(app);
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "vemox-ratesfeed: %s\n", qPrintable(e.message));
+        return 2;
+    } catch (const VemoxError& e) {
+        std::fprintf(stderr, "vemox-ratesfeed: %s\n", qPrintable(e.message()));
+        return 1;
+    }
+}
