@@ -22,13 +22,23 @@ install(FILES ${_share}/desktop/vemox.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/i
 install(FILES ${_share}/desktop/vemox.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
         RENAME ${VEMOX_APP_ID}.metainfo.xml)
 
-# Debian's documentation files: the copyright and a compressed changelog.
+# Debian's documentation files: the copyright, a compressed changelog and the manual pages.
 set(_changelog ${CMAKE_BINARY_DIR}/package/changelog.gz)
 add_custom_command(OUTPUT ${_changelog}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/package
     COMMAND sh -c "gzip -9n < '${_share}/desktop/changelog' > '${_changelog}'"
     DEPENDS ${_share}/desktop/changelog VERBATIM)
-add_custom_target(package_docs ALL DEPENDS ${_changelog})
+set(_docs ${_changelog})
+foreach(_page vemox vemox-ratesfeed)
+    set(_man ${CMAKE_BINARY_DIR}/package/${_page}.1.gz)
+    add_custom_command(OUTPUT ${_man}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/package
+        COMMAND sh -c "gzip -9n < '${_share}/desktop/${_page}.1' > '${_man}'"
+        DEPENDS ${_share}/desktop/${_page}.1 VERBATIM)
+    install(FILES ${_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    list(APPEND _docs ${_man})
+endforeach()
+add_custom_target(package_docs ALL DEPENDS ${_docs})
 install(FILES ${_share}/desktop/copyright ${_changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vemox)
 
 set(CPACK_GENERATOR DEB)

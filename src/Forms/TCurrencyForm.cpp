@@ -1,6 +1,6 @@
 #include "Forms/TCurrencyForm.h"
 
-#include "Forms/common/DialogKit.h"
+#include "Forms/common/Labels.h"
 #include "calc/CommissionSettings.h"
 #include "calc/CommissionTable.h"
 #include "support/Messenger.h"
@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 
@@ -75,56 +74,12 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y, const QString&
 
 } // namespace
 
-CommissionField::CommissionField(QWidget* parent, const QString& name, int tag) : QLineEdit(parent)
-{
-    setObjectName(name);
-    setProperty("tag", tag);
-    setProperty("editMask", kEditMask);
-    // Digits or blanks, the point fixed; a blank shows and reads as 0.
-    setInputMask(QStringLiteral("999.999;0"));
-    setMaxLength(7);
-    setFixedSize(kFieldWidth, 21);
-    // A thin frame and no padding, so that all seven characters show in the width.
-    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid gray; padding: 0px; }"));
-    QFont f = font();
-    f.setPixelSize(10);
-    setFont(f);
-}
-
-void CommissionField::setMaskedText(const QString& text)
-{
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    QString whole = point < 0 ? text : text.left(point);
-    QString fraction = point < 0 ? QString() : text.mid(point + 1);
-    whole = whole.trimmed().rightJustified(3, QLatin1Char('0'));
-    fraction = fraction.trimmed().leftJustified(3, QLatin1Char('0'));
-    setText(whole + QLatin1Char('.') + fraction);
-}
-
-void CommissionField::keyPressEvent(QKeyEvent* event)
-{
-    // The point ends the whole part: the digits typed so far move to the right of it.
-    const QString key = event->text();
-    if ((key == QLatin1String(".") || key == QLatin1String(",")) && cursorPosition() <= 3) {
-        const QString typed = displayText().left(cursorPosition());
-        const QString fraction = displayText().mid(4);
-        setText(typed.rightJustified(3, QLatin1Char('0')) + QLatin1Char('.') + fraction);
-        setCursorPosition(4);
-        event->accept();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
 TCurrencyForm::TCurrencyForm(const CommissionHeader& header, CommissionTable& table, QWidget* parent)
-    : QDialog(parent), table_(table)
+    : VemoxDialog(parent, {QStringLiteral("CurrencyForm"), QStringLiteral("Commission Setup"), {kWidth, kHeight},
+                           kHelpTopic, Placement::ScreenCentre,
+                           DialogToolBar::Okay | DialogToolBar::Cancel | DialogToolBar::Help, 50}),
+      table_(table)
 {
-    setObjectName(QStringLiteral("CurrencyForm"));
-    setWindowTitle(QStringLiteral("Commission Setup"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kWidth, kHeight);
-    setProperty("helpContext", 50);
     // The small type of a settings dialog: the seven characters of a field fit its width.
     QFont small = font();
     small.setPointSize(8);
@@ -143,18 +98,17 @@ TCurrencyForm::TCurrencyForm(const CommissionHeader& header, CommissionTable& ta
                 [this, panel](const QPoint& p) { PopupMenu1->popup(panel->mapToGlobal(p)); });
     }
 
-    loaded_ = trapWith(
+    setReady(trapWith(
         [&] {
             working_ = StoredCommissionSettings();
             fillFields();
         },
-        [](VemoxError&) { messenger().messageBox(kLoadError); });
+        [](VemoxError&) { messenger().messageBox(kLoadError); }));
 }
 
 void TCurrencyForm::buildToolBar(const CommissionHeader& header)
 {
-    toolBar_ = new DialogToolBar(this);
-    toolBar_->setHelpTopic(kHelpTopic);
+    DialogToolBar* toolBar_ = toolBar();
     ActionDefaults = makeAction(this, QStringLiteral("ActionDefaults"), QStringLiteral("Load Defaults"),
                                 QStringLiteral("Ctrl+Alt+L"), QStringLiteral("Load Defaults"));
     ActionClear = makeAction(this, QStringLiteral("ActionClear"), QStringLiteral("Clear Settings"),
@@ -179,14 +133,13 @@ void TCurrencyForm::buildToolBar(const CommissionHeader& header)
     picture->setToolTip(QStringLiteral("Local Currency"));
     picture->setAccessibleName(QStringLiteral("Local Currency"));
     row->addWidget(picture);
-    auto* country = named(new QLabel(header.country, panel), QStringLiteral("homecountry"));
-    country->setMinimumWidth(0);
+    // The whole name, elided at its end only where it cannot fit, and then in the tool tip.
+    auto* country = named(new ElidedLabel(panel), QStringLiteral("homecountry"));
+    country->setFullText(header.country);
     row->addWidget(country, 1);
 
     connect(ActionDefaults, &QAction::triggered, this, &TCurrencyForm::ActionDefaultsExecute);
     connect(ActionClear, &QAction::triggered, this, &TCurrencyForm::ActionClearExecute);
-    connect(toolBar_->okay(), &QAction::triggered, this, &TCurrencyForm::ActionOkayExecute);
-    connect(toolBar_->cancel(), &QAction::triggered, this, &TCurrencyForm::ActionCancelExecute);
 }
 
 QWidget* TCurrencyForm::buildRetail()
@@ -201,9 +154,9 @@ QWidget* TCurrencyForm::buildRetail()
         box->setGeometry(6 + g * (kGroupWidth + 5), 18, kGroupWidth, 82);
         for (int c = 0; c < 2; ++c) {
             const int tag = g * 2 + c;
-            label(box, c ? QStringLiteral("Sell(%)") : QStringLiteral("Buy(%)"), kColumn[c], 18);
-            fields_[size_t(tag)] = new CommissionField(box, QString::fromLatin1(kFieldNames[tag]), tag);
-            fields_[size_t(tag)]->move(kColumn[c], 36);
+            const QString caption = c ? QStringLiteral("Sell(%)") : QStringLiteral("Buy(%)");
+            label(box, caption, kColumn[c], 18);
+            addField(box, tag, kColumn[c], 36, {QStringLiteral("Retail"), box->title(), caption});
         }
     }
     return panel;
@@ -214,8 +167,8 @@ QWidget* TCurrencyForm::buildCharges(const QString& iso)
     auto* panel = named(new QFrame(this), QStringLiteral("ChargesPanel"));
     panel->setGeometry(0, kToolBarHeight + kRetailHeight, kWidth, kHeight - kToolBarHeight - kRetailHeight);
     const QString code = QStringLiteral("(%1)").arg(iso);
-    auto section = [&](const QString& title, int y, const ChargeGroup(&groups)[3]) {
-        heading(panel, title, y);
+    auto section = [&](const QString& section, int y, const ChargeGroup(&groups)[3]) {
+        heading(panel, section, y);
         for (int g = 0; g < 3; ++g) {
             const ChargeGroup& cg = groups[g];
             auto* box = named(new QGroupBox(QString::fromLatin1(cg.title), panel), QString::fromLatin1(cg.name));
@@ -223,13 +176,13 @@ QWidget* TCurrencyForm::buildCharges(const QString& iso)
             const char* codes[2] = {cg.buyCode, cg.sellCode};
             for (int c = 0; c < 2; ++c) {
                 const int pct = cg.firstTag + c, fee = cg.firstTag + 2 + c;
-                label(box, c ? QStringLiteral("Sell(%)") : QStringLiteral("Buy(%)"), kColumn[c], 16);
-                fields_[size_t(pct)] = new CommissionField(box, QString::fromLatin1(kFieldNames[pct]), pct);
-                fields_[size_t(pct)]->move(kColumn[c], 32);
+                const QString caption = c ? QStringLiteral("Sell(%)") : QStringLiteral("Buy(%)");
+                label(box, caption, kColumn[c], 16);
+                addField(box, pct, kColumn[c], 32, {section, box->title(), caption});
                 label(box, QStringLiteral("Min."), kColumn[c], 60);
                 label(box, code, kColumn[c] + 25, 60, QString::fromLatin1(codes[c]));
-                fields_[size_t(fee)] = new CommissionField(box, QString::fromLatin1(kFieldNames[fee]), fee);
-                fields_[size_t(fee)]->move(kColumn[c], 76);
+                addField(box, fee, kColumn[c], 76,
+                         {section, box->title(), (c ? QStringLiteral("Sell Min. ") : QStringLiteral("Buy Min. ")) + code});
             }
         }
     };
@@ -238,9 +191,25 @@ QWidget* TCurrencyForm::buildCharges(const QString& iso)
     return panel;
 }
 
+MaskedNumberField* TCurrencyForm::addField(QWidget* box, int tag, int x, int y, const QStringList& description)
+{
+    auto* f = new MaskedNumberField(box, QString::fromLatin1(kFieldNames[tag]));
+    f->setProperty("tag", tag);
+    f->setFixedSize(kFieldWidth, 21);
+    // A thin frame and no padding, so that all seven characters show in the width.
+    f->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid gray; padding: 0px; }"));
+    QFont font = f->font();
+    font.setPixelSize(10);
+    f->setFont(font);
+    f->move(x, y);
+    describeField(f, description);
+    fields_[size_t(tag)] = f;
+    return f;
+}
+
 void TCurrencyForm::fillFields()
 {
-    for (CommissionField* f : fields_) {
+    for (MaskedNumberField* f : fields_) {
         const int tag = f->property("tag").toInt();
         if (tag >= working_.size())
             throw VemoxError(QStringLiteral("List index out of bounds (%1)").arg(tag));
@@ -260,27 +229,14 @@ void TCurrencyForm::ActionClearExecute()
     fillFields();
 }
 
-void TCurrencyForm::ActionOkayExecute()
+bool TCurrencyForm::save()
 {
-    trapWith(
-        [&] {
-            working_.clear();
-            for (CommissionField* f : fields_)
-                working_.append(f->maskedText());
-            if (!table_.Save(working_))
-                throw VemoxError(kWriteError);
-        },
-        [](VemoxError&) { messenger().messageBox(kWriteError); });
-    accept();
-}
-
-void TCurrencyForm::ActionCancelExecute() { reject(); }
-
-void TCurrencyForm::ActionHelpExecute() { showHelpTopic(kHelpTopic); }
-
-void TCurrencyForm::Run(const CommissionHeader& header, CommissionTable& table, QWidget* parent)
-{
-    TCurrencyForm form(header, table, parent);
-    if (form.loaded())
-        runModal(form);
+    working_.clear();
+    for (MaskedNumberField* f : fields_)
+        working_.append(f->maskedText());
+    bool saved = false;
+    trapWith([&] { saved = table_.Save(working_); }, [](VemoxError&) {});
+    if (!saved)
+        messenger().messageBox(kWriteError);
+    return saved;
 }

@@ -1,7 +1,5 @@
 #include "Forms/Tdateform.h"
 
-#include "Forms/Placement.h"
-#include "Forms/common/DialogKit.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -19,21 +17,12 @@ constexpr int kClientWidth = 193;
 constexpr int kClientHeight = 244;
 } // namespace
 
-Tdateform::Tdateform(QWidget* owner) : QDialog(owner)
+Tdateform::Tdateform(QWidget* owner)
+    : VemoxDialog(owner, {QStringLiteral("dateform"), QStringLiteral("Date Format"), {kClientWidth, kClientHeight},
+                          kHelpTopic, Placement::OwnerCentre, DialogToolBar::Okay | DialogToolBar::Cancel | DialogToolBar::Help,
+                          60})
 {
-    setObjectName(QStringLiteral("dateform"));
-    setWindowTitle(QStringLiteral("Date Format"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kClientWidth, kClientHeight);
-
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    ToolBar1 = new DialogToolBar(this);
-    ToolBar1->setHelpTopic(kHelpTopic);
-    column->addWidget(ToolBar1);
-
+    auto* column = columnWithToolBar();
     auto* panel = named(new QFrame(this), QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto* inner = new QVBoxLayout(panel);
@@ -58,7 +47,7 @@ Tdateform::Tdateform(QWidget* owner) : QDialog(owner)
     UpDown = named(new QSpinBox(panel), QStringLiteral("UpDown"));
     UpDown->setRange(2, 6);
     UpDown->setWrapping(false);
-    UpDown->setAccessibleName(QStringLiteral("Number of Decimal places:"));
+    describeField(UpDown, {label->text()});
     UpDown->setFixedWidth(44);
     label->setBuddy(UpDown);
     updownlabel = named(UpDown->findChild<QLineEdit*>(), QStringLiteral("updownlabel"));
@@ -70,6 +59,7 @@ Tdateform::Tdateform(QWidget* owner) : QDialog(owner)
     CBDateFormat = named(new QComboBox(dateGroup), QStringLiteral("CBDateFormat"));
     CBDateFormat->addItems({QStringLiteral("dd/mm/yy"), QStringLiteral("mm/dd/yy"), QStringLiteral("yy/mm/dd"),
                             QStringLiteral("yy/dd/mm"), QStringLiteral("Full")});
+    describeField(CBDateFormat, {dateGroup->title()});
     dateColumn->addWidget(CBDateFormat);
     inner->addWidget(dateGroup);
     inner->addStretch(1);
@@ -82,9 +72,6 @@ Tdateform::Tdateform(QWidget* owner) : QDialog(owner)
     UpDown->setValue(stored.decimals);
     CBDateFormat->setCurrentIndex(stored.dateFormat >= 0 && stored.dateFormat < CBDateFormat->count()
                                       ? stored.dateFormat : -1);
-
-    connect(ToolBar1->okay(), &QAction::triggered, this, &Tdateform::ActionOkayExecute);
-    connect(ToolBar1->cancel(), &QAction::triggered, this, &Tdateform::ActionCancelExecute);
 }
 
 FormatChoices Tdateform::Choices() const
@@ -94,23 +81,4 @@ FormatChoices Tdateform::Choices() const
     c.punctuation = CurrencyFormatItems->checkedId();
     c.decimals = UpDown->value();
     return c;
-}
-
-void Tdateform::ActionOkayExecute()
-{
-    // A failed write has been reported by the store; the stored choices then stay as they
-    // were, and the main window applies those.
-    Choices().save();
-    accept();
-}
-
-void Tdateform::ActionCancelExecute() { reject(); }
-
-void Tdateform::ActionHelpExecute() { ToolBar1->help()->trigger(); }
-
-void Tdateform::showEvent(QShowEvent* event)
-{
-    if (QWidget* owner = parentWidget())
-        centreWindowOn(*this, owner->window()->frameGeometry().center());
-    QDialog::showEvent(event);
 }

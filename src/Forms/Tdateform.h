@@ -4,16 +4,15 @@
 // The main window applies the stored choices again after the dialog, whatever its result.
 #include "support/FormatChoices.h"
 
-#include <QDialog>
+#include "Forms/common/VemoxDialog.h"
 
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QSpinBox;
-class DialogToolBar;
 
-class Tdateform : public QDialog {
+class Tdateform : public VemoxDialog {
     Q_OBJECT
 public:
     static inline const QString kHelpTopic = QStringLiteral("IDH_CurrencyDateFormat");
@@ -25,15 +24,11 @@ public:
     QSpinBox* UpDown = nullptr;            // 2 to 6, no wrap
     QLineEdit* updownlabel = nullptr;      // the small edit of the up-down
     QComboBox* CBDateFormat = nullptr;
-    DialogToolBar* ToolBar1 = nullptr;
 
     // The choices as the controls show them.
     FormatChoices Choices() const;
 
-    void ActionOkayExecute();
-    void ActionCancelExecute();
-    void ActionHelpExecute();
-
 protected:
-    void showEvent(QShowEvent* event) override;
+    // Stores the three choices; a failed write has been reported by the store.
+    bool save() override { return Choices().save(); }
 };

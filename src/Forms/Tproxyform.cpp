@@ -1,36 +1,25 @@
 #include "Forms/Tproxyform.h"
-#include "Forms/common/DialogKit.h"
-#include "support/Errors.h"
 #include "support/Messenger.h"
 #include "support/ProxySettings.h"
-#include "support/Trap.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 #include <QVBoxLayout>
+#include <QRegularExpression>
 
 namespace {
 const QString kHelpTopic = QStringLiteral("IDH_firewall");
 }
 
-Tproxyform::Tproxyform(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+Tproxyform::Tproxyform(QWidget* owner)
+    : VemoxDialog(owner, {QStringLiteral("proxyform"), QStringLiteral("Firewall Settings"),
+                          {kClientWidth, kClientHeight}, kHelpTopic, Placement::ScreenCentre})
 {
-    setObjectName(QStringLiteral("proxyform"));
-    setWindowTitle(QStringLiteral("Firewall Settings"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 4);
-    ToolBar1 = new DialogToolBar(this);
-    ToolBar1->setHelpTopic(kHelpTopic);
-    column->addWidget(ToolBar1);
-
+    auto* column = columnWithToolBar(4);
     auto* grid = new QGridLayout();
     grid->setContentsMargins(8, 4, 8, 0);
     grid->setVerticalSpacing(3);
@@ -40,6 +29,7 @@ Tproxyform::Tproxyform(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindo
         auto* label = named(new QLabel(caption, this), labelName);
         auto* edit = named(new QLineEdit(this), editName);
         label->setBuddy(edit);
+        describeField(edit, {caption});
         grid->addWidget(label, r, 0);
         grid->addWidget(edit, r, 1);
         return std::pair{label, edit};
@@ -57,11 +47,8 @@ Tproxyform::Tproxyform(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindo
     port->setFixedWidth(port->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     column->addLayout(grid);
     column->addStretch(1);
-    setFixedSize(kClientWidth, kClientHeight);
 
     connect(useproxy, &QCheckBox::toggled, this, &Tproxyform::useproxyClick);
-    connect(ToolBar1->okay(), &QAction::triggered, this, &Tproxyform::ActionOkayExecute);
-    connect(ToolBar1->cancel(), &QAction::triggered, this, &Tproxyform::ActionCancelExecute);
 
     ProxySettings settings;
     settings.load();
@@ -71,9 +58,6 @@ Tproxyform::Tproxyform(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindo
     password->setText(settings.password);
     port->setText(QString::number(settings.port));
     useproxyClick();
-
-    if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void Tproxyform::useproxyClick()
@@ -83,25 +67,16 @@ void Tproxyform::useproxyClick()
         w->setEnabled(on);
 }
 
-void Tproxyform::ActionOkayExecute()
+bool Tproxyform::save()
 {
-    // Every value is written, ticked or not, in one change; a failure keeps the dialog open.
-    const bool saved = trapWith(
-        [this] {
-            ProxySettings settings;
-            settings.address = address->text();
-            settings.userId = id->text();
-            settings.password = password->text();
-            settings.port = ProxySettings::portFromText(port->text());
-            settings.useProxy = useproxy->isChecked();
-            if (!settings.save())
-                throw VemoxError(QStringLiteral("The settings could not be stored"));
-        },
-        [](VemoxError&) { messenger().messageBox(QStringLiteral("Incorrect Server or Port settings")); });
-    if (saved)
-        accept();
+    ProxySettings settings;
+    settings.address = address->text();
+    settings.userId = id->text();
+    settings.password = password->text();
+    settings.port = ProxySettings::portFromText(port->text());
+    settings.useProxy = useproxy->isChecked();
+    if (settings.save())
+        return true;
+    messenger().messageBox(QStringLiteral("Incorrect Server or Port settings"));
+    return false;
 }
-
-void Tproxyform::ActionCancelExecute() { reject(); }
-
-void Tproxyform::ActionHelpExecute() { showHelpTopic(kHelpTopic); }

@@ -17,7 +17,6 @@ int main(int argc, char** argv)
     setMessenger(&qtMessenger);
     try {
         QApplication::setApplicationName(Defs::kAppTitle);
-        QApplication::setApplicationDisplayName(Defs::kAppTitle);
         // An installed program works in the per-user data folder it prepares.
         if (const QString data = FirstStart::UserDataFolder(); !data.isEmpty() && !QDir::setCurrent(data))
             messenger().errorBox(QStringLiteral("Cannot work in the data folder %1").arg(data));

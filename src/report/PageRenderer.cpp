@@ -16,11 +16,13 @@ QPageSize pageSizeOf(const Page& page)
     return QPageSize(page.sizeMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
 }
 
-// Sets the page's size and no margins for the next device page.
-bool preparePage(QPagedPaintDevice& device, const Page& page)
+// Sets the page's size and no margins for the next device page. A printer that cannot take
+// the size prints on its own paper, which the pages were laid out for anyway.
+void preparePage(QPagedPaintDevice& device, const Page& page)
 {
     const QPageLayout layout(pageSizeOf(page), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
-    return device.setPageLayout(layout);
+    if (!device.setPageLayout(layout))
+        device.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
 }
 
 } // namespace
@@ -70,16 +72,18 @@ bool PageRenderer::render(QPagedPaintDevice& device, const PageSet& pages)
         return true;
     if (auto* printer = dynamic_cast<QPrinter*>(&device))
         printer->setFullPage(true);
-    if (!preparePage(device, pages.pages.first()))
-        return false;
+    preparePage(device, pages.pages.first());
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     for (qsizetype i = 0; i < pages.pages.size(); ++i) {
         const Page& page = pages.pages[i];
-        if (i > 0 && (!preparePage(device, page) || !device.newPage())) {
-            painter.end();
-            return false;
+        if (i > 0) {
+            preparePage(device, page);
+            if (!device.newPage()) {
+                painter.end();
+                return false;
+            }
         }
         const double dotsPerMm = device.logicalDpiX() / 25.4;
         paintPage(painter, page, dotsPerMm);

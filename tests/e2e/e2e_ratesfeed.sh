@@ -6,27 +6,17 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2" "$3"
 feed="$(dirname "$E2E_EXE")/vemox-ratesfeed"
-port=${VEMOX_E2E_FEED_PORT:-18301}
+host="127.0.0.1:${VEMOX_E2E_FEED_PORT:-18301}"
 e2e_start_display
 e2e_prepare_work
 
-cat >"$E2E_TMP/ecb.xml" <<'EOF'
-<?xml version="1.0" encoding="UTF-8"?>
-<gesmes:Envelope xmlns:gesmes="http://www.gesmes.org/xml/2002-08-01" xmlns="http://www.ecb.int/vocabulary/2002-08-01/eurofxref">
-	<gesmes:subject>Reference rates</gesmes:subject>
-	<Cube>
-		<Cube time='2026-12-08'>
-			<Cube currency='USD' rate='1.2500'/>
-			<Cube currency='GBP' rate='0.8500'/>
-			<Cube currency='ALL' rate='100.00'/>
-		</Cube>
-	</Cube>
-</gesmes:Envelope>
-EOF
-host="127.0.0.1:$port"
+printf '%s\n' '<?xml version="1.0" encoding="UTF-8"?>' \
+    '<gesmes:Envelope xmlns:gesmes="http://www.gesmes.org/xml/2002-08-01" xmlns="http://www.ecb.int/vocabulary/2002-08-01/eurofxref">' \
+    "<Cube><Cube time='2026-12-08'><Cube currency='USD' rate='1.2500'/><Cube currency='ALL' rate='100.00'/></Cube></Cube>" \
+    '</gesmes:Envelope>' >"$E2E_TMP/ecb.xml"
 "$feed" --ecb "$E2E_TMP/ecb.xml" --host "$host/cgi-bin/DownLoad.cgi" --host "$host" \
     --previous "$E2E_SRC/share/currency.dat" --output "$E2E_TMP/reply.dat" || e2e_fail "the feed refused the ECB file"
-"$feed" --serve "$port" --output "$E2E_TMP/reply.dat" >"$E2E_TMP/feed.log" 2>&1 &
+"$feed" --serve "${host#*:}" --output "$E2E_TMP/reply.dat" >"$E2E_TMP/feed.log" 2>&1 &
 feed_pid=$!
 trap 'kill $feed_pid 2>/dev/null || true; _e2e_cleanup' EXIT
 for _ in $(seq 50); do grep -q Serving "$E2E_TMP/feed.log" && break; sleep 0.1; done
@@ -45,27 +35,9 @@ xdotool key Return
 sleep 0.3
 e2e_focus
 
-# Europe's countries on the first tab: Aland Islands (EUR), then Albania (ALL).
-xdotool key --delay 150 alt+o l e
-sleep 0.5
-e2e_focus
-xdotool key c
-click_button() {
-    eval "$(xdotool getwindowgeometry --shell "$E2E_WIN")"
-    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
-    sleep 0.3
-}
-click_button 299 91
-xdotool type --delay 80 '100'
-click_button 299 114
+e2e_convert_europe 100
 e2e_screenshot e2e-ratesfeed
-
-xdotool key ctrl+t
-sleep 1.0
-xdotool type --delay 20 "$E2E_WORK/feed"
-xdotool key Return
-for _ in $(seq 50); do [ -f "$E2E_WORK/feed.tlg" ] && break; sleep 0.1; done
-[ -f "$E2E_WORK/feed.tlg" ] || e2e_fail "the log was not saved"
+e2e_save_log "$E2E_WORK/feed"
 grep -q '100.00 Euros(EUR) Converts to 10,000.00 Leke (ALL)' "$E2E_WORK/feed.tlg" ||
     e2e_fail "conversion not at the feed's rates: $(cat -A "$E2E_WORK/feed.tlg")"
 grep -q 'GET /cgi-bin/DownLoad.cgi' "$E2E_TMP/feed.log" || e2e_fail "the feed saw no request"

@@ -8,6 +8,8 @@
 #   e2e_start_program                  # starts the program; E2E_WIN is its window
 #   e2e_focus                          # focuses the window again
 #   e2e_screenshot NAME                # $bin/NAME.png
+#   e2e_convert_europe AMOUNT          # Europe on the first tab; AMOUNT of Aland Islands (EUR) to Albania (ALL)
+#   e2e_save_log FILE                  # Ctrl+T into FILE.tlg; waits for it
 #   e2e_close                          # Ctrl+Q; fails unless the program ends with code 0
 #
 # E2E_TMP is the temporary root, E2E_WORK the working folder; e2e_fail says what went wrong,
@@ -72,6 +74,31 @@ e2e_start_program() {
 e2e_focus() { xdotool windowfocus --sync "$E2E_WIN" 2>/dev/null || true; }
 
 e2e_screenshot() { import -window root "$E2E_BIN/$1.png" || e2e_fail "screenshot $1 failed"; }
+
+e2e_click() {   # a point of the window, from its top left corner
+    eval "$(xdotool getwindowgeometry --shell "$E2E_WIN")"
+    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+    sleep 0.3
+}
+
+e2e_convert_europe() {
+    xdotool key --delay 150 alt+o l e
+    sleep 0.5
+    e2e_focus
+    xdotool key c
+    e2e_click 299 91
+    xdotool type --delay 80 "$1"
+    e2e_click 299 114
+}
+
+e2e_save_log() {
+    xdotool key ctrl+t
+    sleep 1.0
+    xdotool type --delay 20 "$1"
+    xdotool key Return
+    for _ in $(seq 50); do [ -f "$1.tlg" ] && break; sleep 0.1; done
+    [ -f "$1.tlg" ] || e2e_fail "the log was not saved"
+}
 
 e2e_close() {
     e2e_focus

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package, checks its desktop entry and metainfo, unpacks it into a
-# temporary root and starts the installed program there from a fresh home: the window opens,
-# 100 euros are converted to leke, and Ctrl+Q ends it with the store written and the user's
-# data folder prepared from the package's defaults.
+# temporary root and starts the installed program there from a fresh home that holds only the
+# operator's own rates: the window opens, 100 euros are converted to leke, and Ctrl+Q ends it
+# with the store written, the user's data folder prepared and the operator's rates kept.
 set -euo pipefail
 source "$2/tests/e2e/lib.sh"
 e2e_init "$1" "$2" "$3"
@@ -20,36 +20,22 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$E2E_
 e2e_start_display
 export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
 unset XDG_CONFIG_HOME XDG_DATA_HOME
-mkdir -p "$HOME/elsewhere" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$HOME/elsewhere" "$XDG_RUNTIME_DIR" "$HOME/.local/share/vemox" && chmod 700 "$XDG_RUNTIME_DIR"
+# The operator's own rates are already there: the first start must keep them.
+sed '1s/<KRTDATE>[^<]*/<KRTDATE>the operator'"'"'s own/' "$root/usr/share/vemox/currency.dat" >"$HOME/.local/share/vemox/currency.dat"
+cp "$HOME/.local/share/vemox/currency.dat" "$E2E_TMP/own.dat"
 cd "$HOME/elsewhere"
 E2E_EXE="$root/usr/bin/vemox"
 E2E_WORK="$HOME/elsewhere"
 e2e_start_program
 data="$HOME/.local/share/vemox"
-cmp -s "$data/currency.dat" "$root/usr/share/vemox/currency.dat" || e2e_fail "currency.dat not prepared"
+cmp -s "$data/currency.dat" "$E2E_TMP/own.dat" || e2e_fail "the operator's currency.dat was not kept"
 [ -f "$data/dll/ZYM_VEMOX.dll" ] && [ -f "$data/help/CALCHELP.html" ] || e2e_fail "library or help not prepared"
 
-# Europe on the first tab, Aland Islands (EUR) as home, 100 to Albania (ALL).
-xdotool key --delay 150 alt+o l e
-sleep 0.5
-e2e_focus
-xdotool key c
-click_button() {
-    eval "$(xdotool getwindowgeometry --shell "$E2E_WIN")"
-    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
-    sleep 0.3
-}
-click_button 299 91
-xdotool type --delay 80 '100'
-click_button 299 114
+e2e_convert_europe 100
 e2e_screenshot package-installed
-xdotool key ctrl+t
-sleep 1.0
-xdotool type --delay 20 "$HOME/elsewhere/installed"
-xdotool key Return
-for _ in $(seq 50); do [ -f "$HOME/elsewhere/installed.tlg" ] && break; sleep 0.1; done
-grep -q 'Converts to 9,677.49 Leke (ALL)' "$HOME/elsewhere/installed.tlg" 2>/dev/null ||
-    e2e_fail "no conversion in the saved log"
+e2e_save_log "$HOME/elsewhere/installed"
+grep -q 'Converts to 9,677.49 Leke (ALL)' "$HOME/elsewhere/installed.tlg" || e2e_fail "no conversion in the saved log"
 e2e_close
 grep -qi 'VEMOX\\Ct\]' "$HOME/.config/vemox/registry.reg" || e2e_fail "the store was not written on close"
 echo "package: ok, $(basename "$deb"), screenshot $E2E_BIN/package-installed.png"

@@ -7,6 +7,7 @@
 #include "support/Zymregistry.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -29,15 +30,15 @@ protected:
     {
         return std::make_unique<TCurrencyForm>(CommissionHeader{QPixmap(), "Unt. Kingdom", iso}, table);
     }
-    static CommissionField* field(QWidget* form, const char* name)
+    static MaskedNumberField* field(QWidget* form, const char* name)
     {
-        return form->findChild<CommissionField*>(QString::fromLatin1(name));
+        return form->findChild<MaskedNumberField*>(QString::fromLatin1(name));
     }
     static void trigger(QWidget* form, const char* action)
     {
         form->findChild<QAction*>(QString::fromLatin1(action))->trigger();
     }
-    static void type(CommissionField* f, const char* keys)
+    static void type(MaskedNumberField* f, const char* keys)
     {
         f->setFocus();
         f->selectAll();
@@ -54,7 +55,7 @@ protected:
 TEST_F(CommissionFormTest, FirstUseShowsTheDefaultsAndOkayStoresThirtyEntries)
 {
     auto form = open();
-    ASSERT_TRUE(form->loaded());
+    ASSERT_TRUE(form->ready());
     EXPECT_EQ(field(form.get(), "MRcashbuy")->maskedText(), "004.000");
     EXPECT_EQ(field(form.get(), "MRccsell")->maskedText(), "002.000");
     EXPECT_EQ(field(form.get(), "MaskEdit12")->maskedText(), "000.000");
@@ -71,18 +72,28 @@ TEST_F(CommissionFormTest, FirstUseShowsTheDefaultsAndOkayStoresThirtyEntries)
     EXPECT_TRUE(msgs.shown.empty());
 }
 
-TEST_F(CommissionFormTest, TypingAPointRightAlignsTheWholePart)
+TEST_F(CommissionFormTest, TypingFillsTheWholePartFromTheRightAndNeverShiftsAcrossThePoint)
 {
     auto form = open();
-    CommissionField* f = field(form.get(), "MCtcbuy");
-    type(f, "4.5");
-    EXPECT_EQ(f->maskedText(), "004.500");
-    type(f, "12.25");
-    EXPECT_EQ(f->maskedText(), "012.250");
-    type(f, "123456");
-    EXPECT_EQ(f->maskedText(), "123.456");
-    type(f, "7a");   // not a digit: refused
-    EXPECT_EQ(f->maskedText(), "700.000");
+    form->show();
+    MaskedNumberField* f = field(form.get(), "MCtcbuy");
+    const struct {
+        const char* keys;
+        const char* shown;
+    } cases[] = {
+        {"4", "004.000"},     {"12", "012.000"},   {"123", "123.000"}, {"12345", "123.000"},
+        {"4.5", "004.500"},   {"4,5", "004.500"},  {"12.25", "012.250"}, {"123456", "123.000"},
+        {"123.456", "123.456"}, {"7a", "007.000"}, {"45\b", "004.000"}, {"4.\b", "000.000"}, {"4.56\b\b\b", "000.000"},
+    };
+    for (const auto& c : cases) {
+        type(f, c.keys);
+        EXPECT_EQ(f->maskedText(), c.shown) << c.keys;
+    }
+    // Okay stores what the field shows: 4 typed is a charge of 4 %.
+    type(f, "4");
+    trigger(form.get(), "ActionOkay");
+    EXPECT_EQ(storedCvx().at(14), "004.000");
+    EXPECT_EQ(table.entry(14), 4.0);
 }
 
 TEST_F(CommissionFormTest, ClearThenCancelChangesNothing)
@@ -126,7 +137,7 @@ TEST_F(CommissionFormTest, StoredListOfTwentyNineIsNotOpened)
     list.removeLast();
     ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyCommission, list, KEY_WRITE);
     auto form = open();
-    EXPECT_FALSE(form->loaded());
+    EXPECT_FALSE(form->ready());
     EXPECT_EQ(msgs.texts(ScriptedMessenger::Kind::MessageBox),
               QStringList{"Error: Unable to Load Currency Values from Registry"});
 }
@@ -137,4 +148,27 @@ TEST_F(CommissionFormTest, FeeLabelsNameTheCurrencyOfTheHeaderPane)
     EXPECT_EQ(form->findChild<QLabel*>("cbcurrency")->text(), "(EUR)");
     EXPECT_EQ(form->findChild<QLabel*>("Label33")->text(), "(EUR)");
     EXPECT_EQ(form->findChild<QLabel*>("homecountry")->text(), "Unt. Kingdom");
+}
+
+TEST_F(CommissionFormTest, ItsKeysWorkInAFieldAndAFailedSaveKeepsItOpen)
+{
+    auto form = open();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    MaskedNumberField* f = field(form.get(), "MCcashbuy");
+    EXPECT_EQ(f->accessibleName(), "Commission, Cash, Buy (%)");
+    EXPECT_EQ(field(form.get(), "MaskEdit12")->accessibleName(), "Duty, Traveller's Cheque, Sell Min. (GBP)");
+    type(f, "9");
+    QTest::keyClick(f, Qt::Key_E, Qt::ControlModifier);   // Clear Settings, though the field has the focus
+    EXPECT_EQ(f->maskedText(), "000.000");
+    EXPECT_EQ(field(form.get(), "MRcashbuy")->maskedText(), "000.000");
+
+    QDir().mkpath(testenv::storeFile() + ".tmp");   // the store cannot be written
+    QTest::keyClick(f, Qt::Key_F7);
+    QDir().rmdir(testenv::storeFile() + ".tmp");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_NE(form->result(), QDialog::Accepted);
+    EXPECT_EQ(msgs.texts(ScriptedMessenger::Kind::MessageBox), QStringList{TCurrencyForm::kWriteError});
+    EXPECT_TRUE(storedCvx().isEmpty());
 }

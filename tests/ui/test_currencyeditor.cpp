@@ -69,9 +69,8 @@ protected:
     static QStringList userCountries(const CurrencyTable& t)
     {
         QStringList names;
-        for (int i = 0; i < t.Count(); ++i)
-            if (t.At(i)->GetRegion() == UserCurrencies::kRegion)
-                names << t.At(i)->GetCountryName();
+        for (const CCurrencyData* r : t.InRegion(UserCurrencies::kRegion))
+            names << r->GetCountryName();
         return names;
     }
 

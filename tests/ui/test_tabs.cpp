@@ -222,7 +222,7 @@ TEST_F(TabsTest, CommissionDialogOpensFromTheToolsMenuAndStoresItsFields)
     bool seen = false;
     setModalRunner([&](QDialog& shown) {
         seen = true;
-        auto* fee = testenv::control<CommissionField>(&shown, "MCcashsellmin");
+        auto* fee = testenv::control<MaskedNumberField>(&shown, "MCcashsellmin");
         fee->setFocus();
         fee->selectAll();
         QTest::keyClicks(fee, "2.5");

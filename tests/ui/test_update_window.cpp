@@ -2,6 +2,7 @@
 // the button, the hourglass, and a close while an update waits.
 #include "Defs.h"
 #include "Forms/TForm1.h"
+#include "Forms/common/DialogKit.h"
 #include "common/Controls.h"
 #include "common/LoopbackHttp.h"
 #include "common/TestEnv.h"
@@ -124,13 +125,12 @@ TEST_F(UpdateWindowTest, RollbackAndTheFirewallDialogAreReachedByTheirCommands)
     EXPECT_TRUE(ctl<QLabel>("StatusPanel1")->text().startsWith(QStringLiteral("Last update: ")));
 
     QString opened;
-    QTimer::singleShot(0, form.get(), [&] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            opened = d->objectName();
-            d->reject();
-        }
+    setModalRunner([&](QDialog& d) {
+        opened = d.objectName();
+        return int(QDialog::Rejected);
     });
     ctl<QAction>("ActionFireWallAccessSetup")->trigger();
+    setModalRunner([](QDialog&) { return int(QDialog::Rejected); });
     EXPECT_EQ(opened, QStringLiteral("proxyform"));
 }
 

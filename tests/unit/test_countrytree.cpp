@@ -75,6 +75,9 @@ TEST(CountryTree, RateInShortestFormWithTheCurrentDecimalSeparator)
     const CCurrencyData big(1234567.25, "Europe", "Bigland", "BIG", "Units", 0);
     EXPECT_EQ(CountryTree::nodeText(half), "Freedonia (1.5 FRD)");
     EXPECT_EQ(CountryTree::nodeText(big), "Bigland (1234567.25 BIG)");   // no thousands separator
+    // The currency editor shows the rate also when it is 0; the selector shows the bare name.
+    const CCurrencyData none(0.0, "Europe", "Nowhere", "NWH", "Units", 0);
+    EXPECT_EQ(CountryTree::nodeText(none, CountryTree::Use::Editor), "Nowhere (0 NWH)");
     FormatSettings& f = FormatSettings::current();
     const FormatSettings saved = f;
     f.decimalSeparator = QLatin1Char(',');

@@ -46,21 +46,16 @@ protected:
     void SetUp() override
     {
         dir = testenv::freshWorkDir();
-        const char* rows[][4] = {{"North America", "USD", "Unt. States", "Dollars"},
-                                 {"Europe", "GBP", "Unt. Kingdom", "Pounds"},
-                                 {"Europe", "EUR", "France", "Euros"},
-                                 {"Europe", "EUR", "Germany", "Euros"},
-                                 {"Asia", "AFN", "Afghanistan", "Afghanis"},
-                                 {"Oceania", "XPF", "Wallis", "Francs"}};
+        const char* rows[][4] = {{"N", "USD", "Unt. States", "Dollars"}, {"E", "GBP", "Unt. Kingdom", "Pounds"},
+                                 {"E", "EUR", "France", "Euros"},        {"E", "EUR", "Germany", "Euros"},
+                                 {"A", "AFN", "Afghanistan", "Afghanis"}, {"O", "XPF", "Wallis", "Francs"}};
+        const int ids[] = {Defs::kResRegion, Defs::kResIso, Defs::kResCountry, Defs::kResDenomination};
         ResourceLibraryWriter w;
         w.AddString(Defs::kResCount, QString::number(std::size(rows)));
-        for (int i = 0; i < int(std::size(rows)); ++i) {
-            w.AddString(Defs::kResRegion + i, rows[i][0]);
-            w.AddString(Defs::kResIso + i, rows[i][1]);
-            w.AddString(Defs::kResCountry + i, rows[i][2]);
-            w.AddString(Defs::kResDenomination + i, rows[i][3]);
-        }
-        QDir().mkpath(QStringLiteral("dll"));
+        for (int i = 0; i < int(std::size(rows)); ++i)
+            for (int f = 0; f < 4; ++f)
+                w.AddString(ids[f] + i, rows[i][f]);
+        QDir().mkpath("dll");
         w.Save(Defs::kResourceLibrary);
         testenv::writeBytes(QStringLiteral("ecb.xml"), ecbXml());
         testenv::writeBytes(QStringLiteral("previous.dat"), kPrevious);
@@ -111,22 +106,16 @@ TEST_F(RatesFeedTest, TheNewestEcbRatesBecomeAReplyThatConvertsAtThoseRates)
     CommissionTable charges;
     Calculator calc{state, log, charges};
     Exchanger ex{calc, table, charges};
-    calc.OnCancel();
-    ex.Exchange(QStringLiteral("Germany"));
-    for (const char k : {'1', '0', '0'})
-        calc.FormKeyPress(QLatin1Char(k));
-    ASSERT_TRUE(ex.Exchange(QStringLiteral("Afghanistan")));
+    ex.Exchange("Germany"); // the home currency, with the display at 0
+    calc.FormKeyPress('1'), calc.FormKeyPress('0'), calc.FormKeyPress('0');
+    ASSERT_TRUE(ex.Exchange("Afghanistan"));
     EXPECT_EQ(state.display, "8,356.25"); // 100 euros are 125 dollars
 }
 
 TEST_F(RatesFeedTest, ARefusedInputLeavesTheReplyFileAsItWas)
 {
     const QByteArray old = "old reply\r\n";
-    struct Case {
-        const char* what;
-        QByteArray ecb;
-        QStringList extra;
-    };
+    struct Case { const char* what; QByteArray ecb; QStringList extra; };
     const Case cases[] = {
         {"not the ECB's format", "<rates><USD>1.1</USD></rates>", {}},
         {"not XML", "USD,1.1\n", {}},
@@ -138,8 +127,7 @@ TEST_F(RatesFeedTest, ARefusedInputLeavesTheReplyFileAsItWas)
         {"empty host", ecbXml(), {"--host", ""}},
         {"no such file", ecbXml(), {"--ecb", "missing.xml"}},
     };
-    testenv::writeBytes(QStringLiteral("reply.dat"), old);
-    testenv::writeBytes(QStringLiteral("in.xml"), {});
+    testenv::writeBytes("reply.dat", old), testenv::writeBytes("in.xml", {});
     const QStringList files = QDir(dir).entryList(QDir::Files);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

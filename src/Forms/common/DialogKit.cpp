@@ -45,18 +45,21 @@ DialogToolBar::DialogToolBar(QWidget* dialog, int buttons, const QString& name) 
     setObjectName(name);
     setMovable(false);
     setToolButtonStyle(Qt::ToolButtonTextOnly);
-    auto add = [&](const QString& actionName, const QString& key, const QString& hint, const QString& buttonName) {
-        QAction* a = makeAction(dialog, actionName, hint, key, hint);
-        addButton(a, buttonName);
+    auto add = [&](const QString& actionName, const QString& key, const QString& caption, const QString& hint,
+                   const QString& buttonName) {
+        QAction* a = makeAction(dialog, actionName, caption, key, hint);
+        addButton(a, buttonName, caption);
         return a;
     };
     if (buttons & Okay)
-        okay_ = add(QStringLiteral("ActionOkay"), QStringLiteral("F7"), QStringLiteral("Okay"), QStringLiteral("Okay"));
+        okay_ = add(QStringLiteral("ActionOkay"), QStringLiteral("F7"), QStringLiteral("Okay"), QStringLiteral("Okay"),
+                    QStringLiteral("Okay"));
     if (buttons & Cancel)
-        cancel_ = add(QStringLiteral("ActionCancel"), QStringLiteral("Ctrl+Q"), QStringLiteral("Clear"),
-                      QStringLiteral("Cancel"));
+        cancel_ = add(QStringLiteral("ActionCancel"), QStringLiteral("Ctrl+Q"), QStringLiteral("Cancel"),
+                      QStringLiteral("Clear"), QStringLiteral("Cancel"));
     if (buttons & Help) {
-        help_ = add(QStringLiteral("ActionHelp"), QStringLiteral("F3"), QStringLiteral("Help"), QStringLiteral("TBHelp"));
+        help_ = add(QStringLiteral("ActionHelp"), QStringLiteral("F3"), QStringLiteral("Help"), QStringLiteral("Help"),
+                    QStringLiteral("TBHelp"));
         connect(help_, &QAction::triggered, this, [this] {
             if (!topic_.isEmpty())
                 showHelpTopic(topic_);
@@ -64,16 +67,16 @@ DialogToolBar::DialogToolBar(QWidget* dialog, int buttons, const QString& name) 
     }
 }
 
-QWidget* DialogToolBar::addButton(QAction* action, const QString& buttonName)
+QWidget* DialogToolBar::addButton(QAction* action, const QString& buttonName, const QString& label)
 {
     // As the action's icon text the label stays when the action changes; its caption
     // remains its own.
-    action->setIconText(action->toolTip());
+    action->setIconText(label.isEmpty() ? action->toolTip() : label);
     addAction(action);
     QWidget* w = widgetForAction(action);
     if (w) {
         w->setObjectName(buttonName);
-        w->setAccessibleName(action->toolTip());
+        w->setAccessibleName(action->iconText());
     }
     return w;
 }

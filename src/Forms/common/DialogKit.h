@@ -28,7 +28,7 @@ QAction* makeAction(QWidget* owner, const QString& name, const QString& caption,
 QAction* mirrorItem(QMenu* menu, const QString& name, QAction* act, const QString& caption = {}, int tag = 0);
 
 // The dialog tool bar: Okay (F7), Cancel (Ctrl+Q, hint "Clear") and Help (F3), as far as
-// the dialog has them, labelled by their hints. The actions belong to the dialog, so their
+// the dialog has them, labelled by their captions. The actions belong to the dialog, so their
 // keys work anywhere in it.
 class DialogToolBar : public QToolBar {
     Q_OBJECT
@@ -42,8 +42,8 @@ public:
     QAction* help() const { return help_; }
 
     // A further button for one of the dialog's own actions, under a name of its own and
-    // labelled by the action's hint, which is also its accessible name.
-    QWidget* addButton(QAction* action, const QString& buttonName);
+    // labelled by `label` or else the action's hint; the label is also its accessible name.
+    QWidget* addButton(QAction* action, const QString& buttonName, const QString& label = {});
 
     // Help opens this topic ("IDH_currency").
     void setHelpTopic(const QString& topic);

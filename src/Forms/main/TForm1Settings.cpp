@@ -29,10 +29,7 @@ void TForm1::SaveSettings()
 void TForm1::DateFormat1Click()
 {
     trapped(QString(), [this] {
-        {
-            Tdateform dateform(this);
-            runModal(dateform);
-        }
+        VemoxDialog::run<Tdateform>(this);
         // Whatever the dialog's result: Cancel applies the stored choices again.
         Settings->reapplyFormats(Calc->Today());
         State.announce();

@@ -126,5 +126,5 @@ void TForm1::CurrencyFormat1Click()
     const PaneState& pane = reverse ? State.foreign : State.home;
     const auto* picture = findChild<QLabel*>(reverse ? QStringLiteral("localimage") : QStringLiteral("homeImage"));
     const CommissionHeader header{picture ? picture->pixmap() : QPixmap(), pane.country, pane.iso};
-    TCurrencyForm::Run(header, CommissionTable, this);
+    VemoxDialog::run<TCurrencyForm>(header, CommissionTable, this);
 }

@@ -41,8 +41,7 @@ void TForm1::RollBack1Click()
 
 void TForm1::Proxy1Click()
 {
-    Tproxyform form(this);
-    form.exec();
+    VemoxDialog::run<Tproxyform>(this);
 }
 
 void TForm1::renderUpdate()
