@@ -4,7 +4,6 @@
 #include "Forms/TCurrencyEditor.h"
 #include "Forms/TCurrencySelector.h"
 #include "Forms/TForm1.h"
-#include "Forms/common/DialogKit.h"
 #include "Forms/main/CurrencyPanes.h"
 #include "Forms/main/CurrencyTabs.h"
 #include "data/CurrencyLoader.h"
@@ -12,10 +11,7 @@
 
 void TForm1::CurrencyEditor1Click()
 {
-    {
-        TCurrencyEditor editor(Currencies, this);
-        runModal(editor);
-    }
+    VemoxDialog::run<TCurrencyEditor>(Currencies, this);
     UserCurrencies::EditorSettings settings;
     settings.load();
     panes_->setUpdateEnabled(!settings.disableUpdateButton);
