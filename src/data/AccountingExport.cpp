@@ -14,6 +14,8 @@ namespace AccountingExport {
 
 namespace {
 
+constexpr qint64 kLongestTornTail = 4096;
+
 template <typename T>
 bool readGeneral(const QString& name, T& out)
 {
@@ -31,6 +33,26 @@ bool readFlag(const QString& name, bool otherwise)
     bool value = otherwise;
     readGeneral(name, value);
     return value;
+}
+
+// A process killed in the middle of an append can leave the start of a record without its
+// CR (the system may stop a write between two pages). That piece was never confirmed to the
+// operator; it is cut off before the next record goes in, so no record is ever torn.
+void cutTornTail(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return;
+    const qint64 from = std::max<qint64>(0, file.size() - kLongestTornTail);
+    file.seek(from);
+    const QByteArray tail = file.readAll();
+    if (tail.endsWith('\r') || tail.contains('\n'))
+        return;
+    const qsizetype cr = tail.lastIndexOf('\r');
+    if (cr < 0 && from > 0)
+        return;
+    file.close();
+    QFile::resize(path, from + cr + 1);
 }
 
 QString withSeparator(QString folder)
@@ -198,6 +220,7 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
         messenger().errorBox(missingFolderText(withSeparator(fileFolder)));
         return Outcome::Refused;
     }
+    cutTornTail(path);
     try {
         // One write: the file holds the whole record or, after a failure, is cut back to
         // what it was.
