@@ -2,6 +2,7 @@
 #include "Defs.h"
 #include "Forms/Placement.h"
 #include "Forms/THelpWindow.h"
+#include "Forms/TQuickReportViewer.h"
 #include "Forms/TTransLog.h"
 #include "Forms/common/DialogKit.h"
 #include "Forms/common/Labels.h"
@@ -259,6 +260,9 @@ void TForm1::closeEvent(QCloseEvent* event)
     if (HelpWindow)
         delete HelpWindow.data();
     CloseCountrySelector();
+    // An open print preview ends with the program; its command then destroys it.
+    for (TQuickReportViewer* viewer : findChildren<TQuickReportViewer*>(Qt::FindDirectChildrenOnly))
+        viewer->close();
     CloseSteps << QStringLiteral("CloseWindows");
     Layout.ButtonAssignments.clear();
     Currencies.ClearTable();
