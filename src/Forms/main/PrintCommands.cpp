@@ -1,6 +1,8 @@
 #include "Forms/main/PrintCommands.h"
 #include "Forms/TForm1.h"
 #include "Forms/TPrintOptions.h"
+#include "Forms/main/ExchangeCommands.h"
+#include "Forms/main/LogCommands.h"
 #include "Forms/common/DialogKit.h"
 #include "report/PageRenderer.h"
 #include "support/Messenger.h"
@@ -100,5 +102,8 @@ void TForm1::connectPrinting()
         {Command::PrintHeaderOptions, &PrintCommands::ActionPrintHeaderOptionsExecute},
         {Command::PrinterSetup, &PrintCommands::ActionPrinterSetupExecute}};
     for (const auto& [c, handler] : commands)
-        connect(command(c), &QAction::triggered, Printing, handler);
+        commands_->bind(c, [p = Printing, handler = handler] { (p->*handler)(); });
+    exchange_->conversionMade = [this](const Conversion& made) { Printing->conversionMade(made); };
+    // The log window's Print prints the log report at once.
+    log_->printLog = [this] { Printing->ActionPrintTransactionLogExecute(); };
 }
