@@ -1,7 +1,6 @@
 #include "Forms/main/EditorCommands.h"
 #include "Forms/TCurrencyEditor.h"
 #include "Forms/TCurrencySelector.h"
-#include "Forms/common/DialogKit.h"
 #include "Forms/main/Commands.h"
 #include "Forms/main/CurrencyPanes.h"
 #include "Forms/main/CurrencyTabs.h"
@@ -20,10 +19,7 @@ EditorCommands::EditorCommands(MainContext& ctx, TabCommands& tabs, DropCommands
 
 void EditorCommands::CurrencyEditor1Click()
 {
-    {
-        TCurrencyEditor editor(ctx_.Currencies, &ctx_.window);
-        runModal(editor);
-    }
+    VemoxDialog::run<TCurrencyEditor>(ctx_.Currencies, &ctx_.window);
     UserCurrencies::EditorSettings settings;
     settings.load();
     ctx_.panes.setUpdateEnabled(!settings.disableUpdateButton);

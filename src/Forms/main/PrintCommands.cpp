@@ -77,8 +77,7 @@ void PrintCommands::ActionPrintTransactionLogExecute() { PrepareAndPrint(TQuickR
 
 void PrintCommands::ActionPrintHeaderOptionsExecute()
 {
-    TPrintOptions dialog(&form_);
-    runModal(dialog);
+    VemoxDialog::run<TPrintOptions>(&form_);
 }
 
 void PrintCommands::ActionPrinterSetupExecute()
