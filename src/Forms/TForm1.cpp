@@ -2,6 +2,7 @@
 #include "Defs.h"
 #include "Forms/Placement.h"
 #include "Forms/THelpWindow.h"
+#include "Forms/TQuickReportViewer.h"
 #include "Forms/common/DialogKit.h"
 #include "Forms/common/Labels.h"
 #include "Forms/main/CommissionBar.h"
@@ -294,6 +295,9 @@ void TForm1::closeEvent(QCloseEvent* event)
         delete HelpWindow.data();
     if (drops_)
         drops_->CloseCountrySelector();
+    // An open print preview ends with the program; its command then destroys it.
+    for (TQuickReportViewer* viewer : findChildren<TQuickReportViewer*>(Qt::FindDirectChildrenOnly))
+        viewer->close();
     CloseSteps << QStringLiteral("CloseWindows");
     Layout.ButtonAssignments.clear();
     Currencies.ClearTable();

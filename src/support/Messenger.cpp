@@ -55,6 +55,10 @@ void ScriptedMessenger::messageBox(const QString& message)
 {
     shown.push_back({Kind::MessageBox, message, Icon::None});
 }
+void ScriptedMessenger::messageBoxTitled(const QString& message, const QString& title)
+{
+    shown.push_back({Kind::MessageBox, title + QLatin1Char('\n') + message, Icon::None});
+}
 bool ScriptedMessenger::askYesNo(const QString& message, Icon icon)
 {
     shown.push_back({Kind::YesNo, message, icon});
@@ -76,6 +80,11 @@ QString ScriptedMessenger::saveFileName(const FileDialog& dialog)
 {
     shown.push_back({Kind::SaveFile, dialog.title, Icon::None});
     return takeFront(files, QString());
+}
+Messenger::FileChoice ScriptedMessenger::saveFileChoice(const FileDialog& dialog)
+{
+    const QString name = saveFileName(dialog);
+    return {name, takeFront(filters, 0)};
 }
 QString ScriptedMessenger::openFileName(const FileDialog& dialog)
 {

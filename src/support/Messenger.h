@@ -36,6 +36,12 @@ public:
     }
     // A plain message box with an OK button.
     virtual void messageBox(const QString& message) = 0;
+    // The same under a caption of its own instead of the application title.
+    virtual void messageBoxTitled(const QString& message, const QString& title)
+    {
+        (void)title;
+        messageBox(message);
+    }
     // Yes and No. True for Yes.
     virtual bool askYesNo(const QString& message, Icon icon) = 0;
     // An input box; nothing when the operator cancels.
@@ -43,6 +49,13 @@ public:
                                             const QString& initial) = 0;
     // File and folder choosers; the empty text when the operator cancels.
     virtual QString saveFileName(const FileDialog& dialog) = 0;
+    // A save chooser whose filter list offers formats: the name and the position of the
+    // filter chosen (0 for the first); the empty name when the operator cancels.
+    struct FileChoice {
+        QString name;
+        int filter = 0;
+    };
+    virtual FileChoice saveFileChoice(const FileDialog& dialog) { return {saveFileName(dialog), 0}; }
     virtual QString openFileName(const FileDialog& dialog) = 0;
     virtual QString chooseFolder(const QString& title) = 0;
 };
@@ -71,16 +84,19 @@ public:
     std::deque<bool> answers;             // confirm and askYesNo
     std::deque<std::optional<QString>> inputs;
     std::deque<QString> files;            // saveFileName, openFileName, chooseFolder
+    std::deque<int> filters;              // the filter chosen in saveFileChoice (else 0)
 
     void errorBox(const QString& message) override;
     void messageDialog(const QString& message, Icon icon) override;
     bool confirm(const QString& message) override;
     bool confirmTitled(const QString& message, const QString& title) override;
     void messageBox(const QString& message) override;
+    void messageBoxTitled(const QString& message, const QString& title) override;
     bool askYesNo(const QString& message, Icon icon) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                     const QString& initial) override;
     QString saveFileName(const FileDialog& dialog) override;
+    FileChoice saveFileChoice(const FileDialog& dialog) override;
     QString openFileName(const FileDialog& dialog) override;
     QString chooseFolder(const QString& title) override;
 

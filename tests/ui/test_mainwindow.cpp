@@ -455,10 +455,12 @@ TEST_F(MainWindowTest, EveryShortcutRunsItsOwnAction)
     form->show();
     // The windows that commands open stay out of the way; only the key's owner counts.
     form->setUrlOpener([](const QUrl&) { return true; });
-    // A dialog that a command shows modally is closed as soon as it is up.
+    // A dialog that a command shows modally, or the print preview, is closed as soon as it is up.
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [] {
+    QObject::connect(&closer, &QTimer::timeout, [this] {
         if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+        if (QWidget* w = form->findChild<QWidget*>("QuickReportViewer"); w && w->isVisible())
             w->close();
     });
     closer.start(20);
