@@ -82,7 +82,8 @@ QString csvField(const QString &text)
 
 QString filterText(const SaveFilter &f)
 {
-    return f.caption % QLatin1String(" (*.") % f.extension % QLatin1String(" *.") % f.extension.toLower()
+    // The small letters first: a name typed without an extension takes the first.
+    return f.caption % QLatin1String(" (*.") % f.extension.toLower() % QLatin1String(" *.") % f.extension
            % QLatin1Char(')');
 }
 

@@ -31,7 +31,7 @@ struct SaveFilter {
 };
 
 const QList<SaveFilter> &saveFilters();
-// The save dialog's filter list, in the same order: "Vemox report (*.QRP *.qrp);;Text ...".
+// The save dialog's filter list, in the same order: "Vemox report (*.qrp *.QRP);;Text ...".
 QString saveDialogFilter();
 // The open dialog's: the report file only.
 QString openDialogFilter();
