@@ -3,6 +3,7 @@
 #include "Forms/TForm1.h"
 #include "Forms/TPrintGo.h"
 #include "Forms/common/DialogKit.h"
+#include "Forms/main/ExchangeCommands.h"
 #include "Forms/main/KeypadPanel.h"
 #include "Forms/main/PrintCommands.h"
 #include "data/AccountingExport.h"
@@ -64,6 +65,8 @@ void AccountCommands::AppendToAccounts()
                                        QDateTime::currentDateTime());
     form_.state().announce();
 }
+
+Exchanger& TForm1::exchanger() { return exchange_->exchanger(); }
 
 void TForm1::connectAccounts()
 {
