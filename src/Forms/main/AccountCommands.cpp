@@ -6,6 +6,7 @@
 #include "Forms/main/ExchangeCommands.h"
 #include "Forms/main/KeypadPanel.h"
 #include "Forms/main/PrintCommands.h"
+#include "calc/Exchange.h"
 #include "data/AccountingExport.h"
 #include "support/Trap.h"
 
