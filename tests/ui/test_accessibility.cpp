@@ -72,7 +72,7 @@ TEST_F(AccessibilityTest, KeypadIsNamedByItsDigitsAndSymbols)
 
 TEST_F(AccessibilityTest, DialogToolBarsAreNamedByTheirHints)
 {
-    form->TransactionLog1Click();
+    form->command(Command::ViewTransactionLog)->trigger();
     auto* log = form->findChild<TTransLog*>("TransLog");
     ASSERT_NE(log, nullptr);
     QStringList names;

@@ -5,6 +5,7 @@
 #include "Forms/TTransLog.h"
 #include "common/Controls.h"
 #include "common/TestEnv.h"
+#include "support/Errors.h"
 #include "support/Messenger.h"
 #include "support/Zymregistry.h"
 
@@ -351,21 +352,21 @@ TEST_F(MainWindowTest, HelpTopicsAndMissingPages)
     form->ShowHelpTopic("../../etc/passwd");
     EXPECT_EQ(msgs.errors().size(), 2);
     QDir(work + "/help").removeRecursively();
-    form->HelpIndex1Click();
+    form->command(Command::HelpIndex)->trigger();
     ASSERT_EQ(msgs.errors().size(), 3);
     EXPECT_TRUE(msgs.errors().at(2).contains("missing"));
 }
 
 TEST_F(MainWindowTest, WebPagesAndTheirFailure)
 {
-    form->WebSite1Click();
-    form->Downloadlatestversion1Click();
-    form->ActionSupportExecute();
+    form->command(Command::About)->trigger();
+    form->command(Command::DownloadLatestVersion)->trigger();
+    form->command(Command::Support)->trigger();
     const QString host = "http://" + Defs::kMakerWebHost;
     EXPECT_EQ(opened, QStringList({host + "/", host + "/release/KRT.exe", host + "/Support.html"}));
     EXPECT_TRUE(msgs.shown.empty());
     browserWorks = false;
-    form->ActionSupportExecute();
+    form->command(Command::Support)->trigger();
     EXPECT_EQ(msgs.texts(ScriptedMessenger::Kind::MessageBox),
               QStringList({"Error: Unable to Execute Browser Launch"}));
 }
@@ -373,10 +374,10 @@ TEST_F(MainWindowTest, WebPagesAndTheirFailure)
 TEST_F(MainWindowTest, CloseSequenceClosesTheOtherWindows)
 {
     form->show();
-    form->TransactionLog1Click();
+    form->command(Command::ViewTransactionLog)->trigger();
     QPointer<TTransLog> log = logWindow();
     ASSERT_TRUE(log);
-    form->HelpIndex1Click();
+    form->command(Command::HelpIndex)->trigger();
     QPointer<THelpWindow> help = helpWindow();
     ASSERT_TRUE(help);
     form->close();
@@ -409,7 +410,7 @@ TEST_F(MainWindowTest, StartCopiesTheDataFileForRollback)
 
 TEST_F(MainWindowTest, HelpLinksFollowTopicsAndPlaces)
 {
-    form->HelpIndex1Click();
+    form->command(Command::HelpIndex)->trigger();
     ASSERT_TRUE(helpWindow());
     THelpWindow* help = helpWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
@@ -528,4 +529,26 @@ TEST_F(MainWindowTest, StartReadsItsFlagsAndTheLastUpdate)
     EXPECT_EQ(ctl<QAction>("ShowPrintAccountingDialog")->text(), "Hide Print Accounting Dialog");
     EXPECT_EQ(ctl<QLabel>("StatusPanel1")->text(), "Last update: 07/03/2026");
     EXPECT_TRUE(msgs.shown.empty());
+}
+
+// Every command runs in the one trap: a handler that fails shows its error with the
+// command's suffix, and the command, like the window, goes on working.
+TEST(CommandTrap, AFailingHandlerIsReportedWithItsSuffixAndTheCommandsGoOn)
+{
+    ScriptedMessenger msgs;
+    MessengerScope scope{&msgs};
+    QWidget window;
+    CommandSet commands(&window);
+    int runs = 0;
+    commands.bind(Command::Rollback, [&] {
+        if (++runs == 1)
+            throw VemoxError(QStringLiteral("Missing Rollback data file"));
+    });
+    commands.action(Command::Rollback)->trigger();
+    VemoxError expected(QStringLiteral("Missing Rollback data file"));
+    expected.appendMessage(QString::fromLatin1(CommandSet::def(Command::Rollback).suffix));
+    EXPECT_EQ(msgs.errors(), QStringList{errorBoxText(expected.message())});
+    commands.action(Command::Rollback)->trigger();
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(msgs.errors().size(), 1);
 }

@@ -65,7 +65,7 @@ TEST(PrintCommandsTest, EachShortcutOpensItsWindowOrPrintsItsReport)
                   r.offersPdf ? QStringList{Report::ReportPrinter::kNoPrinter} : QStringList{});
     }
     // The log window's Print prints the log report.
-    form.TransactionLog1Click();
+    form.command(Command::ViewTransactionLog)->trigger();
     messages.shown.clear();
     form.findChild<TTransLog*>("TransLog")->ActionPrint->trigger();
     EXPECT_EQ(messages.texts(ScriptedMessenger::Kind::YesNo), QStringList{Report::ReportPrinter::kNoPrinter});

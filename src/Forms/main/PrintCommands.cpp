@@ -2,6 +2,8 @@
 #include "Forms/TForm1.h"
 #include "Forms/TPrintOptions.h"
 #include "Forms/TQuickReportViewer.h"
+#include "Forms/main/ExchangeCommands.h"
+#include "Forms/main/LogCommands.h"
 #include "Forms/common/DialogKit.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
@@ -95,5 +97,8 @@ void TForm1::connectPrinting()
         {Command::PrintHeaderOptions, &PrintCommands::ActionPrintHeaderOptionsExecute},
         {Command::PrinterSetup, &PrintCommands::ActionPrinterSetupExecute}};
     for (const auto& [c, handler] : commands)
-        connect(command(c), &QAction::triggered, Printing, handler);
+        commands_->bind(c, [p = Printing, handler = handler] { (p->*handler)(); });
+    exchange_->conversionMade = [this](const Conversion& made) { Printing->conversionMade(made); };
+    // The log window's Print prints the log report at once.
+    log_->printLog = [this] { Printing->ActionPrintTransactionLogExecute(); };
 }
