@@ -153,7 +153,7 @@ TEST_F(UpdateWindowTest, DataFilesAreFoundWhereTheProgramStartedAfterTheCurrentF
     ctl<QAction>("ActionRollback")->trigger();
     EXPECT_EQ(testenv::readBytes(data + "/" + Defs::kCurrencyFile), startData);
     EXPECT_DOUBLE_EQ(rateOf(QStringLiteral("Unt. Kingdom")), 0.79);
-    form->HelpIndex1Click();
+    ctl<QAction>("ActionhelpIndex")->trigger();
     auto* help = form->findChild<THelpWindow*>("HelpWindow");
     ASSERT_TRUE(help);
     EXPECT_FALSE(help->Browser->toPlainText().isEmpty());
