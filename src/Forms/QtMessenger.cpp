@@ -59,6 +59,13 @@ void QtMessenger::messageBox(const QString& message)
     ask(QMessageBox::NoIcon, message, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void QtMessenger::messageOnTop(const QString& message, const QString& title, Icon icon)
+{
+    QMessageBox box(qtIcon(icon), title, message, QMessageBox::Ok, owner());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.exec();
+}
+
 void QtMessenger::messageBoxTitled(const QString& message, const QString& title)
 {
     ask(QMessageBox::NoIcon, message, QMessageBox::Ok, QMessageBox::Ok, title);
@@ -115,13 +122,15 @@ QString QtMessenger::openFileName(const FileDialog& d)
 {
     QFileDialog dlg(owner(), d.title, d.directory, d.filter);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
-    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setFileMode(d.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dlg.setDefaultSuffix(d.defaultSuffix);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     return dlg.selectedFiles().first();
 }
 
-QString QtMessenger::chooseFolder(const QString& title)
+QString QtMessenger::chooseFolder(const QString& title, QObject* over)
 {
-    return QFileDialog::getExistingDirectory(owner(), title);
+    auto* window = qobject_cast<QWidget*>(over);
+    return QFileDialog::getExistingDirectory(window ? window : owner(), title);
 }

@@ -18,5 +18,6 @@ public:
     QString saveFileName(const FileDialog& dialog) override;
     FileChoice saveFileChoice(const FileDialog& dialog) override;
     QString openFileName(const FileDialog& dialog) override;
-    QString chooseFolder(const QString& title) override;
+    void messageOnTop(const QString& message, const QString& title, Icon icon) override;
+    QString chooseFolder(const QString& title, QObject* owner = nullptr) override;
 };

@@ -110,11 +110,7 @@ void TForm1::construct()
     commissionBar_->hide();
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight - CommissionBar::kHeight);
     // 6. The print accounting dialog's command names what it will do.
-    bool showDialog = false;
-    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, Defs::kValPrintAccountingDialog, showDialog, KEY_READ);
-    command(Command::ShowPrintAccountingDialog)
-        ->setText(showDialog ? QStringLiteral("Hide Print Accounting Dialog")
-                             : QStringLiteral("Show Print Accounting Dialog"));
+    connectAccounts();
     // 7. Clear the calculator.
     Calc->OnCancel();
     // 8. Load the currency data; the loader has told the operator what went wrong.

@@ -13,6 +13,7 @@
 //   DropCommands      the country list and drops on the panes and buttons
 //   EditorCommands    the currency editor and the reload after it
 //   PrintCommands     the receipt and log report, the print options, the printer setup
+//   AccountCommands   the quick print, the print and accounts dialog, the account file
 // The window itself keeps the start-up, the close, rendering, key preview, help and web
 // pages (TForm1.cpp), the menus and popups (TForm1Commands.cpp) and the settings
 // (TForm1Settings.cpp).
@@ -51,6 +52,8 @@ class ExchangeCommands;
 class DropCommands;
 class EditorCommands;
 class PrintCommands;
+class AccountCommands;
+class Exchanger;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -78,6 +81,8 @@ public:
     void ShowHelpTopic(const QString& topic);
     // The report layout, the printer and the printing commands (PrintCommands.h).
     PrintCommands& printing() { return *Printing; }
+    // The conversion of the currency buttons, with the record waiting for the account file.
+    Exchanger& exchanger();
 
     // Opens an address in the browser; replaceable so tests never start one.
     void setUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
@@ -99,6 +104,7 @@ private:
     void ActionSupportExecute();
     void bindWindowCommands();
     void connectPrinting();
+    void connectAccounts();
     // The settings (TForm1Settings.cpp): restored while the window is built, stored first
     // when it closes; the date and number format dialog applies its choices at once.
     bool LoadSettings();
@@ -142,6 +148,7 @@ private:
     std::unique_ptr<DropCommands> drops_;
     std::unique_ptr<EditorCommands> editor_;
     PrintCommands* Printing = nullptr;               // TQuickReport1 and the printer
+    AccountCommands* Accounts = nullptr;             // the quick print and the account file
 
     // Windows of the run that the close sequence closes.
     QPointer<THelpWindow> HelpWindow;

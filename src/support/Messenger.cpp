@@ -55,6 +55,11 @@ void ScriptedMessenger::messageBox(const QString& message)
 {
     shown.push_back({Kind::MessageBox, message, Icon::None});
 }
+void ScriptedMessenger::messageOnTop(const QString& message, const QString& title, Icon icon)
+{
+    // Recorded as the input box is: its caption, a line break, its text.
+    shown.push_back({Kind::MessageDialog, title + QLatin1Char('\n') + message, icon});
+}
 void ScriptedMessenger::messageBoxTitled(const QString& message, const QString& title)
 {
     shown.push_back({Kind::MessageBox, title + QLatin1Char('\n') + message, Icon::None});
@@ -91,7 +96,7 @@ QString ScriptedMessenger::openFileName(const FileDialog& dialog)
     shown.push_back({Kind::OpenFile, dialog.title, Icon::None});
     return takeFront(files, QString());
 }
-QString ScriptedMessenger::chooseFolder(const QString& title)
+QString ScriptedMessenger::chooseFolder(const QString& title, QObject*)
 {
     shown.push_back({Kind::Folder, title, Icon::None});
     return takeFront(files, QString());

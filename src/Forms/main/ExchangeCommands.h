@@ -30,6 +30,7 @@ public:
     void RcommissionClick();
     void HideClick();
     void MenuHideCommissionToolbar();
+    Exchanger& exchanger() { return *Exchange_; }
 
 private:
     void currencySlotClicked(int slot, Qt::KeyboardModifiers modifiers);
