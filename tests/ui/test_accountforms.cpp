@@ -1,9 +1,7 @@
-// The print and accounts dialog and the account file dialog offscreen, by their named
-// controls: what they read and store, and that the file chosen or made in the account file
-// dialog is where the next export goes.
+// The account file dialog offscreen, by its named controls: the file chosen or made in it
+// is where the next export goes.
 #include "Defs.h"
 #include "Forms/TAccountForm.h"
-#include "Forms/TPrintGo.h"
 #include "common/Controls.h"
 #include "common/TestEnv.h"
 #include "data/AccountingExport.h"
@@ -24,29 +22,6 @@ void store(const QString& name, bool value)
     ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, value, KEY_WRITE);
 }
 } // namespace
-
-TEST(PrintGo, AMissingValueTakesTheOneReadBeforeAndOnlyOkayStores)
-{
-    // Stored PGs, PGoP, PGoA, UA ("-" missing) and the boxes shown, the account box enabled.
-    const std::pair<const char*, const char*> cases[] = {
-        {"----", "000-"}, {"1---", "111+"}, {"10--", "100-"}, {"--10", "001-"}, {"-101", "010+"}};
-    for (const auto& [stored, boxes] : cases) {
-        testenv::resetStore();
-        for (int i = 0; i < 4; ++i)
-            if (stored[i] != '-')
-                store(QStringList{"PGs", "PGoP", "PGoA", "UA"}[i], stored[i] == '1');
-        TPrintGo dialog(nullptr);
-        QString shown;
-        for (const char* name : {"CBShowDialog", "CBPrint", "CBAccount"})
-            shown += control<QCheckBox>(&dialog, name)->isChecked() ? '1' : '0';
-        EXPECT_EQ(shown + (control<QCheckBox>(&dialog, "CBAccount")->isEnabled() ? '+' : '-'), boxes);
-        control<QCheckBox>(&dialog, "CBPrint")->click();
-        control<QAction>(&dialog, "ActionCancel")->trigger();
-        EXPECT_EQ(AccountingExport::PrintChoices::load().print, boxes[1] == '1');
-        control<QAction>(&dialog, "ActionOkay")->trigger();
-        EXPECT_EQ(AccountingExport::PrintChoices::load().print, boxes[1] != '1');
-    }
-}
 
 TEST(AccountForm, TheFileChosenOrMadeIsWhereTheNextExportGoes)
 {

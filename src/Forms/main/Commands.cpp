@@ -1,10 +1,20 @@
 // The main window's command table, and the actions built from it.
 #include "Forms/main/Commands.h"
 #include "Forms/common/DialogKit.h"
+#include "data/Regions.h"
 #include "support/Trap.h"
 
 #include <QAction>
 #include <QWidget>
+
+namespace {
+// A region load's row, from the region table.
+constexpr CommandDef region(Command id, int index)
+{
+    const RegionDef& r = kRegions[size_t(index)];
+    return {id, r.actionName, r.caption, "", r.hint, "", r.tag, r.popupCaption, CommandDef::ActionList};
+}
+} // namespace
 
 std::span<const CommandDef> CommandSet::table()
 {
@@ -51,13 +61,13 @@ std::span<const CommandDef> CommandSet::table()
         {C::HelpIndex, "ActionhelpIndex", "&Help Index", "F3", "Help Index", "", 0, nullptr, A},
         {C::DownloadLatestVersion, "ActionDownloadLatestVersion", "&Download Latest Version", "Ctrl+M",
          "Download Latest Version", "", 0, nullptr, A},
-        {C::Africa, "ActionAfica", "&Afica", "", "Load Africa", "", 1, "&Africa", A},
-        {C::America, "ActionAmerica", "A&merica", "", "Load America", "", 2, "A&merica", A},
-        {C::Asia, "ActionAsia", "A&sia", "", "Load Asia", "", 3, "A&sia", A},
-        {C::Caribbean, "ActionCaribbean", "&Caribbean", "", "Load Caribbean", "", 4, "&Carribbean", A},
-        {C::Europe, "ActionEurope", "&Europe", "", "Load Europe", "", 5, "&Europe", A},
-        {C::MiddleEast, "ActionMiddleEast", "&MiddleEast", "", "Load Middle East", "", 6, "M&iddle East", A},
-        {C::Oceania, "ActionOceania", "&Oceania", "", "Load Oceania", "", 7, "Oceania", A},
+        region(C::Africa, 0),
+        region(C::America, 1),
+        region(C::Asia, 2),
+        region(C::Caribbean, 3),
+        region(C::Europe, 4),
+        region(C::MiddleEast, 5),
+        region(C::Oceania, 6),
         {C::DeleteButton, "ActionDeleteButton", "Delete Country", "", "Delete Country", "", 0, nullptr, A},
         {C::Update, "ActionUpdate", "", "F2", "Update from the Web", "", 0, nullptr, A},
         {C::Support, "ActionSupport", "Support", "Shift+Ctrl+F10", "Support", "", 0, nullptr, A},
