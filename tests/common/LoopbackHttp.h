@@ -42,6 +42,7 @@ struct Response {
     bool withLength = true;      // Content-Length; without it the body ends at the close
     qint64 declaredLength = -1;  // a Content-Length other than the body's (a cut transfer)
 
+    static Response of(Kind kind) { Response r; r.kind = kind; return r; }
     static Response ok(const QByteArray& body);
     static Response error(int status, const QByteArray& reason);
 };

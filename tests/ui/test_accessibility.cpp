@@ -44,8 +44,9 @@ protected:
 TEST_F(AccessibilityTest, EveryButtonOfTheMainWindowHasAName)
 {
     for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
-        if (b->isVisibleTo(form.get()))
+        if (b->isVisibleTo(form.get())) {
             EXPECT_FALSE(spoken(b).trimmed().isEmpty()) << b->objectName().toStdString();
+        }
 }
 
 TEST_F(AccessibilityTest, IconButtonsAreNamedByTheirHints)

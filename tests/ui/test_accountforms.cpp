@@ -38,8 +38,9 @@ TEST(AccountForm, TheFileChosenOrMadeIsWhereTheNextExportGoes)
     shown.answers = {true, false};
     for (const char* button : {"New", "Select", "Select", "New"}) {
         control<QPushButton>(&form, button)->click();
-        if (QByteArray(button) == "New" && shown.inputs.size() == 1)
+        if (QByteArray(button) == "New" && shown.inputs.size() == 1) {
             EXPECT_EQ(control<QLineEdit>(&form, "EditFileName")->text(), "Ledger.afe");
+        }
     }
     EXPECT_TRUE(QFileInfo::exists(data + "/Ledger.afe") && !QFileInfo::exists(other + "/No.afe"));
     EXPECT_EQ(control<QLineEdit>(&form, "EditBrowse")->text() + "/" + control<QLineEdit>(&form, "EditFileName")->text(),

@@ -175,8 +175,9 @@ TEST_F(MainWindowTest, LongTextsAreElidedOrShrunkButNeverLost)
     auto* panel = ctl<QLabel>("StatusPanel2");
     const QString full = "No currency data. Upload from the Web.";
     EXPECT_EQ(panel->text(), full);
-    if (panel->fontMetrics().horizontalAdvance(full) > panel->contentsRect().width())
+    if (panel->fontMetrics().horizontalAdvance(full) > panel->contentsRect().width()) {
         EXPECT_EQ(panel->toolTip(), full);
+    }
     EXPECT_LE(panel->width(), form->width());
     ctl<QLabel>("StatusPanel0")->setFixedWidth(40);
     form->state().announce();

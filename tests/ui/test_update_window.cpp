@@ -89,7 +89,7 @@ TEST_F(UpdateWindowTest, F2AndTheUKeyUpdateAndPanelOneTellsTheRatesDate)
 
 TEST_F(UpdateWindowTest, ClosingTheWindowWhileAnUpdateWaitsChangesNothing)
 {
-    server.reply(Response{Response::Kind::NeverReply});
+    server.reply(Response::of(Response::Kind::NeverReply));
     open();
     bool hourglass = false;
     QTimer::singleShot(100, form.get(), [&] {

@@ -132,14 +132,14 @@ TEST_F(RateUpdateTest, TransferFailuresShowTheClientsTextAndChangeNothing)
     // Silent after the headers: the read time-out ends it.
     HttpServer server;
     setFirstHost(server.hostPort() + kPath);
-    server.reply(Response{Response::Kind::NeverReply});
+    server.reply(Response::of(Response::Kind::NeverReply));
     update.readTimeoutMs = 300;
     messages.clear();
     update.GoUpdateFromTheWeb();
     expectFailure(QStringLiteral("timed out"));
 
     // A byte now and then keeps the read time-out away; the overall limit still ends it.
-    server.reply(Response{Response::Kind::Trickle});
+    server.reply(Response::of(Response::Kind::Trickle));
     update.readTimeoutMs = 5000;
     update.transferLimitMs = 800;
     messages.clear();
@@ -196,7 +196,7 @@ TEST_F(RateUpdateTest, AnOrderlyCloseBeforeAnyReplyEndsTheUpdateSilently)
 {
     HttpServer server;
     setFirstHost(server.hostPort() + kPath);
-    server.reply(Response{Response::Kind::CloseAtOnce});
+    server.reply(Response::of(Response::Kind::CloseAtOnce));
     update.GoUpdateFromTheWeb();
     EXPECT_EQ(server.requests.size(), 1);   // never sent again by the client
     EXPECT_TRUE(messages.shown.empty());
@@ -260,7 +260,7 @@ TEST_F(RateUpdateTest, ASecondUpdateMeanwhileIsIgnoredAndAnAbortChangesNothing)
 {
     HttpServer server;
     setFirstHost(server.hostPort() + kPath);
-    server.reply(Response{Response::Kind::NeverReply});
+    server.reply(Response::of(Response::Kind::NeverReply));
     bool busyMeanwhile = false;
     QTimer::singleShot(100, [&] {
         busyMeanwhile = state.busy;
