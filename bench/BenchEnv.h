@@ -1,6 +1,7 @@
 #pragma once
 // What the benchmarks start from: a store of their own and a working folder holding the
 // built resource library and, where asked, the shipped "currency.dat".
+#include "support/DataFolder.h"
 #include "Defs.h"
 
 #include <QDir>
@@ -27,6 +28,7 @@ inline bool enterShippedFolder(const QTemporaryDir& folder, bool withData = true
         return false;
     if (withData && !QFile::copy(shippedData(), folder.path() + "/" + Defs::kCurrencyFile))
         return false;
+    DataFolder::set(folder.path());
     return QDir::setCurrent(folder.path());
 }
 

@@ -6,6 +6,7 @@
 // Then the same conversion in the main window, offscreen: from the click on the currency
 // button to the window repainted with the result, the foreign pane and its flag. The
 // charges there are those of the window's commission table as the start-up leaves it.
+#include "support/DataFolder.h"
 #include "Forms/TForm1.h"
 #include "calc/Calculator.h"
 #include "calc/CommissionTable.h"
@@ -53,7 +54,7 @@ int main(int argc, char** argv)
     const QString work = root.path() + "/work";
     if (!QDir().mkpath(work + "/dll") || !QFile::copy(library, work + "/dll/ZYM_VEMOX.dll") ||
         !QFile::copy(QStringLiteral(VEMOX_SOURCE_DIR "/share/currency.dat"), work + "/currency.dat") ||
-        !QDir::setCurrent(work)) {
+        !QDir::setCurrent(work) || (DataFolder::set(work), false)) {
         std::printf("cannot prepare the working folder %s\n", qPrintable(work));
         return 1;
     }

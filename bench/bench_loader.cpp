@@ -1,6 +1,7 @@
 // Loading the currency data: the shipped library and "currency.dat", synthetic libraries of
 // 2,000 and 20,000 currencies with replies of as many lines (linear growth), and a reply with
 // 3,000 exceptions lines, each one a value of the store (target under 100 ms).
+#include "support/DataFolder.h"
 #include "BenchEnv.h"
 #include "Defs.h"
 #include "data/CurrencyLoader.h"
@@ -98,6 +99,7 @@ int main(int argc, char** argv)
         QTemporaryDir dir;
         writeSynthetic(dir.path(), n);
         QDir::setCurrent(dir.path());
+        DataFolder::set(dir.path());
         const double ms = loadMs(5);
         std::printf("Synthetic library of %d currencies, reply of %d lines: %.2f ms\n", n, n, ms);
         (n == 2000 ? small : large) = ms;
@@ -108,6 +110,7 @@ int main(int argc, char** argv)
         QTemporaryDir dir;
         writeExceptionsReply(dir.path(), 3000);
         QDir::setCurrent(dir.path());
+        DataFolder::set(dir.path());
         // The first load stores every entry; later ones find them stored already.
         QFile::remove(QDir(store.path()).filePath("vemox/registry.reg"));
         const double first = loadMs(1);

@@ -3,6 +3,7 @@
 // real main window offscreen. Tabs 0 and 1 of the European layout are both full, so every
 // switch changes all sixteen slots. The shipped library and rates are used when they have
 // been built, else 40 synthetic European currencies.
+#include "support/DataFolder.h"
 #include "Defs.h"
 #include "Forms/TForm1.h"
 #include "support/Messenger.h"
@@ -91,6 +92,7 @@ int main(int argc, char** argv)
     if (!shipped)
         writeData(work.path());
     QDir::setCurrent(work.path());
+    DataFolder::set(work.path());
     std::printf("Data: %s\n", shipped ? "the shipped library and rates" : "40 synthetic European currencies");
 
     TForm1 window;

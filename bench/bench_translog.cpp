@@ -22,7 +22,7 @@ static Run append(int lines, bool eachTurn)
 {
     TForm1 form;
     form.show();
-    form.TransactionLog1Click();
+    form.command(Command::ViewTransactionLog)->trigger();
     QApplication::processEvents();
     QElapsedTimer t;
     t.start();

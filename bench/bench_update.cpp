@@ -77,7 +77,8 @@ int main(int argc, char** argv)
 
     MainState state;
     CurrencyTable table;
-    RateUpdate update(state, table);
+    RateUpdate update(table);
+    state.follow(update);
     constexpr int kRuns = 30;
     std::vector<double> total, transfer, load;
     for (int i = 0; i < kRuns; ++i) {

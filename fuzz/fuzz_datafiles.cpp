@@ -5,6 +5,7 @@
 // The loader reads its files from the working folder, so each input is tried inside a
 // temporary folder, and the working folder is put back after it: the corpus folders, input
 // files and artifact paths given on the command line keep meaning what they meant.
+#include "support/DataFolder.h"
 #include "Defs.h"
 #include "data/CurrencyLoader.h"
 #include "data/CurrencyTable.h"
@@ -62,8 +63,13 @@ public:
     {
         if (!QDir::setCurrent(dir))
             std::abort();
+        DataFolder::set(dir);
     }
-    ~InsideWorkplace() { QDir::setCurrent(back_); }
+    ~InsideWorkplace()
+    {
+        QDir::setCurrent(back_);
+        DataFolder::set(back_);
+    }
     InsideWorkplace(const InsideWorkplace&) = delete;
     InsideWorkplace& operator=(const InsideWorkplace&) = delete;
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out="$top/build-sanitize"
-fuzz_seconds=${VEMOX_FUZZ_SECONDS:-25}   # per target; two targets stay within a minute
+fuzz_seconds=${VEMOX_FUZZ_SECONDS:-20}   # per target; three targets stay within a minute
 
 CC=clang CXX=clang++ cmake -S "$top" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVEMOX_SANITIZE=ON -DVEMOX_FUZZ=ON -DVEMOX_BENCH=OFF >/dev/null
@@ -22,8 +22,11 @@ for exe in "$out"/fuzz/fuzz_*; do
     corpus="$top/fuzz/corpus/$name"
     work="$out/fuzz/work-$name"
     rm -rf "$work"; mkdir -p "$work" "$corpus"
+    # The resource library is seeded with the shipped one too, whole.
+    seeds=("$corpus"); max_len=65536
+    if [ "$name" = resourcelib ]; then seeds+=("$out/dll"); max_len=1048576; fi
     echo "== fuzz $name: saved corpus, then ${fuzz_seconds} s"
     # New finds go to a scratch folder, never into the committed corpus.
-    "$exe" -runs=0 "$corpus"
-    "$exe" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 "$work" "$corpus"
+    "$exe" -runs=0 "${seeds[@]}"
+    "$exe" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$max_len" "$work" "${seeds[@]}"
 done

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace {
 QWidget* owner() { return QApplication::activeWindow(); }
@@ -58,6 +59,18 @@ void QtMessenger::messageBox(const QString& message)
     ask(QMessageBox::NoIcon, message, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void QtMessenger::messageOnTop(const QString& message, const QString& title, Icon icon)
+{
+    QMessageBox box(qtIcon(icon), title, message, QMessageBox::Ok, owner());
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.exec();
+}
+
+void QtMessenger::messageBoxTitled(const QString& message, const QString& title)
+{
+    ask(QMessageBox::NoIcon, message, QMessageBox::Ok, QMessageBox::Ok, title);
+}
+
 bool QtMessenger::askYesNo(const QString& message, Icon icon)
 {
     return ask(qtIcon(icon), message, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
@@ -86,17 +99,38 @@ QString QtMessenger::saveFileName(const FileDialog& d)
     return dlg.selectedFiles().first();
 }
 
+Messenger::FileChoice QtMessenger::saveFileChoice(const FileDialog& d)
+{
+    QFileDialog dlg(owner(), d.title, d.directory, d.filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, !d.confirmOverwrite);
+    // A name typed without an extension takes the chosen format's: "(*.TXT *.txt)" gives TXT.
+    const auto suffixOf = [](const QString& filter) {
+        const qsizetype star = filter.indexOf(QLatin1String("*."));
+        return star < 0 ? QString() : filter.mid(star + 2).section(QRegularExpression(QStringLiteral("[ )]")), 0, 0);
+    };
+    dlg.setDefaultSuffix(d.defaultSuffix.isEmpty() ? suffixOf(dlg.selectedNameFilter()) : d.defaultSuffix);
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg,
+                     [&dlg, &suffixOf](const QString& f) { dlg.setDefaultSuffix(suffixOf(f)); });
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return {dlg.selectedFiles().first(), int(dlg.nameFilters().indexOf(dlg.selectedNameFilter()))};
+}
+
 QString QtMessenger::openFileName(const FileDialog& d)
 {
     QFileDialog dlg(owner(), d.title, d.directory, d.filter);
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
-    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setFileMode(d.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dlg.setDefaultSuffix(d.defaultSuffix);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     return dlg.selectedFiles().first();
 }
 
-QString QtMessenger::chooseFolder(const QString& title)
+QString QtMessenger::chooseFolder(const QString& title, QObject* over)
 {
-    return QFileDialog::getExistingDirectory(owner(), title);
+    auto* window = qobject_cast<QWidget*>(over);
+    return QFileDialog::getExistingDirectory(window ? window : owner(), title);
 }

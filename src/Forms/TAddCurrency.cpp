@@ -1,5 +1,5 @@
 #include "Forms/TAddCurrency.h"
-#include "Forms/common/DialogKit.h"
+#include "Forms/common/MaskedNumberField.h"
 #include "data/UserCurrencies.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
@@ -16,18 +16,24 @@
 using namespace UserCurrencies;
 
 namespace {
-const QString kHelpTopic = QStringLiteral("IDH_UserCurrency");
+// Four digits before the point, or as many as the largest rate of the table needs (up to
+// nine), so that a copied rate is shown whole.
+int rateDigits(const CurrencyTable& table)
+{
+    int digits = 4;
+    for (int i = 0; i < table.Count(); ++i)
+        digits = qMax<int>(digits, RateFieldText(table.At(i)->GetRate()).indexOf(QLatin1Char('.')));
+    return qMin(digits, 9);
 }
+} // namespace
 
 TAddCurrency::TAddCurrency(QWidget* owner, CCurrencyData& toFill, const CCurrencyData& templ,
                            const Session& session)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : VemoxDialog(owner, {QStringLiteral("AddCurrency"), QStringLiteral("User Defined Currency"),
+                          {kClientWidth, kClientHeight}, QStringLiteral("IDH_UserCurrency")}),
       toFill_(toFill), session_(session)
 {
-    setObjectName(QStringLiteral("AddCurrency"));
-    setWindowTitle(QStringLiteral("User Defined Currency"));
-    buildControls();
-    setFixedSize(kClientWidth, kClientHeight);
+    buildControls(rateDigits(session.table()));
 
     // The values copied from a currency are written with "." while the dialog is built.
     SeparatorScope dot;
@@ -47,24 +53,19 @@ TAddCurrency::TAddCurrency(QWidget* owner, CCurrencyData& toFill, const CCurrenc
     EName->setFocus(Qt::OtherFocusReason);
     if (!templ.GetCountryName().isEmpty())
         return;
-    ER->clear();
+    ER->setMaskedText(QString());
     EISO->setText(QStringLiteral("ABC"));
     EDenom->clear();
 }
 
-void TAddCurrency::buildControls()
+void TAddCurrency::buildControls(int rateDigits)
 {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 6);
-    ToolBar1 = new DialogToolBar(this);
-    ToolBar1->setHelpTopic(kHelpTopic);
-    column->addWidget(ToolBar1);
-    connect(ToolBar1->okay(), &QAction::triggered, this, &TAddCurrency::ActionOkayExecute);
-    connect(ToolBar1->cancel(), &QAction::triggered, this, &TAddCurrency::ActionCancelExecute);
+    auto* column = columnWithToolBar(6);
 
     auto* grid = new QGridLayout();
     grid->setContentsMargins(8, 4, 8, 0);
     grid->setVerticalSpacing(4);
+    grid->setHorizontalSpacing(8);
     auto row = [&](int r, QWidget* left, QWidget* right) {
         grid->addWidget(left, r, 0);
         grid->addWidget(right, r, 1);
@@ -87,24 +88,14 @@ void TAddCurrency::buildControls()
     EISO->setInputMask(QStringLiteral("AAA"));   // exactly three letters
     IsoLabel = label(QStringLiteral("&Pseudo 3 character ISO code"), QStringLiteral("IsoLabel"), EISO);
     row(2, IsoLabel, EISO);
-    ER = named(new QLineEdit(this), QStringLiteral("ER"));
+    ER = new MaskedNumberField(this, QStringLiteral("ER"), rateDigits, 6);
     ERateLabel = label(QStringLiteral("&Exchange Rate:"), QStringLiteral("ERateLabel"), ER);
     row(3, ERateLabel, ER);
     EDenom = named(new QLineEdit(this), QStringLiteral("EDenom"));
     CurrencyDenom = label(QStringLiteral("&Denomination e.g. Dollars"), QStringLiteral("CurrencyDenom"), EDenom);
     row(4, CurrencyDenom, EDenom);
-    setRateText(QString());
     column->addLayout(grid);
     column->addStretch(1);
-}
-
-void TAddCurrency::setRateText(const QString& text)
-{
-    // Four digits before the fixed point and six after; a copied rate of more digits
-    // widens the field rather than lose its leading digits.
-    const qsizetype digits = qMax<qsizetype>(4, text.indexOf(QLatin1Char('.')));
-    ER->setInputMask(QString(digits, QLatin1Char('0')) + QStringLiteral(".000000"));
-    ER->setText(text);
 }
 
 void TAddCurrency::UseIsoClick()
@@ -124,18 +115,16 @@ void TAddCurrency::CBIsoChange()
         const CCurrencyData* r = session_.table().FindByIso(CBIso->currentText());
         if (!r)
             return;
-        setRateText(RateFieldText(r->GetRate()));
+        ER->setMaskedText(RateFieldText(r->GetRate()));
         EDenom->setText(r->GetDenomination());
         EISO->setText(r->GetIsoCode());
     });
 }
 
-void TAddCurrency::ActionOkayExecute()
+bool TAddCurrency::save()
 {
-    AddInput in{EName->text(), UseIso->isChecked(), EISO->text(), ER->text(), EDenom->text()};
-    AddCheck check;
-    if (!trapped(QString(), [&] { check = session_.Check(in); }))
-        return;
+    const AddInput in{EName->text(), UseIso->isChecked(), EISO->text(), ER->maskedText(), EDenom->text()};
+    const AddCheck check = session_.Check(in);
     if (check.focus != AddCheck::Field::EName)
         EISO->setText(EISO->text().toUpper());
     if (!check.ok()) {
@@ -145,7 +134,7 @@ void TAddCurrency::ActionOkayExecute()
                            : check.focus == AddCheck::Field::ER   ? ER
                                                                   : EDenom;
         field->setFocus(Qt::OtherFocusReason);
-        return;
+        return false;
     }
     const auto filled = Session::Record(in, check);
     toFill_.SetRegion(filled->GetRegion());
@@ -154,5 +143,5 @@ void TAddCurrency::ActionOkayExecute()
     toFill_.SetDenomination(filled->GetDenomination());
     toFill_.SetRate(filled->GetRate());
     toFill_.SetResourceIndex(filled->GetResourceIndex());
-    accept();
+    return true;
 }

@@ -3,10 +3,10 @@
 // code, a rate and a denomination) or a new country that uses an existing currency. It only
 // checks what was typed and, on Okay, fills the record it was given; the checks are the
 // core's (UserCurrencies::Session).
-#include <QDialog>
+#include "Forms/common/VemoxDialog.h"
 
 class CCurrencyData;
-class DialogToolBar;
+class MaskedNumberField;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -15,7 +15,7 @@ namespace UserCurrencies {
 class Session;
 }
 
-class TAddCurrency : public QDialog {
+class TAddCurrency : public VemoxDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 326;
@@ -26,20 +26,22 @@ public:
     TAddCurrency(QWidget* owner, CCurrencyData& toFill, const CCurrencyData& templ,
                  const UserCurrencies::Session& session);
 
-    DialogToolBar* ToolBar1 = nullptr;
     QLabel *Label1 = nullptr, *IsoLabel = nullptr, *ERateLabel = nullptr, *CurrencyDenom = nullptr;
-    QLineEdit *EName = nullptr, *EISO = nullptr, *ER = nullptr, *EDenom = nullptr;
+    QLineEdit *EName = nullptr, *EISO = nullptr, *EDenom = nullptr;
+    MaskedNumberField* ER = nullptr;
     QCheckBox* UseIso = nullptr;
     QComboBox* CBIso = nullptr;
 
     void UseIsoClick();
     void CBIsoChange();
-    void ActionOkayExecute();
-    void ActionCancelExecute() { reject(); }
+
+protected:
+    // The checks in their order; the first that fails says why and takes the focus to its
+    // field. All passed: the record is filled.
+    bool save() override;
 
 private:
-    void buildControls();
-    void setRateText(const QString& text);
+    void buildControls(int rateDigits);
 
     CCurrencyData& toFill_;
     const UserCurrencies::Session& session_;

@@ -3,6 +3,7 @@
 #include "Forms/TAddCurrency.h"
 #include "Forms/common/DialogKit.h"
 #include "components/CountryTreeItems.h"
+#include "support/DataFolder.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
 #include "support/Trap.h"
@@ -23,12 +24,11 @@ const QString kOnlyUserDefined = QStringLiteral("Can only delete from User Defin
 } // namespace
 
 TCurrencyEditor::TCurrencyEditor(const CurrencyTable& table, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
-                         Qt::WindowContextHelpButtonHint),
+    : VemoxDialog(owner, {QStringLiteral("CurrencyEditor"), QStringLiteral("Currency Changer"), {}, kHelpTopic}),
       session_(table)
 {
-    setObjectName(QStringLiteral("CurrencyEditor"));
-    setWindowTitle(QStringLiteral("Currency Changer"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowContextHelpButtonHint);
     buildControls();
     resize(kClientWidth, kClientHeight);
 
@@ -39,7 +39,7 @@ TCurrencyEditor::TCurrencyEditor(const CurrencyTable& table, QWidget* owner)
     keepFile_ = !session_.fileWhole();
     trapped(QString(), [&] {
         ResourceLibrary library;
-        if (!library.Load(Defs::kResourceLibrary)) {
+        if (!library.Load(DataFolder::file(Defs::kResourceLibrary))) {
             keepFile_ = true;
             throw VemoxError(QStringLiteral("Unable to load dll - TCE"));
         }
@@ -54,11 +54,8 @@ TCurrencyEditor::TCurrencyEditor(const CurrencyTable& table, QWidget* owner)
 
 void TCurrencyEditor::buildControls()
 {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 4);
+    auto* column = columnWithToolBar(4);
     column->setSpacing(3);
-    ToolBar1 = new DialogToolBar(this);
-    ToolBar1->setHelpTopic(kHelpTopic);
     ActionAdd = makeAction(this, QStringLiteral("ActionAdd"), QStringLiteral("Add New Currency"),
                            QStringLiteral("Shift+F1"), QStringLiteral("Add New Currency"));
     ActionEdit = makeAction(this, QStringLiteral("ActionEdit"), QStringLiteral("Edit Currency"),
@@ -69,13 +66,12 @@ void TCurrencyEditor::buildControls()
         {ActionAdd, "ToolButton1"}, {ActionEdit, "Edit"}, {ActionDelete, "DeleteButton"}};
     for (const auto& [action, name] : buttons) {
         action->setIconText(action->toolTip());
-        ToolBar1->insertAction(ToolBar1->okay(), action);
-        if (QWidget* w = ToolBar1->widgetForAction(action)) {
+        toolBar()->insertAction(toolBar()->okay(), action);
+        if (QWidget* w = toolBar()->widgetForAction(action)) {
             w->setObjectName(QString::fromLatin1(name));
             w->setAccessibleName(action->toolTip());
         }
     }
-    column->addWidget(ToolBar1);
 
     Label1 = named(new QLabel(QStringLiteral("All currencies are relative to the USD"), this), QStringLiteral("Label1"));
     QFont bold = Label1->font();
@@ -112,8 +108,6 @@ void TCurrencyEditor::buildControls()
     connect(ActionAdd, &QAction::triggered, this, &TCurrencyEditor::ToolButton1Click);
     connect(ActionEdit, &QAction::triggered, this, &TCurrencyEditor::ActionEditExecute);
     connect(ActionDelete, &QAction::triggered, this, &TCurrencyEditor::ActionDeleteExecute);
-    connect(ToolBar1->okay(), &QAction::triggered, this, &TCurrencyEditor::ActionOkayExecute);
-    connect(ToolBar1->cancel(), &QAction::triggered, this, &TCurrencyEditor::ActionCancelExecute);
 }
 
 void TCurrencyEditor::buildTree(const CurrencyTable& table)
@@ -151,8 +145,7 @@ void TCurrencyEditor::addFrom(const CCurrencyData& templ)
     if (keepFile_)
         return;
     CCurrencyData blank;
-    TAddCurrency dialog(this, blank, templ, session_);
-    if (runModal(dialog) != QDialog::Accepted)
+    if (VemoxDialog::run<TAddCurrency>(this, blank, templ, session_) != QDialog::Accepted)
         return;
     const CCurrencyData* added = session_.Add(std::make_unique<CCurrencyData>(blank));
     CountryNode node;
@@ -197,20 +190,17 @@ void TCurrencyEditor::ActionDeleteExecute()
     delete node;
 }
 
-void TCurrencyEditor::ActionOkayExecute()
+bool TCurrencyEditor::save()
 {
     EditorSettings settings;
     settings.expandTree = ExpandCheckBox->isChecked();
     settings.disableUpdateButton = DisableCurrencyButtonCheckBox->isChecked();
-    // What could not be written stays on the screen, to be tried again or cancelled.
-    if (!settings.save() || !SaveClick())
-        return;
-    accept();
+    return settings.save() && SaveClick();
 }
 
 bool TCurrencyEditor::SaveClick()
 {
     if (keepFile_)
         return true;
-    return trapped(QString(), [this] { session_.Save(Defs::kUserDefinedFile); });
+    return trapped(QString(), [this] { session_.Save(DataFolder::file(Defs::kUserDefinedFile)); });
 }

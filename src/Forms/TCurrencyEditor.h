@@ -6,10 +6,9 @@
 // after it closes, whatever the result.
 #include "data/UserCurrencies.h"
 
-#include <QDialog>
+#include "Forms/common/VemoxDialog.h"
 
 class CurrencyTable;
-class DialogToolBar;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -17,7 +16,7 @@ class QMenu;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-class TCurrencyEditor : public QDialog {
+class TCurrencyEditor : public VemoxDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 434;
@@ -25,7 +24,6 @@ public:
 
     TCurrencyEditor(const CurrencyTable& table, QWidget* owner);
 
-    DialogToolBar* ToolBar1 = nullptr;
     QLabel* Label1 = nullptr;
     QTreeWidget* TV = nullptr;
     QMenu* PopupMenu1 = nullptr;
@@ -36,12 +34,15 @@ public:
     void ToolButton1Click();
     void ActionEditExecute();
     void ActionDeleteExecute();
-    void ActionOkayExecute();
-    void ActionCancelExecute() { reject(); }
     void ExpandCheckBoxClick();
     void PopupMenu1Popup();
     // Writes the user-defined currencies; false after the operator has been told why.
     bool SaveClick();
+
+protected:
+    // Stores the two options and writes the user-defined currencies; what could not be
+    // written keeps the window open, to be tried again or cancelled.
+    bool save() override;
 
 private:
     void buildControls();

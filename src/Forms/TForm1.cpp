@@ -2,15 +2,20 @@
 #include "Defs.h"
 #include "Forms/Placement.h"
 #include "Forms/THelpWindow.h"
-#include "Forms/TTransLog.h"
+#include "Forms/TQuickReportViewer.h"
 #include "Forms/common/DialogKit.h"
 #include "Forms/common/Labels.h"
 #include "Forms/main/CommissionBar.h"
 #include "Forms/main/CurrencyPanes.h"
 #include "Forms/main/CurrencyTabs.h"
+#include "Forms/main/DropCommands.h"
+#include "Forms/main/EditorCommands.h"
+#include "Forms/main/ExchangeCommands.h"
 #include "Forms/main/KeypadPanel.h"
+#include "Forms/main/LogCommands.h"
+#include "Forms/main/TabCommands.h"
+#include "Forms/main/UpdateCommands.h"
 #include "data/CurrencyLoader.h"
-#include "data/DataFiles.h"
 #include "data/RateUpdate.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
@@ -56,7 +61,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     column->addLayout(main, 1);
     setCentralWidget(central);
     buildStatusBar();
-    buildCommands();
+    commands_ = std::make_unique<CommandSet>(this);
+    bindWindowCommands();
     buildMenus();
     buildPopups();
 
@@ -86,10 +92,15 @@ void TForm1::construct()
     TransactionLog = std::make_unique<::TransactionLog>();
     Calc = std::make_unique<Calculator>(State, *TransactionLog, CommissionTable);
     connectKeypad();
-    connectExchange();
+    context_ = std::make_unique<MainContext>(MainContext{*this, *commands_, State, *TransactionLog, Currencies, Layout,
+                                                         CommissionTable, *Calc, *panes_, *commissionBar_, *keypad_,
+                                                         *tabs_, statusPanels_});
+    exchange_ = std::make_unique<ExchangeCommands>(*context_);
+    log_ = std::make_unique<LogCommands>(*context_);
     // 2. The button assignments start empty; the settings fill them.
-    connectTabs();
-    InstallDropTargets();
+    tabUnit_ = std::make_unique<TabCommands>(*context_);
+    drops_ = std::make_unique<DropCommands>(*context_);
+    editor_ = std::make_unique<EditorCommands>(*context_, *tabUnit_, *drops_);
     // 3. The report object and the printer.
     connectPrinting();
     // 4. The transaction log: created with the calculator.
@@ -97,9 +108,7 @@ void TForm1::construct()
     commissionBar_->hide();
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight - CommissionBar::kHeight);
     // 6. The print accounting dialog's command names what it will do.
-    command(Command::ShowPrintAccountingDialog)
-        ->setText(MainSettings::printAccountingDialogHidden() ? QStringLiteral("Hide Print Accounting Dialog")
-                             : QStringLiteral("Show Print Accounting Dialog"));
+    connectAccounts();
     // 7. Clear the calculator.
     Calc->OnCancel();
     // 8. Load the currency data; the loader has told the operator what went wrong.
@@ -114,12 +123,8 @@ void TForm1::construct()
     TransactionLog->Clear();
     // 12. After the currency editor has been used, updates from the web stay off.
     panes_->setUpdateEnabled(!MainSettings::currencyEditorUsed());
-    // 13. The data the program started with is what a rollback returns to. Only data that
-    // loaded is worth keeping: a damaged file must not replace the good copy, or no
-    // rollback could restore the rates.
-    if (loaded)
-        DataFiles::copyLines(Defs::kCurrencyFile, Defs::kRollbackFile);
-    connectUpdate(loaded);
+    // 13. The update, and the copy of the data the program started with for a rollback.
+    update_ = std::make_unique<UpdateCommands>(*context_, loaded);
 
     centreOnScreen();
     State.announce();
@@ -215,6 +220,25 @@ void TForm1::connectKeypad()
     connect(keypad_, &KeypadPanel::clearPressed, Calc.get(), &Calculator::OnCancel);
 }
 
+void TForm1::bindWindowCommands()
+{
+    const std::pair<Command, void (TForm1::*)()> own[] = {
+        {Command::Exit, &TForm1::Exit1Click},
+        {Command::HelpIndex, &TForm1::HelpIndex1Click},
+        {Command::About, &TForm1::WebSite1Click},
+        {Command::DownloadLatestVersion, &TForm1::Downloadlatestversion1Click},
+        {Command::Support, &TForm1::ActionSupportExecute},
+        {Command::DateCurrencyFormat, &TForm1::DateFormat1Click},
+    };
+    for (const auto& [c, handler] : own)
+        commands_->bind(c, [this, handler = handler] { (this->*handler)(); });
+    panes_->setUpdateCommand(command(Command::Update));
+}
+
+TCurrencySelector* TForm1::currencySelector() const { return drops_ ? drops_->currencySelector() : nullptr; }
+
+bool TForm1::LoadTabButtons(int tab) { return tabUnit_ && tabUnit_->LoadTabButtons(tab); }
+
 void TForm1::Exit1Click() { close(); }
 
 void TForm1::ShowHelpTopic(const QString& topic)
@@ -247,17 +271,21 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     closing_ = true;
     // An update still waiting is abandoned: it changes nothing.
-    if (Updater)
-        Updater->abort();
+    if (update_)
+        update_->abort();
     if (trapped(QString(), [this] { SaveSettings(); }))
         CloseSteps << QStringLiteral("SaveSettings");
     hide();
     CloseSteps << QStringLiteral("Hide");
-    if (TransLog)
-        delete TransLog.data();
+    if (log_)
+        log_->closeWindow();
     if (HelpWindow)
         delete HelpWindow.data();
-    CloseCountrySelector();
+    if (drops_)
+        drops_->CloseCountrySelector();
+    // An open print preview ends with the program; its command then destroys it.
+    for (TQuickReportViewer* viewer : findChildren<TQuickReportViewer*>(Qt::FindDirectChildrenOnly))
+        viewer->close();
     CloseSteps << QStringLiteral("CloseWindows");
     Layout.ButtonAssignments.clear();
     Currencies.ClearTable();

@@ -8,11 +8,9 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -43,18 +41,14 @@ constexpr T kAddress[] = {T::Street1, T::Street2, T::City, T::State, T::Zip, T::
                           T::Email,   T::Phone,   T::Fax,  T::Web,   T::Info};
 } // namespace
 
-TPrintOptions::TPrintOptions(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+TPrintOptions::TPrintOptions(QWidget* owner)
+    : VemoxDialog(owner, {QStringLiteral("PrintOptions"), QStringLiteral("Print Options"), {}, kHelpTopic,
+                          Placement::ScreenCentre})
 {
-    setObjectName(QStringLiteral("PrintOptions"));
-    setWindowTitle(QStringLiteral("Print Options"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 4);
-    ToolBar1 = new DialogToolBar(this);
-    ToolBar1->setHelpTopic(kHelpTopic);
+    auto* column = columnWithToolBar(4);
+    ToolBar1 = toolBar();
     ToolBar1->widgetForAction(ToolBar1->cancel())->setObjectName(QStringLiteral("ToolButton1"));
     ToolBar1->widgetForAction(ToolBar1->help())->setObjectName(QStringLiteral("ToolButton2"));
-    column->addWidget(ToolBar1);
     PageControl1 = named(new QTabWidget(this), QStringLiteral("PageControl1"));
     PageControl1->addTab(titlePage(), QStringLiteral("Title/Name"));
     PageControl1->addTab(addressPage(), QStringLiteral("Address"));
@@ -63,15 +57,11 @@ TPrintOptions::TPrintOptions(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::M
     connect(CheckTitle, &QCheckBox::clicked, this, &TPrintOptions::CheckTitleClick);
     connect(CheckName, &QCheckBox::clicked, this, &TPrintOptions::CheckNameClick);
     connect(CheckAddress, &QCheckBox::clicked, this, &TPrintOptions::CheckAddressClick);
-    connect(ToolBar1->okay(), &QAction::triggered, this, &TPrintOptions::ActionOkayExecute);
-    connect(ToolBar1->cancel(), &QAction::triggered, this, &TPrintOptions::ActionCancelExecute);
 
     FormShow();
+    // Not scaled with the system font: the size the layout takes once, fixed.
     adjustSize();
     setFixedSize(size());
-    // Centred on the desktop.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TPrintOptions::addRow(QWidget* page, QGridLayout* grid, int row, T text)
@@ -185,12 +175,11 @@ BannerSettings TPrintOptions::fromControls() const
     return s;
 }
 
-void TPrintOptions::ActionOkayExecute()
+bool TPrintOptions::save()
 {
-    // The 40-column warnings only warn: the texts are stored whole. A store that cannot take
-    // the banner keeps the dialog open with what the operator typed.
+    // The 40-column warnings only warn: the texts are stored whole.
     const BannerSettings s = fromControls();
-    const bool saved = trapWith(
+    return trapWith(
         [&] {
             for (const QString& warning : s.col40Warnings())
                 messenger().messageDialog(warning, Messenger::Icon::Error);
@@ -198,10 +187,4 @@ void TPrintOptions::ActionOkayExecute()
                 throw VemoxError(kWriteError);
         },
         [](VemoxError&) { messenger().messageDialog(kWriteError, Messenger::Icon::Error); });
-    if (saved)
-        accept();
 }
-
-void TPrintOptions::ActionCancelExecute() { reject(); }
-
-void TPrintOptions::ActionHelpExecute() { showHelpTopic(kHelpTopic); }

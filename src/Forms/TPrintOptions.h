@@ -1,11 +1,12 @@
 #pragma once
 // The print options: the banner that heads every customer receipt (title, company name and
 // branch, the address block and contact lines), the four switches that decide which parts
-// print, and the receipt layout (40 or 80 columns). It reads and writes the stored banner
+// print, and the receipt layout (40 or 80 columns). Okay (F7), Cancel (Ctrl+Q) and Help
+// (F3) are the dialog frame's. It reads and writes the stored banner
 // (BannerSettings) and nothing else; the next preparation of the report uses it.
+#include "Forms/common/VemoxDialog.h"
 #include "support/BannerSettings.h"
 
-#include <QDialog>
 #include <array>
 
 class DialogToolBar;
@@ -16,7 +17,7 @@ class QLineEdit;
 class QRadioButton;
 class QTabWidget;
 
-class TPrintOptions : public QDialog {
+class TPrintOptions : public VemoxDialog {
     Q_OBJECT
 public:
     explicit TPrintOptions(QWidget* owner = nullptr);
@@ -38,9 +39,11 @@ public:
     void CheckTitleClick();
     void CheckNameClick();
     void CheckAddressClick();
-    void ActionOkayExecute();
-    void ActionCancelExecute();
-    void ActionHelpExecute();
+
+protected:
+    // Okay: the 40-column warnings, then the banner stored as one change; a store that
+    // cannot take it keeps the dialog open with what was typed.
+    bool save() override;
 
 private:
     QWidget* titlePage();

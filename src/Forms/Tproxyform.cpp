@@ -1,4 +1,5 @@
 #include "Forms/Tproxyform.h"
+#include "support/Errors.h"
 #include "support/Messenger.h"
 #include "support/ProxySettings.h"
 
@@ -69,6 +70,17 @@ void Tproxyform::useproxyClick()
 
 bool Tproxyform::save()
 {
+    // An address the update could not use as it stands is told before anything is written.
+    int typedPort = 0;
+    try {
+        typedPort = ProxySettings::portFromText(port->text());
+    } catch (const VemoxError&) {
+    }
+    const QString problem = ProxySettings::addressProblem(address->text(), typedPort);
+    if (!problem.isEmpty()) {
+        messenger().messageDialog(problem, Messenger::Icon::Error);
+        return false;
+    }
     ProxySettings settings;
     settings.address = address->text();
     settings.userId = id->text();

@@ -4,22 +4,30 @@
 #include "Forms/QtMessenger.h"
 #include "Forms/TForm1.h"
 #include "Forms/VemoxStyle.h"
+#include "support/DataFolder.h"
 #include "support/Errors.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFileInfo>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The data files are found where the program started, whatever folder it moves to later.
+    DataFolder::capture();
     QApplication::setStyle(new VemoxStyle);
     QtMessenger qtMessenger;
     setMessenger(&qtMessenger);
     try {
         QApplication::setApplicationName(Defs::kAppTitle);
-        // An installed program works in the per-user data folder it prepares.
-        if (const QString data = FirstStart::UserDataFolder(); !data.isEmpty() && !QDir::setCurrent(data))
-            messenger().errorBox(QStringLiteral("Cannot work in the data folder %1").arg(data));
+        // An installed program works in the per-user data folder it prepares; the process's
+        // current folder stays where it was.
+        if (const QString data = FirstStart::UserDataFolder(); !data.isEmpty()) {
+            if (QFileInfo(data).isDir())
+                DataFolder::set(data);
+            else
+                messenger().errorBox(QStringLiteral("Cannot work in the data folder %1").arg(data));
+        }
         TForm1 form;
         form.show();
         QApplication::exec();

@@ -234,27 +234,15 @@ void Calculator::OnCalcButton(const QString& symbol)
             else
                 OperatorStack.replaceTop(symbol);
             log_.AppendLine(symbol);
-        } else if (LastAction == CalcAction::PlusMinus || LastAction == CalcAction::Convert) {
-            // The value on display is already the top operand.
-            const int operands = OperandStack.size();
-            if (ops == 0 && operands == 1) {
-                OperatorStack.push(symbol);
-                showTopOperand();
-            } else if (ops == 0 && operands == 2) {
-                OperatorStack.push(symbol);
-                if (trappedEquals())
-                    showTopOperand();
-            } else if (ops == 1 && operands == 1) {
-                OperatorStack.replaceTop(symbol);
-            } else if (ops == 1 && operands == 2) {
-                trappedEquals();
-                OperatorStack.replaceTop(symbol);
-            }
-            log_.AppendLine(state_.display);
-            log_.AppendLine(symbol);
         } else {
-            log_.AppendLine(Formats::floatToStr(CurrentValue));
-            OperandStack.push(CurrentValue);
+            // After +/- or a conversion the value on display is already the top operand.
+            const bool onDisplay = LastAction == CalcAction::PlusMinus || LastAction == CalcAction::Convert;
+            if (onDisplay) {
+                log_.AppendLine(state_.display);
+            } else {
+                log_.AppendLine(Formats::floatToStr(CurrentValue));
+                OperandStack.push(CurrentValue);
+            }
             const int operands = OperandStack.size();
             if (ops == 0 && operands == 1) {
                 OperatorStack.push(symbol);
@@ -263,8 +251,10 @@ void Calculator::OnCalcButton(const QString& symbol)
                 OperatorStack.push(symbol);
                 if (trappedEquals())
                     showTopOperand();
-            } else if (ops == 1 && (operands == 1 || operands == 2)) {
+            } else if (ops == 1 && (operands == 2 || (operands == 1 && !onDisplay))) {
                 trappedEquals();
+                OperatorStack.replaceTop(symbol);
+            } else if (ops == 1 && operands == 1) {
                 OperatorStack.replaceTop(symbol);
             }
             log_.AppendLine(symbol);

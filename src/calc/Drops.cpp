@@ -1,5 +1,6 @@
 #include "calc/Drops.h"
 #include "Defs.h"
+#include "support/DataFolder.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
 
@@ -12,14 +13,14 @@ struct LibraryUse {
 } // namespace
 
 CountryDrops::CountryDrops(const CurrencyTable& table, MainState& state, ButtonLayout& layout, View view)
-    : libraryPath(Defs::kResourceLibrary), table_(table), state_(state), layout_(layout),
+    : table_(table), state_(state), layout_(layout),
       view_(std::move(view))
 {
 }
 
 void CountryDrops::openLibrary(ResourceLibrary& library, const QString& failure) const
 {
-    if (!library.Load(libraryPath))
+    if (!library.Load(libraryPath.isEmpty() ? DataFolder::file(Defs::kResourceLibrary) : libraryPath))
         throw VemoxError(failure);
 }
 

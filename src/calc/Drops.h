@@ -41,7 +41,7 @@ public:
     CountryDrops(const CurrencyTable& table, MainState& state, ButtonLayout& layout, View view);
 
     // Where the library is read from; tests point it elsewhere.
-    QString libraryPath;
+    QString libraryPath;   // empty: the library of the data folder
 
     // The pane that takes drops: the one showing the home currency.
     static bool paneAccepts(Pane pane, bool reverseMode) { return (pane == Pane::Foreign) == reverseMode; }

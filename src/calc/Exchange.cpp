@@ -1,7 +1,9 @@
 // A currency button's conversion and the commission toolbar's options.
 #include "calc/Exchange.h"
+#include "Defs.h"
 
 #include "data/CurrencyTable.h"
+#include "support/DataFolder.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
@@ -84,7 +86,7 @@ void Exchanger::exchangeSteps(const QString& country, std::optional<Conversion>&
 {
     state_.panel[2].clear();
     ResourceLibrary lib;   // released when the handler returns, on every path
-    if (!lib.Load(LibraryPath))
+    if (!lib.Load(LibraryPath.isEmpty() ? DataFolder::file(Defs::kResourceLibrary) : LibraryPath))
         throw VemoxError(kNoLibrary);
     if (state_.display == QLatin1String("0")) {
         // While nothing is typed a button chooses the home currency.

@@ -61,7 +61,7 @@ public:
     Exchanger(const Exchanger&) = delete;
     Exchanger& operator=(const Exchanger&) = delete;
 
-    QString LibraryPath = Defs::kResourceLibrary;
+    QString LibraryPath;   // empty: the library of the data folder
 
     // The handler of every currency button; country is the button's caption. The whole
     // handler is one trap: an error goes to the standard error box and locks the keypad.

@@ -1,6 +1,7 @@
 #include "calc/MainSettings.h"
 
 #include "Defs.h"
+#include "support/DataFolder.h"
 #include "calc/CommissionTable.h"
 #include "data/ButtonLayout.h"
 #include "data/CurrencyTable.h"
@@ -74,8 +75,9 @@ bool MainSettings::load()
     ZYMAPI::StoreChange change;
     ResourceLibrary library;
     const bool general = trapped(QString(), [&] {
-        if (!library.Load(Defs::kResourceLibrary))
-            throw VemoxError(QStringLiteral("Error: Unable to load resource dll - Button drop"));
+        if (!library.Load(DataFolder::file(Defs::kResourceLibrary)))
+            // Named after the step that failed: nothing was dropped.
+            throw VemoxError(QStringLiteral("Error: Unable to load resource dll - LoadSettings"));
         loadGeneral(library);
     });
     // A tab that could not be shown has told the operator; the captions still follow.

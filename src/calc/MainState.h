@@ -4,6 +4,8 @@
 // commission toolbar. The core changes it and announces the change; TForm1 renders it.
 #include "support/ResourceLibrary.h"
 
+class RateUpdate;
+
 #include <QObject>
 #include <QString>
 #include <array>
@@ -58,6 +60,9 @@ public:
 
     // Tell the window to render again. Core code calls it once at the end of a handler.
     void announce() { emit changed(); }
+
+    // Shows what the update tells: the third panel, the date of the rates, the hourglass.
+    void follow(RateUpdate& update);
 
 signals:
     void changed();

@@ -1,7 +1,9 @@
 #include "data/ButtonLayout.h"
 
 #include "Defs.h"
+#include "support/DataFolder.h"
 #include "data/CurrencyTable.h"
+#include "data/Regions.h"
 #include "support/Errors.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
@@ -14,30 +16,31 @@
 
 namespace {
 
+const RegionDef* findRegion(const QString& region)
+{
+    for (const RegionDef& r : kRegions)
+        if (region == QLatin1String(r.name))
+            return &r;
+    return nullptr;
+}
+
 // The parts a region command stands for; any other region is matched as it is.
 QStringList regionParts(const QString& region)
 {
-    if (region == QLatin1String("Africa"))
-        return {QStringLiteral("North Africa"), QStringLiteral("South Africa"), QStringLiteral("East Africa"),
-                QStringLiteral("West Africa")};
-    if (region == QLatin1String("America"))
-        return {QStringLiteral("North America"), QStringLiteral("Central America"),
-                QStringLiteral("South America")};
-    return {region};
+    QStringList parts;
+    if (const RegionDef* r = findRegion(region))
+        for (const char* part : r->parts)
+            if (part)
+                parts << QString::fromLatin1(part);
+    return parts.isEmpty() ? QStringList{region} : parts;
 }
 
 // How many tabs a region names ("Europe 1" ... "Europe 4"); a region of one tab is named
 // without a number. Nothing for a region outside the table.
 std::optional<int> namedTabs(const QString& region)
 {
-    static const QList<QPair<QString, int>> table = {
-        {QStringLiteral("Africa"), 3},    {QStringLiteral("America"), 2},     {QStringLiteral("Asia"), 3},
-        {QStringLiteral("Caribbean"), 2}, {QStringLiteral("Europe"), 4},      {QStringLiteral("Middle East"), 1},
-        {QStringLiteral("Oceania"), 2},
-    };
-    for (const auto& [name, tabs] : table)
-        if (name == region)
-            return tabs;
+    if (const RegionDef* r = findRegion(region))
+        return r->namedTabs;
     return std::nullopt;
 }
 
@@ -45,10 +48,12 @@ std::optional<int> namedTabs(const QString& region)
 
 const QStringList& ButtonLayout::Regions()
 {
-    static const QStringList regions = {QStringLiteral("Africa"),    QStringLiteral("America"),
-                                        QStringLiteral("Asia"),      QStringLiteral("Caribbean"),
-                                        QStringLiteral("Europe"),    QStringLiteral("Middle East"),
-                                        QStringLiteral("Oceania")};
+    static const QStringList regions = [] {
+        QStringList names;
+        for (const RegionDef& r : kRegions)
+            names << QString::fromLatin1(r.name);
+        return names;
+    }();
     return regions;
 }
 
@@ -186,7 +191,7 @@ ButtonLayout::TabView ButtonLayout::tabSlots(int tab, const CurrencyTable& table
 
 void ButtonLayout::openLibrary(ResourceLibrary& library)
 {
-    if (!library.Load(Defs::kResourceLibrary))
+    if (!library.Load(DataFolder::file(Defs::kResourceLibrary)))
         throw VemoxError(kLibraryError);
 }
 

@@ -2,6 +2,7 @@
 #include "Defs.h"
 #include "data/CurrencyTable.h"
 #include "data/DataFiles.h"
+#include "support/DataFolder.h"
 #include "support/Errors.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
@@ -33,7 +34,7 @@ namespace {
 // Says what is wrong with a data file cut short, and where it is, so the operator can find it.
 QString shortFileText(qsizetype lineCount)
 {
-    const QString file = QDir::toNativeSeparators(QFileInfo(kCurrencyFile).absoluteFilePath());
+    const QString file = QDir::toNativeSeparators(DataFolder::file(kCurrencyFile));
     if (lineCount == 0)
         return QStringLiteral("The currency data file %1 is empty").arg(file);
     return QStringLiteral("The currency data file %1 is incomplete: it holds %2 of the at least 3 lines it needs")
@@ -162,7 +163,7 @@ void loadFactoryFile(const QStringList& firstLines, const ResourceLibrary& libra
         table.Append(std::make_unique<CCurrencyData>(0.0, e.region, e.country, e.iso, e.denomination, i));
     }
     // A factory file does not read the operator's currencies: their file is not to be rewritten.
-    table.SetUserFileRead(!QFile::exists(kUserDefinedFile));
+    table.SetUserFileRead(!QFile::exists(DataFolder::file(kUserDefinedFile)));
 }
 
 // The rates of a reply, by ISO code. The first line of a code wins.
@@ -259,8 +260,9 @@ void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, Cur
     if (missing > kMissingDataWarningLimit)
         messenger().messageBox(kMissingDataWarning);
 
-    if (QFile::exists(kUserDefinedFile)) {
-        for (const QString& line : DataFiles::readLines(kUserDefinedFile)) {
+    const QString userDefined = DataFolder::file(kUserDefinedFile);
+    if (QFile::exists(userDefined)) {
+        for (const QString& line : DataFiles::readLines(userDefined)) {
             const UserDefinedLine u = ParseUserDefinedLine(line);
             const double rate = Formats::strToFloat(u.rate);
             table.Append(std::make_unique<CCurrencyData>(rate, QStringLiteral("User Defined"), u.country, u.iso,
@@ -304,11 +306,12 @@ bool LoadCurrencyData(CurrencyTable& table)
     SeparatorScope separators;
     ResourceLibrary library;
     try {
-        if (!library.Load(kResourceLibrary))
+        if (!library.Load(DataFolder::file(kResourceLibrary)))
             throw VemoxError(kUnreadableLibrary);
-        if (!QFile::exists(kCurrencyFile))
+        const QString dataFile = DataFolder::file(kCurrencyFile);
+        if (!QFile::exists(dataFile))
             throw VemoxError(QStringLiteral("Error: Missing Currency.dat file"));
-        const QStringList lines = DataFiles::readLines(kCurrencyFile);
+        const QStringList lines = DataFiles::readLines(dataFile);
         if (lines.size() < 3)
             throw VemoxError(shortFileText(lines.size()));
         if (hasPair(lines[0], kHostOpen, kHostClose))

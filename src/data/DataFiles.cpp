@@ -1,8 +1,10 @@
 #include "data/DataFiles.h"
 #include "support/Errors.h"
+#include "support/FileReader.h"
 #include "support/FileWriter.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace DataFiles {
 
@@ -27,10 +29,7 @@ QStringList splitLines(const QByteArray& bytes)
 
 QStringList readLines(const QString& fileName)
 {
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly))
-        throw VemoxError(QStringLiteral("Cannot open file %1").arg(fileName));
-    return splitLines(f.readAll());
+    return splitLines(FileReader::readAll(fileName));
 }
 
 QByteArray joinLines(const QStringList& lines)
@@ -54,10 +53,15 @@ bool copyLines(const QString& from, const QString& to)
         return false;
     const QByteArray bytes = joinLines(readLines(from));
     // A copy that is there already, byte for byte, is left as it is: no rewrite at start-up.
-    QFile existing(to);
-    if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes)
-        return true;
-    existing.close();
+    // Only a regular file counts; a link or anything else in its place is replaced.
+    const QFileInfo existing(to);
+    if (!existing.isSymLink() && existing.isFile() && existing.size() == bytes.size()) {
+        try {
+            if (FileReader::readAll(to) == bytes)
+                return true;
+        } catch (const VemoxError&) {
+        }
+    }
     FileWriter::replace(to, bytes);
     return true;
 }

@@ -6,7 +6,8 @@
 #include <QStringList>
 
 namespace DataFiles {
-// Raises VemoxError "Cannot open file %s" when the file cannot be read.
+// Raises VemoxError "Cannot open file %s" when the file cannot be opened, and a clear text
+// when it is not a regular file or is larger than FileReader::kMaxFileSize.
 QStringList readLines(const QString& fileName);
 QStringList splitLines(const QByteArray& bytes);
 // Each line as Latin-1 bytes followed by CR LF.

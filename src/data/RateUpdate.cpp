@@ -1,9 +1,9 @@
 #include "data/RateUpdate.h"
 #include "Defs.h"
-#include "calc/MainState.h"
 #include "data/CurrencyLoader.h"
 #include "data/CurrencyTable.h"
 #include "data/DataFiles.h"
+#include "support/DataFolder.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/ProxySettings.h"
@@ -23,20 +23,31 @@ const QString kRollbackSuffix = QStringLiteral(" - Error: - (RollBack1Click) zym
 // The busy flag and the hourglass, for the life of an update, on every way out.
 class BusyScope {
 public:
-    // The caller announces the first change it makes.
-    BusyScope(MainState& state, bool& busy) : state_(state), busy_(busy) { busy_ = state_.busy = true; }
+    BusyScope(RateUpdate& update, bool& busy) : update_(update), busy_(busy)
+    {
+        busy_ = true;
+        emit update_.busyChanged(true);
+    }
     ~BusyScope()
     {
-        busy_ = state_.busy = false;
-        state_.announce();
+        busy_ = false;
+        emit update_.busyChanged(false);
     }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
 private:
-    MainState& state_;
+    RateUpdate& update_;
     bool& busy_;
 };
+
+bool holdsRates(const CurrencyTable& table)
+{
+    for (int i = 0; i < table.Count(); ++i)
+        if (table.At(i)->GetRate() != 0.0)
+            return true;
+    return false;
+}
 
 template <typename T>
 bool readGeneral(const QString& name, T& out)
@@ -46,8 +57,8 @@ bool readGeneral(const QString& name, T& out)
 
 } // namespace
 
-RateUpdate::RateUpdate(MainState& state, CurrencyTable& table, QObject* parent)
-    : QObject(parent), state_(state), table_(table), cookies_(new QNetworkCookieJar(this))
+RateUpdate::RateUpdate(CurrencyTable& table, QObject* parent)
+    : QObject(parent), table_(table), cookies_(new QNetworkCookieJar(this))
 {
 }
 
@@ -89,49 +100,46 @@ QString RateUpdate::firstHost() const
     return values.first();
 }
 
-void RateUpdate::applyProxy(TransferOptions& options) const
+void RateUpdate::applyProxy(TransferOptions& options)
 {
     ProxySettings settings;
-    const ProxySettings::UpdateRead read = settings.loadForUpdate();
-    if (!read.error.isEmpty())
+    const ProxySettings::Reading read = settings.load();
+    // A proxy only when switched on now, whatever an earlier update used.
+    if (!settings.useProxy)
+        return;
+    if (!read.error.isEmpty()) {
+        emit message(QString());
         messenger().messageDialog(QStringLiteral("Proxy Error:") + QStringLiteral(" System Reported - ") + read.error,
                                   Messenger::Icon::Error);
+    }
     // The update goes on with what was read; without an address there is no proxy to use.
     if (read.applied < 1 || settings.address.isEmpty())
         return;
-    const int port = read.applied >= 4 ? settings.port : defaultProxyPort;
-    if (port < 0 || port > 65535)
-        throw VemoxError(QStringLiteral("Error: The proxy port %1 is not a port number").arg(port));
-    options.proxy = QNetworkProxy(QNetworkProxy::HttpProxy, settings.address, static_cast<quint16>(port));
+    const ProxySettings::Endpoint proxy =
+        ProxySettings::endpoint(settings.address, read.applied >= 4 ? settings.port : defaultProxyPort);
+    options.proxy = QNetworkProxy(QNetworkProxy::HttpProxy, proxy.host, proxy.port);
     if (read.applied >= 2)
         options.proxyUser = settings.userId;
     if (read.applied >= 3)
         options.proxyPassword = settings.password;
 }
 
-TransferOptions RateUpdate::transferOptions() const
+TransferOptions RateUpdate::transferOptions()
 {
     TransferOptions options;
-    // A proxy only when switched on now, whatever an earlier update used.
-    bool useProxy = false;
-    readGeneral(kValUseProxy, useProxy);
-    if (useProxy)
-        applyProxy(options);
+    applyProxy(options);
     options.readTimeoutMs = readTimeoutMs;
+    options.transferLimitMs = transferLimitMs;
     options.maxReplySize = maxReplySize;
     options.extraCaCertificates = extraCaCertificates;
     options.cookies = cookies_;
     return options;
 }
 
-void RateUpdate::progress(const QString& text)
-{
-    state_.panel[2] = text;
-    state_.announce();
-}
-
 bool RateUpdate::reload(const QStringList& lines, const QString& source)
 {
+    // The loader tells its own failures in boxes: nothing stale may stand behind them.
+    emit message(QString());
     QElapsedTimer clock;
     clock.start();
     CurrencyTable fresh;
@@ -139,18 +147,17 @@ bool RateUpdate::reload(const QStringList& lines, const QString& source)
     timing_.loadNs = clock.nsecsElapsed();
     if (!loaded) {
         // The loader has told why; the rates in force stay in force.
-        state_.panel[2] = kNoDataLoaded;
+        emit message(kNoDataLoaded);
         return false;
     }
     table_ = std::move(fresh);
     const QDateTime when = now();
-    state_.panel[1] = QStringLiteral("Last update: ") + Formats::dateToStr(when.date());
     ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyGeneral, kValLastUpdate, when, KEY_WRITE);
-    state_.panel1Hint = RatesHint(lines, source);
+    emit ratesReplaced(QStringLiteral("Last update: ") + Formats::dateToStr(when.date()), RatesHint(lines, source));
     return true;
 }
 
-void RateUpdate::runUpdate()
+bool RateUpdate::runUpdate()
 {
     const QString host = firstHost();
     const QString query = QueryText();
@@ -158,45 +165,77 @@ void RateUpdate::runUpdate()
     QElapsedTimer clock;
     clock.start();
     const QByteArray body =
-        transfer_.get(UpdateUrl(host, query), options, [this](const QString& text) { progress(text); });
+        transfer_.get(UpdateUrl(host, query), options, [this](const QString& text) { emit message(text); });
     timing_ = {clock.nsecsElapsed(), 0};
 
     const QStringList lines = DataFiles::splitLines(body);
     if (lines.isEmpty()) {
-        DataFiles::writeLines(kCurrencyFile, CurrencyLoader::FactoryContent());
+        DataFiles::writeLines(DataFolder::file(kCurrencyFile), CurrencyLoader::FactoryContent());
         throw VemoxError(QStringLiteral("No data uploaded! Server may be down or busy.\nPlease try again later"));
     }
-    DataFiles::writeLines(kCurrencyFile, lines);
+    DataFiles::writeLines(DataFolder::file(kCurrencyFile), lines);
     if (onCancel)
         onCancel();
-    if (reload(lines, QStringLiteral("from ") + host))
-        state_.panel[2] = QStringLiteral("Update Complete");
+    if (!reload(lines, QStringLiteral("from ") + host))
+        return false;
+    emit message(QStringLiteral("Update Complete"));
+    return true;
 }
 
-void RateUpdate::GoUpdateFromTheWeb()
+bool RateUpdate::GoUpdateFromTheWeb()
 {
     // One update at a time: the key pressed again while one waits does nothing.
     if (busy_)
-        return;
-    BusyScope busy(state_, busy_);
-    progress(QStringLiteral("Starting Update..."));
-    trapWith([this] { runUpdate(); },
+        return false;
+    emit message(QStringLiteral("Starting Update..."));
+    BusyScope busy(*this, busy_);
+    bool replaced = false;
+    trapWith([&] { replaced = runUpdate(); },
              [this](VemoxError& e) {
-                 state_.panel[2].clear();
+                 emit message(QString());
                  if (!dynamic_cast<UpdateEndedQuietly*>(&e))
                      messenger().errorBox(e.message());
              });
+    return replaced;
+}
+
+void RateUpdate::rollBack()
+{
+    if (startCopy_ == StartCopy::Failed)
+        throw VemoxError(QStringLiteral("There is no rollback copy for this session: it could not be made at start (%1)")
+                             .arg(startCopyFailure_));
+    if (!DataFiles::copyLines(DataFolder::file(kRollbackFile), DataFolder::file(kCurrencyFile)))
+        throw VemoxError(QStringLiteral("Missing Rollback data file"));
+    messenger().messageDialog(QStringLiteral("Rollback complete!"), Messenger::Icon::Information);
+    reload(DataFiles::readLines(DataFolder::file(kCurrencyFile)), QStringLiteral("the rates the program started with"));
 }
 
 void RateUpdate::RollBack1Click()
 {
     if (busy_)
         return;
-    trapped(kRollbackSuffix, [this] {
-        if (!DataFiles::copyLines(kRollbackFile, kCurrencyFile))
-            throw VemoxError(QStringLiteral("Missing Rollback data file"));
-        messenger().messageDialog(QStringLiteral("Rollback complete!"), Messenger::Icon::Information);
-        reload(DataFiles::readLines(kCurrencyFile), QStringLiteral("the rates the program started with"));
-    });
-    state_.announce();
+    trapWith([this] { rollBack(); },
+             [this](VemoxError& e) {
+                 emit message(QString());
+                 e.appendMessage(kRollbackSuffix);
+                 messenger().errorBox(e.message());
+             });
+}
+
+bool RateUpdate::KeepStartData(bool loaded)
+{
+    // Data without rates is no data to return to: the earlier copy stays for the rollback.
+    if (!loaded || !holdsRates(table_))
+        return true;
+    return trapWith(
+        [this] {
+            DataFiles::copyLines(DataFolder::file(kCurrencyFile), DataFolder::file(kRollbackFile));
+            startCopy_ = StartCopy::Made;
+        },
+        [this](VemoxError& e) {
+            startCopy_ = StartCopy::Failed;
+            startCopyFailure_ = e.message();
+            messenger().errorBox(e.message() + QStringLiteral(". The program goes on, but Rollback is not "
+                                                              "available in this session"));
+        });
 }

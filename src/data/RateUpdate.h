@@ -16,7 +16,18 @@
 //
 // The request runs in a local event loop: the window keeps repainting, and commands given
 // meanwhile run. A second update or a rollback asked for meanwhile is ignored. abort() (the
-// window closes) abandons the transfer and changes nothing.
+// window closes) abandons the transfer and changes nothing. Besides the read time-out, the
+// whole transfer has an overall limit, so a server that trickles a byte now and then still
+// ends as a time-out.
+//
+// What the operator is to see comes out as signals (the third panel's text, the date of the
+// rates in force, the hourglass); the layer above shows them. Before any failure is told in
+// a box the third panel is cleared, so no progress text stands behind the box.
+//
+// The rollback file is the copy of the data the program started with, made once at start
+// (KeepStartData). Only data that loaded with rates is copied, so a file without rates
+// never replaces a good copy. A copy that cannot be written is told and the program goes
+// on; a rollback in that session then says there is no copy.
 #include "data/RateUpdateTransfer.h"
 
 #include <QDateTime>
@@ -25,7 +36,6 @@
 #include <functional>
 
 class CurrencyTable;
-class MainState;
 class QNetworkCookieJar;
 
 class RateUpdate : public QObject {
@@ -33,8 +43,9 @@ class RateUpdate : public QObject {
 public:
     static constexpr int kReadTimeoutMs = 50000;
     static constexpr qint64 kMaxReplySize = 16 * 1024 * 1024;
+    static constexpr int kTransferLimitMs = 120000;
 
-    RateUpdate(MainState& state, CurrencyTable& table, QObject* parent = nullptr);
+    explicit RateUpdate(CurrencyTable& table, QObject* parent = nullptr);
     ~RateUpdate() override;
 
     // Clears the calculator before the new rates are loaded.
@@ -43,13 +54,19 @@ public:
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
 
     int readTimeoutMs = kReadTimeoutMs;      // set before every request
+    int transferLimitMs = kTransferLimitMs;  // the whole transfer, however it trickles
     qint64 maxReplySize = kMaxReplySize;
     int defaultProxyPort = 8080;             // a proxy whose port was not read
     QList<QSslCertificate> extraCaCertificates;   // trusted beside the system's store
 
     // The handlers. Each reports its own errors and ends with one announce of the state.
-    void GoUpdateFromTheWeb();
+    // GoUpdateFromTheWeb gives true when new rates are in force.
+    bool GoUpdateFromTheWeb();
     void RollBack1Click();
+
+    // At start: copies the data file to the rollback file when the table loaded from it
+    // holds rates. A failed copy is told; false then, and a rollback has nothing to return to.
+    bool KeepStartData(bool loaded);
 
     bool busy() const { return busy_; }
     // Abandons a running transfer; the update then changes nothing and says nothing.
@@ -71,16 +88,26 @@ public:
     // where it came from.
     static QString RatesHint(const QStringList& lines, const QString& source);
 
-private:
-    void runUpdate();
-    QString firstHost() const;
-    TransferOptions transferOptions() const;
-    void applyProxy(TransferOptions& options) const;
-    bool reload(const QStringList& lines, const QString& source);
-    void progress(const QString& text);
+signals:
+    // The third status panel's text; empty clears it.
+    void message(const QString& text);
+    // New rates are in force: the second panel's text and its tool tip.
+    void ratesReplaced(const QString& lastUpdate, const QString& ratesHint);
+    // An update waits: the hourglass.
+    void busyChanged(bool busy);
 
-    MainState& state_;
+private:
+    bool runUpdate();
+    QString firstHost() const;
+    TransferOptions transferOptions();
+    void applyProxy(TransferOptions& options);
+    bool reload(const QStringList& lines, const QString& source);
+    void rollBack();
+
+    enum class StartCopy { Earlier, Made, Failed };
     CurrencyTable& table_;
+    StartCopy startCopy_ = StartCopy::Earlier;
+    QString startCopyFailure_;
     QNetworkCookieJar* cookies_;
     UpdateTransfer transfer_;
     bool busy_ = false;

@@ -8,8 +8,30 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSslConfiguration>
+#include <QTimer>
 
 namespace {
+
+// The GET's empty body. When a connection closes before any reply, the client sends the
+// request again by itself; a body that cannot be read a second time stops that, so one press
+// sends one request. Sending again is allowed only once a proxy has asked for credentials:
+// the request then goes again with them.
+class OneShotBody : public QIODevice {
+public:
+    OneShotBody() { open(QIODevice::ReadOnly); }
+    void allowResend() { resendAllowed_ = true; }
+    bool isSequential() const override { return true; }
+    bool atEnd() const override { return true; }
+    qint64 bytesAvailable() const override { return 0; }
+    bool reset() override { return resendAllowed_; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    bool resendAllowed_ = false;
+};
 
 qint64 kilobytes(qint64 bytes) { return (bytes + 1023) / 1024; }
 
@@ -28,6 +50,8 @@ QNetworkRequest updateRequest(const QUrl& url, const TransferOptions& options)
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Mozilla/3.0 (compatible; Indy Library)"));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(options.readTimeoutMs);
+    request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+    request.setHeader(QNetworkRequest::ContentLengthHeader, 0);
     if (!options.extraCaCertificates.isEmpty()) {
         QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
         tls.addCaCertificates(options.extraCaCertificates);
@@ -57,6 +81,29 @@ QString cutOffText(const QNetworkReply& reply, qint64 received)
     return reply.errorString() + QStringLiteral(": the transfer was cut off after %1%2 bytes").arg(received).arg(of);
 }
 
+// With a proxy, the connection is to the proxy: failures to reach it are told with its name.
+void throwProxyError(const QNetworkReply& reply, const QNetworkProxy& proxy)
+{
+    const QString name = QStringLiteral("Proxy %1:%2").arg(proxy.hostName()).arg(proxy.port());
+    switch (reply.error()) {
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionRefusedError:
+        throw VemoxError(name + QStringLiteral(" refused the connection"));
+    case QNetworkReply::HostNotFoundError:
+    case QNetworkReply::ProxyNotFoundError:
+        throw VemoxError(name + QStringLiteral(" was not found"));
+    case QNetworkReply::ProxyConnectionClosedError:
+        throw VemoxError(name + QStringLiteral(" closed the connection before the reply"));
+    case QNetworkReply::ProxyTimeoutError:
+        throw VemoxError(name + QStringLiteral(" did not answer in time"));
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::UnknownProxyError:
+        throw VemoxError(name + QStringLiteral(": ") + reply.errorString());
+    default:
+        return;
+    }
+}
+
 } // namespace
 
 QString UpdateTransfer::tooLargeText(qint64 maxReplySize)
@@ -67,6 +114,7 @@ QString UpdateTransfer::tooLargeText(qint64 maxReplySize)
 
 QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, const Progress& progress)
 {
+    OneShotBody noBody;   // outlives the manager's reply
     QNetworkAccessManager manager;
     manager.setProxy(options.proxy);
     if (options.cookies) {
@@ -82,6 +130,7 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
                          if (credentialsGiven)
                              return;
                          credentialsGiven = true;
+                         noBody.allowResend();
                          auth->setUser(options.proxyUser);
                          auth->setPassword(options.proxyPassword);
                      });
@@ -89,14 +138,15 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
     aborted_ = false;
     bool tooLarge = false;
     QByteArray body;
-    QNetworkReply* reply = manager.get(updateRequest(url, options));
+    QNetworkReply* reply = manager.sendCustomRequest(updateRequest(url, options), QByteArrayLiteral("GET"), &noBody);
     reply_ = reply;
     auto refuse = [&] {
         tooLarge = true;
         reply->abort();
     };
-    QObject::connect(reply, &QNetworkReply::requestSent, [&] { progress(QStringLiteral("Connection Established")); });
     QObject::connect(reply, &QNetworkReply::metaDataChanged, [&] {
+        // A reply's head has come: the connection stands.
+        progress(QStringLiteral("Connection Established"));
         progress(QStringLiteral("Downloading..."));
         bool known = false;
         const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
@@ -112,6 +162,15 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
     });
     QObject::connect(reply, &QNetworkReply::downloadProgress,
                      [&](qint64 received, qint64 total) { progress(receivedText(received, total)); });
+
+    bool overLimit = false;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [&] {
+        overLimit = true;
+        reply->abort();
+    });
+    limit.start(options.transferLimitMs);
 
     QEventLoop loop;
     loop_ = &loop;
@@ -129,6 +188,11 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
         throw UpdateEndedQuietly(QStringLiteral("Update abandoned"));
     if (tooLarge)
         throw VemoxError(tooLargeText(options.maxReplySize));
+    if (overLimit)
+        throw VemoxError(QStringLiteral("Timed out: the transfer took longer than %1 seconds and was ended")
+                             .arg(QLocale::c().toString(options.transferLimitMs / 1000.0)));
+    if (options.proxy.type() != QNetworkProxy::NoProxy)
+        throwProxyError(*reply, options.proxy);
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     switch (reply->error()) {
@@ -139,6 +203,7 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
         throw VemoxError(QStringLiteral("Read timed out: the server sent nothing for %1 seconds")
                              .arg(QLocale::c().toString(options.readTimeoutMs / 1000.0)));
     case QNetworkReply::RemoteHostClosedError:
+    case QNetworkReply::ContentReSendError:   // closed before any reply, not sent again
         // Closed in an orderly way before any reply: the update ends without a word.
         if (status == 0 && body.isEmpty())
             throw UpdateEndedQuietly(reply->errorString());

@@ -3,7 +3,11 @@
 // so the window keeps repainting while it waits, and gives the whole body or raises.
 //
 // - The request carries the update's headers and a read time-out: a transfer that moves no
-//   data for that long fails.
+//   data for that long fails. The whole transfer also has an overall limit, so a server
+//   that trickles a byte now and then still times out.
+// - The request is sent once: the client never sends it again by itself when the server
+//   closes the connection.
+// - Failures of the connection to a proxy name the proxy.
 // - A proxy's credentials are given when the proxy asks for them (407), not before.
 // - https:// is checked against the system's certificates (and any the caller adds); a
 //   certificate error fails the transfer.
@@ -36,6 +40,7 @@ struct TransferOptions {
     QNetworkProxy proxy{QNetworkProxy::NoProxy};
     QString proxyUser, proxyPassword;
     int readTimeoutMs = 50000;
+    int transferLimitMs = 120000;           // the whole transfer, however slowly data comes
     qint64 maxReplySize = 16 * 1024 * 1024;
     QList<QSslCertificate> extraCaCertificates;
     QNetworkCookieJar* cookies = nullptr;   // kept by the caller across updates

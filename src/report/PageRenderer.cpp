@@ -32,6 +32,8 @@ void PageRenderer::paintPage(QPainter& painter, const Page& page, double dotsPer
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
+    // Type is black on any painter, whatever pen the painter's device started it with.
+    painter.setPen(QPen(Qt::black));
     // Point sizes for this device: a point is 1/72 inch on paper, whatever the scale.
     const int dpi = painter.device() ? painter.device()->logicalDpiY() : 72;
     const double pointScale = dotsPerMm * 25.4 / dpi;

@@ -33,26 +33,32 @@ void SavePdf(const PageSet& pages, const QString& fileName)
     FileWriter::replace(fileName, buffer.data());
 }
 
-ReportPrinter::ReportPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+ReportPrinter::ReportPrinter() = default;
+
+QPrinter& ReportPrinter::printer() const
 {
-    printer_->setPageSize(QPageSize(QPageSize::A4));
-    printer_->setPageOrientation(QPageLayout::Portrait);
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setPageSize(QPageSize(QPageSize::A4));
+        printer_->setPageOrientation(QPageLayout::Portrait);
+    }
+    return *printer_;
 }
 
 ReportPrinter::~ReportPrinter() = default;
 
 QSizeF ReportPrinter::paperMm() const
 {
-    const QSizeF size = printer_->pageLayout().pageSize().size(QPageSize::Millimeter);
+    const QSizeF size = printer().pageLayout().pageSize().size(QPageSize::Millimeter);
     // Portrait whatever way round the paper is described.
     return size.width() <= size.height() ? size : size.transposed();
 }
 
 bool ReportPrinter::canPrint() const
 {
-    if (printer_->outputFormat() == QPrinter::PdfFormat)
-        return !printer_->outputFileName().isEmpty();
-    return !printer_->printerName().isEmpty() && !QPrinterInfo::availablePrinters().isEmpty();
+    if (printer().outputFormat() == QPrinter::PdfFormat)
+        return !printer().outputFileName().isEmpty();
+    return !printer().printerName().isEmpty() && !QPrinterInfo::availablePrinters().isEmpty();
 }
 
 ReportPrinter::Outcome ReportPrinter::Print(const std::function<PageSet(const QSizeF&)>& layout, Messenger& m)
@@ -60,13 +66,13 @@ ReportPrinter::Outcome ReportPrinter::Print(const std::function<PageSet(const QS
     const PageSet pages = layout(paperMm());
     if (!canPrint())
         return offerPdf(pages, kNoPrinter, m);
-    printer_->setCopyCount(1);
-    printer_->setDocName(pages.title.isEmpty() ? QStringLiteral("Vemox report") : pages.title);
-    if (PageRenderer::render(*printer_, pages))
+    printer().setCopyCount(1);
+    printer().setDocName(pages.title.isEmpty() ? QStringLiteral("Vemox report") : pages.title);
+    if (PageRenderer::render(printer(), pages))
         return Outcome::Printed;
-    const QString name = printer_->outputFormat() == QPrinter::PdfFormat
-                             ? QDir::toNativeSeparators(printer_->outputFileName())
-                             : printer_->printerName();
+    const QString name = printer().outputFormat() == QPrinter::PdfFormat
+                             ? QDir::toNativeSeparators(printer().outputFileName())
+                             : printer().printerName();
     return offerPdf(pages, kPrintFailed.arg(name), m);
 }
 

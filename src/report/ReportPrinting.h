@@ -27,7 +27,8 @@ public:
     ReportPrinter(const ReportPrinter&) = delete;
     ReportPrinter& operator=(const ReportPrinter&) = delete;
 
-    QPrinter& printer() { return *printer_; }
+    // Made on first use, so that the start of the program never waits on the print system.
+    QPrinter& printer() const;
 
     // The paper of the printer, portrait, in millimetres.
     QSizeF paperMm() const;
@@ -48,7 +49,7 @@ public:
 
 private:
     Outcome offerPdf(const PageSet& pages, const QString& why, Messenger& messenger);
-    std::unique_ptr<QPrinter> printer_;
+    mutable std::unique_ptr<QPrinter> printer_;
 };
 
 } // namespace Report

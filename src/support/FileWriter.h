@@ -6,8 +6,9 @@
 #include <QString>
 
 namespace FileWriter {
-// Replaces the file with these bytes: a temporary file in the same folder, every write and
-// the flush checked, then an atomic rename. On any failure the earlier file stays whole and
+// Replaces the file with these bytes: a temporary file of a fresh name in the same folder,
+// every write checked, then an atomic rename. A symbolic link in the file's place is
+// replaced itself; its target is left alone. On any failure the earlier file stays whole and
 // VemoxError is raised with `errorText` (or a clear text naming the file and the system's
 // reason when empty).
 void replace(const QString& path, const QByteArray& bytes, const QString& errorText = {});

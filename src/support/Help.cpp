@@ -1,6 +1,7 @@
 #include "support/Help.h"
 #include "Defs.h"
 #include "support/Errors.h"
+#include "support/DataFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +13,7 @@ QString Help::topicFile(const QString& topic)
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_]+$"));
     if (!plain.match(topic).hasMatch())
         throw VemoxError(QStringLiteral("Help topic '%1' does not exist").arg(topic));
-    const QString file = QDir::current().absoluteFilePath(Defs::kHelpFolder + QLatin1Char('/') + topic + QStringLiteral(".html"));
+    const QString file = DataFolder::file(Defs::kHelpFolder + QLatin1Char('/') + topic + QStringLiteral(".html"));
     if (!QFileInfo::exists(file)) {
         if (topic == kContents)
             throw VemoxError(QStringLiteral("The help file %1 is missing").arg(file));

@@ -55,6 +55,15 @@ void ScriptedMessenger::messageBox(const QString& message)
 {
     shown.push_back({Kind::MessageBox, message, Icon::None});
 }
+void ScriptedMessenger::messageOnTop(const QString& message, const QString& title, Icon icon)
+{
+    // Recorded as the input box is: its caption, a line break, its text.
+    shown.push_back({Kind::MessageDialog, title + QLatin1Char('\n') + message, icon});
+}
+void ScriptedMessenger::messageBoxTitled(const QString& message, const QString& title)
+{
+    shown.push_back({Kind::MessageBox, title + QLatin1Char('\n') + message, Icon::None});
+}
 bool ScriptedMessenger::askYesNo(const QString& message, Icon icon)
 {
     shown.push_back({Kind::YesNo, message, icon});
@@ -77,12 +86,17 @@ QString ScriptedMessenger::saveFileName(const FileDialog& dialog)
     shown.push_back({Kind::SaveFile, dialog.title, Icon::None});
     return takeFront(files, QString());
 }
+Messenger::FileChoice ScriptedMessenger::saveFileChoice(const FileDialog& dialog)
+{
+    const QString name = saveFileName(dialog);
+    return {name, takeFront(filters, 0)};
+}
 QString ScriptedMessenger::openFileName(const FileDialog& dialog)
 {
     shown.push_back({Kind::OpenFile, dialog.title, Icon::None});
     return takeFront(files, QString());
 }
-QString ScriptedMessenger::chooseFolder(const QString& title)
+QString ScriptedMessenger::chooseFolder(const QString& title, QObject*)
 {
     shown.push_back({Kind::Folder, title, Icon::None});
     return takeFront(files, QString());

@@ -4,6 +4,7 @@
 // records what would have been shown and answers from a queue, so no test blocks.
 #include <QString>
 #include <QStringList>
+#include <QObject>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -18,6 +19,7 @@ public:
         QString defaultSuffix;   // appended when the operator types a name without one
         QString directory;       // first folder shown
         bool confirmOverwrite = true;
+        bool mustExist = true;   // an open dialog takes only a file that exists
     };
 
     virtual ~Messenger() = default;
@@ -36,6 +38,18 @@ public:
     }
     // A plain message box with an OK button.
     virtual void messageBox(const QString& message) = 0;
+    // A message dialog under a caption of its own, kept on top of every other window.
+    virtual void messageOnTop(const QString& message, const QString& title, Icon icon)
+    {
+        (void)title;
+        messageDialog(message, icon);
+    }
+    // The same under a caption of its own instead of the application title.
+    virtual void messageBoxTitled(const QString& message, const QString& title)
+    {
+        (void)title;
+        messageBox(message);
+    }
     // Yes and No. True for Yes.
     virtual bool askYesNo(const QString& message, Icon icon) = 0;
     // An input box; nothing when the operator cancels.
@@ -43,8 +57,16 @@ public:
                                             const QString& initial) = 0;
     // File and folder choosers; the empty text when the operator cancels.
     virtual QString saveFileName(const FileDialog& dialog) = 0;
+    // A save chooser whose filter list offers formats: the name and the position of the
+    // filter chosen (0 for the first); the empty name when the operator cancels.
+    struct FileChoice {
+        QString name;
+        int filter = 0;
+    };
+    virtual FileChoice saveFileChoice(const FileDialog& dialog) { return {saveFileName(dialog), 0}; }
     virtual QString openFileName(const FileDialog& dialog) = 0;
-    virtual QString chooseFolder(const QString& title) = 0;
+    // The folder browser over `owner` (a window; the active one when null).
+    virtual QString chooseFolder(const QString& title, QObject* owner = nullptr) = 0;
 };
 
 // The text the standard error box shows: a full stop is appended when the message's last
@@ -71,18 +93,22 @@ public:
     std::deque<bool> answers;             // confirm and askYesNo
     std::deque<std::optional<QString>> inputs;
     std::deque<QString> files;            // saveFileName, openFileName, chooseFolder
+    std::deque<int> filters;              // the filter chosen in saveFileChoice (else 0)
 
     void errorBox(const QString& message) override;
     void messageDialog(const QString& message, Icon icon) override;
     bool confirm(const QString& message) override;
     bool confirmTitled(const QString& message, const QString& title) override;
     void messageBox(const QString& message) override;
+    void messageOnTop(const QString& message, const QString& title, Icon icon) override;
+    void messageBoxTitled(const QString& message, const QString& title) override;
     bool askYesNo(const QString& message, Icon icon) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                     const QString& initial) override;
     QString saveFileName(const FileDialog& dialog) override;
+    FileChoice saveFileChoice(const FileDialog& dialog) override;
     QString openFileName(const FileDialog& dialog) override;
-    QString chooseFolder(const QString& title) override;
+    QString chooseFolder(const QString& title, QObject* owner = nullptr) override;
 
     // Texts of every entry of one kind, in order.
     QStringList texts(Kind kind) const;

@@ -19,40 +19,90 @@ bool writeGeneral(const QString& name, const T& in)
 }
 } // namespace
 
-void ProxySettings::load()
+ProxySettings::Reading ProxySettings::load()
 {
     *this = ProxySettings{};
     readGeneral(kValUseProxy, useProxy);
-    readGeneral(kValProxyAddress, address);
-    readGeneral(kValProxyUserId, userId);
-    readGeneral(kValProxyPassword, password);
-    readGeneral(kValProxyPort, port);
+    const struct {
+        bool read;
+        const char* what;
+    } steps[] = {
+        {readGeneral(kValProxyAddress, address), "Address"},
+        {readGeneral(kValProxyUserId, userId), "Userid"},
+        {readGeneral(kValProxyPassword, password), "User Password"},
+        {readGeneral(kValProxyPort, port), "Port Number"},
+    };
+    Reading r;
+    for (const auto& step : steps) {
+        if (!step.read) {
+            r.error = QStringLiteral("Error: Unable to read Proxy %1 from Registry").arg(QLatin1String(step.what));
+            break;
+        }
+        ++r.applied;
+    }
+    return r;
 }
 
-ProxySettings::UpdateRead ProxySettings::loadForUpdate()
+namespace {
+// The host and the port an address names with the port field; 0 when no port is known.
+ProxySettings::Endpoint parseAddress(const QString& address, int port)
 {
-    UpdateRead r;
-    if (!readGeneral(kValProxyAddress, address)) {
-        r.error = QStringLiteral("Error: Unable to read Proxy Address from Registry");
-        return r;
+    QString rest = address.trimmed();
+    const qsizetype schemeEnd = rest.indexOf(QStringLiteral("://"));
+    if (schemeEnd >= 0) {
+        const QString scheme = rest.left(schemeEnd);
+        if (scheme.compare(QStringLiteral("http"), Qt::CaseInsensitive) != 0)
+            throw VemoxError(QStringLiteral("The proxy address %1 names the scheme %2: only an HTTP proxy can be "
+                                            "used, so leave the scheme out or write http://")
+                                 .arg(address, scheme));
+        rest = rest.mid(schemeEnd + 3);
     }
-    r.applied = 1;
-    if (!readGeneral(kValProxyUserId, userId)) {
-        r.error = QStringLiteral("Error: Unable to read Proxy Userid from Registry");
-        return r;
+    if (rest.endsWith(QLatin1Char('/')))
+        rest.chop(1);
+    if (rest.contains(QLatin1Char('/')))
+        throw VemoxError(QStringLiteral("The proxy address %1 holds a path: give the proxy's host name alone").arg(address));
+    const qsizetype colon = rest.lastIndexOf(QLatin1Char(':'));
+    // A colon inside an IPv6 address is no port; one after "]" or in a host name is.
+    if (colon >= 0 && (rest.startsWith(QLatin1Char('[')) ? rest.at(colon - 1) == QLatin1Char(']') : rest.count(QLatin1Char(':')) == 1)) {
+        bool ok = false;
+        const int named = rest.mid(colon + 1).toInt(&ok);
+        if (!ok || named < 1 || named > 65535)
+            throw VemoxError(QStringLiteral("The proxy address %1 ends in a port that is not a port number").arg(address));
+        if (port != 0 && port != named)
+            throw VemoxError(QStringLiteral("The proxy address %1 names port %2, but the port field holds %3: give "
+                                            "the port in one place")
+                                 .arg(address)
+                                 .arg(named)
+                                 .arg(port));
+        port = named;
+        rest = rest.left(colon);
     }
-    r.applied = 2;
-    if (!readGeneral(kValProxyPassword, password)) {
-        r.error = QStringLiteral("Error: Unable to read Proxy User Password from Registry");
-        return r;
+    if (rest.startsWith(QLatin1Char('[')) && rest.endsWith(QLatin1Char(']')))
+        rest = rest.mid(1, rest.size() - 2);
+    if (rest.isEmpty())
+        throw VemoxError(QStringLiteral("The proxy address %1 names no host").arg(address));
+    return {rest, static_cast<quint16>(port >= 0 && port <= 65535 ? port : 0)};
+}
+} // namespace
+
+ProxySettings::Endpoint ProxySettings::endpoint(const QString& address, int port)
+{
+    const Endpoint e = parseAddress(address, port);
+    if (e.port == 0)
+        throw VemoxError(QStringLiteral("The proxy port %1 is not a port number").arg(port));
+    return e;
+}
+
+QString ProxySettings::addressProblem(const QString& address, int port)
+{
+    if (address.trimmed().isEmpty())
+        return {};
+    try {
+        parseAddress(address, port);
+    } catch (const VemoxError& e) {
+        return e.message();
     }
-    r.applied = 3;
-    if (!readGeneral(kValProxyPort, port)) {
-        r.error = QStringLiteral("Error: Unable to read Proxy Port Number from Registry");
-        return r;
-    }
-    r.applied = 4;
-    return r;
+    return {};
 }
 
 bool ProxySettings::save() const

@@ -73,7 +73,8 @@ QString currentIdentity(const QString& path)
 FileState readFile(const QString& path)
 {
     FileState st;
-    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: a pipe in the file's place must not hold up the start.
+    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT) {
             st.status = ReadStatus::Missing;
@@ -90,6 +91,12 @@ FileState readFile(const QString& path)
     const int statErr = errno;
     if (readOk) {
         st.identity = identityOf(path, sb);
+        if (!S_ISREG(sb.st_mode)) {
+            ::close(fd);
+            st.status = ReadStatus::Damaged;
+            st.why = QStringLiteral("it is not a regular file");
+            return st;
+        }
         if (sb.st_size > kMaxFileSize) {
             ::close(fd);
             st.status = ReadStatus::Damaged;
@@ -199,13 +206,47 @@ int ensureDir()
     return err;
 }
 
+// The lock file, opened without following a link. Writers only ever lock a regular file, so
+// a link or anything else found in its place is no writer's lock: it is removed and the
+// lock file made anew.
+int openLockFile(const QByteArray& lockPath)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW, 0600);
+        struct stat sb {};
+        if (fd >= 0 && ::fstat(fd, &sb) == 0 && S_ISREG(sb.st_mode))
+            return fd;
+        const int err = fd >= 0 ? EINVAL : errno;
+        if (fd >= 0)
+            ::close(fd);
+        if (::lstat(lockPath.constData(), &sb) != 0 || S_ISREG(sb.st_mode) || S_ISDIR(sb.st_mode) ||
+            ::unlink(lockPath.constData()) != 0) {
+            errno = err;
+            return -1;
+        }
+    }
+    return -1;
+}
+
+// Temporary files a writer killed before its rename left beside the store; only the lock
+// holder calls this, so none of them is being written.
+void removeLeftTemporaries()
+{
+    const QFileInfo store(storeFilePath());
+    const QStringList left = QDir(store.absolutePath())
+                                 .entryList({store.fileName() + QStringLiteral(".tmp*")},
+                                            QDir::Files | QDir::System | QDir::Hidden);
+    for (const QString& name : left)
+        ::unlink(nativePath(store.absolutePath() + QLatin1Char('/') + name).constData());
+}
+
 // The writers' lock: an flock() on a file that stays in place. -1 with *busy when another
 // writer kept it too long, -1 alone when it cannot be created.
 int takeLock(int timeoutMs, bool* busy)
 {
     *busy = false;
     const QByteArray lockPath = nativePath(storeFilePath() + QStringLiteral(".lock"));
-    const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const int fd = openLockFile(lockPath);
     if (fd < 0)
         return -1;
     for (int waited = 0;; waited += 2) {
@@ -358,12 +399,13 @@ bool WriteSession::commit()
         return true;
     }
     const QByteArray target = nativePath(path);
-    const QByteArray temp = nativePath(path + QStringLiteral(".tmp"));
-    // A .tmp left by a killed writer is simply truncated: only the lock holder writes it.
-    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+    removeLeftTemporaries();
+    // A fresh name for every save: nothing planted under a fixed name can block it.
+    QByteArray temp = nativePath(path + QStringLiteral(".tmp.XXXXXX"));
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
         problem_ = QStringLiteral("%1 cannot be made (%2)")
-                       .arg(QDir::toNativeSeparators(path + QStringLiteral(".tmp")), errnoText(errno));
+                       .arg(QDir::toNativeSeparators(QFile::decodeName(temp)), errnoText(errno));
         return false;
     }
     bool ok = ::fchmod(fd, 0600) == 0 && writeAll(fd, bytes);

@@ -33,10 +33,11 @@
 // be moved, it stays where it is, the operator is told once, and writes are refused.
 //
 // Writes: under an exclusive flock() on registry.reg.lock the writer loads the file, makes
-// its change, writes registry.reg.tmp (mode 0600) and renames it over the store, so a
-// process killed at any moment leaves the old file or the new one; the kernel drops the
-// lock of a killed process, so no stale lock ever blocks the next writer, and a left-over
-// .tmp is simply truncated by it. A change that changes nothing leaves the file alone.
+// its change, writes registry.reg.tmp.XXXXXX (a fresh name each time, mode 0600) and
+// renames it over the store, so a process killed at any moment leaves the old file or the
+// new one; the kernel drops the lock of a killed process, so no stale lock ever blocks the
+// next writer, and the next writer removes a left-over temporary. A link or other non-file
+// planted as the lock is removed and the lock made anew. A change that changes nothing leaves the file alone.
 // A change made on a snapshot read without the lock (RegChange.h) is not read again when
 // the file under the lock is still the version of that snapshot.
 // Readers need no lock: they see the file before or after a rename. The folder is created

@@ -1,5 +1,6 @@
 #include "support/ResourceLibrary.h"
 #include "support/Errors.h"
+#include "support/FileReader.h"
 #include "support/FileWriter.h"
 #include <QFile>
 #include <QtEndian>
@@ -52,13 +53,15 @@ void putU16(QByteArray& b, std::uint16_t v)
 bool ResourceLibrary::Load(const QString& path)
 {
     Release();
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    // A library is a few hundred kilobytes; a pipe, a device or anything far larger is not
+    // ours, and is refused before it is read.
+    QByteArray bytes;
+    try {
+        bytes = FileReader::readAll(path, kMaxFileSize);
+    } catch (const VemoxError&) {
         return false;
-    // A library is a few hundred kilobytes; anything far beyond any real one is not ours.
-    if (f.size() > (std::int64_t(1) << 31))
-        return false;
-    return LoadFromBytes(f.readAll());
+    }
+    return LoadFromBytes(std::move(bytes));
 }
 
 bool ResourceLibrary::LoadFromBytes(QByteArray bytes)

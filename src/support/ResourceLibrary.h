@@ -44,11 +44,14 @@ public:
     // A string arrives through a 40-character buffer: at most 39 characters.
     static constexpr int kMaxStringLength = 39;
     static constexpr std::uint32_t kVersion = 1;
+    // A larger file is refused unread.
+    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
     // Identifier of the flag picture of a currency position; the sum wraps at 65536.
     static int FlagId(int resourceIndex) { return (7001 + resourceIndex) & 0xFFFF; }
 
-    // False when the file is missing, unreadable or not a valid library.
+    // False when the file is missing, unreadable, not a regular file, larger than
+    // kMaxFileSize or not a valid library.
     bool Load(const QString& path);
     // Checks and adopts an image of a library file; false when it is not valid.
     bool LoadFromBytes(QByteArray bytes);

@@ -1,6 +1,7 @@
 #include "common/LoopbackHttp.h"
 
 #include <QFile>
+#include <QTimer>
 #include <QProcess>
 #include <QSslServer>
 #include <QSslSocket>
@@ -125,6 +126,13 @@ void HttpServer::serve(QTcpSocket* socket)
             break;
         case Response::Kind::NeverReply:
             break;
+        case Response::Kind::Trickle: {
+            socket->write("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n");
+            auto* timer = new QTimer(socket);
+            QObject::connect(timer, &QTimer::timeout, socket, [socket] { socket->write("<"); });
+            timer->start(100);
+            break;
+        }
         }
     });
 }

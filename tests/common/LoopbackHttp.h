@@ -32,6 +32,7 @@ struct Response {
         Reply,        // status line, headers and body, then the connection closes
         CloseAtOnce,  // the connection closes without a byte
         NeverReply,   // the connection stays open and silent
+        Trickle,      // a status line and headers, then one body byte every 100 ms
     };
     Kind kind = Kind::Reply;
     int status = 200;
@@ -41,6 +42,7 @@ struct Response {
     bool withLength = true;      // Content-Length; without it the body ends at the close
     qint64 declaredLength = -1;  // a Content-Length other than the body's (a cut transfer)
 
+    static Response of(Kind kind) { Response r; r.kind = kind; return r; }
     static Response ok(const QByteArray& body);
     static Response error(int status, const QByteArray& reason);
 };

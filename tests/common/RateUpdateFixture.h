@@ -14,6 +14,18 @@
 #include "support/Zymregistry.h"
 
 #include <gmock/gmock.h>
+#include <functional>
+
+// Records what the third panel showed when each error box came up.
+struct PanelWatchingMessenger : ScriptedMessenger {
+    std::function<void()> onErrorBox;
+    void errorBox(const QString& message) override
+    {
+        if (onErrorBox)
+            onErrorBox();
+        ScriptedMessenger::errorBox(message);
+    }
+};
 
 class RateUpdateTest : public ::testing::Test {
 protected:
@@ -23,7 +35,8 @@ protected:
         testenv::resetStore();
         testenv::installSampleData();
         ASSERT_TRUE(LoadCurrencyData(table));
-        DataFiles::copyLines(Defs::kCurrencyFile, Defs::kRollbackFile);
+        ASSERT_TRUE(update.KeepStartData(true));
+        state.follow(update);
         startData = testenv::readBytes(Defs::kCurrencyFile);
         update.readTimeoutMs = 5000;
         update.onCancel = [this] { ++cancels; };
@@ -32,6 +45,7 @@ protected:
             if (panel2Seen.isEmpty() || panel2Seen.back() != state.panel[2])
                 panel2Seen << state.panel[2];
         });
+        messages.onErrorBox = [this] { panel2AtBox << state.panel[2]; };
         messages.clear();
     }
 
@@ -85,15 +99,17 @@ protected:
         const QStringList errors = messages.errors();
         ASSERT_EQ(errors.size(), 1) << errors.join(QLatin1Char('|')).toStdString();
         EXPECT_THAT(errors.first().toStdString(), ::testing::HasSubstr(text.toStdString()));
+        // No progress text stands behind a failure box.
+        EXPECT_THAT(panel2AtBox, ::testing::Each(QString()));
         expectNothingChanged();
     }
 
-    ScriptedMessenger messages;
+    PanelWatchingMessenger messages;
     MessengerScope scope{&messages};
     MainState state;
     CurrencyTable table;
-    RateUpdate update{state, table};
+    RateUpdate update{table};
     QByteArray startData;
-    QStringList panel2Seen;
+    QStringList panel2Seen, panel2AtBox;
     int cancels = 0;
 };

@@ -25,6 +25,19 @@ void writeBytes(const QString& path, const QByteArray& bytes);
 // Writes a small resource library (Unt. States, Unt. Kingdom, France) and a reply
 // "currency.dat" with their rates into the current working folder.
 void installSampleData();
+// While it lives, every write to a file fails as on a full disk (a file-size limit of 0,
+// with its signal ignored, so a write returns the system's error).
+class FullDisk {
+public:
+    FullDisk();
+    ~FullDisk();
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    unsigned long long soft_ = 0;
+    void (*handler_)(int) = nullptr;
+};
 inline QString sourceDir() { return QString::fromUtf8(VEMOX_SOURCE_DIR); }
 inline QString binaryDir() { return QString::fromUtf8(VEMOX_BINARY_DIR); }
 } // namespace testenv

@@ -1,5 +1,6 @@
 #include "common/TestEnv.h"
 #include "Defs.h"
+#include "support/DataFolder.h"
 #include "support/ResourceLibrary.h"
 #ifdef VEMOX_TEST_WIDGETS
 #include <QApplication>
@@ -12,6 +13,8 @@ using TestApplication = QApplication;
 using TestApplication = QCoreApplication;
 #endif
 #include <QStandardPaths>
+#include <csignal>
+#include <sys/resource.h>
 #include <gmock/gmock.h>
 #include <memory>
 
@@ -28,6 +31,7 @@ QString freshWorkDir()
     const QString dir = root() + QStringLiteral("/work%1").arg(++workCount);
     QDir().mkpath(dir);
     QDir::setCurrent(dir);
+    DataFolder::set(dir);
     return dir;
 }
 
@@ -54,6 +58,25 @@ void writeBytes(const QString& path, const QByteArray& bytes)
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(bytes);
 }
+FullDisk::FullDisk()
+{
+    handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    soft_ = limit.rlim_cur;
+    limit.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FullDisk::~FullDisk()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = soft_;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler_);
+}
+
 void installSampleData()
 {
     struct Row { const char *region, *iso, *country, *denomination, *rate; };

@@ -44,8 +44,9 @@ protected:
 TEST_F(AccessibilityTest, EveryButtonOfTheMainWindowHasAName)
 {
     for (QAbstractButton* b : form->findChildren<QAbstractButton*>())
-        if (b->isVisibleTo(form.get()))
+        if (b->isVisibleTo(form.get())) {
             EXPECT_FALSE(spoken(b).trimmed().isEmpty()) << b->objectName().toStdString();
+        }
 }
 
 TEST_F(AccessibilityTest, IconButtonsAreNamedByTheirHints)
@@ -72,7 +73,7 @@ TEST_F(AccessibilityTest, KeypadIsNamedByItsDigitsAndSymbols)
 
 TEST_F(AccessibilityTest, DialogToolBarsAreNamedByTheirHints)
 {
-    form->TransactionLog1Click();
+    form->command(Command::ViewTransactionLog)->trigger();
     auto* log = form->findChild<TTransLog*>("TransLog");
     ASSERT_NE(log, nullptr);
     QStringList names;

@@ -164,9 +164,10 @@ TEST_F(CommissionFormTest, ItsKeysWorkInAFieldAndAFailedSaveKeepsItOpen)
     EXPECT_EQ(f->maskedText(), "000.000");
     EXPECT_EQ(field(form.get(), "MRcashbuy")->maskedText(), "000.000");
 
-    QDir().mkpath(testenv::storeFile() + ".tmp");   // the store cannot be written
-    QTest::keyClick(f, Qt::Key_F7);
-    QDir().rmdir(testenv::storeFile() + ".tmp");
+    {
+        testenv::FullDisk full;   // the store cannot be written
+        QTest::keyClick(f, Qt::Key_F7);
+    }
     EXPECT_TRUE(form->isVisible());
     EXPECT_NE(form->result(), QDialog::Accepted);
     EXPECT_EQ(msgs.texts(ScriptedMessenger::Kind::MessageBox), QStringList{TCurrencyForm::kWriteError});

@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLineEdit>
-#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <functional>
@@ -38,11 +37,10 @@ protected:
         // Each dialog that opens takes the next step of the script.
         setModalRunner([this](QDialog& shown) {
             EXPECT_FALSE(steps.empty()) << shown.objectName().toStdString();
-            if (!steps.empty()) {
-                auto step = steps.front();
+            const auto step = steps.empty() ? [](QDialog&) {} : steps.front();
+            if (!steps.empty())
                 steps.pop_front();
-                step(shown);
-            }
+            step(shown);
             return shown.result();
         });
     }
@@ -50,16 +48,6 @@ protected:
     {
         setModalRunner({});
         FormatSettings::current() = saved;
-    }
-    // Fills the add dialog and presses Okay.
-    static void add(QDialog& d, const QString& name, const QString& iso, const QString& rate)
-    {
-        if (!name.isEmpty())
-            control<QLineEdit>(&d, "EName")->setText(name);
-        control<QLineEdit>(&d, "EISO")->setText(iso);
-        control<QLineEdit>(&d, "ER")->setText(rate);
-        control<QLineEdit>(&d, "EDenom")->setText("Marks");
-        control<QAction>(&d, "ActionOkay")->trigger();
     }
     static void select(QDialog& d, const QString& text)
     {
@@ -98,7 +86,11 @@ TEST_F(EditorTest, OkayWritesTheUserCurrenciesInOrderAndTheMainWindowReloads)
             control<QCheckBox>(&editor, "DisableCurrencyButtonCheckBox")->setChecked(true);
             control<QAction>(&editor, "ActionOkay")->trigger();
         },
-        [](QDialog& d) { add(d, "Mars", "mrs", "0001.500000"); },
+        [](QDialog& d) {
+            for (const auto& [name, text] : {std::pair{"EName", "Mars"}, {"EISO", "mrs"}, {"ER", "0001.500000"}, {"EDenom", "Marks"}})
+                control<QLineEdit>(&d, name)->setText(text);
+            control<QAction>(&d, "ActionOkay")->trigger();
+        },
         [](QDialog& d) {
             EXPECT_EQ(control<QLineEdit>(&d, "EName")->text(), "France1");
             control<QAction>(&d, "ActionOkay")->trigger();
@@ -139,4 +131,19 @@ TEST_F(EditorTest, CancelWritesNothingAndDeletingEveryOneLeavesAnEmptyFile)
     EXPECT_TRUE(userCountries(form->currencies()).isEmpty());
     EXPECT_EQ(said.texts(ScriptedMessenger::Kind::MessageDialog),
               QStringList(2, "Can only delete from User Defined currencies"));
+}
+
+// After a factory file the operator's file was not read: the editor says so, offers no
+// change of the list, and its Okay keeps the file as it is.
+TEST_F(EditorTest, AFileTheLoadDidNotReadIsKept)
+{
+    testenv::writeBytes(Defs::kCurrencyFile, "<KRTHOST>a</KRTHOST>\r\n<KRTHOST>b</KRTHOST>\r\n<KRTHOST>c</KRTHOST>\r\n");
+    form = std::make_unique<TForm1>();
+    steps = {[](QDialog& editor) {
+        EXPECT_FALSE(control<QAction>(&editor, "ActionAdd")->isEnabled());
+        control<QAction>(&editor, "ActionOkay")->trigger();
+    }};
+    form->command(Command::CurrencyEditor)->trigger();
+    EXPECT_EQ(testenv::readBytes(Defs::kUserDefinedFile), kMoonland);
+    EXPECT_EQ(said.texts(ScriptedMessenger::Kind::MessageDialog), QStringList{UserCurrencies::kNotReadWhole});
 }

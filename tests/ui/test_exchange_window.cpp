@@ -167,7 +167,7 @@ TEST_F(ExchangeWindowTest, HideAndMenuToggleTheBarAndTheWindowHeight)
 
 TEST_F(ExchangeWindowTest, BarOptionsLogTheirLineAndBaseDisablesCommission)
 {
-    form->MenuHideCommissionToolbar();
+    form->command(Command::CommissionToolbar)->trigger();
     auto* commission = testenv::control<QCheckBox>(form.get(), "Rcommission");
     EXPECT_FALSE(commission->isEnabled());
     form->state().panel[2] = "note";

@@ -106,7 +106,7 @@ TEST_F(KeypadTest, KeypadHasNoFocusSoEnterIsOnlyEquals)
 TEST_F(KeypadTest, LogWindowFollowsTheLogAndIsSingle)
 {
     type("2+");
-    form->TransactionLog1Click();
+    form->command(Command::ViewTransactionLog)->trigger();
     TTransLog* first = logWindow();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->windowTitle(), "Transaction Log");
@@ -130,7 +130,7 @@ TEST_F(KeypadTest, LogWindowFollowsTheLogAndIsSingle)
     EXPECT_TRUE(first->Memo1->toPlainText().endsWith("----- CLEAR ------"));
 
     QPointer<TTransLog> old = first;
-    form->TransactionLog1Click();   // opening again replaces the window
+    form->command(Command::ViewTransactionLog)->trigger();   // opening again replaces the window
     EXPECT_FALSE(old);
     EXPECT_EQ(form->findChildren<TTransLog*>().size(), 1);
 
@@ -145,7 +145,7 @@ TEST_F(KeypadTest, LogWindowFollowsTheLogAndIsSingle)
 
 TEST_F(KeypadTest, LogWindowKeepsEveryLineOfABurstInOrder)
 {
-    form->TransactionLog1Click();
+    form->command(Command::ViewTransactionLog)->trigger();
     QPlainTextEdit* memo = logWindow()->Memo1;
     QStringList burst;
     for (int i = 0; i < 500; ++i) {
@@ -177,20 +177,20 @@ TEST_F(KeypadTest, SavingTheLogWritesLatin1WithCrLf)
     form->AppendLine("A");
     form->AppendLine(QString::fromLatin1("B\xe9"));
     msgs.files.push_back(work + "/day.tlg");
-    form->SaveTransactionLog1Click();
+    form->command(Command::SaveTransactionLog)->trigger();
     ASSERT_EQ(msgs.texts(ScriptedMessenger::Kind::SaveFile), QStringList({"Save Transaction Log"}));
     EXPECT_EQ(testenv::readBytes(work + "/day.tlg"), QByteArray("A\r\nB\xe9\r\n"));
 
-    form->TransactionLog1Click();
+    form->command(Command::ViewTransactionLog)->trigger();
     logWindow()->ActionClearExecute();
     msgs.files.push_back(work + "/empty.tlg");
-    form->SaveTransactionLog1Click();
+    form->command(Command::SaveTransactionLog)->trigger();
     QFile empty(work + "/empty.tlg");
     EXPECT_TRUE(empty.exists());
     EXPECT_EQ(empty.size(), 0);
 
     // Cancelled: nothing written, nothing said.
-    form->SaveTransactionLog1Click();
+    form->command(Command::SaveTransactionLog)->trigger();
     EXPECT_TRUE(msgs.errors().isEmpty());
 }
 
@@ -201,7 +201,7 @@ TEST_F(KeypadTest, AFailedSaveKeepsWhatWasThereAndSaysSo)
     testenv::writeBytes(work + "/keep.tlg/inside", "old");
     form->AppendLine("new");
     msgs.files.push_back(work + "/keep.tlg");
-    form->SaveTransactionLog1Click();
+    form->command(Command::SaveTransactionLog)->trigger();
     ASSERT_EQ(msgs.errors().size(), 1);
     EXPECT_EQ(msgs.errors().at(0), "Cannot create file " + work + "/keep.tlg.");
     EXPECT_EQ(testenv::readBytes(work + "/keep.tlg/inside"), "old");
@@ -212,7 +212,7 @@ TEST_F(KeypadTest, SaveIntoAMissingFolderFails)
 {
     form->AppendLine("x");
     msgs.files.push_back(work + "/no/such/folder/x.tlg");
-    form->SaveTransactionLog1Click();
+    form->command(Command::SaveTransactionLog)->trigger();
     ASSERT_EQ(msgs.errors().size(), 1);
     EXPECT_TRUE(msgs.errors().at(0).startsWith("Cannot create file "));
 }
@@ -293,7 +293,7 @@ TEST_F(KeypadTest, LogWindowIsCentredWithItsToolBarPopupAndHelp)
     for (const QString& f : QDir(testenv::sourceDir() + "/share/help").entryList({"*.html"}))
         QFile::copy(testenv::sourceDir() + "/share/help/" + f, help + "/" + f);
 
-    form->TransactionLog1Click();
+    form->command(Command::ViewTransactionLog)->trigger();
     TTransLog* w = logWindow();
     ASSERT_TRUE(w);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
@@ -359,7 +359,7 @@ TEST_F(KeypadTest, SaveDialogAsksForATlgFileInTheCurrentFolder)
 {
     DialogRecorder rec;
     MessengerScope use(&rec);
-    form->SaveTransactionLog1Click();   // cancelled
+    form->command(Command::SaveTransactionLog)->trigger();   // cancelled
     ASSERT_EQ(rec.asked.size(), 1u);
     const Messenger::FileDialog& d = rec.asked.front();
     EXPECT_EQ(d.title, "Save Transaction Log");

@@ -3,8 +3,10 @@
 #include "Forms/THelpWindow.h"
 #include "Forms/TForm1.h"
 #include "Forms/TTransLog.h"
+#include "Forms/common/Labels.h"
 #include "common/Controls.h"
 #include "common/TestEnv.h"
+#include "support/Errors.h"
 #include "support/Messenger.h"
 #include "support/Zymregistry.h"
 
@@ -173,20 +175,22 @@ TEST_F(MainWindowTest, LongTextsAreElidedOrShrunkButNeverLost)
     auto* panel = ctl<QLabel>("StatusPanel2");
     const QString full = "No currency data. Upload from the Web.";
     EXPECT_EQ(panel->text(), full);
-    if (panel->fontMetrics().horizontalAdvance(full) > panel->contentsRect().width())
+    if (panel->fontMetrics().horizontalAdvance(full) > panel->contentsRect().width()) {
         EXPECT_EQ(panel->toolTip(), full);
+    }
     EXPECT_LE(panel->width(), form->width());
     ctl<QLabel>("StatusPanel0")->setFixedWidth(40);
     form->state().announce();
     QTRY_COMPARE(ctl<QLabel>("StatusPanel0")->toolTip(), ctl<QLabel>("StatusPanel0")->text());
 
-    // A long number on the display: every digit stays, in a smaller font if need be.
+    // A long number on the display: smaller type down to a legible size, then elided; every
+    // digit stays in its text, tool tip and accessible name.
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClicks(form.get(), "1234567890123456789012345");
     auto* display = ctl<QLabel>("calcdisplay");
     EXPECT_EQ(display->text(), "1234567890123456789012345");
-    EXPECT_LE(display->fontMetrics().horizontalAdvance(display->text()), display->contentsRect().width());
+    EXPECT_GE(display->font().pointSizeF(), FitLabel::kMinPointSize);
     EXPECT_EQ(display->toolTip(), display->text());
     EXPECT_EQ(display->accessibleName(), display->text());
     const qreal small = display->font().pointSizeF();
@@ -351,21 +355,21 @@ TEST_F(MainWindowTest, HelpTopicsAndMissingPages)
     form->ShowHelpTopic("../../etc/passwd");
     EXPECT_EQ(msgs.errors().size(), 2);
     QDir(work + "/help").removeRecursively();
-    form->HelpIndex1Click();
+    form->command(Command::HelpIndex)->trigger();
     ASSERT_EQ(msgs.errors().size(), 3);
     EXPECT_TRUE(msgs.errors().at(2).contains("missing"));
 }
 
 TEST_F(MainWindowTest, WebPagesAndTheirFailure)
 {
-    form->WebSite1Click();
-    form->Downloadlatestversion1Click();
-    form->ActionSupportExecute();
+    form->command(Command::About)->trigger();
+    form->command(Command::DownloadLatestVersion)->trigger();
+    form->command(Command::Support)->trigger();
     const QString host = "http://" + Defs::kMakerWebHost;
     EXPECT_EQ(opened, QStringList({host + "/", host + "/release/KRT.exe", host + "/Support.html"}));
     EXPECT_TRUE(msgs.shown.empty());
     browserWorks = false;
-    form->ActionSupportExecute();
+    form->command(Command::Support)->trigger();
     EXPECT_EQ(msgs.texts(ScriptedMessenger::Kind::MessageBox),
               QStringList({"Error: Unable to Execute Browser Launch"}));
 }
@@ -373,10 +377,10 @@ TEST_F(MainWindowTest, WebPagesAndTheirFailure)
 TEST_F(MainWindowTest, CloseSequenceClosesTheOtherWindows)
 {
     form->show();
-    form->TransactionLog1Click();
+    form->command(Command::ViewTransactionLog)->trigger();
     QPointer<TTransLog> log = logWindow();
     ASSERT_TRUE(log);
-    form->HelpIndex1Click();
+    form->command(Command::HelpIndex)->trigger();
     QPointer<THelpWindow> help = helpWindow();
     ASSERT_TRUE(help);
     form->close();
@@ -409,7 +413,7 @@ TEST_F(MainWindowTest, StartCopiesTheDataFileForRollback)
 
 TEST_F(MainWindowTest, HelpLinksFollowTopicsAndPlaces)
 {
-    form->HelpIndex1Click();
+    form->command(Command::HelpIndex)->trigger();
     ASSERT_TRUE(helpWindow());
     THelpWindow* help = helpWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
@@ -454,10 +458,12 @@ TEST_F(MainWindowTest, EveryShortcutRunsItsOwnAction)
     form->show();
     // The windows that commands open stay out of the way; only the key's owner counts.
     form->setUrlOpener([](const QUrl&) { return true; });
-    // A dialog that a command shows modally is closed as soon as it is up.
+    // A dialog that a command shows modally, or the print preview, is closed as soon as it is up.
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [] {
+    QObject::connect(&closer, &QTimer::timeout, [this] {
         if (QWidget* w = QApplication::activeModalWidget())
+            w->close();
+        if (QWidget* w = form->findChild<QWidget*>("QuickReportViewer"); w && w->isVisible())
             w->close();
     });
     closer.start(20);
@@ -526,4 +532,26 @@ TEST_F(MainWindowTest, StartReadsItsFlagsAndTheLastUpdate)
     EXPECT_EQ(ctl<QAction>("ShowPrintAccountingDialog")->text(), "Hide Print Accounting Dialog");
     EXPECT_EQ(ctl<QLabel>("StatusPanel1")->text(), "Last update: 07/03/2026");
     EXPECT_TRUE(msgs.shown.empty());
+}
+
+// Every command runs in the one trap: a handler that fails shows its error with the
+// command's suffix, and the command, like the window, goes on working.
+TEST(CommandTrap, AFailingHandlerIsReportedWithItsSuffixAndTheCommandsGoOn)
+{
+    ScriptedMessenger msgs;
+    MessengerScope scope{&msgs};
+    QWidget window;
+    CommandSet commands(&window);
+    int runs = 0;
+    commands.bind(Command::Rollback, [&] {
+        if (++runs == 1)
+            throw VemoxError(QStringLiteral("Missing Rollback data file"));
+    });
+    commands.action(Command::Rollback)->trigger();
+    VemoxError expected(QStringLiteral("Missing Rollback data file"));
+    expected.appendMessage(QString::fromLatin1(CommandSet::def(Command::Rollback).suffix));
+    EXPECT_EQ(msgs.errors(), QStringList{errorBoxText(expected.message())});
+    commands.action(Command::Rollback)->trigger();
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(msgs.errors().size(), 1);
 }

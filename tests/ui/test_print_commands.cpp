@@ -10,9 +10,24 @@
 #include <QAction>
 #include <QDialog>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
+
+// Notes a print preview as it shows, and closes it.
+struct ShowSpy : QObject {
+    explicit ShowSpy(QStringList& seen) : seen_(seen) {}
+    bool eventFilter(QObject* obj, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show && obj->objectName() == "QuickReportViewer") {
+            seen_ << obj->objectName();
+            QTimer::singleShot(0, static_cast<QWidget*>(obj), &QWidget::close);
+        }
+        return false;
+    }
+    QStringList& seen_;
+};
 
 TEST(PrintCommandsTest, EachShortcutOpensItsWindowOrPrintsItsReport)
 {
@@ -27,25 +42,30 @@ TEST(PrintCommandsTest, EachShortcutOpensItsWindowOrPrintsItsReport)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QStringList opened;
     setModalRunner([&](QDialog& d) { opened << d.objectName(); return int(QDialog::Rejected); });
+    // The print preview waits for its closing: it is noted and closed once it shows.
+    ShowSpy previews(opened);
+    qApp->installEventFilter(&previews);
     struct Row {
         const char* keys;
         QString dialog;      // the modal window it opens, if any
         bool offersPdf;      // with no printer: the offer of a PDF file
     };
-    const Row rows[] = {{"Ctrl+N", "ReportPreview", false}, {"Ctrl+Alt+H", "ReportPreview", false},
+    const Row rows[] = {{"Ctrl+N", "QuickReportViewer", false}, {"Ctrl+Alt+H", "QuickReportViewer", false},
                         {"Ctrl+P", "", true},               {"Ctrl+R", "", true},
                         {"Ctrl+H", "PrintOptions", false},  {"F12", "PrinterSetupDialog", false}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.keys);
         opened.clear();
         messages.shown.clear();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         QTest::keySequence(&form, QKeySequence(QString::fromLatin1(r.keys)));
         EXPECT_EQ(opened, r.dialog.isEmpty() ? QStringList{} : QStringList{r.dialog});
         EXPECT_EQ(messages.texts(ScriptedMessenger::Kind::YesNo),
                   r.offersPdf ? QStringList{Report::ReportPrinter::kNoPrinter} : QStringList{});
     }
     // The log window's Print prints the log report.
-    form.TransactionLog1Click();
+    form.command(Command::ViewTransactionLog)->trigger();
     messages.shown.clear();
     form.findChild<TTransLog*>("TransLog")->ActionPrint->trigger();
     EXPECT_EQ(messages.texts(ScriptedMessenger::Kind::YesNo), QStringList{Report::ReportPrinter::kNoPrinter});

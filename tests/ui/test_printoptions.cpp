@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <functional>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -97,10 +98,12 @@ TEST(PrintOptionsTest, ShowsTheStoredBannerWarnsForTheNarrowLayoutAndStoresEvery
         d.show();
         if (r.act) {
             r.act(d);
-            if (r.storeFails)
-                QDir().mkpath(testenv::storeFile() + QStringLiteral(".tmp"));
-            testenv::control<QAction>(&d, "ActionOkay")->trigger();
-            QDir().rmdir(testenv::storeFile() + QStringLiteral(".tmp"));
+            {
+                std::optional<testenv::FullDisk> full;
+                if (r.storeFails)
+                    full.emplace();
+                testenv::control<QAction>(&d, "ActionOkay")->trigger();
+            }
             EXPECT_EQ(d.result() == QDialog::Accepted, !r.storeFails);
             QStringList names, values;
             ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyBanner, names, values, KEY_READ);

@@ -1,6 +1,7 @@
 // The update, the rollback and the firewall settings on the main window: their keys and
 // the button, the hourglass, and a close while an update waits.
 #include "Defs.h"
+#include "Forms/THelpWindow.h"
 #include "Forms/TForm1.h"
 #include "Forms/common/DialogKit.h"
 #include "common/Controls.h"
@@ -10,6 +11,7 @@
 #include "support/Zymregistry.h"
 
 #include <QAction>
+#include <QTextBrowser>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -87,7 +89,7 @@ TEST_F(UpdateWindowTest, F2AndTheUKeyUpdateAndPanelOneTellsTheRatesDate)
 
 TEST_F(UpdateWindowTest, ClosingTheWindowWhileAnUpdateWaitsChangesNothing)
 {
-    server.reply(Response{Response::Kind::NeverReply});
+    server.reply(Response::of(Response::Kind::NeverReply));
     open();
     bool hourglass = false;
     QTimer::singleShot(100, form.get(), [&] {
@@ -132,6 +134,32 @@ TEST_F(UpdateWindowTest, RollbackAndTheFirewallDialogAreReachedByTheirCommands)
     ctl<QAction>("ActionFireWallAccessSetup")->trigger();
     setModalRunner([](QDialog&) { return int(QDialog::Rejected); });
     EXPECT_EQ(opened, QStringLiteral("proxyform"));
+}
+
+TEST_F(UpdateWindowTest, DataFilesAreFoundWhereTheProgramStartedAfterTheCurrentFolderMoves)
+{
+    const QString data = QDir::currentPath();
+    QDir().mkpath("help");
+    QFile::copy(testenv::sourceDir() + "/share/help/CALCHELP.html", "help/CALCHELP.html");
+    server.reply(Response::ok(kReply));
+    open();
+    const QString elsewhere = testenv::root() + "/elsewhere";
+    QDir().mkpath(elsewhere);
+    ASSERT_TRUE(QDir::setCurrent(elsewhere));
+
+    ctl<QAction>("ActionUpdate")->trigger();
+    EXPECT_EQ(testenv::readBytes(data + "/" + Defs::kCurrencyFile), kReply);
+    EXPECT_DOUBLE_EQ(rateOf(QStringLiteral("Unt. Kingdom")), 0.5);
+    ctl<QAction>("ActionRollback")->trigger();
+    EXPECT_EQ(testenv::readBytes(data + "/" + Defs::kCurrencyFile), startData);
+    EXPECT_DOUBLE_EQ(rateOf(QStringLiteral("Unt. Kingdom")), 0.79);
+    ctl<QAction>("ActionhelpIndex")->trigger();
+    auto* help = form->findChild<THelpWindow*>("HelpWindow");
+    ASSERT_TRUE(help);
+    EXPECT_FALSE(help->Browser->toPlainText().isEmpty());
+    EXPECT_TRUE(QDir(elsewhere).isEmpty());
+    EXPECT_EQ(messages.errors(), QStringList());
+    QDir::setCurrent(data);
 }
 
 } // namespace

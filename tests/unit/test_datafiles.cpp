@@ -1,12 +1,17 @@
 // Data files as lines: every line end, Latin-1 byte for byte, CR LF on writing, and the
 // start-up copy that leaves an identical copy alone.
+#include "Defs.h"
 #include "common/TestEnv.h"
 #include "data/DataFiles.h"
 #include "support/Errors.h"
+#include "support/FileReader.h"
+#include "support/ResourceLibrary.h"
+#include "support/Zymregistry.h"
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
+#include <sys/stat.h>
 
 TEST(DataFiles, SplitsAtEveryLineEndAndKeepsLatin1Bytes)
 {
@@ -59,4 +64,45 @@ TEST(DataFiles, CopyReplacesADifferentFileAndLeavesAnIdenticalOne)
     testenv::writeBytes(dir + "/source.dat", "a\nc");
     EXPECT_TRUE(DataFiles::copyLines("source.dat", "copy.dat"));
     EXPECT_EQ(testenv::readBytes(dir + "/copy.dat"), "a\r\nc\r\n");
+}
+
+// A pipe, a device or a runaway file in a data file's place is refused at once and never
+// read; a link in a written file's place is replaced itself, its target left alone.
+TEST(DataFiles, OnlyRegularFilesAreReadAndWritesReplaceALinkItself)
+{
+    const QString dir = testenv::freshWorkDir();
+    ASSERT_EQ(::mkfifo("pipe", 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", "zero"));
+    ASSERT_TRUE(QFile("big").open(QIODevice::WriteOnly) && QFile::resize("big", FileReader::kMaxFileSize + 1));
+    const std::pair<const char*, const char*> refused[] = {{"pipe", "is not a regular file"},
+                                                           {"zero", "is not a regular file"},
+                                                           {"big", "is larger than 16 MB"}};
+    for (const auto& [file, text] : refused) {
+        EXPECT_THROW(try { DataFiles::readLines(file); } catch (const VemoxError& e) {
+            EXPECT_THAT(e.message().toStdString(), ::testing::HasSubstr(text));
+            throw;
+        }, VemoxError) << file;
+        EXPECT_FALSE(ResourceLibrary().Load(file)) << file;
+    }
+
+    testenv::writeBytes("target", "kept");
+    testenv::writeBytes("source.dat", "rates\r\n");
+    ASSERT_TRUE(QFile::link("target", "copy.dat") && DataFiles::copyLines("source.dat", "copy.dat"));
+    EXPECT_FALSE(QFileInfo("copy.dat").isSymLink());
+
+    // The store: a pipe in its place is moved aside at once; links planted at its temporary
+    // name or its lock block no save.
+    testenv::resetStore();
+    const QString store = testenv::storeFile();
+    QDir().mkpath(QFileInfo(store).path());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(store).constData(), 0600), 0);
+    int value = 0;
+    EXPECT_FALSE(ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, "x", value, KEY_READ));
+    ASSERT_TRUE(QFile::link(dir + "/target", store + ".tmp"));
+    QFile::remove(store + ".lock");
+    ASSERT_TRUE(QFile::link(dir + "/target", store + ".lock"));
+    EXPECT_TRUE(ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, "x", 5, KEY_WRITE));
+    EXPECT_TRUE(ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, "x", value, KEY_READ));
+    EXPECT_EQ(value, 5);
+    EXPECT_EQ(testenv::readBytes("target"), "kept");
 }

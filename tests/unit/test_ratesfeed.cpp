@@ -35,9 +35,8 @@ QByteArray ecbXml(const QByteArray& newest = "<Cube currency='USD' rate='1.2500'
                     "<Cube time='2026-12-04'><Cube currency='USD' rate='1.2'/><Cube currency='GBP' rate='0.8'/></Cube>\n");
 }
 
-const char* const kPrevious = "<KRTDATE>2026-12-01</KRTDATE>\r\n<KRTHOST>old.example</KRTHOST>\r\n"
-                              "<KRTISO>AFN</KRTISO><KRTDATA>66.85</KRTDATA>\r\n"
-                              "<KRTISO>GBP</KRTISO><KRTDATA>0.5</KRTDATA>\r\n";
+const char* const kPrevious = "<KRTDATE>2026-12-01</KRTDATE>\r\n<KRTHOST>old.example</KRTHOST>\r\n<KRTISO>AFN"
+                              "</KRTISO><KRTDATA>66.85</KRTDATA>\r\n<KRTISO>GBP</KRTISO><KRTDATA>0.5</KRTDATA>\r\n";
 
 // A master list with two countries of the euro, a code the ECB does not quote that an earlier
 // reply has, and one nobody has.
@@ -57,8 +56,7 @@ protected:
                 w.AddString(ids[f] + i, rows[i][f]);
         QDir().mkpath("dll");
         w.Save(Defs::kResourceLibrary);
-        testenv::writeBytes(QStringLiteral("ecb.xml"), ecbXml());
-        testenv::writeBytes(QStringLiteral("previous.dat"), kPrevious);
+        testenv::writeBytes("ecb.xml", ecbXml()), testenv::writeBytes("previous.dat", kPrevious);
     }
     // The built command, in the working folder; its exit code.
     int feed(QStringList args)

@@ -4,8 +4,6 @@
 
 #include <QTcpServer>
 #include <QTimer>
-#include <csignal>
-#include <sys/resource.h>
 
 using loopback::HttpServer;
 using loopback::Response;
@@ -47,7 +45,7 @@ TEST_F(RateUpdateTest, AReplyIsSavedWithCrLfLoadedAndRecorded)
     EXPECT_EQ(r.header("Content-Type"), "text/html");
     EXPECT_EQ(r.header("User-Agent"), "Mozilla/3.0 (compatible; Indy Library)");
     EXPECT_THAT(panel2Seen, ElementsAre("Starting Update...", "Connection Established", "Downloading...",
-                                        "Received 1KB of 1KB", "Download Complete", "Update Complete"));
+                                        "Received 1KB of 1KB", "Download Complete", "", "Update Complete"));
 }
 
 TEST_F(RateUpdateTest, CookiesAreAcceptedAndSentWithTheNextUpdate)
@@ -134,11 +132,19 @@ TEST_F(RateUpdateTest, TransferFailuresShowTheClientsTextAndChangeNothing)
     // Silent after the headers: the read time-out ends it.
     HttpServer server;
     setFirstHost(server.hostPort() + kPath);
-    server.reply(Response{Response::Kind::NeverReply});
+    server.reply(Response::of(Response::Kind::NeverReply));
     update.readTimeoutMs = 300;
     messages.clear();
     update.GoUpdateFromTheWeb();
     expectFailure(QStringLiteral("timed out"));
+
+    // A byte now and then keeps the read time-out away; the overall limit still ends it.
+    server.reply(Response::of(Response::Kind::Trickle));
+    update.readTimeoutMs = 5000;
+    update.transferLimitMs = 800;
+    messages.clear();
+    update.GoUpdateFromTheWeb();
+    expectFailure(QStringLiteral("Timed out: the transfer took longer than 0.8 seconds"));
 }
 
 TEST_F(RateUpdateTest, ACutTransferIsAnErrorNotAReply)
@@ -178,15 +184,10 @@ TEST_F(RateUpdateTest, AFullDiskWhileSavingLeavesTheDataFileWhole)
     HttpServer server;
     setFirstHost(server.hostPort() + kPath);
     server.reply(Response::ok(replyBody() + QByteArray(3000, '\n')));
-    // Writes past 2 KB fail as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 2048;
-    setrlimit(RLIMIT_FSIZE, &small);
-    update.GoUpdateFromTheWeb();
-    setrlimit(RLIMIT_FSIZE, &old);
+    {
+        testenv::FullDisk full;
+        update.GoUpdateFromTheWeb();
+    }
     expectFailure(kCurrencyFile);
     EXPECT_THAT(QDir().entryList(QDir::Files), ::testing::UnorderedElementsAre(kCurrencyFile, kRollbackFile));
 }
@@ -195,8 +196,9 @@ TEST_F(RateUpdateTest, AnOrderlyCloseBeforeAnyReplyEndsTheUpdateSilently)
 {
     HttpServer server;
     setFirstHost(server.hostPort() + kPath);
-    server.reply(Response{Response::Kind::CloseAtOnce});
+    server.reply(Response::of(Response::Kind::CloseAtOnce));
     update.GoUpdateFromTheWeb();
+    EXPECT_EQ(server.requests.size(), 1);   // never sent again by the client
     EXPECT_TRUE(messages.shown.empty());
     expectNothingChanged();
 }
@@ -258,7 +260,7 @@ TEST_F(RateUpdateTest, ASecondUpdateMeanwhileIsIgnoredAndAnAbortChangesNothing)
 {
     HttpServer server;
     setFirstHost(server.hostPort() + kPath);
-    server.reply(Response{Response::Kind::NeverReply});
+    server.reply(Response::of(Response::Kind::NeverReply));
     bool busyMeanwhile = false;
     QTimer::singleShot(100, [&] {
         busyMeanwhile = state.busy;
@@ -303,4 +305,31 @@ TEST_F(RateUpdateTest, RollbackWithoutItsFileChangesNothing)
     QFile::remove(kRollbackFile);
     update.RollBack1Click();
     expectFailure(QStringLiteral("Missing Rollback data file - Error: - (RollBack1Click) zym."));
+}
+
+TEST_F(RateUpdateTest, OnlyDataWithRatesIsKeptForARollbackAndAFailedCopyIsTold)
+{
+    // Data without rates never replaces the copy that holds rates.
+    DataFiles::writeLines(kCurrencyFile, CurrencyLoader::FactoryContent());
+    CurrencyTable noRates;
+    ASSERT_TRUE(LoadCurrencyData(noRates));
+    EXPECT_TRUE(RateUpdate(noRates).KeepStartData(true));
+    EXPECT_EQ(testenv::readBytes(kRollbackFile), startData);
+
+    // A copy that cannot be written is told; the program goes on without a rollback.
+    testenv::writeBytes(kCurrencyFile, startData);
+    QFile::remove(kRollbackFile);
+    RateUpdate fresh(table);
+    {
+        testenv::FullDisk full;
+        EXPECT_FALSE(fresh.KeepStartData(true));
+    }
+    ASSERT_EQ(messages.errors().size(), 1);
+    EXPECT_THAT(messages.errors().first().toStdString(), HasSubstr("Rollback is not available in this session"));
+    testenv::writeBytes(kRollbackFile, startData);   // an older copy, not this session's
+    messages.clear();
+    fresh.RollBack1Click();
+    ASSERT_EQ(messages.errors().size(), 1);
+    EXPECT_THAT(messages.errors().first().toStdString(), HasSubstr("There is no rollback copy for this session"));
+    EXPECT_EQ(testenv::readBytes(kCurrencyFile), startData);
 }

@@ -3,10 +3,13 @@
 #include "support/Errors.h"
 #include "support/ProxySettings.h"
 
+#include <QTcpServer>
+
 using loopback::HttpServer;
 using loopback::Proxy;
 using loopback::Response;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using namespace Defs;
 
 namespace {
@@ -141,10 +144,9 @@ TEST(ProxySettings, LoadFallsBackToDefaultsAndTheUpdateStopsAtTheFirstMissingVal
     ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyGeneral, kValProxyUserId, QStringLiteral("me"), KEY_WRITE);
     ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyGeneral, kValProxyPort, 3128, KEY_WRITE);
     ProxySettings u;
-    const ProxySettings::UpdateRead read = u.loadForUpdate();
+    const ProxySettings::Reading read = u.load();
     EXPECT_EQ(read.applied, 2);
     EXPECT_EQ(read.error, QStringLiteral("Error: Unable to read Proxy User Password from Registry"));
-    EXPECT_EQ(u.port, 8080);   // read after the password: not reached
 
     ProxySettings all;
     all.useProxy = true;
@@ -154,9 +156,51 @@ TEST(ProxySettings, LoadFallsBackToDefaultsAndTheUpdateStopsAtTheFirstMissingVal
     all.port = 0;
     ASSERT_TRUE(all.save());
     ProxySettings back;
-    back.load();
+    EXPECT_EQ(back.load().applied, 4);
     EXPECT_TRUE(back.useProxy);
     EXPECT_EQ(back.password, QStringLiteral("pw"));
     EXPECT_EQ(back.port, 0);
-    EXPECT_EQ(back.loadForUpdate().applied, 4);
+}
+
+TEST(ProxySettings, AnAddressMayCarryHttpAndItsOwnPortOnlyWhenTheUpdateUsesThem)
+{
+    const struct {
+        const char* address;
+        int port;
+        const char* host;   // nullptr: refused with `problem`
+        int usedPort;
+        const char* problem;
+    } rows[] = {
+        {"proxy.shop", 3128, "proxy.shop", 3128, ""},
+        {"http://proxy.shop:3128/", 0, "proxy.shop", 3128, ""},
+        {"[::1]:8080", 0, "::1", 8080, ""},
+        {"socks5://proxy.shop", 1080, nullptr, 0, "names the scheme socks5"},
+        {"proxy.shop:9933", 8080, nullptr, 0, "names port 9933, but the port field holds 8080"},
+        {"proxy.shop/cgi", 8080, nullptr, 0, "holds a path"},
+    };
+    for (const auto& r : rows) {
+        const QString problem = ProxySettings::addressProblem(QString::fromLatin1(r.address), r.port);
+        EXPECT_THAT(problem.toStdString(), HasSubstr(r.problem)) << r.address;
+        if (!r.host)
+            continue;
+        const ProxySettings::Endpoint e = ProxySettings::endpoint(QString::fromLatin1(r.address), r.port);
+        EXPECT_EQ(e.host, QString::fromLatin1(r.host)) << r.address;
+        EXPECT_EQ(e.port, r.usedPort) << r.address;
+    }
+}
+
+TEST_F(RateUpdateTest, AProxyThatCannotBeReachedIsNamedInTheError)
+{
+    quint16 closedPort = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        closedPort = probe.serverPort();
+    }
+    HttpServer server;
+    setFirstHost(server.hostPort() + kPath);
+    storeProxy(true, QStringLiteral("http://127.0.0.1:%1").arg(closedPort), {}, {}, 0);
+    update.GoUpdateFromTheWeb();
+    expectFailure(QStringLiteral("Proxy 127.0.0.1:%1 refused the connection").arg(closedPort));
+    EXPECT_TRUE(server.requests.isEmpty());
 }

@@ -71,9 +71,10 @@ protected:
                 const QRectF paper = QRectF(QPointF(), page.sizeMm).adjusted(-0.01, -0.01, 0.01, 0.01);
                 EXPECT_TRUE(paper.contains(item.rect.topLeft()) && paper.contains(item.rect.bottomRight()))
                     << item.text.toStdString();
-                if (item.kind == DrawItem::Kind::Text)
+                if (item.kind == DrawItem::Kind::Text) {
                     EXPECT_LE(item.text.size() * Report::Fonts::charWidthMm(item.font.pointSize), item.rect.width() + 1e-6)
                         << item.text.toStdString();
+                }
             }
     }
 
@@ -231,8 +232,9 @@ TEST_F(ReportTest, ThePrinterPrintsOnItsPaperOrOffersAPdfFileWhenThereIsNowhereT
         const QSizeF size = pdfPageSize(file);
         EXPECT_NEAR(size.width(), r.widthPt, 0.5);
         // A roll's page is as long as the receipt; A4 stays A4.
-        if (r.widthPt > 0)
+        if (r.widthPt > 0) {
             EXPECT_EQ(size.height() < 841.0, r.widthPt < 300) << size.height();
+        }
     }
 }
 

@@ -224,7 +224,7 @@ TEST_F(SettingsTest, WithoutTheResourceLibraryNothingIsApplied)
     seed(Defs::kValPunctuation, 1);
     QFile::remove(Defs::kResourceLibrary);
     EXPECT_FALSE(load());
-    EXPECT_THAT(shown.errors(), ElementsAre("Error: Unable to load resource dll - Button drop."));
+    EXPECT_THAT(shown.errors(), ElementsAre("Error: Unable to load resource dll - LoadSettings."));
     EXPECT_EQ(state.payment, Payment::Cash);
     EXPECT_EQ(punctuation(), ",.");
     EXPECT_EQ(numberFormat, "design");
@@ -355,11 +355,11 @@ TEST_F(SettingsTest, AStoreThatCannotBeWrittenIsReportedOnceAndKeepsTheOldSettin
 {
     seed(Defs::kValPayment, 2);
     const QByteArray before = testenv::readBytes(testenv::storeFile());
-    // The writer's temporary file cannot be made while a folder has its name.
-    ASSERT_TRUE(QDir().mkpath(testenv::storeFile() + ".tmp"));
     state.payment = Payment::Cash;
-    EXPECT_FALSE(settings.save());
-    QDir(testenv::storeFile() + ".tmp").removeRecursively();
+    {
+        testenv::FullDisk full;
+        EXPECT_FALSE(settings.save());
+    }
     EXPECT_EQ(shown.texts(ScriptedMessenger::Kind::MessageBox), QStringList{kStoreError});
     EXPECT_EQ(testenv::readBytes(testenv::storeFile()), before);
 }

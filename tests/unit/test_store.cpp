@@ -5,6 +5,7 @@
 #include "support/Zymregistry.h"
 
 #include <gmock/gmock.h>
+#include <memory>
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
@@ -640,8 +641,7 @@ TEST_F(StoreTest, AFileThatCannotBeReplacedIsToldOnceForEveryChanger)
 {
     ASSERT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "v", 1, KEY_WRITE));
     const QByteArray before = fileText();
-    // A folder where the new file is to be made: the replacement cannot be written.
-    ASSERT_TRUE(QDir().mkpath(testenv::storeFile() + ".tmp"));
+    auto full = std::make_unique<testenv::FullDisk>();
     EXPECT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "v", 2, KEY_WRITE));
     EXPECT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, QStringList{"a"}, KEY_WRITE));
     EXPECT_FALSE(ZYMAPI::DeleteRegistryKeyValue(kRoot, kKey, "v", KEY_WRITE));
@@ -649,18 +649,19 @@ TEST_F(StoreTest, AFileThatCannotBeReplacedIsToldOnceForEveryChanger)
     // Each changer fails on the same problem, which the operator is told once, with where.
     EXPECT_THAT(shown_.errors(),
                 ElementsAre("Settings cannot be saved to " + testenv::storeFile() + ": " + testenv::storeFile() +
-                            ".tmp cannot be made (Is a directory). The program goes on, but the settings "
+                            " cannot be written (File too large). The program goes on, but the settings "
                             "changed now will be lost when it closes."));
     EXPECT_EQ(fileText(), before);
     // A change that changes nothing does not need the replacement, and says nothing.
     shown_.clear();
     EXPECT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "v", 1, KEY_WRITE));
     EXPECT_THAT(shown_.shown, IsEmpty());
-    QDir(testenv::storeFile() + ".tmp").removeRecursively();
+    full.reset();
     // Once a write has gone through, the same problem is told again when it comes back.
     EXPECT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "v", 3, KEY_WRITE));
-    ASSERT_TRUE(QDir().mkpath(testenv::storeFile() + ".tmp"));
+    full = std::make_unique<testenv::FullDisk>();
     EXPECT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "v", 4, KEY_WRITE));
+    full.reset();
     EXPECT_EQ(shown_.errors().size(), 1);
-    QDir(testenv::storeFile() + ".tmp").removeRecursively();
+    EXPECT_THAT(QDir(QFileInfo(testenv::storeFile()).path()).entryList({"*.tmp*"}), IsEmpty());
 }

@@ -136,8 +136,9 @@ TEST_F(DamagedStoreTest, EveryCutAndFlipOfAGoodFileParsesOrFailsCleanly)
     for (qsizetype n = 0; n <= kGood.size(); ++n) {
         QString why;
         const auto st = regstore::Store::parse(kGood.left(n), &why);
-        if (!st)
+        if (!st) {
             EXPECT_FALSE(why.isEmpty()) << n;
+        }
     }
     std::mt19937 rng(7);
     for (int i = 0; i < 3000; ++i) {

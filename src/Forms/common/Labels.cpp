@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <algorithm>
 
 namespace {
 // The indent a label keeps from its frame, as QLabel paints it.
@@ -91,8 +92,23 @@ void FitLabel::fit()
     // Start from the designed size each time: a short text after a long one is large again.
     f.setPointSizeF(basePointSize_);
     const int room = textRoom(*this) - 2;
-    while (QFontMetrics(f).horizontalAdvance(text()) > room && f.pointSizeF() > 1.0)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
+    while (QFontMetrics(f).horizontalAdvance(text()) > room && f.pointSizeF() > kMinPointSize)
+        f.setPointSizeF(std::max(kMinPointSize, f.pointSizeF() - 0.5));
     if (f != font())
         setFont(f);
+    update();
+}
+
+void FitLabel::paintEvent(QPaintEvent* event)
+{
+    // At the smallest legible size a text that still does not fit ends in an ellipsis; the
+    // whole text stays in the tool tip and the accessible name.
+    const int room = textRoom(*this) - 2;
+    if (fontMetrics().horizontalAdvance(text()) <= room) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    drawFrame(&p);
+    p.drawText(contentsRect(), int(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, room));
 }

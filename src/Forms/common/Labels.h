@@ -25,16 +25,19 @@ private:
     QString hint_;
 };
 
-// A label whose font shrinks until the whole text fits, so no character is ever cut off;
-// the whole text is also its tool tip and its accessible name.
+// A label whose font shrinks until the whole text fits, down to the smallest legible size;
+// a text too long even then ends in an ellipsis. The whole text is its text(), its tool tip
+// and its accessible name.
 class FitLabel : public QLabel {
     Q_OBJECT
 public:
+    static constexpr qreal kMinPointSize = 7.0;
     using QLabel::QLabel;
     void setFittedText(const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void fit();

@@ -1,4 +1,7 @@
 #include "Forms/main/CurrencyTabs.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include "Forms/common/DialogKit.h"
 
 #include <QGridLayout>
@@ -10,6 +13,17 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+void SlotButton::paintEvent(QPaintEvent*)
+{
+    // A long name keeps the button's size and ends in an ellipsis; text() stays whole.
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int room = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width() - 4;
+    option.text = fontMetrics().elidedText(text(), Qt::ElideRight, room);
+    p.drawControl(QStyle::CE_PushButton, option);
+}
 
 CurrencyTabs::CurrencyTabs(QWidget* parent) : QWidget(parent)
 {
@@ -25,7 +39,7 @@ CurrencyTabs::CurrencyTabs(QWidget* parent) : QWidget(parent)
     // to the calculator.
     for (QToolButton* arrow : tabBar_->findChildren<QToolButton*>())
         arrow->setFocusPolicy(Qt::NoFocus);
-    for (int i = 1; i <= kTabs; ++i)
+    for (int i = 1; i <= ButtonLayout::kTabs; ++i)
         tabBar_->addTab(QString::number(i));
     tabBar_->setCurrentIndex(0);
     col->addWidget(tabBar_);
@@ -40,14 +54,14 @@ CurrencyTabs::CurrencyTabs(QWidget* parent) : QWidget(parent)
     grid->setContentsMargins(4, 3, 4, 3);
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(1);
-    for (int i = 0; i < kSlots; ++i) {
+    for (int i = 0; i < ButtonLayout::kSlots; ++i) {
         const int slot = i + 1;
         images_[i] = named(new QLabel(page), QStringLiteral("Image%1").arg(slot));
         images_[i]->setFixedSize(35, 20);
         images_[i]->setProperty("tag", slot);
-        buttons_[i] = named(new QPushButton(page), QStringLiteral("Button%1").arg(slot));
+        buttons_[i] = named(new SlotButton(page), QStringLiteral("Button%1").arg(slot));
         buttons_[i]->setProperty("tag", slot);
-        buttons_[i]->setFixedHeight(22);
+        buttons_[i]->setFixedSize(129, 22);
         buttons_[i]->setFocusPolicy(Qt::NoFocus);
         buttons_[i]->setContextMenuPolicy(Qt::CustomContextMenu);
         buttons_[i]->setAccessibleName(buttons_[i]->objectName());
@@ -88,6 +102,7 @@ void CurrencyTabs::setCaption(int slot, const QString& caption)
 {
     QPushButton* b = buttons_.at(slot - 1);
     b->setText(caption);
+    b->setToolTip(caption);
     // An empty slot is still named, so a screen reader can say where a drop would land.
     b->setAccessibleName(caption.isEmpty() ? b->objectName() : caption);
 }

@@ -3,19 +3,28 @@
 // each a flag picture (Image1..Image16) and a button (Button1..Button16). It tells which
 // slot was pressed (1 to 16), with the modifier keys held, and which tab was chosen.
 // It shows what it is given and holds no layout of its own.
+#include "data/ButtonLayout.h"
+
+#include <QPushButton>
 #include <QWidget>
 #include <array>
 
 class QLabel;
 class QPixmap;
-class QPushButton;
 class QTabBar;
+
+// A currency button: its whole country name is its text, tool tip and accessible name.
+class SlotButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 class CurrencyTabs : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kTabs = 9;
-    static constexpr int kSlots = 16;
     explicit CurrencyTabs(QWidget* parent);
 
     int currentTab() const;                               // 0 .. 8
@@ -45,7 +54,7 @@ signals:
 
 private:
     QTabBar* tabBar_ = nullptr;
-    std::array<QPushButton*, kSlots> buttons_{};
-    std::array<QLabel*, kSlots> images_{};
+    std::array<QPushButton*, ButtonLayout::kSlots> buttons_{};
+    std::array<QLabel*, ButtonLayout::kSlots> images_{};
     int menuSlot_ = 0;
 };

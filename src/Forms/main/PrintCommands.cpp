@@ -1,36 +1,34 @@
 #include "Forms/main/PrintCommands.h"
 #include "Forms/TForm1.h"
 #include "Forms/TPrintOptions.h"
+#include "Forms/TQuickReportViewer.h"
+#include "Forms/main/ExchangeCommands.h"
+#include "Forms/main/LogCommands.h"
 #include "Forms/common/DialogKit.h"
-#include "report/PageRenderer.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
 
 #include <QAction>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
+#include <QPointer>
 #include <QPrinter>
 
 namespace {
-// The plain preview: the prepared pages in the print preview of the toolkit.
-void plainPreview(QWidget* owner, PrintCommands& printing, int)
+// The print preview: a viewer of its own for each preview, showing the pages prepared for the
+// printer's paper; it prints on the current printer and is destroyed once it is closed.
+void showViewer(QWidget* owner, PrintCommands& printing, int)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
     const Report::PageSet pages = printing.preparedPages(printing.printer().paperMm());
-    if (!pages.pages.isEmpty())
-        printer.setPageSize(QPageSize(pages.pages.first().sizeMm, QPageSize::Millimeter, QString(),
-                                      QPageSize::ExactMatch));
-    QPrintPreviewDialog dialog(&printer, owner);
-    dialog.setObjectName(QStringLiteral("ReportPreview"));
-    dialog.setWindowTitle(pages.title.isEmpty() ? QStringLiteral("Preview") : pages.title);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&pages](QPrinter* p) { Report::PageRenderer::render(*p, pages); });
-    runModal(dialog);
+    const auto print = [&printing](const Report::PageSet& shown) {
+        printing.printer().Print([&shown](const QSizeF&) { return shown; }, messenger());
+    };
+    const QPointer<TQuickReportViewer> viewer = new TQuickReportViewer(owner, print);
+    viewer->ShowReport(pages);
+    delete viewer;
 }
 } // namespace
 
-PrintCommands::PrintCommands(TForm1& form) : QObject(&form), form_(form), previewer_(plainPreview) {}
+PrintCommands::PrintCommands(TForm1& form) : QObject(&form), form_(form), previewer_(showViewer) {}
 
 PrintCommands::~PrintCommands() = default;
 
@@ -75,8 +73,7 @@ void PrintCommands::ActionPrintTransactionLogExecute() { PrepareAndPrint(TQuickR
 
 void PrintCommands::ActionPrintHeaderOptionsExecute()
 {
-    TPrintOptions dialog(&form_);
-    runModal(dialog);
+    VemoxDialog::run<TPrintOptions>(&form_);
 }
 
 void PrintCommands::ActionPrinterSetupExecute()
@@ -100,5 +97,8 @@ void TForm1::connectPrinting()
         {Command::PrintHeaderOptions, &PrintCommands::ActionPrintHeaderOptionsExecute},
         {Command::PrinterSetup, &PrintCommands::ActionPrinterSetupExecute}};
     for (const auto& [c, handler] : commands)
-        connect(command(c), &QAction::triggered, Printing, handler);
+        commands_->bind(c, [p = Printing, handler = handler] { (p->*handler)(); });
+    exchange_->conversionMade = [this](const Conversion& made) { Printing->conversionMade(made); };
+    // The log window's Print prints the log report at once.
+    log_->printLog = [this] { Printing->ActionPrintTransactionLogExecute(); };
 }

@@ -4,6 +4,7 @@
 #include "Forms/Tdateform.h"
 #include "Forms/common/DialogKit.h"
 #include "Forms/main/CurrencyTabs.h"
+#include "Forms/main/TabCommands.h"
 #include "support/Trap.h"
 
 bool TForm1::LoadSettings()
@@ -11,12 +12,12 @@ bool TForm1::LoadSettings()
     Settings = std::make_unique<MainSettings>(State, Calc->NumberFormat, Currencies, CommissionTable, Layout);
     Settings->showTab = [this](int tab) {
         tabs_->selectTab(tab);
-        return LoadTabButtons(tab);
+        return tabUnit_->LoadTabButtons(tab);
     };
     const bool loaded = Settings->load();
     // Today's date was written before the stored date format applied.
     Settings->showToday(Calc->Today());
-    showTabNames();
+    tabUnit_->showTabNames();
     return loaded;
 }
 
@@ -28,10 +29,8 @@ void TForm1::SaveSettings()
 
 void TForm1::DateFormat1Click()
 {
-    trapped(QString(), [this] {
-        VemoxDialog::run<Tdateform>(this);
-        // Whatever the dialog's result: Cancel applies the stored choices again.
-        Settings->reapplyFormats(Calc->Today());
-        State.announce();
-    });
+    VemoxDialog::run<Tdateform>(this);
+    // Whatever the dialog's result: Cancel applies the stored choices again.
+    Settings->reapplyFormats(Calc->Today());
+    State.announce();
 }

@@ -1,15 +1,16 @@
-// The main window's side of drag and drop: the country selector, and the drops of its
-// countries onto the two currency panes and the currency slots. The controls are found by
-// their names, so the drop targets are whatever controls carry them.
+#include "Forms/main/DropCommands.h"
 #include "Forms/FlagImage.h"
 #include "Forms/TCurrencySelector.h"
-#include "Forms/TForm1.h"
+#include "Forms/main/Commands.h"
 #include "Forms/main/CurrencyTabs.h"
+#include "calc/Calculator.h"
 #include "calc/Drops.h"
+#include "calc/MainState.h"
 
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMimeData>
 
 namespace {
@@ -23,7 +24,7 @@ struct Target {
 // Takes the drag-and-drop events of the target controls to the window's handlers.
 class DropTargets : public QObject {
 public:
-    explicit DropTargets(TForm1& form) : QObject(&form), form_(form) {}
+    explicit DropTargets(DropCommands& owner, QObject* parent) : QObject(parent), form_(owner) {}
 
     void add(QWidget* w, Target t)
     {
@@ -58,7 +59,7 @@ protected:
     }
 
 private:
-    TForm1& form_;
+    DropCommands& form_;
     QHash<QObject*, Target> targets_;
 };
 
@@ -71,33 +72,41 @@ QPixmap flagPicture(int resourceIndex, const ResourcePicture& picture)
 
 } // namespace
 
-void TForm1::InstallDropTargets()
+DropCommands::DropCommands(MainContext& ctx) : ctx_(ctx)
+{
+    InstallDropTargets();
+    ctx.commands.bind(Command::CountryDragList, [this] { CountryDragList1Click(); });
+}
+
+DropCommands::~DropCommands() = default;
+
+void DropCommands::InstallDropTargets()
 {
     CountryDrops::View view;
     // The panes show the flag the drop puts into the main state; here it is only made
     // into a picture, so that a flag that cannot be shown fails the drop.
     view.setPanePicture = [](CountryDrops::Pane, int index, const ResourcePicture& pic) { flagPicture(index, pic); };
     view.setSlotPicture = [this](int slot, int index, const ResourcePicture& pic) {
-        tabs_->setFlag(slot, flagPicture(index, pic));
+        ctx_.tabs.setFlag(slot, flagPicture(index, pic));
     };
-    view.setSlotCaption = [this](int slot, const QString& caption) { tabs_->setCaption(slot, caption); };
-    view.onCancel = [this] { Calc->OnCancel(); };
+    view.setSlotCaption = [this](int slot, const QString& caption) { ctx_.tabs.setCaption(slot, caption); };
+    view.onCancel = [this] { ctx_.Calc.OnCancel(); };
     // Queued: the drop finishes first, then the window closes the ordinary way.
-    view.closeMainWindow = [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); };
-    Drops = std::make_unique<CountryDrops>(Currencies, State, Layout, std::move(view));
+    view.closeMainWindow = [this] { QMetaObject::invokeMethod(&ctx_.window, &QWidget::close, Qt::QueuedConnection); };
+    Drops = std::make_unique<CountryDrops>(ctx_.Currencies, ctx_.State, ctx_.Layout, std::move(view));
 
-    auto* targets = new DropTargets(*this);
+    auto* targets = new DropTargets(*this, this);
     for (const char* name : {"Panel2", "homeImage", "homecountry"})
-        targets->add(findChild<QWidget*>(QString::fromLatin1(name)), {Target::HomePane});
+        targets->add(ctx_.window.findChild<QWidget*>(QString::fromLatin1(name)), {Target::HomePane});
     for (const char* name : {"Panel3", "localimage", "localcountry"})
-        targets->add(findChild<QWidget*>(QString::fromLatin1(name)), {Target::ForeignPane});
+        targets->add(ctx_.window.findChild<QWidget*>(QString::fromLatin1(name)), {Target::ForeignPane});
     for (int n = 1; n <= 16; ++n) {
-        targets->add(findChild<QWidget*>(QStringLiteral("Button%1").arg(n)), {Target::SlotButton, n});
-        targets->add(findChild<QWidget*>(QStringLiteral("Image%1").arg(n)), {Target::SlotPicture, n});
+        targets->add(ctx_.window.findChild<QWidget*>(QStringLiteral("Button%1").arg(n)), {Target::SlotButton, n});
+        targets->add(ctx_.window.findChild<QWidget*>(QStringLiteral("Image%1").arg(n)), {Target::SlotPicture, n});
     }
 }
 
-bool TForm1::DragOver(int kind) const
+bool DropCommands::DragOver(int kind) const
 {
     switch (kind) {
     case Target::HomePane: return AcceptDragOver();
@@ -107,7 +116,7 @@ bool TForm1::DragOver(int kind) const
     }
 }
 
-bool TForm1::DropCountry(int kind, int slot, const QString& country)
+bool DropCommands::DropCountry(int kind, int slot, const QString& country)
 {
     switch (kind) {
     case Target::HomePane: return Aceptinghomedrop(country);
@@ -117,44 +126,56 @@ bool TForm1::DropCountry(int kind, int slot, const QString& country)
     }
 }
 
-bool TForm1::AcceptDragOver() const { return CountryDrops::paneAccepts(CountryDrops::Pane::Home, State.reverseMode); }
-bool TForm1::ForeignAcceptingdrag() const { return CountryDrops::paneAccepts(CountryDrops::Pane::Foreign, State.reverseMode); }
+bool DropCommands::AcceptDragOver() const { return CountryDrops::paneAccepts(CountryDrops::Pane::Home, ctx_.State.reverseMode); }
+bool DropCommands::ForeignAcceptingdrag() const { return CountryDrops::paneAccepts(CountryDrops::Pane::Foreign, ctx_.State.reverseMode); }
 
-bool TForm1::Aceptinghomedrop(const QString& country)
+bool DropCommands::Aceptinghomedrop(const QString& country)
 {
     return Drops->dropOnPane(CountryDrops::Pane::Home, country) == CountryDrops::Outcome::Taken;
 }
 
-bool TForm1::Foreigndragover(const QString& country)
+bool DropCommands::Foreigndragover(const QString& country)
 {
     return Drops->dropOnPane(CountryDrops::Pane::Foreign, country) == CountryDrops::Outcome::Taken;
 }
 
-bool TForm1::AcceptingDragDrop(int slot, const QString& country)
+bool DropCommands::AcceptingDragDrop(int slot, const QString& country)
 {
-    return Drops->dropOnSlot(tabs_->currentTab(), slot, country) == CountryDrops::Outcome::Taken;
+    return Drops->dropOnSlot(ctx_.tabs.currentTab(), slot, country) == CountryDrops::Outcome::Taken;
 }
 
 // The picture of a slot takes the same drop as its button.
-bool TForm1::ImageDragDrop(int slot, const QString& country) { return AcceptingDragDrop(slot, country); }
+bool DropCommands::ImageDragDrop(int slot, const QString& country) { return AcceptingDragDrop(slot, country); }
 
-void TForm1::CountryDragList1Click()
+void DropCommands::CountryDragList1Click()
 {
     // A fresh selector every time, so the tree shows the table as it is now.
     CloseCountrySelector();
-    CurrencySelector = new TCurrencySelector(Currencies, this);
+    CurrencySelector = new TCurrencySelector(ctx_.Currencies, &ctx_.window);
     CurrencySelector->move(QCursor::pos());
     CurrencySelector->show();
     CurrencySelector->raise();
     CurrencySelector->activateWindow();
 }
 
-TCurrencySelector* TForm1::currencySelector() const { return CurrencySelector; }
-
-void TForm1::CloseCountrySelector()
+void DropCommands::CloseCountrySelector()
 {
     if (CurrencySelector) {
         CurrencySelector->close();
         delete CurrencySelector.data();
     }
 }
+
+void DropCommands::rebuildCountrySelector()
+{
+    if (!CurrencySelector)
+        return;
+    const QPoint at = CurrencySelector->pos();
+    const bool shown = CurrencySelector->isVisible();
+    CloseCountrySelector();
+    CurrencySelector = new TCurrencySelector(ctx_.Currencies, &ctx_.window);
+    CurrencySelector->move(at);
+    CurrencySelector->setVisible(shown);
+}
+
+TCurrencySelector* DropCommands::currencySelector() const { return CurrencySelector; }

@@ -1,0 +1,28 @@
+#pragma once
+// The print and accounts dialog of the quick print: whether it prints the receipt, adds the
+// conversion to the account file, or both, and whether the dialog shows again. It reads the
+// stored choices on creation; Okay stores the three boxes in one change, Cancel nothing.
+#include <QDialog>
+
+class DialogToolBar;
+class QCheckBox;
+class QStatusBar;
+
+class TPrintGo : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString kHelpTopic = QStringLiteral("IDH_PrintGo");
+    static constexpr int kClientWidth = 220;
+    static constexpr int kClientHeight = 170;
+
+    explicit TPrintGo(QWidget* owner);
+
+    DialogToolBar* ToolBar1 = nullptr;
+    QCheckBox* CBPrint = nullptr;
+    QCheckBox* CBAccount = nullptr;
+    QCheckBox* CBShowDialog = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+
+    void ActionOkayExecute();
+    void ActionCancelExecute();
+};

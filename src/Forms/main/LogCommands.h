@@ -1,0 +1,26 @@
+#pragma once
+// The commands of the transaction log: its window (Ctrl+V) and saving it to a file (Ctrl+T).
+#include "Forms/main/MainContext.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class TTransLog;
+
+class LogCommands : public QObject {
+public:
+    explicit LogCommands(MainContext& ctx);
+    // Closes the log window, as the main window's close does.
+    void closeWindow();
+
+    // What the log window's Print runs; without it the button stays disabled.
+    std::function<void()> printLog;
+
+    void TransactionLog1Click();
+    void SaveTransactionLog1Click();
+
+private:
+    MainContext& ctx_;
+    QPointer<TTransLog> TransLog;
+};

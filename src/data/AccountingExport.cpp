@@ -1,0 +1,238 @@
+#include "data/AccountingExport.h"
+
+#include "Defs.h"
+#include "support/Errors.h"
+#include "support/FileWriter.h"
+#include "support/Formats.h"
+#include "support/Messenger.h"
+#include "support/Zymregistry.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace AccountingExport {
+
+namespace {
+
+constexpr qint64 kLongestTornTail = 4096;
+
+template <typename T>
+bool readGeneral(const QString& name, T& out)
+{
+    return ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, out, KEY_READ);
+}
+
+template <typename T>
+bool writeGeneral(const QString& name, const T& in)
+{
+    return ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, in, KEY_WRITE);
+}
+
+bool readFlag(const QString& name, bool otherwise)
+{
+    bool value = otherwise;
+    readGeneral(name, value);
+    return value;
+}
+
+// A process killed in the middle of an append can leave the start of a record without its
+// CR (the system may stop a write between two pages). That piece was never confirmed to the
+// operator; it is cut off before the next record goes in, so no record is ever torn.
+void cutTornTail(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return;
+    const qint64 from = std::max<qint64>(0, file.size() - kLongestTornTail);
+    file.seek(from);
+    const QByteArray tail = file.readAll();
+    if (tail.endsWith('\r') || tail.contains('\n'))
+        return;
+    const qsizetype cr = tail.lastIndexOf('\r');
+    if (cr < 0 && from > 0)
+        return;
+    file.close();
+    QFile::resize(path, from + cr + 1);
+}
+
+QString withSeparator(QString folder)
+{
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+} // namespace
+
+QString missingFolderText(const QString& folder)
+{
+    return QStringLiteral("The file path ") + folder +
+           QStringLiteral("no longer exists. Check your directory settings.\nAppend to Accounts aborted.");
+}
+
+PrintChoices PrintChoices::load()
+{
+    PrintChoices c;
+    bool flag = false;
+    readGeneral(Defs::kValPrintAccountingDialog, flag);
+    c.hideDialog = flag;
+    readGeneral(Defs::kValPrintReceipt, flag);
+    c.print = flag;
+    readGeneral(Defs::kValAddToAccountFile, flag);
+    c.addToAccount = flag;
+    readGeneral(Defs::kValUseAccountFile, flag);
+    c.fileDefined = flag;
+    return c;
+}
+
+bool PrintChoices::save() const
+{
+    ZYMAPI::StoreChange change;
+    bool ok = writeGeneral(Defs::kValPrintAccountingDialog, hideDialog);
+    ok = writeGeneral(Defs::kValPrintReceipt, print) && ok;
+    ok = writeGeneral(Defs::kValAddToAccountFile, addToAccount) && ok;
+    return change.commit() && ok;
+}
+
+bool dialogHidden() { return readFlag(Defs::kValPrintAccountingDialog, false); }
+bool printChosen() { return readFlag(Defs::kValPrintReceipt, false); }
+
+FileSettings FileSettings::load(const QString& dataFolder)
+{
+    FileSettings s;
+    s.folder = dataFolder;
+    s.fileName = kDefaultFileName;
+    readGeneral(Defs::kValUseAccountFile, s.use);
+    readGeneral(Defs::kValAccountFilePath, s.folder);
+    readGeneral(Defs::kValAccountFileName, s.fileName);
+    return s;
+}
+
+bool FileSettings::save() const
+{
+    ZYMAPI::StoreChange change;
+    bool ok = writeGeneral(Defs::kValAccountFilePath, folder);
+    ok = writeGeneral(Defs::kValAccountFileName, fileName) && ok;
+    ok = writeGeneral(Defs::kValUseAccountFile, use) && ok;
+    return change.commit() && ok;
+}
+
+QString exportFilePath(const QString& folder, const QString& fileName)
+{
+    if (QDir::isAbsolutePath(fileName))
+        return fileName;
+    return withSeparator(folder) + fileName;
+}
+
+bool createEmptyFile(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        return true;
+    try {
+        FileWriter::append(path, {}, kCannotCreate);
+        return true;
+    } catch (const VemoxError& e) {
+        messenger().errorBox(e.message());
+        return false;
+    }
+}
+
+std::optional<QString> selectAccountFile(const QString& folder)
+{
+    Messenger::FileDialog d;
+    d.title = QStringLiteral("Open Account File");
+    d.filter = QStringLiteral("ZYM Account File (*.afe *.AFE)");
+    d.defaultSuffix = QStringLiteral("Afe");
+    d.directory = folder;
+    d.mustExist = false;
+    const QString chosen = messenger().openFileName(d);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    if (!QFileInfo::exists(chosen)) {
+        if (!messenger().askYesNo(QStringLiteral("File does not exist. Create new file?"), Messenger::Icon::Question) ||
+            !createEmptyFile(chosen))
+            return std::nullopt;
+    }
+    return chosen;
+}
+
+QString newAccountFileName(const QString& typed)
+{
+    const qsizetype stop = typed.indexOf(QLatin1Char('.'));
+    return (stop < 0 ? typed + QLatin1Char('.') : typed.left(stop + 1)) + QStringLiteral("afe");
+}
+
+std::optional<QString> newAccountFile(const QString& folder)
+{
+    const auto typed = messenger().inputBox(QStringLiteral("Create New Account File"),
+                                            QStringLiteral("Enter Account File Name:"), QString());
+    if (!typed || typed->isEmpty())
+        return std::nullopt;
+    if (typed->contains(QLatin1Char('/')))
+        throw VemoxError(QStringLiteral("A file name cannot name a folder: ") + *typed);
+    const QString path = withSeparator(folder) + newAccountFileName(*typed);
+    if (!createEmptyFile(path))
+        return std::nullopt;
+    return path;
+}
+
+QByteArray recordBytes(const QDateTime& now, const QString& rateKind, const QString& payment,
+                       const QString& pendingRecord)
+{
+    const QString fields = QStringList{Formats::dateToStr(now.date()), Formats::timeToStr(now.time()), rateKind,
+                                       payment, pendingRecord}
+                               .join(QLatin1Char(','));
+    return fields.toLatin1();
+}
+
+Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const QString& payment,
+                         const QString& dataFolder, QString& statusPanel, const QDateTime& now)
+{
+    if (!readFlag(Defs::kValAddToAccountFile, false))
+        return Outcome::NotChosen;
+    // "Use Account Export File" switched off by the operator stops the export; a value that
+    // was never stored does not.
+    if (!readFlag(Defs::kValUseAccountFile, true)) {
+        statusPanel = kUndefined;
+        return Outcome::Refused;
+    }
+    QString folder = withSeparator(dataFolder);
+    QString name = kDefaultFileName;
+    readGeneral(Defs::kValAccountFilePath, folder);
+    readGeneral(Defs::kValAccountFileName, name);
+    const QString path = QDir(dataFolder).absoluteFilePath(exportFilePath(folder, name));
+    const QString fileFolder = QFileInfo(path).absolutePath();
+
+    if (!QFileInfo::exists(path)) {
+        // A folder that is gone is told as such rather than as a full disk.
+        if (!QFileInfo(fileFolder).isDir()) {
+            messenger().errorBox(missingFolderText(withSeparator(fileFolder)));
+            return Outcome::Refused;
+        }
+        if (!createEmptyFile(path))
+            return Outcome::Refused;
+    }
+    if (pendingRecord.isEmpty()) {
+        messenger().messageOnTop(kNoTransaction, kNoTransactionTitle, Messenger::Icon::Information);
+        return Outcome::Refused;
+    }
+    if (!QFileInfo(fileFolder).isDir()) {
+        messenger().errorBox(missingFolderText(withSeparator(fileFolder)));
+        return Outcome::Refused;
+    }
+    cutTornTail(path);
+    try {
+        // One write: the file holds the whole record or, after a failure, is cut back to
+        // what it was.
+        FileWriter::append(path, recordBytes(now, rateKind, payment, pendingRecord));
+    } catch (const VemoxError& e) {
+        messenger().errorBox(e.message() + QStringLiteral("\nThe transaction was not added to the account file; "
+                                                          "it is kept and can be exported again."));
+        return Outcome::Refused;
+    }
+    statusPanel = kAdded;
+    pendingRecord.clear();
+    return Outcome::Added;
+}
+
+} // namespace AccountingExport

@@ -1,0 +1,204 @@
+#include "report/ReportExport.h"
+#include "report/BandLayout.h"
+#include "report/ReportFile.h"
+#include "report/ReportPrinting.h"
+#include "support/FileWriter.h"
+
+#include <QFileInfo>
+#include <QStringBuilder>
+#include <algorithm>
+#include <cmath>
+
+// A condition the window cannot break; a broken one is a fault of the program.
+#define REPORT_CHECK(cond)                                                                         \
+    do {                                                                                           \
+        if (!(cond))                                                                               \
+            qFatal("Check failed: %s, file %s, line %d", #cond, __FILE__, __LINE__);               \
+    } while (false)
+
+namespace Report {
+
+namespace {
+
+using Row = QList<const DrawItem *>;
+
+// Texts closer than this (mm) in their vertical centres stand on one line of the page.
+constexpr double kSameLineMm = 0.5;
+// Columns of the text export: the width of a character of the page's body text, so that a
+// text stands at the column it has on the page.
+constexpr double kColumnMm = Fonts::charWidthMm(Fonts::kBody);
+
+// The text items of a page grouped into lines, top to bottom, each left to right.
+QList<Row> pageRows(const Page &page)
+{
+    Row texts;
+    for (const DrawItem &item : page.items)
+        if (item.kind == DrawItem::Kind::Text && !item.text.isEmpty())
+            texts.append(&item);
+    std::stable_sort(texts.begin(), texts.end(), [](const DrawItem *a, const DrawItem *b) {
+        return a->rect.center().y() < b->rect.center().y();
+    });
+    QList<Row> rows;
+    for (const DrawItem *item : texts) {
+        if (rows.isEmpty() || item->rect.center().y() - rows.last().first()->rect.center().y() > kSameLineMm)
+            rows.append(Row());
+        rows.last().append(item);
+    }
+    for (Row &row : rows)
+        std::stable_sort(row.begin(), row.end(),
+                         [](const DrawItem *a, const DrawItem *b) { return a->rect.left() < b->rect.left(); });
+    return rows;
+}
+
+// The column a text starts at, after its alignment in its box.
+int startColumn(const DrawItem &item, double leftMm)
+{
+    const int len = int(item.text.size());
+    if (item.alignment & Qt::AlignRight)
+        return int(std::lround((item.rect.right() - leftMm) / kColumnMm)) - len;
+    if (item.alignment & Qt::AlignHCenter)
+        return int(std::lround((item.rect.center().x() - leftMm) / kColumnMm)) - len / 2;
+    return int(std::lround((item.rect.left() - leftMm) / kColumnMm));
+}
+
+double leftmostText(const Page &page)
+{
+    double left = page.sizeMm.width();
+    for (const DrawItem &item : page.items)
+        if (item.kind == DrawItem::Kind::Text && !item.text.isEmpty())
+            left = std::min(left, item.rect.left());
+    return left;
+}
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
+        && !text.contains(QLatin1Char('\r')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') % quoted % QLatin1Char('"');
+}
+
+QString filterText(const SaveFilter &f)
+{
+    // The small letters first: a name typed without an extension takes the first.
+    return f.caption % QLatin1String(" (*.") % f.extension.toLower() % QLatin1String(" *.") % f.extension
+           % QLatin1Char(')');
+}
+
+} // namespace
+
+const QList<SaveFilter> &saveFilters()
+{
+    static const QList<SaveFilter> filters{
+        {SaveFormat::Report, QStringLiteral("Vemox report"), QStringLiteral("QRP")},
+        {SaveFormat::Text, QStringLiteral("Text"), QStringLiteral("TXT")},
+        {SaveFormat::Csv, QStringLiteral("Comma separated"), QStringLiteral("CSV")},
+        {SaveFormat::Html, QStringLiteral("HTML"), QStringLiteral("HTML")},
+        {SaveFormat::Pdf, QStringLiteral("PDF"), QStringLiteral("PDF")},
+    };
+    return filters;
+}
+
+QString saveDialogFilter()
+{
+    QStringList parts;
+    for (const SaveFilter &f : saveFilters())
+        parts.append(filterText(f));
+    return parts.join(QLatin1String(";;"));
+}
+
+QString openDialogFilter() { return filterText(saveFilters().first()); }
+
+QString fileExtension(const QString &fileName)
+{
+    // The folder may hold full stops of its own; only the file's name counts.
+    const QString name = QFileInfo(fileName).fileName();
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot + 1).toUpper();
+}
+
+bool extensionFits(const QString &fileName, int position)
+{
+    REPORT_CHECK(position >= 0 && position < saveFilters().size());
+    return fileExtension(fileName) == saveFilters().at(position).extension;
+}
+
+QByteArray exportText(const PageSet &pages)
+{
+    QString out;
+    for (qsizetype p = 0; p < pages.pages.size(); ++p) {
+        if (p > 0)
+            out += QLatin1String("\f");
+        const Page &page = pages.pages.at(p);
+        const double left = leftmostText(page);
+        for (const Row &row : pageRows(page)) {
+            QString line;
+            for (const DrawItem *item : row) {
+                const int gap = line.isEmpty() ? 0 : 1;
+                line += QString(std::max<qsizetype>(gap, startColumn(*item, left) - line.size()), QLatin1Char(' '));
+                line += item->text;
+            }
+            out += line % QLatin1String("\r\n");
+        }
+    }
+    return out.toLatin1();
+}
+
+QByteArray exportCsv(const PageSet &pages)
+{
+    QString out;
+    for (qsizetype p = 0; p < pages.pages.size(); ++p)
+        for (const Row &row : pageRows(pages.pages.at(p))) {
+            out += QString::number(p + 1);
+            for (const DrawItem *item : row)
+                out += QLatin1Char(',') % csvField(item->text);
+            out += QLatin1String("\r\n");
+        }
+    return out.toLatin1();
+}
+
+QByteArray exportHtml(const PageSet &pages)
+{
+    const QString title = pages.title.toHtmlEscaped();
+    QString out = QLatin1String("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>") % title
+                  % QLatin1String("</title>\n<style>table{border-collapse:collapse;margin-bottom:2em}"
+                                  "td{padding:0 1em 0 0;white-space:pre}"
+                                  "table+table{page-break-before:always}</style></head>\n<body>\n");
+    for (const Page &page : pages.pages) {
+        out += QLatin1String("<table>\n");
+        for (const Row &row : pageRows(page)) {
+            out += QLatin1String("<tr>");
+            for (const DrawItem *item : row) {
+                const QString text = item->text.toHtmlEscaped();
+                out += QLatin1String("<td>")
+                       % (item->font.bold ? QLatin1String("<b>") % text % QLatin1String("</b>") : text)
+                       % QLatin1String("</td>");
+            }
+            out += QLatin1String("</tr>\n");
+        }
+        out += QLatin1String("</table>\n");
+    }
+    out += QLatin1String("</body></html>\n");
+    return out.toUtf8();
+}
+
+SaveOutcome saveReport(const PageSet *pages, const QString &fileName, int position)
+{
+    REPORT_CHECK(!fileName.isEmpty());
+    if (!pages || pages->pages.isEmpty())
+        return SaveOutcome::NoPages;
+    if (!extensionFits(fileName, position))
+        return SaveOutcome::WrongExtension;
+    switch (saveFilters().at(position).format) {
+    case SaveFormat::Report: saveReportFile(fileName, *pages); break;
+    case SaveFormat::Text: FileWriter::replace(fileName, exportText(*pages)); break;
+    case SaveFormat::Csv: FileWriter::replace(fileName, exportCsv(*pages)); break;
+    case SaveFormat::Html: FileWriter::replace(fileName, exportHtml(*pages)); break;
+    case SaveFormat::Pdf: SavePdf(*pages, fileName); break;
+    }
+    return SaveOutcome::Saved;
+}
+
+} // namespace Report
