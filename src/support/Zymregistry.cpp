@@ -414,7 +414,10 @@ bool WriteRegistry(const HKEY& root, const QString& key, const QStringList& in, 
 bool DeleteRegistryKeyValue(HKEY root, const QString& key, const QString& name, long access)
 {
     return trappedDelete([&] {
-        const auto [allowed, path] = changeable(root, key, access, kSetValue);
+        // Named members, not a structured binding: the lambda below captures the path.
+        const Target target = changeable(root, key, access, kSetValue);
+        const bool allowed = target.allowed;
+        const auto& path = target.path;
         if (!allowed)
             return false;
         if (!path)
@@ -427,7 +430,10 @@ bool DeleteRegistryKeyValue(HKEY root, const QString& key, const QString& name, 
 bool DeleteRegistryKey(HKEY root, const QString& key, long access)
 {
     return trappedDelete([&] {
-        const auto [allowed, path] = changeable(root, key, access, kDelete);
+        // Named members, not a structured binding: the lambda below captures the path.
+        const Target target = changeable(root, key, access, kDelete);
+        const bool allowed = target.allowed;
+        const auto& path = target.path;
         if (!allowed)
             return false;
         if (!path || path->isEmpty())
