@@ -1,38 +1,27 @@
 #include "Forms/TAccountForm.h"
 
-#include "Forms/common/DialogKit.h"
 #include "data/AccountingExport.h"
 #include "support/FileUtils.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TAccountForm::TAccountForm(QWidget* owner, const QString& dataFolder) : QDialog(owner)
+TAccountForm::TAccountForm(QWidget* owner, const QString& dataFolder)
+    : VemoxDialog(owner, {QStringLiteral("AccountForm"), QStringLiteral("Set Accounting Export File"), {397, 168},
+                          kHelpTopic, Placement::ScreenCentre})
 {
-    setObjectName(QStringLiteral("AccountForm"));
-    setWindowTitle(QStringLiteral("Set Accounting Export File"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kClientWidth, kClientHeight);
-
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 4);
-    ToolBar1 = new DialogToolBar(this);
-    ToolBar1->setHelpTopic(kHelpTopic);
-    column->addWidget(ToolBar1);
+    auto* column = columnWithToolBar(4);
+    ToolBar1 = toolBar();
 
     auto* grid = new QGridLayout();
     grid->setContentsMargins(8, 4, 8, 0);
@@ -73,10 +62,6 @@ TAccountForm::TAccountForm(QWidget* owner, const QString& dataFolder) : QDialog(
     connect(Browse, &QToolButton::clicked, this, &TAccountForm::BrowseClick);
     connect(Select, &QPushButton::clicked, this, &TAccountForm::SelectClick);
     connect(New, &QPushButton::clicked, this, &TAccountForm::NewClick);
-    connect(ToolBar1->okay(), &QAction::triggered, this, &TAccountForm::ActionOkayExecute);
-    connect(ToolBar1->cancel(), &QAction::triggered, this, &TAccountForm::ActionCancelExecute);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TAccountForm::CBUseClick()
@@ -119,7 +104,7 @@ void TAccountForm::NewClick()
     });
 }
 
-void TAccountForm::ActionOkayExecute()
+bool TAccountForm::save()
 {
     AccountingExport::FileSettings settings;
     settings.use = CBUse->isChecked();
@@ -129,11 +114,7 @@ void TAccountForm::ActionOkayExecute()
         messenger().messageDialog(QStringLiteral("The folder %1 does not exist. Choose the folder of the account file.")
                                       .arg(EditBrowse->text()),
                                   Messenger::Icon::Error);
-        return;
+        return false;
     }
-    // A store that cannot take the settings has told the operator; the dialog stays open.
-    if (settings.save())
-        accept();
+    return settings.save();
 }
-
-void TAccountForm::ActionCancelExecute() { reject(); }

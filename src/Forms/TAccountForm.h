@@ -3,21 +3,18 @@
 // name. Browse picks the folder, Select an existing or new file anywhere, New a new file in
 // the folder; the file chosen or made is the one the next export goes to once Okay stores
 // the folder, the name and the switch in one change. Cancel stores nothing.
-#include <QDialog>
+#include "Forms/common/VemoxDialog.h"
 
-class DialogToolBar;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
 
-class TAccountForm : public QDialog {
+class TAccountForm : public VemoxDialog {
     Q_OBJECT
 public:
     static inline const QString kHelpTopic = QStringLiteral("IDH_Account");
-    static constexpr int kClientWidth = 397;
-    static constexpr int kClientHeight = 168;
 
     // dataFolder: the folder shown while none is stored.
     TAccountForm(QWidget* owner, const QString& dataFolder);
@@ -36,8 +33,11 @@ public:
     void BrowseClick();
     void SelectClick();
     void NewClick();
-    void ActionOkayExecute();
-    void ActionCancelExecute();
+
+protected:
+    // The folder must exist while the file is used; a store that cannot take the settings
+    // has told the operator. Either way the dialog stays open with what was typed.
+    bool save() override;
 
 private:
     void showFile(const QString& path);

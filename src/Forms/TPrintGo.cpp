@@ -1,35 +1,24 @@
 #include "Forms/TPrintGo.h"
 
-#include "Forms/Placement.h"
-#include "Forms/common/DialogKit.h"
 #include "data/AccountingExport.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-TPrintGo::TPrintGo(QWidget* owner) : QDialog(owner)
+TPrintGo::TPrintGo(QWidget* owner)
+    : VemoxDialog(owner, {QStringLiteral("PrintGo"), QStringLiteral("Print/Accounts"), {220, 170}, kHelpTopic})
 {
-    setObjectName(QStringLiteral("PrintGo"));
-    setWindowTitle(QStringLiteral("Print/Accounts"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kClientWidth, kClientHeight);
-
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    ToolBar1 = new DialogToolBar(this);
-    ToolBar1->setHelpTopic(kHelpTopic);
+    auto* column = columnWithToolBar();
+    ToolBar1 = toolBar();
     // This dialog's tool bar names its Cancel button TBHelp and its Help button ToolButton1.
     ToolBar1->widgetForAction(ToolBar1->help())->setObjectName(QStringLiteral("ToolButton1"));
     ToolBar1->widgetForAction(ToolBar1->cancel())->setObjectName(QStringLiteral("TBHelp"));
-    ToolBar1->cancel()->setText(QStringLiteral("Cancel"));
-    column->addWidget(ToolBar1);
 
     auto* boxes = new QVBoxLayout();
-    boxes->setContentsMargins(12, 6, 8, 0);
+    boxes->setContentsMargins(12, 12, 8, 0);
+    boxes->setSpacing(10);
     auto box = [&](const char* name, const char* caption) {
         auto* b = named(new QCheckBox(QString::fromLatin1(caption), this), QString::fromLatin1(name));
         boxes->addWidget(b);
@@ -54,22 +43,13 @@ TPrintGo::TPrintGo(QWidget* owner) : QDialog(owner)
         CBAccount->setEnabled(false);
         panel->setText(AccountingExport::kUndefined);
     }
-
-    connect(ToolBar1->okay(), &QAction::triggered, this, &TPrintGo::ActionOkayExecute);
-    connect(ToolBar1->cancel(), &QAction::triggered, this, &TPrintGo::ActionCancelExecute);
-    if (owner)
-        centreWindowOn(*this, owner->frameGeometry().center());
 }
 
-void TPrintGo::ActionOkayExecute()
+bool TPrintGo::save()
 {
     AccountingExport::PrintChoices choices;
     choices.hideDialog = CBShowDialog->isChecked();
     choices.print = CBPrint->isChecked();
     choices.addToAccount = CBAccount->isChecked();
-    // A store that cannot take the choices has told the operator; the dialog stays open.
-    if (choices.save())
-        accept();
+    return choices.save();
 }
-
-void TPrintGo::ActionCancelExecute() { reject(); }

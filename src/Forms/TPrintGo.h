@@ -2,18 +2,15 @@
 // The print and accounts dialog of the quick print: whether it prints the receipt, adds the
 // conversion to the account file, or both, and whether the dialog shows again. It reads the
 // stored choices on creation; Okay stores the three boxes in one change, Cancel nothing.
-#include <QDialog>
+#include "Forms/common/VemoxDialog.h"
 
-class DialogToolBar;
 class QCheckBox;
 class QStatusBar;
 
-class TPrintGo : public QDialog {
+class TPrintGo : public VemoxDialog {
     Q_OBJECT
 public:
     static inline const QString kHelpTopic = QStringLiteral("IDH_PrintGo");
-    static constexpr int kClientWidth = 220;
-    static constexpr int kClientHeight = 170;
 
     explicit TPrintGo(QWidget* owner);
 
@@ -23,6 +20,7 @@ public:
     QCheckBox* CBShowDialog = nullptr;
     QStatusBar* StatusBar1 = nullptr;
 
-    void ActionOkayExecute();
-    void ActionCancelExecute();
+protected:
+    // A store that cannot take the choices has told the operator; the dialog stays open.
+    bool save() override;
 };

@@ -159,3 +159,19 @@ TEST_F(AccountsTest, AFailedAppendLeavesTheFileAndKeepsTheRecord)
         EXPECT_EQ(testenv::readBytes(path), kRecord + kRecord);
     }
 }
+
+TEST_F(AccountsTest, ThePrintDialogTakesAMissingChoiceFromTheOneReadBefore)
+{
+    // Stored PGs, PGoP, PGoA and UA ('-' when missing) give hide, print, add and file defined.
+    const QString names[] = {"PGs", "PGoP", "PGoA", "UA"};
+    for (const auto& [stored, read] : std::vector<std::pair<QString, QString>>{
+             {"----", "0000"}, {"1---", "1111"}, {"1-0-", "1100"}, {"-1-0", "0110"}, {"0101", "0101"}}) {
+        testenv::resetStore();
+        for (int i = 0; i < 4; ++i)
+            if (stored[i] != '-')
+                store(names[i], stored[i] == '1');
+        const auto c = AccountingExport::PrintChoices::load();
+        EXPECT_EQ(QString("%1%2%3%4").arg(c.hideDialog).arg(c.print).arg(c.addToAccount).arg(c.fileDefined), read)
+            << stored.toStdString();
+    }
+}

@@ -2,16 +2,15 @@
 #include "Forms/TAccountForm.h"
 #include "Forms/TForm1.h"
 #include "Forms/TPrintGo.h"
-#include "Forms/common/DialogKit.h"
 #include "Forms/main/ExchangeCommands.h"
 #include "Forms/main/KeypadPanel.h"
 #include "Forms/main/PrintCommands.h"
 #include "calc/Exchange.h"
 #include "data/AccountingExport.h"
+#include "support/DataFolder.h"
 #include "support/Trap.h"
 
 #include <QAction>
-#include <QDir>
 
 AccountCommands::AccountCommands(TForm1& form) : QObject(&form), form_(form) {}
 
@@ -25,8 +24,7 @@ void AccountCommands::showPrintAccountingCaption()
 void AccountCommands::QuickPrintClick()
 {
     if (!AccountingExport::dialogHidden()) {
-        TPrintGo dialog(&form_);
-        const int result = runModal(dialog);
+        const int result = VemoxDialog::run<TPrintGo>(&form_);
         showPrintAccountingCaption();
         if (result != QDialog::Accepted)
             return;
@@ -47,22 +45,20 @@ void AccountCommands::QuickPrintClick()
 
 void AccountCommands::ShowPrintAccountingDialogClick()
 {
-    TPrintGo dialog(&form_);
-    runModal(dialog);
+    VemoxDialog::run<TPrintGo>(&form_);
     showPrintAccountingCaption();
 }
 
 void AccountCommands::SetAccountingExportFile1Click()
 {
-    TAccountForm dialog(&form_, QDir::currentPath());
-    runModal(dialog);
+    VemoxDialog::run<TAccountForm>(&form_, DataFolder::path());
 }
 
 void AccountCommands::AppendToAccounts()
 {
     const Report::ReportContent& receipt = form_.printing().QuickReport1().content();
     AccountingExport::AppendToAccounts(form_.exchanger().PendingAccountRecord, receipt.TypeLabel,
-                                       receipt.DescriptionLabel, QDir::currentPath(), form_.state().panel[0],
+                                       receipt.DescriptionLabel, DataFolder::path(), form_.state().panel[0],
                                        QDateTime::currentDateTime());
     form_.state().announce();
 }
