@@ -20,12 +20,6 @@ const QString kTodaysDate = QStringLiteral("Todays date: ");
 const QString kDefaultHome = QStringLiteral("Unt. States");
 const QString kDefaultRegion = QStringLiteral("Europe");
 
-template <typename T>
-bool readGeneral(const QString& name, T& out)
-{
-    return ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, out, KEY_READ);
-}
-
 Payment paymentOf(int stored)
 {
     switch (stored) {
@@ -244,13 +238,13 @@ void MainSettings::showToday(const QDate& today) { state.panel[0] = kTodaysDate 
 bool MainSettings::printAccountingDialogHidden()
 {
     bool hidden = false;
-    readGeneral(Defs::kValPrintAccountingDialog, hidden);
+    ZYMAPI::ReadGeneral(Defs::kValPrintAccountingDialog, hidden);
     return hidden;
 }
 
 bool MainSettings::currencyEditorUsed()
 {
     bool used = false;
-    readGeneral(Defs::kValCurrencyEditorUsed, used);
+    ZYMAPI::ReadGeneral(Defs::kValCurrencyEditorUsed, used);
     return used;
 }

@@ -16,22 +16,10 @@ namespace {
 
 constexpr qint64 kLongestTornTail = 4096;
 
-template <typename T>
-bool readGeneral(const QString& name, T& out)
-{
-    return ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, out, KEY_READ);
-}
-
-template <typename T>
-bool writeGeneral(const QString& name, const T& in)
-{
-    return ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, in, KEY_WRITE);
-}
-
 bool readFlag(const QString& name, bool otherwise)
 {
     bool value = otherwise;
-    readGeneral(name, value);
+    ZYMAPI::ReadGeneral(name, value);
     return value;
 }
 
@@ -74,13 +62,13 @@ PrintChoices PrintChoices::load()
 {
     PrintChoices c;
     bool flag = false;
-    readGeneral(Defs::kValPrintAccountingDialog, flag);
+    ZYMAPI::ReadGeneral(Defs::kValPrintAccountingDialog, flag);
     c.hideDialog = flag;
-    readGeneral(Defs::kValPrintReceipt, flag);
+    ZYMAPI::ReadGeneral(Defs::kValPrintReceipt, flag);
     c.print = flag;
-    readGeneral(Defs::kValAddToAccountFile, flag);
+    ZYMAPI::ReadGeneral(Defs::kValAddToAccountFile, flag);
     c.addToAccount = flag;
-    readGeneral(Defs::kValUseAccountFile, flag);
+    ZYMAPI::ReadGeneral(Defs::kValUseAccountFile, flag);
     c.fileDefined = flag;
     return c;
 }
@@ -88,9 +76,9 @@ PrintChoices PrintChoices::load()
 bool PrintChoices::save() const
 {
     ZYMAPI::StoreChange change;
-    bool ok = writeGeneral(Defs::kValPrintAccountingDialog, hideDialog);
-    ok = writeGeneral(Defs::kValPrintReceipt, print) && ok;
-    ok = writeGeneral(Defs::kValAddToAccountFile, addToAccount) && ok;
+    bool ok = ZYMAPI::WriteGeneral(Defs::kValPrintAccountingDialog, hideDialog);
+    ok = ZYMAPI::WriteGeneral(Defs::kValPrintReceipt, print) && ok;
+    ok = ZYMAPI::WriteGeneral(Defs::kValAddToAccountFile, addToAccount) && ok;
     return change.commit() && ok;
 }
 
@@ -102,18 +90,18 @@ FileSettings FileSettings::load(const QString& dataFolder)
     FileSettings s;
     s.folder = dataFolder;
     s.fileName = kDefaultFileName;
-    readGeneral(Defs::kValUseAccountFile, s.use);
-    readGeneral(Defs::kValAccountFilePath, s.folder);
-    readGeneral(Defs::kValAccountFileName, s.fileName);
+    ZYMAPI::ReadGeneral(Defs::kValUseAccountFile, s.use);
+    ZYMAPI::ReadGeneral(Defs::kValAccountFilePath, s.folder);
+    ZYMAPI::ReadGeneral(Defs::kValAccountFileName, s.fileName);
     return s;
 }
 
 bool FileSettings::save() const
 {
     ZYMAPI::StoreChange change;
-    bool ok = writeGeneral(Defs::kValAccountFilePath, folder);
-    ok = writeGeneral(Defs::kValAccountFileName, fileName) && ok;
-    ok = writeGeneral(Defs::kValUseAccountFile, use) && ok;
+    bool ok = ZYMAPI::WriteGeneral(Defs::kValAccountFilePath, folder);
+    ok = ZYMAPI::WriteGeneral(Defs::kValAccountFileName, fileName) && ok;
+    ok = ZYMAPI::WriteGeneral(Defs::kValUseAccountFile, use) && ok;
     return change.commit() && ok;
 }
 
@@ -198,8 +186,8 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
     }
     QString folder = withSeparator(dataFolder);
     QString name = kDefaultFileName;
-    readGeneral(Defs::kValAccountFilePath, folder);
-    readGeneral(Defs::kValAccountFileName, name);
+    ZYMAPI::ReadGeneral(Defs::kValAccountFilePath, folder);
+    ZYMAPI::ReadGeneral(Defs::kValAccountFileName, name);
     const QString path = QDir(dataFolder).absoluteFilePath(exportFilePath(folder, name));
     const QString fileFolder = QFileInfo(path).absolutePath();
 

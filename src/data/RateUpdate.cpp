@@ -49,12 +49,6 @@ bool holdsRates(const CurrencyTable& table)
     return false;
 }
 
-template <typename T>
-bool readGeneral(const QString& name, T& out)
-{
-    return ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, kKeyGeneral, name, out, KEY_READ);
-}
-
 } // namespace
 
 RateUpdate::RateUpdate(CurrencyTable& table, QObject* parent)
@@ -76,7 +70,7 @@ QUrl RateUpdate::UpdateUrl(const QString& host, const QString& query)
 QString RateUpdate::QueryText()
 {
     QString name, organisation;
-    if (!readGeneral(kValUserName, name) || !readGeneral(kValUserOrganisation, organisation))
+    if (!ZYMAPI::ReadGeneral(kValUserName, name) || !ZYMAPI::ReadGeneral(kValUserOrganisation, organisation))
         return {};
     return QLatin1Char('?') + QString::fromLatin1(QUrl::toPercentEncoding(name)) + QLatin1Char('+') +
            QString::fromLatin1(QUrl::toPercentEncoding(organisation));
@@ -152,7 +146,7 @@ bool RateUpdate::reload(const QStringList& lines, const QString& source)
     }
     table_ = std::move(fresh);
     const QDateTime when = now();
-    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyGeneral, kValLastUpdate, when, KEY_WRITE);
+    ZYMAPI::WriteGeneral(kValLastUpdate, when);
     emit ratesReplaced(QStringLiteral("Last update: ") + Formats::dateToStr(when.date()), RatesHint(lines, source));
     return true;
 }

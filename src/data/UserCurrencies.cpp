@@ -151,16 +151,15 @@ void Session::Save(const QString& path) const
 void EditorSettings::load()
 {
     *this = EditorSettings{};
-    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, kKeyGeneral, kValExpandTreeView, expandTree, KEY_READ);
-    ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, kKeyGeneral, kValCurrencyEditorUsed, disableUpdateButton, KEY_READ);
+    ZYMAPI::ReadGeneral(kValExpandTreeView, expandTree);
+    ZYMAPI::ReadGeneral(kValCurrencyEditorUsed, disableUpdateButton);
 }
 
 bool EditorSettings::save() const
 {
     ZYMAPI::StoreChange change;
-    bool ok = ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyGeneral, kValExpandTreeView, expandTree, KEY_WRITE);
-    ok = ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyGeneral, kValCurrencyEditorUsed, disableUpdateButton,
-                               KEY_WRITE) && ok;
+    bool ok = ZYMAPI::WriteGeneral(kValExpandTreeView, expandTree);
+    ok = ZYMAPI::WriteGeneral(kValCurrencyEditorUsed, disableUpdateButton) && ok;
     return change.commit() && ok;
 }
 

@@ -5,32 +5,18 @@
 
 using namespace Defs;
 
-namespace {
-template <typename T>
-bool readGeneral(const QString& name, T& out)
-{
-    return ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, kKeyGeneral, name, out, KEY_READ);
-}
-
-template <typename T>
-bool writeGeneral(const QString& name, const T& in)
-{
-    return ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, kKeyGeneral, name, in, KEY_WRITE);
-}
-} // namespace
-
 ProxySettings::Reading ProxySettings::load()
 {
     *this = ProxySettings{};
-    readGeneral(kValUseProxy, useProxy);
+    ZYMAPI::ReadGeneral(kValUseProxy, useProxy);
     const struct {
         bool read;
         const char* what;
     } steps[] = {
-        {readGeneral(kValProxyAddress, address), "Address"},
-        {readGeneral(kValProxyUserId, userId), "Userid"},
-        {readGeneral(kValProxyPassword, password), "User Password"},
-        {readGeneral(kValProxyPort, port), "Port Number"},
+        {ZYMAPI::ReadGeneral(kValProxyAddress, address), "Address"},
+        {ZYMAPI::ReadGeneral(kValProxyUserId, userId), "Userid"},
+        {ZYMAPI::ReadGeneral(kValProxyPassword, password), "User Password"},
+        {ZYMAPI::ReadGeneral(kValProxyPort, port), "Port Number"},
     };
     Reading r;
     for (const auto& step : steps) {
@@ -110,11 +96,11 @@ bool ProxySettings::save() const
     // Every value is written, whether or not the proxy is switched on, in one change: the
     // store holds all of them or none.
     ZYMAPI::StoreChange change;
-    bool ok = writeGeneral(kValProxyAddress, address);
-    ok = writeGeneral(kValProxyUserId, userId) && ok;
-    ok = writeGeneral(kValProxyPassword, password) && ok;
-    ok = writeGeneral(kValProxyPort, port) && ok;
-    ok = writeGeneral(kValUseProxy, useProxy) && ok;
+    bool ok = ZYMAPI::WriteGeneral(kValProxyAddress, address);
+    ok = ZYMAPI::WriteGeneral(kValProxyUserId, userId) && ok;
+    ok = ZYMAPI::WriteGeneral(kValProxyPassword, password) && ok;
+    ok = ZYMAPI::WriteGeneral(kValProxyPort, port) && ok;
+    ok = ZYMAPI::WriteGeneral(kValUseProxy, useProxy) && ok;
     return change.commit() && ok;
 }
 

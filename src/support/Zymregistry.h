@@ -5,6 +5,8 @@
 // inside a StoreChange, which makes the writes of a group one change of the store.
 //
 // The store is one REGEDIT4 text file, $XDG_CONFIG_HOME/vemox/registry.reg (see RegStore.h).
+#include "Defs.h"
+
 #include <QDateTime>
 #include <QRect>
 #include <QString>
@@ -58,6 +60,19 @@ bool DeleteRegistryKey(HKEY root, const QString& key, long access);
 bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& name, std::uint32_t& out, long access);
 bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& name, QString& out, long access);
 bool WriteRegistryBINARY(const HKEY& root, const QString& key, const QString& name, const QString& in, long access);
+
+// One of the program's settings under the general key, for the current user: most of what
+// the program stores is read and written this way.
+template <typename T>
+bool ReadGeneral(const QString& name, T& out)
+{
+    return ReadRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, out, KEY_READ);
+}
+template <typename T>
+bool WriteGeneral(const QString& name, const T& in)
+{
+    return WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, in, KEY_WRITE);
+}
 
 // Groups every ZYMAPI write and delete made on this thread while it lives into one change
 // of the store. Reads inside the group see the pending values.

@@ -16,13 +16,6 @@
 
 using testenv::control;
 
-namespace {
-void store(const QString& name, bool value)
-{
-    ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, value, KEY_WRITE);
-}
-} // namespace
-
 TEST(AccountForm, TheFileChosenOrMadeIsWhereTheNextExportGoes)
 {
     testenv::resetStore();
@@ -46,7 +39,7 @@ TEST(AccountForm, TheFileChosenOrMadeIsWhereTheNextExportGoes)
     EXPECT_EQ(control<QLineEdit>(&form, "EditBrowse")->text() + "/" + control<QLineEdit>(&form, "EditFileName")->text(),
               other + "/Year.afe");
     control<QAction>(&form, "ActionOkay")->trigger();
-    store(Defs::kValAddToAccountFile, true);
+    ZYMAPI::WriteGeneral(Defs::kValAddToAccountFile, true);
     QString pending = "x\r", panel;
     AccountingExport::AppendToAccounts(pending, "Buy", "Cash", data, panel, QDateTime::currentDateTime());
     EXPECT_TRUE(testenv::readBytes(other + "/Year.afe").endsWith(",Buy,Cash,x\r"));

@@ -52,14 +52,16 @@ TEST(PrintOptionsTest, ShowsTheStoredBannerWarnsForTheNarrowLayoutAndStoresEvery
              check(d, "CheckAddress")->click();
              EXPECT_TRUE(edit(d, "EditStreet1")->isEnabled() && edit(d, "EditInfo")->isEnabled());
              EXPECT_TRUE(edit(d, "Branch")->isEnabled());
-         }},
+         },
+         {}},
         {"fewer than fourteen stored values", {"T", "N", "S1"}, nullptr,
          [&](Dialog& d) {
              EXPECT_EQ(edit(d, "EditTitle")->text(), "T");
              EXPECT_EQ(edit(d, "EditStreet1")->text(), "S1");
              EXPECT_EQ(edit(d, "EditStreet2")->text(), "");
              EXPECT_EQ(edit(d, "Branch")->text(), "");
-         }},
+         },
+         {}},
         {"41-character name at 40 columns, 40-character zip",
          {},
          [&](Dialog& d) {

@@ -32,11 +32,6 @@ protected:
         shown.clear();
         panel.clear();
     }
-    template <typename T>
-    static void store(const QString& name, const T& v)
-    {
-        ZYMAPI::WriteRegistry(HKEY_CURRENT_USER, Defs::kKeyGeneral, name, v, KEY_WRITE);
-    }
     void convert()   // 1234.5 dollars into pounds at the base rate
     {
         calc.OnCancel();
@@ -90,9 +85,9 @@ TEST_F(AccountsTest, RecordsGoToTheChosenFileWholeAndOnlyOnce)
         SetUp();
         QDir(other).removeRecursively();
         QDir().mkpath(other);
-        store(Defs::kValAddToAccountFile, QString(c.name) != "-");
+        ZYMAPI::WriteGeneral(Defs::kValAddToAccountFile, QString(c.name) != "-");
         for (const auto& [name, value] : c.stored)
-            name == "UA" ? store(name, value == "1") : store(name, value);
+            name == "UA" ? ZYMAPI::WriteGeneral(name, value == "1") : ZYMAPI::WriteGeneral(name, value);
         for (const char* s = c.steps; *s; ++s)
             *s == 'c' ? convert() : void(exportNow());
         const QString path = data + "/" + c.file;
@@ -124,7 +119,7 @@ struct WithoutOverride {
 
 TEST_F(AccountsTest, AFailedAppendLeavesTheFileAndKeepsTheRecord)
 {
-    store(Defs::kValAddToAccountFile, true);
+    ZYMAPI::WriteGeneral(Defs::kValAddToAccountFile, true);
     const QString path = data + "/ZyMAccount.afe";
     for (const bool fullDisk : {true, false}) {
         SCOPED_TRACE(fullDisk ? "full disk" : "read-only folder");
@@ -169,7 +164,7 @@ TEST_F(AccountsTest, ThePrintDialogTakesAMissingChoiceFromTheOneReadBefore)
         testenv::resetStore();
         for (int i = 0; i < 4; ++i)
             if (stored[i] != '-')
-                store(names[i], stored[i] == '1');
+                ZYMAPI::WriteGeneral(names[i], stored[i] == '1');
         const auto c = AccountingExport::PrintChoices::load();
         EXPECT_EQ(QString("%1%2%3%4").arg(c.hideDialog).arg(c.print).arg(c.addToAccount).arg(c.fileDefined), read)
             << stored.toStdString();
