@@ -13,20 +13,13 @@ mkdir -p "$XDG_CONFIG_HOME/vemox"
 printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\VEMOX\G_r]' '"UA"=dword:00000001' \
     > "$XDG_CONFIG_HOME/vemox/registry.reg"
 e2e_start_program
-click_at() { eval "$(xdotool getwindowgeometry --shell "$1")"; xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1; sleep 0.4; }
 window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1 || e2e_fail "no window $1"; }
-xdotool key --delay 150 alt+o l e
-sleep 0.5
-e2e_focus
-xdotool key c
-click_at "$E2E_WIN" 299 91
-xdotool type --delay 80 '100'
-click_at "$E2E_WIN" 299 114
+e2e_convert_europe 100
 for round in 1 2; do
     e2e_focus
-    click_at "$E2E_WIN" 71 239                     # Quick Print
+    e2e_click 71 239                     # Quick Print
     dialog=$(window 'Print/Accounts')
-    [ $round = 1 ] && click_at "$dialog" 20 78 && e2e_screenshot e2e-accounts-dialog   # Add to Account File
+    [ $round = 1 ] && e2e_click_in "$dialog" 20 78 && e2e_screenshot e2e-accounts-dialog   # Add to Account File
     xdotool windowfocus --sync "$dialog" key F7 2>/dev/null
     sleep 1
 done

@@ -29,16 +29,7 @@ e2e_screenshot e2e-dnd-list
 # Rows are 18 pixels from the tree's top (40 below the window's); Bermuda is the fifth.
 fx=$((SX + 80)) fy=$((SY + 40 + 4 * 18 + 9))
 bx=$((MX + 299)) by=$((MY + 91))   # the first currency button
-xdotool mousemove "$fx" "$fy" mousedown 1
-for i in $(seq 1 20); do
-    xdotool mousemove $((fx + (bx - fx) * i / 20)) $((fy + (by - fy) * i / 20))
-    sleep 0.03
-done
-sleep 0.3
-xdotool mousemove $((bx + 1)) "$by"
-sleep 0.3
-xdotool mouseup 1
-sleep 0.5
+e2e_drag "$fx" "$fy" "$bx" "$by"
 e2e_screenshot e2e-dnd-dropped
 
 # The first button shows the country now: its pixels changed with the drop.

@@ -56,16 +56,7 @@ row=$(/usr/bin/convert "$E2E_BIN/e2e-editor-list.png" -crop "1x200+$((SX + 300))
 [ -n "$row" ] || e2e_fail "no selected row in the Country List"
 fx=$((SX + 100)) fy=$((SY + row))
 bx=$((MX + 299)) by=$((MY + 91))   # the first currency button
-xdotool mousemove "$fx" "$fy" mousedown 1
-for i in $(seq 1 20); do
-    xdotool mousemove $((fx + (bx - fx) * i / 20)) $((fy + (by - fy) * i / 20))
-    sleep 0.03
-done
-sleep 0.3
-xdotool mousemove $((bx + 1)) "$by"
-sleep 0.3
-xdotool mouseup 1
-sleep 0.5
+e2e_drag "$fx" "$fy" "$bx" "$by"
 
 # 100, then the button with the pointer: the amount is converted into Mars; the log says so.
 convert_and_check() {

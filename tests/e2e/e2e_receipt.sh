@@ -16,20 +16,7 @@ printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\VEMOX\Banner]' \
     '"8"="desk@bureau.example"' > "$XDG_CONFIG_HOME/vemox/registry.reg"
 e2e_start_program
 
-# Europe's countries on the first tab; Clear and the first button choose the home currency;
-# 100 and the second button convert (as e2e_exchange.sh does).
-xdotool key --delay 150 alt+o l e
-sleep 0.5
-e2e_focus
-xdotool key c
-click_button() {
-    eval "$(xdotool getwindowgeometry --shell "$E2E_WIN")"
-    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
-    sleep 0.3
-}
-click_button 299 91
-xdotool type --delay 80 '100'
-click_button 299 114
+e2e_convert_europe 100
 
 xdotool key ctrl+p
 sleep 1.0

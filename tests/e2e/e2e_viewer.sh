@@ -11,20 +11,7 @@ e2e_start_display
 e2e_prepare_work
 e2e_start_program
 
-# Europe's countries on the first tab; Clear and the first button make the home currency;
-# 100 and the second button convert (Aland Islands EUR to Albania ALL).
-xdotool key --delay 150 alt+o l e
-sleep 0.5
-e2e_focus
-xdotool key c
-click_button() {
-    eval "$(xdotool getwindowgeometry --shell "$E2E_WIN")"
-    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
-    sleep 0.3
-}
-click_button 299 91
-xdotool type --delay 80 '100'
-click_button 299 114
+e2e_convert_europe 100
 
 xdotool key ctrl+n
 VIEWER=$(timeout 20 xdotool search --sync --onlyvisible --name '^Print Preview$' | head -n1) ||

@@ -76,11 +76,33 @@ e2e_focus() { xdotool windowfocus --sync "$E2E_WIN" 2>/dev/null || true; }
 e2e_screenshot() { import -window root "$E2E_BIN/$1.png" || e2e_fail "screenshot $1 failed"; }
 
 e2e_click() {   # a point of the window, from its top left corner
-    eval "$(xdotool getwindowgeometry --shell "$E2E_WIN")"
-    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+    e2e_click_in "$E2E_WIN" "$1" "$2"
+}
+
+e2e_click_in() {   # window x y: a point of that window
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1
     sleep 0.3
 }
 
+# A drag with the left button held, from x1 y1 to x2 y2 on the screen, in steps a person's
+# hand makes, so that the drag starts and the target sees the pointer arrive.
+e2e_drag() {
+    local i
+    xdotool mousemove "$1" "$2" mousedown 1
+    for i in $(seq 1 20); do
+        xdotool mousemove $(($1 + ($3 - $1) * i / 20)) $(($2 + ($4 - $2) * i / 20))
+        sleep 0.03
+    done
+    sleep 0.3
+    xdotool mousemove $(($3 + 1)) "$4"
+    sleep 0.3
+    xdotool mouseup 1
+    sleep 0.5
+}
+
+# Europe's countries on the first tab; Clear and the first button (Aland Islands, EUR) make
+# the home currency; the amount and the second button (Albania, ALL) convert.
 e2e_convert_europe() {
     xdotool key --delay 150 alt+o l e
     sleep 0.5
