@@ -69,13 +69,5 @@ int main(int argc, char** argv)
     fill(t, 20000);
     table = &t;
     std::printf("Target: BM_OpenEditor under 300 ms with 20,000 currencies.\n");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    if (!quiet.shown.empty())
-        std::printf("Messages shown: %s\n", qPrintable(quiet.shown.front().text));
-    QDir::setCurrent(QDir::tempPath());
-    return 0;
+    return bench::runRegistered(argc, argv, quiet);
 }

@@ -6,6 +6,7 @@
 // Then the same conversion in the main window, offscreen: from the click on the currency
 // button to the window repainted with the result, the foreign pane and its flag. The
 // charges there are those of the window's commission table as the start-up leaves it.
+#include "BenchEnv.h"
 #include "support/DataFolder.h"
 #include "Forms/TForm1.h"
 #include "calc/Calculator.h"
@@ -36,13 +37,7 @@ int main(int argc, char** argv)
 {
     // The window is drawn offscreen, into a store and working folder of its own.
     QTemporaryDir root;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.path() + "/config"));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root.path() + "/runtime"));
-    QDir().mkpath(root.path() + "/runtime");
-    QFile::setPermissions(root.path() + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                        QFileDevice::ExeOwner);
+    bench::useWindowEnvironmentIn(root);
     QApplication app(argc, argv);
     ScriptedMessenger quiet;
     MessengerScope scope(&quiet);

@@ -1,6 +1,7 @@
 // The per-user store: a settings save of 160 string values, one change each and all in one
 // change (target under 100 ms in all), and one value read from a 20 KB store file (target
 // under 1 ms).
+#include "BenchEnv.h"
 #include "support/Messenger.h"
 #include "support/RegStore.h"
 #include "support/Zymregistry.h"
@@ -104,12 +105,5 @@ int main(int argc, char** argv)
     std::printf("Targets: BM_Write160Strings under 100 ms, BM_ReadOneFrom20KB under 1000 us.\n"
                 "OneChange: the 160 writes in one StoreChange, as a settings save makes them.\n"
                 "Durable adds fdatasync of every file and fsync of its folder.\n");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    if (!quiet.shown.empty())
-        std::printf("Messages shown: %s\n", qPrintable(quiet.shown.front().text));
-    return 0;
+    return bench::runRegistered(argc, argv, quiet);
 }

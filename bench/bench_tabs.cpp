@@ -6,6 +6,7 @@
 #include "support/DataFolder.h"
 #include "Defs.h"
 #include "Forms/TForm1.h"
+#include "BenchEnv.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
 
@@ -102,13 +103,5 @@ int main(int argc, char** argv)
     QCoreApplication::processEvents();
 
     std::printf("Target: BM_SwitchTab far below one frame (16 ms = 16000 us).\n");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    if (!quiet.shown.empty())
-        std::printf("Messages shown: %s\n", qPrintable(quiet.shown.front().text));
-    QDir::setCurrent(QDir::tempPath());
-    return 0;
+    return bench::runRegistered(argc, argv, quiet);
 }

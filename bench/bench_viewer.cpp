@@ -2,6 +2,7 @@
 // the key (Ctrl+Alt+H) to the first page painted, which takes in the preparation of the
 // report, its layout over about 150 pages and the viewer's window; then paging to the
 // last page, to that page painted.
+#include "BenchEnv.h"
 #include "Forms/TForm1.h"
 #include "Forms/TQuickReportViewer.h"
 #include "support/Messenger.h"
@@ -70,13 +71,7 @@ void report(const char* what, std::vector<double> ms)
 int main(int argc, char** argv)
 {
     QTemporaryDir root;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.path() + "/config"));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root.path() + "/runtime"));
-    QDir().mkpath(root.path() + "/runtime");
-    QFile::setPermissions(root.path() + "/runtime",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    bench::useWindowEnvironmentIn(root);
     QDir::setCurrent(root.path());
     QApplication app(argc, argv);
     ScriptedMessenger quiet;
