@@ -37,6 +37,9 @@ TAccountForm::TAccountForm(QWidget* owner, const QString& dataFolder)
     EditFileName = named(new QLineEdit(this), QStringLiteral("EditFileName"));
     Select = named(new QPushButton(QStringLiteral("&Select"), this), QStringLiteral("Select"));
     New = named(new QPushButton(QStringLiteral("&New"), this), QStringLiteral("New"));
+    // Return in a box is not a press of Select: the dialog's keys are on its tool bar.
+    Select->setAutoDefault(false);
+    New->setAutoDefault(false);
     FilePathLabel->setBuddy(EditBrowse);
     FileNameLabel->setBuddy(EditFileName);
     grid->addWidget(FilePathLabel, 1, 0);

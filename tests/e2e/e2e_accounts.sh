@@ -19,7 +19,7 @@ for round in 1 2; do
     e2e_focus
     e2e_click 71 239                     # Quick Print
     dialog=$(window 'Print/Accounts')
-    [ $round = 1 ] && e2e_click_in "$dialog" 20 78 && e2e_screenshot e2e-accounts-dialog   # Add to Account File
+    [ $round = 1 ] && e2e_click_in "$dialog" 20 80 && e2e_screenshot e2e-accounts-dialog   # Add to Account File
     xdotool windowfocus --sync "$dialog" key F7 2>/dev/null
     sleep 1
 done
