@@ -26,21 +26,25 @@ bool readFlag(const QString& name, bool otherwise)
 // A process killed in the middle of an append can leave the start of a record without its
 // CR (the system may stop a write between two pages). That piece was never confirmed to the
 // operator; it is cut off before the next record goes in, so no record is ever torn.
-void cutTornTail(const QString& path)
+// Text that is not a piece of a record is never cut: a file with no CR, or a line feed after
+// the last CR, was written by something else and is kept whole. Gives what must go before
+// the next record so that it starts on its own: nothing, or a CR after such text.
+QByteArray prepareTail(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
-        return;
+        return {};
     const qint64 from = std::max<qint64>(0, file.size() - kLongestTornTail);
     file.seek(from);
     const QByteArray tail = file.readAll();
-    if (tail.endsWith('\r') || tail.contains('\n'))
-        return;
+    if (tail.endsWith('\r') || tail.endsWith('\n'))
+        return {};
     const qsizetype cr = tail.lastIndexOf('\r');
-    if (cr < 0 && from > 0)
-        return;
+    if (cr < 0 || tail.indexOf('\n', cr) >= 0)
+        return QByteArrayLiteral("\r");
     file.close();
-    QFile::resize(path, from + cr + 1);
+    // A piece that cannot be cut is at least kept apart from the record.
+    return QFile::resize(path, from + cr + 1) ? QByteArray() : QByteArrayLiteral("\r");
 }
 
 QString withSeparator(QString folder)
@@ -208,11 +212,11 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
         messenger().errorBox(missingFolderText(withSeparator(fileFolder)));
         return Outcome::Refused;
     }
-    cutTornTail(path);
+    const QByteArray before = prepareTail(path);
     try {
         // One write: the file holds the whole record or, after a failure, is cut back to
         // what it was.
-        FileWriter::append(path, recordBytes(now, rateKind, payment, pendingRecord));
+        FileWriter::append(path, before + recordBytes(now, rateKind, payment, pendingRecord));
     } catch (const VemoxError& e) {
         messenger().errorBox(e.message() + QStringLiteral("\nThe transaction was not added to the account file; "
                                                           "it is kept and can be exported again."));

@@ -5,6 +5,7 @@
 #include "support/Formats.h"
 #include "support/Zymregistry.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 using namespace Defs;
@@ -100,13 +101,24 @@ AddCheck Session::Check(const AddInput& input) const
         c.focus = focus;
         return c;
     };
+    // The record is one line of single-byte text between tags: what it cannot hold would
+    // split or cut it, and every later load of the currency data would fail.
+    const auto unstorable = [](const QString& s) {
+        static const QRegularExpression breaking(QStringLiteral("[\\x00-\\x1f<>]"));
+        return s.contains(breaking) || QString::fromLatin1(s.toLatin1()) != s;
+    };
     if (input.name.isEmpty())
         return fail(kNoName, AddCheck::Field::EName);
+    if (unstorable(input.name))
+        return fail(kUnstorable.arg(QStringLiteral("Country Name")), AddCheck::Field::EName);
     if (Listed(input.name, false))
         return fail(kNameExists, AddCheck::Field::EName);
     c.iso = input.iso.toUpper();
     if (!input.useIso && Listed(c.iso, true))
         return fail(kIsoInUse, AddCheck::Field::EISO);
+    static const QRegularExpression threeLetters(QStringLiteral("^[A-Z]{3}$"));
+    if (!input.useIso && !threeLetters.match(c.iso).hasMatch())
+        return fail(kIsoLetters, AddCheck::Field::EISO);
     // The field shows a copy rounded to six decimals and cut to its width; an existing
     // currency keeps its own rate.
     const CCurrencyData* chosen = input.useIso ? table_.FindByIso(input.iso) : nullptr;
@@ -115,6 +127,8 @@ AddCheck Session::Check(const AddInput& input) const
         return fail(kZeroRate, AddCheck::Field::ER);
     if (input.denomination.isEmpty())
         return fail(kNoDenomination, AddCheck::Field::EDenom);
+    if (unstorable(input.denomination))
+        return fail(kUnstorable.arg(QStringLiteral("Denomination")), AddCheck::Field::EDenom);
     c.rate = rate;
     return c;
 }

@@ -66,6 +66,11 @@ inline const QString kIsoInUse =
     QStringLiteral("Must be your own Unique psuedo ISO value\nand not one in use by a given country.");
 inline const QString kZeroRate = QStringLiteral("Cannot create a new currency with 0.0 values");
 inline const QString kNoDenomination = QStringLiteral("No Country Denomination given.");
+inline const QString kIsoLetters = QStringLiteral("The pseudo ISO code must be three letters.");
+// "%1" is the field's label: "Country Name", "Denomination".
+inline const QString kUnstorable = QStringLiteral(
+    "The %1 cannot hold a line break, \"<\" or \">\", or a character outside Western European letters:\n"
+    "the currency file could not be read back.");
 inline const QString kCopyError = QStringLiteral(" Error: Unable to complete iso/currency name set up");
 inline const QString kNotReadWhole = QStringLiteral(
     "UserDefined.dat was not read whole when the currency data was loaded.\n"

@@ -155,7 +155,11 @@ bool DeleteFilesInDirectoryNoUndo(const QString& folder, const QString& pattern)
     return trapped(FileUtils::kDeleteSuffix, [&] {
         if (folder.size() + 1 + pattern.size() > FileUtils::kMaxDeletePath)
             throw VemoxError(QStringLiteral("The path is too long: %1").arg(folder));
+        // An empty or relative name would mean the current folder, the root every file: the
+        // deletion cannot be undone, so only a named folder below the root is emptied.
         const QDir dir(folder);
+        if (!QDir::isAbsolutePath(folder) || dir.isRoot())
+            throw VemoxError(QStringLiteral("Files are deleted only in a folder given by its full path: \"%1\"").arg(folder));
         if (!dir.exists())
             throw VemoxError(QStringLiteral("The folder %1 does not exist").arg(folder));
         const QFileInfoList entries = dir.entryInfoList(

@@ -170,3 +170,17 @@ TEST_F(AccountsTest, ThePrintDialogTakesAMissingChoiceFromTheOneReadBefore)
             << stored.toStdString();
     }
 }
+
+TEST_F(AccountsTest, OnlyAPieceOfARecordIsCutAndTheRecordStartsOnItsOwn)
+{
+    ZYMAPI::WriteGeneral(Defs::kValAddToAccountFile, true);
+    const QString path = data + "/ZyMAccount.afe";
+    // What the file held, and what of it stays before the new record.
+    for (const auto& [held, kept] : std::vector<std::pair<QByteArray, QByteArray>>{
+             {"", ""}, {"r1\r", "r1\r"}, {"r1\rpiece of r2", "r1\r"}, {"notes", "notes\r"}, {"a\r\nb", "a\r\nb\r"}}) {
+        testenv::writeBytes(path, held);
+        convert();
+        EXPECT_EQ(exportNow(), O::Added);
+        EXPECT_EQ(testenv::readBytes(path), kept + kRecord) << held.toStdString();
+    }
+}

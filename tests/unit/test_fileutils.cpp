@@ -22,7 +22,9 @@ TEST(FileUtils, AnswersAndMessages)
     EXPECT_FALSE(ResolveExecutableEx(dir + "/a.xyz", program) || program != "");
     EXPECT_TRUE(ZYMAPI::DeleteFilesInDirectoryNoUndo(dir, "*.afe"));
     EXPECT_EQ(GetFileCountInDirectory(dir), 3);
+    EXPECT_FALSE(ZYMAPI::DeleteFilesInDirectoryNoUndo("") || ZYMAPI::DeleteFilesInDirectoryNoUndo("/", "*.afe"));
+    EXPECT_EQ(GetFileCountInDirectory(dir), 3);
     EXPECT_TRUE(ZYMAPI::DeleteFilesInDirectoryNoUndo(dir) && QDir(dir).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
-    EXPECT_EQ(shown.errors(),
-              QStringList("No File association found for the file type - .xyz Error: (ResolveExecutableEx) - zym."));
+    ASSERT_EQ(shown.errors().size(), 3);
+    EXPECT_EQ(shown.errors()[0], "No File association found for the file type - .xyz Error: (ResolveExecutableEx) - zym.");
 }

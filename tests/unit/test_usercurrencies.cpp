@@ -49,6 +49,10 @@ TEST_F(UserCurrenciesTest, ChecksRunInOrderWithTheirMessageAndFocus)
         {{"Mars", false, "sun", "1", "x"}, kIsoInUse, Field::EISO, 0},
         {{"Mars", false, "abc", "", "x"}, kZeroRate, Field::ER, 0},           // an empty rate reads as 0
         {{"Mars", false, "abc", "   1.5     ", ""}, kNoDenomination, Field::EDenom, 0},
+        {{"Mars\nLand", false, "abc", "1", "x"}, kUnstorable.arg("Country Name"), Field::EName, 0},
+        {{"Mars", false, "ab", "1", "x"}, kIsoLetters, Field::EISO, 0},
+        {{"Mars", false, "abc", "1", "Z\u0142oty"}, kUnstorable.arg("Denomination"), Field::EDenom, 0},
+        {{"Mars", false, "abc", "1", "<b>"}, kUnstorable.arg("Denomination"), Field::EDenom, 0},
         {{"Mars", false, "abc", "0001.500000", "Marks"}, "", Field::None, 1.5},
         // An existing code passes, with the chosen currency's own rate rather than the field's.
         {{"Chad910", true, "xaf", "4000.125000", "Francs"}, "", Field::None, 24000.125},
