@@ -252,11 +252,14 @@ void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, Cur
             if (!found->isEmpty())
                 rate = Formats::strToFloat(*found);
         }
-        if (rate == 0.0)
+        if (index == NoResourceIndex)
             ++missing;
         table.Append(std::make_unique<CCurrencyData>(rate, e.region, e.country, e.iso, e.denomination, index));
     }
-    // Many currencies without a rate usually mean that one of the exchange servers was down.
+    // Many currencies the reply does not list at all usually mean that one of the exchange
+    // servers was down. A listed currency with an empty rate is one the server does not
+    // quote (a shop's own feed leaves most of them so), and a warning at every load would
+    // only teach the operator to ignore it.
     if (missing > kMissingDataWarningLimit)
         messenger().messageBox(kMissingDataWarning);
 

@@ -61,8 +61,7 @@ QString DataLine(const QString& iso, const QString& rate, const QString& country
 // back those three hosts and the library's currencies without rates.
 QStringList FactoryContent();
 
-// The warning shown once when a reply leaves more than this many library currencies with
-// no rate.
+// The warning shown once when a reply does not list more than this many library currencies.
 inline constexpr int kMissingDataWarningLimit = 20;
 inline const QString kMissingDataWarning = QStringLiteral(
     "Warning: More than 20 country currencies are missing data. One of the Exchange Servers could be down. "

@@ -189,6 +189,16 @@ SaveOutcome saveReport(const PageSet *pages, const QString &fileName, int positi
     REPORT_CHECK(!fileName.isEmpty());
     if (!pages || pages->pages.isEmpty())
         return SaveOutcome::NoPages;
+    // A file chooser that names no filter leaves the format to the name's extension.
+    if (position < 0 || position >= saveFilters().size()) {
+        const QString extension = fileExtension(fileName);
+        const auto &filters = saveFilters();
+        const auto fits = std::find_if(filters.cbegin(), filters.cend(),
+                                       [&](const auto &f) { return f.extension == extension; });
+        if (fits == filters.cend())
+            return SaveOutcome::WrongExtension;
+        position = int(fits - filters.cbegin());
+    }
     if (!extensionFits(fileName, position))
         return SaveOutcome::WrongExtension;
     switch (saveFilters().at(position).format) {

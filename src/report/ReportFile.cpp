@@ -148,6 +148,11 @@ PageSet loadReportFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw VemoxError(QStringLiteral("Cannot open report file %1: %2").arg(path, file.errorString()));
+    // A report of a whole day's log is well under a megabyte; a file far larger is not one,
+    // and reading it whole could take all the memory there is.
+    constexpr qint64 kLargestReportFile = 64 * 1024 * 1024;
+    if (file.size() > kLargestReportFile)
+        throw VemoxError(QStringLiteral("%1 is not a report file: it is larger than 64 MB.").arg(path));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw VemoxError(QStringLiteral("Cannot read report file %1: %2").arg(path, file.errorString()));

@@ -229,6 +229,9 @@ TEST_F(ReportTest, ThePrinterPrintsOnItsPaperOrOffersAPdfFileWhenThereIsNowhereT
         }
         EXPECT_EQ(printer.Print([&](const QSizeF& paper) { return report.Pages(paper); }, m), r.outcome);
         EXPECT_EQ(m.texts(ScriptedMessenger::Kind::YesNo).size(), r.paper.isEmpty() ? 1u : 0u);
+        if (!r.paper.isEmpty()) {   // the next report is laid out for the same paper
+            EXPECT_EQ(printer.paperMm(), r.paper);
+        }
         const QSizeF size = pdfPageSize(file);
         EXPECT_NEAR(size.width(), r.widthPt, 0.5);
         // A roll's page is as long as the receipt; A4 stays A4.

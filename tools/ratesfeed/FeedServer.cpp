@@ -52,7 +52,9 @@ void FeedServer::serve(QTcpSocket* socket)
         socket->readAll(); // anything after the one request is not read
         return;
     }
-    if (!socket->peek(kMaxRequestBytes + 1).contains("\r\n\r\n")) {
+    // A head ends with an empty line; clients typed by hand may end their lines with LF alone.
+    const QByteArray head = socket->peek(kMaxRequestBytes + 1);
+    if (!head.contains("\r\n\r\n") && !head.contains("\n\n")) {
         if (socket->bytesAvailable() > kMaxRequestBytes) {
             socket->write(response("400 Bad Request", "Request too large\n", true));
             socket->disconnectFromHost();

@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QNetworkProxyFactory>
 #include <QUrl>
 #include <cstdio>
 #include <optional>
@@ -85,8 +86,14 @@ void writeReply(const QCommandLineParser& args)
     const RatesFeed::EcbRates ecb = RatesFeed::ParseEcb(fetch(args.value(QStringLiteral("ecb"))));
     RatesFeed::CheckAge(ecb.date, maxAge, QDate::currentDate());
     std::optional<RatesFeed::PreviousReply> previous;
-    if (args.isSet(QStringLiteral("previous")))
-        previous = RatesFeed::ParsePrevious(DataFiles::readLines(args.value(QStringLiteral("previous"))));
+    // On a new server the reply to keep rates from is not there yet: the first run makes it.
+    if (const QString earlier = args.value(QStringLiteral("previous")); !earlier.isEmpty()) {
+        if (QFileInfo::exists(earlier))
+            previous = RatesFeed::ParsePrevious(DataFiles::readLines(earlier));
+        else
+            std::fprintf(stderr, "vemox-ratesfeed: %s does not exist yet; no earlier rates are kept.\n",
+                         qPrintable(earlier));
+    }
 
     ResourceLibrary library;
     const QString libraryFile = findLibrary(args.value(QStringLiteral("library")));
@@ -166,6 +173,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vemox-ratesfeed"));
+    // A shop server may reach the ECB only through the proxy its environment names.
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
     try {
         return run(app);
     } catch (const UsageError& e) {
