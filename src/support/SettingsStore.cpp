@@ -2,6 +2,8 @@
 
 #include "support/Messenger.h"
 
+#include <algorithm>
+
 void SettingsStore::markUnread(const QString& key, const QString& name) { unread_.insert(id(key, name)); }
 void SettingsStore::markRead(const QString& key, const QString& name) { unread_.remove(id(key, name)); }
 
@@ -35,14 +37,29 @@ SettingsStore::List SettingsStore::readList(const QString& key, const QString& s
         ZYMAPI::ReadRegistryNames(HKEY_CURRENT_USER, key, names, KEY_READ);
         problems_ += caught.take();
     }
+    // Entries run up to the highest name present: a gap (an entry taken out by hand) is a
+    // damaged entry, so the save does not move or drop the entries after it.
+    constexpr int kLongestList = 4096;
+    int count = 0;
+    for (const QString& name : names) {
+        bool number = false;
+        const int n = name.toInt(&number);
+        if (number && n >= 0 && n < kLongestList && QString::number(n) == name)
+            count = std::max(count, n + 1);
+    }
     const QSet<QString> present(names.begin(), names.end());
-    for (int i = 0; present.contains(QString::number(i)); ++i) {
+    for (int i = 0; i < count; ++i) {
         const QString name = QString::number(i);
         QString entry;
         ZYMAPI::CallErrors caught;
-        ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, key, name, entry, KEY_READ);
-        for (const QString& e : caught.take()) {
+        if (present.contains(name))
+            ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, key, name, entry, KEY_READ);
+        QStringList errors = caught.take();
+        if (!present.contains(name))
+            errors.append(QStringLiteral("it is missing"));
+        for (const QString& e : errors)
             problems_.append(cannotRead(QStringLiteral("%1 entry %2").arg(setting, name), e));
+        if (!errors.isEmpty()) {
             list.damaged.append(i);
             entry.clear();
         }

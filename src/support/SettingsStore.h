@@ -20,7 +20,7 @@ class SettingsStore {
 public:
     // A numbered list as the load found it.
     struct List {
-        QStringList entries;   // "0", "1", ... up to the first missing name; a damaged one is empty
+        QStringList entries;   // "0", "1", ... up to the highest name; a damaged or missing one is empty
         QList<int> damaged;    // indexes of the entries that could not be read
         bool found = false;    // the key holds an entry "0"
     };

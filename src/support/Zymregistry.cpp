@@ -177,12 +177,29 @@ double doubleOf(const Value& v)
     return d;
 }
 
+// The store is single-byte text. A text it cannot hold in Latin-1 (a Cyrillic folder, a
+// euro sign in a tab name) is kept as UTF-8 behind a byte order mark, which no Latin-1 text
+// begins with, so it reads back as typed; every other text is stored as it always was.
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+QByteArray storedText(const QString& s)
+{
+    const bool single = std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+    return single ? s.toLatin1() : kUtf8Mark + s.toUtf8();
+}
+
+QString textOf(const QByteArray& data)
+{
+    const qsizetype zero = data.indexOf('\0');
+    const QByteArray text = zero < 0 ? data : data.first(zero);
+    return text.startsWith(kUtf8Mark) ? QString::fromUtf8(text.mid(kUtf8Mark.size())) : QString::fromLatin1(text);
+}
+
 QString stringOf(const Value& v)
 {
     if (v.type != regstore::RegSz && v.type != regstore::RegExpandSz)
         invalidType(v.name);
-    const qsizetype zero = v.data.indexOf('\0');
-    return QString::fromLatin1(zero < 0 ? v.data : v.data.first(zero));
+    return textOf(v.data);
 }
 
 // The binary readers take REG_BINARY or any type the store does not classify.
@@ -231,10 +248,9 @@ std::pair<std::uint32_t, QByteArray> binaryDouble(double v)
     return {regstore::RegBinary, data};
 }
 
-// Characters outside Latin-1 become '?', as in any single-byte store.
 std::pair<std::uint32_t, QByteArray> string(const QString& s)
 {
-    QByteArray data = s.toLatin1();
+    QByteArray data = storedText(s);
     data.append('\0');
     return {regstore::RegSz, data};
 }
@@ -456,9 +472,7 @@ bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& nam
 bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& name, QString& out, long access)
 {
     return readValue(root, key, name, access, [&](const Value& v) {
-        const QByteArray data = binaryOf(v, kBinaryTextField);
-        const qsizetype zero = data.indexOf('\0');
-        out = QString::fromLatin1(zero < 0 ? data : data.first(zero));
+        out = textOf(binaryOf(v, kBinaryTextField));
     });
 }
 
@@ -467,7 +481,7 @@ bool WriteRegistryBINARY(const HKEY& root, const QString& key, const QString& na
     return writeValue(root, key, name, access, [&] {
         // The text and its zero byte must fit the field; a longer text is refused rather
         // than cut short.
-        QByteArray data = in.toLatin1();
+        QByteArray data = storedText(in);
         if (data.size() >= kBinaryTextField)
             failedSet(name);
         data.append(QByteArray(kBinaryTextField - data.size(), '\0'));

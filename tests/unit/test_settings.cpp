@@ -287,6 +287,7 @@ TEST_F(SettingsTest, ADamagedValueIsToldOnceAndTheCloseLeavesTheStoreAsItWas)
          "Tab caption 3 cannot be read: Invalid data type for '3'Error: - (ReadRegistry) zym.", "Unt. Kingdom", "A"},
         {"\"Cbs\"=dword:00000001", "\"Cbs\"=hex:01", "Invalid data type for 'Cbs'Error: - (ReadRegistry) zym.",
          "Unt. Kingdom", "A"},
+        {"\"4\"=\"\"\r\n", "", "Currency button entry 4 cannot be read: it is missing", "Unt. Kingdom", "A"},
         {"\"0\"=\"A\"", "\"-1\"=\"Minus\"\r\n\"0\"=\"A\"", "", "Unt. Kingdom", "A"},   // a stray caption
         {"\"h_c\"=\"Unt. Kingdom\"", "\"h_c\"=\"Austria\"", "", "", "A"},   // not in today's table
         {"library", "", "Unable to load resource dll", "", "1"},

@@ -480,6 +480,8 @@ TEST_F(StoreTest, TypedValuesRoundTripThroughTheFunctions)
     ASSERT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "colour", TColor{0x00FF8040}, KEY_WRITE));
     ASSERT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "text", text, KEY_WRITE));
     ASSERT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "blank", QString(), KEY_WRITE));
+    const QString wide = QStringLiteral("\u0410\u0437\u0438\u044f pa\u20ac \U0001F600");   // beyond Latin-1
+    ASSERT_TRUE(ZYMAPI::WriteRegistry(kRoot, kKey, "wide", wide, KEY_WRITE));
 
     QDateTime when2;
     double rate = 0;
@@ -501,6 +503,8 @@ TEST_F(StoreTest, TypedValuesRoundTripThroughTheFunctions)
     EXPECT_EQ(c.value, 0x00FF8040u);
     EXPECT_EQ(t, text);
     EXPECT_EQ(blank, "");
+    ASSERT_TRUE(ZYMAPI::ReadRegistry(kRoot, kKey, "wide", t, KEY_READ));
+    EXPECT_EQ(t, wide);
     EXPECT_THAT(shown_.shown, IsEmpty());
 
     // The stored forms: a date-time is its day count as a double, 8 bytes little-endian.
