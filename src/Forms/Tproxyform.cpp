@@ -71,15 +71,18 @@ void Tproxyform::useproxyClick()
 bool Tproxyform::save()
 {
     // An address the update could not use as it stands is told before anything is written.
-    int typedPort = 0;
-    try {
-        typedPort = ProxySettings::portFromText(port->text());
-    } catch (const VemoxError&) {
-    }
-    const QString problem = ProxySettings::addressProblem(address->text(), typedPort);
-    if (!problem.isEmpty()) {
-        messenger().messageDialog(problem, Messenger::Icon::Error);
-        return false;
+    // With the firewall off its boxes are not used, and cannot be edited, so they are kept.
+    if (useproxy->isChecked()) {
+        int typedPort = 0;
+        try {
+            typedPort = ProxySettings::portFromText(port->text());
+        } catch (const VemoxError&) {
+        }
+        const QString problem = ProxySettings::addressProblem(address->text(), typedPort);
+        if (!problem.isEmpty()) {
+            messenger().messageDialog(problem, Messenger::Icon::Error);
+            return false;
+        }
     }
     ProxySettings settings;
     settings.address = address->text();

@@ -97,17 +97,19 @@ void Exchanger::exchangeSteps(const QString& country, std::optional<Conversion>&
         return;
 
     // The factor that takes the previous conversion's result back to its source currency.
-    if (calc_.CrossRate == 0.0) {
-        calc_.UndoRate = 1.0;
-    } else {
+    // It is taken only once this conversion goes ahead: one that stops leaves the previous
+    // conversion's factor for the next equals.
+    double undoRate = 1.0;
+    if (calc_.CrossRate != 0.0) {
         const long double undo = state_.reverseMode ? calc_.ApplyOperator(1, calc_.SourceRate, "/") * calc_.TargetRate
                                                     : calc_.ApplyOperator(1, calc_.TargetRate, "/") * calc_.SourceRate;
-        calc_.UndoRate = Calculator::toDouble(undo);
+        undoRate = Calculator::toDouble(undo);
     }
 
     Records records;
     if (!readRates(country, records))
         return;
+    calc_.UndoRate = undoRate;
     if (records.target)
         showTarget(*records.target, lib);
     computeCrossRate(country);

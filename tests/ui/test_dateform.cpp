@@ -138,8 +138,11 @@ TEST_F(DateFormTest, MainWindowAppliesTheChoicesAfterTheDialogAndStoresItsSettin
         testenv::control<QAction>(&shown, "ActionOkay")->trigger();
         return shown.result();
     });
+    QTest::keyClicks(form.get(), "1.5");   // a number being typed goes on in the new punctuation
     QTest::keyClick(form.get(), Qt::Key_W, Qt::ControlModifier);
-    EXPECT_EQ(display->text(), "0,0000");
+    EXPECT_EQ(display->text(), "1,5000");
+    QTest::keyClicks(form.get(), "2");
+    EXPECT_EQ(display->text(), "1,52");
     EXPECT_EQ(testenv::control<QAbstractButton>(form.get(), "keydecimal")->toolTip(), ",");
 
     // Cancel stores nothing, yet applies what is stored: here a date format set meanwhile.

@@ -325,13 +325,17 @@ TEST_F(ExchangeTest, EqualsBringsTheEarlierOperandIntoTheConvertedCurrency)
 {
     entries({{0, 4}});
     options(Payment::Cash, RateKind::Buy, false);
-    home();
-    type("100+50");
-    ex.Exchange("Switzerland");
-    ASSERT_EQ(calc.CrossRate, 0.5);
-    EXPECT_EQ(display(), "26.00");   // 25 and its 4 per cent
-    type("\r");
-    EXPECT_EQ(display(), "76.00");   // 100 became 50, with no charges
+    for (const bool stopped : {false, true}) {   // a conversion that stops in between changes nothing
+        calc.OnCancel();
+        home();
+        type("100+50");
+        ex.Exchange("Switzerland");
+        ASSERT_EQ(calc.CrossRate, 0.5);
+        EXPECT_EQ(display(), "26.00");   // 25 and its 4 per cent
+        EXPECT_FALSE(stopped && ex.Exchange("Atlantis"));
+        type("\r");
+        EXPECT_EQ(display(), "76.00") << stopped;   // 100 became 50, with no charges
+    }
 }
 
 TEST_F(ExchangeTest, EqualsWithOneOperandRecomputesTheConvertedAmountWithCharges)

@@ -1,5 +1,6 @@
 // The main window's settings: restored while the window is built, stored first when it
 // closes, and the date and number format dialog. The core's MainSettings does the work.
+#include "support/Formats.h"
 #include "Forms/TForm1.h"
 #include "Forms/Tdateform.h"
 #include "Forms/common/DialogKit.h"
@@ -31,6 +32,9 @@ void TForm1::DateFormat1Click()
 {
     VemoxDialog::run<Tdateform>(this);
     // Whatever the dialog's result: Cancel applies the stored choices again.
+    const QChar decimal = FormatSettings::current().decimalSeparator;
     Settings->reapplyFormats(Calc->Today());
+    // A number being typed goes on in the new punctuation, so it still reads as a number.
+    Calc->DisplayText.replace(decimal, FormatSettings::current().decimalSeparator);
     State.announce();
 }
