@@ -237,9 +237,7 @@ void Calculator::OnCalcButton(const QString& symbol)
         } else {
             // After +/- or a conversion the value on display is already the top operand.
             const bool onDisplay = LastAction == CalcAction::PlusMinus || LastAction == CalcAction::Convert;
-            if (onDisplay) {
-                log_.AppendLine(state_.display);
-            } else {
+            if (!onDisplay) {
                 log_.AppendLine(Formats::floatToStr(CurrentValue));
                 OperandStack.push(CurrentValue);
             }
@@ -257,6 +255,9 @@ void Calculator::OnCalcButton(const QString& symbol)
             } else if (ops == 1 && operands == 1) {
                 OperatorStack.replaceTop(symbol);
             }
+            // The value on display is logged as it stands once its equals is done.
+            if (onDisplay)
+                log_.AppendLine(state_.display);
             log_.AppendLine(symbol);
         }
         state_.setEnabled(Key::keydecimal, true);

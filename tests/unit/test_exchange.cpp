@@ -338,6 +338,17 @@ TEST_F(ExchangeTest, EqualsBringsTheEarlierOperandIntoTheConvertedCurrency)
     }
 }
 
+TEST_F(ExchangeTest, AnOperatorAfterAConversionLogsTheDisplayAfterItsEquals)
+{
+    entries({{0, 4}});
+    options(Payment::Cash, RateKind::Buy, false);
+    home();
+    type("100+50");
+    ex.Exchange("Switzerland");
+    type("+");
+    EXPECT_EQ(lines().mid(lines().size() - 3), QStringList({"---- Equals: 76.00", "76.00", "+"}));
+}
+
 TEST_F(ExchangeTest, EqualsWithOneOperandRecomputesTheConvertedAmountWithCharges)
 {
     entries({{0, 4}});
