@@ -363,7 +363,7 @@ TEST_F(KeypadTest, SaveDialogAsksForATlgFileInTheCurrentFolder)
     ASSERT_EQ(rec.asked.size(), 1u);
     const Messenger::FileDialog& d = rec.asked.front();
     EXPECT_EQ(d.title, "Save Transaction Log");
-    EXPECT_EQ(d.filter, "Transaction Log (*.tlg)");
+    EXPECT_EQ(d.filter, "Transaction Log (*.tlg *.TLG)");
     EXPECT_EQ(d.defaultSuffix, "tlg");
     EXPECT_TRUE(d.confirmOverwrite);
     EXPECT_EQ(QDir(d.directory).canonicalPath(), QDir::current().canonicalPath());

@@ -31,7 +31,7 @@ void LogCommands::SaveTransactionLog1Click()
 {
     Messenger::FileDialog d;
     d.title = QStringLiteral("Save Transaction Log");
-    d.filter = QStringLiteral("Transaction Log (*.tlg)");
+    d.filter = QStringLiteral("Transaction Log (*.tlg *.TLG)");
     d.defaultSuffix = QStringLiteral("tlg");
     d.directory = QDir::currentPath();
     d.confirmOverwrite = true;
