@@ -2,11 +2,9 @@
 // file byte for byte under the stored choices, and what a full disk or a read-only folder
 // leaves behind.
 #include "Defs.h"
-#include "calc/Exchange.h"
+#include "common/ConversionRig.h"
 #include "common/TestEnv.h"
 #include "data/AccountingExport.h"
-#include "data/CurrencyTable.h"
-#include "support/Messenger.h"
 #include "support/Zymregistry.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +18,7 @@ namespace {
 using O = AccountingExport::Outcome;
 const QByteArray kRecord = "05/03/2024,14:05:09,Base Rate,Cash,Dollars (USD),1,234.50,0.79,"
                            "Pounds (GBP),975.25,0.00,0.00,975.25\r";
-class AccountsTest : public ::testing::Test {
+class AccountsTest : public ::testing::Test, protected ConversionRig {
 protected:
     void SetUp() override
     {
@@ -36,8 +34,7 @@ protected:
     {
         calc.OnCancel();
         ex.Exchange("Unt. States");
-        for (char k : QByteArray("1234.5"))
-            calc.FormKeyPress(QLatin1Char(k));
+        type("1234.5");
         ex.Exchange("Unt. Kingdom");
     }
     O exportNow()
@@ -46,14 +43,6 @@ protected:
                                                   QDateTime(QDate(2024, 3, 5), QTime(14, 5, 9)));
     }
     QString data, panel;
-    ScriptedMessenger shown;
-    MessengerScope scope{&shown};
-    MainState state;
-    TransactionLog log;
-    CurrencyTable table;
-    CommissionTable charges;
-    Calculator calc{state, log, charges};
-    Exchanger ex{calc, table, charges};
 };
 } // namespace
 

@@ -1,12 +1,8 @@
 // The conversion of a currency button, its charges and receipt, the commission toolbar,
 // equals across a conversion, and reverse mode, through the core's own API.
-#include "calc/Calculator.h"
-#include "calc/CommissionTable.h"
-#include "calc/Exchange.h"
+#include "common/ConversionRig.h"
 #include "common/TestEnv.h"
-#include "data/CurrencyTable.h"
 #include "support/Formats.h"
-#include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
 
 #include <gmock/gmock.h>
@@ -22,7 +18,7 @@ const QString kClear = QStringLiteral("----- CLEAR ------");
 
 // Dollars at 2.0 and pounds at 1.5, so a dollar is 0.75 pounds; francs at 1.0 and a
 // currency with no rate. Flags for the first two only.
-class ExchangeTest : public ::testing::Test {
+class ExchangeTest : public ::testing::Test, protected ConversionRig {
 protected:
     void SetUp() override
     {
@@ -59,11 +55,6 @@ protected:
         ex.Exchange(country);
         log.Clear();
     }
-    void type(const char* keys)
-    {
-        for (const char* k = keys; *k; ++k)
-            calc.FormKeyPress(QLatin1Char(*k));
-    }
     void entries(std::initializer_list<std::pair<int, double>> values)
     {
         CommissionTable::Entries e{};
@@ -81,14 +72,6 @@ protected:
     QStringList lines() const { return log.Lines(); }
 
     FormatSettings saved_;
-    ScriptedMessenger shown;
-    MessengerScope scope{&shown};
-    MainState state;
-    TransactionLog log;
-    CurrencyTable table;
-    CommissionTable charges;
-    Calculator calc{state, log, charges};
-    Exchanger ex{calc, table, charges};
 };
 
 } // namespace

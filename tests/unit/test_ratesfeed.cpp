@@ -2,13 +2,9 @@
 // every refused input leaves the reply file as it was.
 #include "Defs.h"
 #include "RatesFeed.h"
-#include "calc/Calculator.h"
-#include "calc/CommissionTable.h"
-#include "calc/Exchange.h"
-#include "calc/MainState.h"
-#include "calc/TransactionLog.h"
+#include "common/ConversionRig.h"
 #include "common/TestEnv.h"
-#include "data/CurrencyTable.h"
+#include "data/CurrencyLoader.h"
 #include "data/DataFiles.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
@@ -94,20 +90,13 @@ TEST_F(RatesFeedTest, TheNewestEcbRatesBecomeAReplyThatConvertsAtThoseRates)
               "<KRTASOF>2026-12-01</KRTASOF>\r\n"
               "<KRTISO>XPF</KRTISO><KRTDATA></KRTDATA><KRTCOUNTRY>Wallis</KRTCOUNTRY><KRTDENOM>Francs</KRTDENOM>\r\n");
 
-    ScriptedMessenger shown;
-    MessengerScope scope{&shown};
-    CurrencyTable table;
-    ASSERT_TRUE(LoadCurrencyData(table));
-    ASSERT_EQ(shown.shown.size(), 1u); // the reply's message, nothing else
-    MainState state;
-    TransactionLog log;
-    CommissionTable charges;
-    Calculator calc{state, log, charges};
-    Exchanger ex{calc, table, charges};
-    ex.Exchange("Germany"); // the home currency, with the display at 0
-    calc.FormKeyPress('1'), calc.FormKeyPress('0'), calc.FormKeyPress('0');
-    ASSERT_TRUE(ex.Exchange("Afghanistan"));
-    EXPECT_EQ(state.display, "8,356.25"); // 100 euros are 125 dollars
+    ConversionRig rig;
+    ASSERT_TRUE(LoadCurrencyData(rig.table));
+    ASSERT_EQ(rig.shown.shown.size(), 1u); // the reply's message, nothing else
+    rig.ex.Exchange("Germany"); // the home currency, with the display at 0
+    rig.type("100");
+    ASSERT_TRUE(rig.ex.Exchange("Afghanistan"));
+    EXPECT_EQ(rig.state.display, "8,356.25"); // 100 euros are 125 dollars
 }
 
 TEST_F(RatesFeedTest, ARefusedInputLeavesTheReplyFileAsItWas)
