@@ -68,12 +68,10 @@ void PageRenderer::paintPage(QPainter& painter, const Page& page, double dotsPer
     painter.restore();
 }
 
-bool PageRenderer::render(QPagedPaintDevice& device, const PageSet& pages)
+namespace {
+
+bool paintEveryPage(QPagedPaintDevice& device, const PageSet& pages)
 {
-    if (pages.pages.isEmpty())
-        return true;
-    if (auto* printer = dynamic_cast<QPrinter*>(&device))
-        printer->setFullPage(true);
     preparePage(device, pages.pages.first());
     QPainter painter;
     if (!painter.begin(&device))
@@ -88,9 +86,29 @@ bool PageRenderer::render(QPagedPaintDevice& device, const PageSet& pages)
             }
         }
         const double dotsPerMm = device.logicalDpiX() / 25.4;
-        paintPage(painter, page, dotsPerMm);
+        PageRenderer::paintPage(painter, page, dotsPerMm);
     }
     return painter.end();
+}
+
+} // namespace
+
+bool PageRenderer::render(QPagedPaintDevice& device, const PageSet& pages)
+{
+    if (pages.pages.isEmpty())
+        return true;
+    // The pages set their own sizes on the device; the layout it had (on a printer, the paper
+    // chosen in its set-up) is put back afterwards, so the next report is laid out for it.
+    auto* printer = dynamic_cast<QPrinter*>(&device);
+    const QPageLayout chosen = device.pageLayout();
+    const bool fullPage = printer && printer->fullPage();
+    if (printer)
+        printer->setFullPage(true);
+    const bool painted = paintEveryPage(device, pages);
+    if (printer)
+        printer->setFullPage(fullPage);
+    device.setPageLayout(chosen);
+    return painted;
 }
 
 } // namespace Report

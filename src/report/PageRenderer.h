@@ -16,7 +16,7 @@ public:
     static void paintPage(QPainter& painter, const Page& page, double dotsPerMm);
 
     // Paints every page on the device, each on a device page of the page's own size with no
-    // margins. False when the device cannot be painted on (a printer that is not ready, a
+    // margins; the device's own page layout is put back afterwards. False when the device cannot be painted on (a printer that is not ready, a
     // file that cannot be written) or refuses a page.
     static bool render(QPagedPaintDevice& device, const PageSet& pages);
 };

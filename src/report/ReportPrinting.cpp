@@ -68,14 +68,7 @@ ReportPrinter::Outcome ReportPrinter::Print(const std::function<PageSet(const QS
         return offerPdf(pages, kNoPrinter, m);
     printer().setCopyCount(1);
     printer().setDocName(pages.title.isEmpty() ? QStringLiteral("Vemox report") : pages.title);
-    // The pages give the printer their own sizes; the paper chosen in the printer set-up stays
-    // the one the next report is laid out for.
-    const QPageLayout chosen = printer().pageLayout();
-    const bool fullPage = printer().fullPage();
-    const bool printed = PageRenderer::render(printer(), pages);
-    printer().setFullPage(fullPage);
-    printer().setPageLayout(chosen);
-    if (printed)
+    if (PageRenderer::render(printer(), pages))
         return Outcome::Printed;
     const QString name = printer().outputFormat() == QPrinter::PdfFormat
                              ? QDir::toNativeSeparators(printer().outputFileName())
