@@ -7,16 +7,12 @@
 #include "support/DataFolder.h"
 #include "support/Errors.h"
 
-#include <clocale>
 #include <QApplication>
 #include <QFileInfo>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    // The application takes the desktop's locale; amounts, rates and files are read and written
-    // with "." in the C library's conversions whatever the desktop's decimal comma.
-    std::setlocale(LC_NUMERIC, "C");
     // The data files are found where the program started, whatever folder it moves to later.
     DataFolder::capture();
     QApplication::setStyle(new VemoxStyle);

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <cmath>
 #include <cstdio>
+#include <locale.h>
 #include <vector>
 
 FormatSettings& FormatSettings::current()
@@ -57,6 +58,26 @@ void applyPunctuationChoice(int choice)
 
 namespace {
 
+// The C library's number conversions follow the process's locale, which the application
+// takes from the desktop (a decimal comma under de_DE). Ours read and write a point whatever
+// the desktop: while one lives, this thread converts in the C locale.
+class CNumbers {
+public:
+    CNumbers() : previous_(uselocale(cLocale())) {}
+    ~CNumbers() { uselocale(previous_); }
+    CNumbers(const CNumbers&) = delete;
+    CNumbers& operator=(const CNumbers&) = delete;
+
+private:
+    static locale_t cLocale()
+    {
+        // Null when it cannot be made; uselocale then changes nothing.
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        return c;
+    }
+    locale_t previous_;
+};
+
 struct Section {
     int decimals = 0;
     bool grouped = false;
@@ -92,6 +113,7 @@ Section parseSection(const QString& s)
 void roundedDigits(long double magnitude, int decimals, QString& intPart, QString& fracPart)
 {
     std::vector<char> buf(5000 + decimals);
+    const CNumbers cNumbers;
     std::snprintf(buf.data(), buf.size(), "%.*Lf", decimals + 30, magnitude);
     QString s = QString::fromLatin1(buf.data());
     const auto dot = s.indexOf(QLatin1Char('.'));
@@ -169,6 +191,7 @@ QString floatToStr(double value)
     if (std::isinf(value))
         return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
     char buf[64];
+    const CNumbers cNumbers;
     std::snprintf(buf, sizeof buf, "%.15g", value);
     QString s = QString::fromLatin1(buf);
     const auto e = s.indexOf(QLatin1Char('e'));
@@ -220,6 +243,7 @@ bool tryStrToFloat(const QString& text, double& out)
     }
     if (i != n)
         return false;
+    const CNumbers cNumbers;
     const double v = std::strtod(c.constData(), nullptr);
     if (std::isinf(v))
         return false;

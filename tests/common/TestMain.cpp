@@ -13,7 +13,6 @@ using TestApplication = QApplication;
 using TestApplication = QCoreApplication;
 #endif
 #include <QStandardPaths>
-#include <clocale>
 #include <csignal>
 #include <sys/resource.h>
 #include <gmock/gmock.h>
@@ -115,7 +114,6 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TestApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");   // as the program does
     TestApplication::setApplicationName(QStringLiteral("Vemox"));
     testenv::freshWorkDir();
 #ifdef VEMOX_TEST_WIDGETS

@@ -14,7 +14,6 @@
 #include "support/Errors.h"
 #include "support/ResourceLibrary.h"
 
-#include <clocale>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -173,7 +172,6 @@ int run(QCoreApplication& app)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    std::setlocale(LC_NUMERIC, "C");   // rates are read and written with "."
     QCoreApplication::setApplicationName(QStringLiteral("vemox-ratesfeed"));
     // A shop server may reach the ECB only through the proxy its environment names.
     QNetworkProxyFactory::setUseSystemConfiguration(true);
