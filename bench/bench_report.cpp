@@ -49,18 +49,23 @@ void BM_PrepareAndPaginateLog(benchmark::State& state)
 }
 BENCHMARK(BM_PrepareAndPaginateLog)->Unit(benchmark::kMillisecond);
 
+// Renders the pages into a PDF file held in memory; gives its size in bytes.
+qint64 renderToPdf(const Report::PageSet& pages)
+{
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&out);
+    benchmark::DoNotOptimize(Report::PageRenderer::render(writer, pages));
+    return out.size();
+}
+
 void BM_RenderLogToPdf(benchmark::State& state)
 {
     TQuickReport1 report;
     report.PrepareReport(TQuickReport1::TransactionLogReport, logSources(), someBanner(1));
     const Report::PageSet pages = report.Pages();
-    for (auto _ : state) {
-        QBuffer out;
-        out.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&out);
-        benchmark::DoNotOptimize(Report::PageRenderer::render(writer, pages));
-        state.counters["bytes"] = double(out.size());
-    }
+    for (auto _ : state)
+        state.counters["bytes"] = double(renderToPdf(pages));
 }
 BENCHMARK(BM_RenderLogToPdf)->Unit(benchmark::kMillisecond);
 
@@ -108,12 +113,8 @@ void BM_RenderReceiptToPdf(benchmark::State& state)
     report.SetReceiptCells(c);
     report.PrepareReport(TQuickReport1::CustomerReceipt, ReportSources{}, someBanner(int(state.range(0))));
     const Report::PageSet pages = report.Pages();
-    for (auto _ : state) {
-        QBuffer out;
-        out.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&out);
-        benchmark::DoNotOptimize(Report::PageRenderer::render(writer, pages));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderToPdf(pages));
 }
 BENCHMARK(BM_RenderReceiptToPdf)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
