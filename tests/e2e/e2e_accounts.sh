@@ -9,9 +9,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2" "$3"
 e2e_start_display
 e2e_prepare_work
-mkdir -p "$XDG_CONFIG_HOME/vemox"
-printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\VEMOX\G_r]' '"UA"=dword:00000001' \
-    > "$XDG_CONFIG_HOME/vemox/registry.reg"
+e2e_seed_store G_r '"UA"=dword:00000001'
 e2e_start_program
 window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1 || e2e_fail "no window $1"; }
 e2e_convert_europe 100

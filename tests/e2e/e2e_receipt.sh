@@ -10,10 +10,8 @@ source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2" "$3"
 e2e_start_display
 e2e_prepare_work
-mkdir -p "$XDG_CONFIG_HOME/vemox"
-printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\VEMOX\Banner]' \
-    '"0"="Foreign Exchange Purchase"' '"1"="Counter Bureau Ltd"' '"13"="Station Branch"' \
-    '"8"="desk@bureau.example"' > "$XDG_CONFIG_HOME/vemox/registry.reg"
+e2e_seed_store Banner '"0"="Foreign Exchange Purchase"' '"1"="Counter Bureau Ltd"' '"13"="Station Branch"' \
+    '"8"="desk@bureau.example"'
 e2e_start_program
 
 e2e_convert_europe 100

@@ -62,6 +62,15 @@ e2e_prepare_work() {
     cd "$E2E_WORK"
 }
 
+# The store the program starts with: one key under Software\VEMOX and its value lines.
+e2e_seed_store() {
+    local key=$1
+    shift
+    mkdir -p "$XDG_CONFIG_HOME/vemox"
+    printf '%s\r\n' 'REGEDIT4' '' "[HKEY_CURRENT_USER\\Software\\VEMOX\\$key]" "$@" \
+        >"$XDG_CONFIG_HOME/vemox/registry.reg"
+}
+
 e2e_start_program() {
     "$E2E_EXE" >"$E2E_TMP/program.log" 2>&1 &
     _e2e_prog=$!
