@@ -188,15 +188,12 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
         statusPanel = kUndefined;
         return Outcome::Refused;
     }
-    QString folder = withSeparator(dataFolder);
-    QString name = kDefaultFileName;
-    ZYMAPI::ReadGeneral(Defs::kValAccountFilePath, folder);
-    ZYMAPI::ReadGeneral(Defs::kValAccountFileName, name);
-    const QString path = QDir(dataFolder).absoluteFilePath(exportFilePath(folder, name));
-    const QString fileFolder = QFileInfo(path).absolutePath();
+    const FileSettings file = FileSettings::load(dataFolder);
+    const QString path = QDir(dataFolder).absoluteFilePath(exportFilePath(file.folder, file.fileName));
 
     if (!QFileInfo::exists(path)) {
         // A folder that is gone is told as such rather than as a full disk.
+        const QString fileFolder = QFileInfo(path).absolutePath();
         if (!QFileInfo(fileFolder).isDir()) {
             messenger().errorBox(missingFolderText(withSeparator(fileFolder)));
             return Outcome::Refused;
@@ -206,10 +203,6 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
     }
     if (pendingRecord.isEmpty()) {
         messenger().messageOnTop(kNoTransaction, kNoTransactionTitle, Messenger::Icon::Information);
-        return Outcome::Refused;
-    }
-    if (!QFileInfo(fileFolder).isDir()) {
-        messenger().errorBox(missingFolderText(withSeparator(fileFolder)));
         return Outcome::Refused;
     }
     const QByteArray before = prepareTail(path);
