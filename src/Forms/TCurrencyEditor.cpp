@@ -32,8 +32,7 @@ TCurrencyEditor::TCurrencyEditor(const CurrencyTable& table, QWidget* owner)
     buildControls();
     resize(kClientWidth, kClientHeight);
 
-    EditorSettings settings;
-    settings.load();
+    const EditorSettings settings = EditorSettings::load();
     ExpandCheckBox->setChecked(settings.expandTree);
     DisableCurrencyButtonCheckBox->setChecked(settings.disableUpdateButton);
     keepFile_ = !session_.fileWhole();

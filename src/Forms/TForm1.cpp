@@ -1,4 +1,5 @@
 #include "Forms/TForm1.h"
+#include "data/UserCurrencies.h"
 #include "Defs.h"
 #include "Forms/Placement.h"
 #include "Forms/THelpWindow.h"
@@ -122,7 +123,7 @@ void TForm1::construct()
     // 11. The log starts empty.
     TransactionLog->Clear();
     // 12. After the currency editor has been used, updates from the web stay off.
-    panes_->setUpdateEnabled(!MainSettings::currencyEditorUsed());
+    panes_->setUpdateEnabled(!UserCurrencies::EditorSettings::load().disableUpdateButton);
     // 13. The update, and the copy of the data the program started with for a rollback.
     update_ = std::make_unique<UpdateCommands>(*context_, loaded);
 

@@ -234,17 +234,3 @@ void MainSettings::reapplyFormats(const QDate& today)
 }
 
 void MainSettings::showToday(const QDate& today) { state.panel[0] = kTodaysDate + Formats::dateToStr(today); }
-
-bool MainSettings::printAccountingDialogHidden()
-{
-    bool hidden = false;
-    ZYMAPI::ReadGeneral(Defs::kValPrintAccountingDialog, hidden);
-    return hidden;
-}
-
-bool MainSettings::currencyEditorUsed()
-{
-    bool used = false;
-    ZYMAPI::ReadGeneral(Defs::kValCurrencyEditorUsed, used);
-    return used;
-}

@@ -50,11 +50,6 @@ public:
     // Nothing that is stored already as it stands is written again.
     bool save();
 
-    // Flags of other owners that the main window reads while it is built: the print
-    // accounting dialog is hidden ("PGs"), and the currency editor has been used ("CCdu").
-    static bool printAccountingDialogHidden();
-    static bool currencyEditorUsed();
-
     // After the format dialog has closed, whatever its result: the stored formats apply
     // again, a plain number on the display is shown in the new format, and the date panels
     // are written again in the new short date format.

@@ -162,11 +162,12 @@ void Session::Save(const QString& path) const
     WriteFile(path, list_);
 }
 
-void EditorSettings::load()
+EditorSettings EditorSettings::load()
 {
-    *this = EditorSettings{};
-    ZYMAPI::ReadGeneral(kValExpandTreeView, expandTree);
-    ZYMAPI::ReadGeneral(kValCurrencyEditorUsed, disableUpdateButton);
+    EditorSettings s;
+    ZYMAPI::ReadGeneral(kValExpandTreeView, s.expandTree);
+    ZYMAPI::ReadGeneral(kValCurrencyEditorUsed, s.disableUpdateButton);
+    return s;
 }
 
 bool EditorSettings::save() const

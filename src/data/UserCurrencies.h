@@ -121,7 +121,7 @@ struct EditorSettings {
     bool disableUpdateButton = false;   // CCdu
 
     // Each value; one that cannot be read keeps its default.
-    void load();
+    static EditorSettings load();
     // Both as one change of the store; false after the operator has been told why.
     bool save() const;
 };

@@ -20,9 +20,7 @@ EditorCommands::EditorCommands(MainContext& ctx, TabCommands& tabs, DropCommands
 void EditorCommands::CurrencyEditor1Click()
 {
     VemoxDialog::run<TCurrencyEditor>(ctx_.Currencies, &ctx_.window);
-    UserCurrencies::EditorSettings settings;
-    settings.load();
-    ctx_.panes.setUpdateEnabled(!settings.disableUpdateButton);
+    ctx_.panes.setUpdateEnabled(!UserCurrencies::EditorSettings::load().disableUpdateButton);
     ReloadCurrencyData();
 }
 
