@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -113,5 +114,7 @@ void append(const QString& path, const QByteArray& bytes, const QString& errorTe
         reason += QStringLiteral("; the part written could not be taken back: ") + errnoText(errno);
     fail(errorText, "write", path, reason);
 }
+
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 } // namespace FileWriter

@@ -22,4 +22,7 @@ void replace(const QString& path, const QByteArray& bytes, const QString& create
 // append undoes itself at once: the file is cut back to its earlier size (removed when it
 // did not exist before), then VemoxError with the system's reason.
 void append(const QString& path, const QByteArray& bytes, const QString& errorText = {}, char separator = '\0');
+// A write beyond the file-size limit then fails with "File too large" and is reported like
+// any other, instead of ending the process. Called once at program start.
+void ignoreFileSizeSignal();
 } // namespace FileWriter

@@ -1,7 +1,7 @@
 // The checked file writer on a disk that fills up and in a folder that cannot be written:
 // the earlier file always stays whole and the failure is always raised. A full disk is a
-// file-size limit in a child process (with the signal ignored, so writes fail with an error
-// just as on a full disk); a read-only folder is one the child, no longer root, may not write.
+// file-size limit in a child process (its signal ignored as at program start, so writes fail
+// with an error just as on a full disk); a read-only folder is one the child, no longer root, may not write.
 #include "calc/TransactionLog.h"
 #include "common/TestEnv.h"
 #include "data/DataFiles.h"
@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -38,7 +37,7 @@ Outcome inChild(Limit limit, const std::function<void()>& body)
     if (pid == 0) {
         close(fds[0]);
         if (limit == Limit::FullDisk) {
-            signal(SIGXFSZ, SIG_IGN);
+            FileWriter::ignoreFileSizeSignal();
             const rlimit fsize{1000, 1000};
             setrlimit(RLIMIT_FSIZE, &fsize);
         } else if (getuid() == 0 && setuid(65534) != 0) {

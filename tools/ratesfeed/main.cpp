@@ -12,6 +12,7 @@
 #include "RatesFeed.h"
 #include "data/DataFiles.h"
 #include "support/Errors.h"
+#include "support/FileWriter.h"
 #include "support/ResourceLibrary.h"
 
 #include <QCommandLineParser>
@@ -171,6 +172,7 @@ int run(QCoreApplication& app)
 
 int main(int argc, char** argv)
 {
+    FileWriter::ignoreFileSizeSignal();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vemox-ratesfeed"));
     // A shop server may reach the ECB only through the proxy its environment names.
