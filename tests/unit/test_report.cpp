@@ -207,8 +207,8 @@ TEST_F(ReportTest, ThePrinterPrintsOnItsPaperOrOffersAPdfFileWhenThereIsNowhereT
         double widthPt;          // of the file written; 0: none
     };
     const Row rows[] = {
-        {"a PDF printer with an 80 mm roll", kRoll80, {}, Outcome::Printed, 226.8},
-        {"a PDF printer with A4", Report::kA4Mm, {}, Outcome::Printed, 595.3},
+        {"a PDF printer with an 80 mm roll", kRoll80, {}, Outcome::SavedAsPdf, 226.8},
+        {"a PDF printer with A4", Report::kA4Mm, {}, Outcome::SavedAsPdf, 595.3},
         {"no printer, the offer taken", QSizeF(), {true}, Outcome::SavedAsPdf, 595.3},
         {"no printer, the offer declined", QSizeF(), {false}, Outcome::NotPrinted, 0},
     };
