@@ -14,14 +14,7 @@ bool isControlByte(uchar c) { return c < 0x20 || c == 0x7F; }
 const Value* Key::find(const QString& name) const
 {
     const auto it = index_.constFind(fold(name));
-    return it == index_.constEnd() ? nullptr : &values_[size_t(*it)];
-}
-
-void Key::reindex()
-{
-    index_.clear();
-    for (qsizetype i = 0; i < qsizetype(values_.size()); ++i)
-        index_.insert(fold(values_[size_t(i)].name), i);
+    return it == index_.constEnd() ? nullptr : &values_.at(*it);
 }
 
 const Key* Store::findKey(const QString& path) const
@@ -67,7 +60,7 @@ void Store::setValue(const QString& path, const QString& name, std::uint32_t typ
     const QString f = fold(name);
     const auto it = k.index_.constFind(f);
     if (it != k.index_.constEnd()) {
-        Value& v = k.values_[size_t(*it)];
+        Value& v = k.values_.at(*it);
         if (v.type != type || v.data != data) {
             v.type = type;
             v.data = std::move(data);
@@ -75,8 +68,8 @@ void Store::setValue(const QString& path, const QString& name, std::uint32_t typ
         }
         return;
     }
-    k.values_.push_back(Value{name, type, std::move(data)});
-    k.index_.insert(f, qsizetype(k.values_.size()) - 1);
+    k.values_.emplace_hint(k.values_.end(), k.created_, Value{name, type, std::move(data)});
+    k.index_.insert(f, k.created_++);
     modified_ = true;
 }
 
@@ -85,11 +78,12 @@ bool Store::removeValue(const QString& path, const QString& name)
     Key* k = find(path);
     if (!k)
         return false;
-    const auto it = k->index_.constFind(fold(name));
+    const QString f = fold(name);
+    const auto it = k->index_.constFind(f);
     if (it == k->index_.constEnd())
         return false;
-    k->values_.erase(k->values_.begin() + *it);
-    k->reindex();
+    k->values_.erase(*it);
+    k->index_.remove(f);
     modified_ = true;
     return true;
 }
