@@ -14,7 +14,24 @@ bool isControlByte(uchar c) { return c < 0x20 || c == 0x7F; }
 const Value* Key::find(const QString& name) const
 {
     const auto it = index_.constFind(fold(name));
-    return it == index_.constEnd() ? nullptr : &values_.at(*it);
+    return it == index_.constEnd() ? nullptr : &values_[size_t(*it)];
+}
+
+void Key::closeHoles() const
+{
+    if (holes_ == 0)
+        return;
+    // A value is live when its name still leads to its own place.
+    std::vector<Value> live;
+    live.reserve(values_.size() - size_t(holes_));
+    for (qsizetype i = 0; i < qsizetype(values_.size()); ++i)
+        if (index_.value(fold(values_[size_t(i)].name), -1) == i)
+            live.push_back(std::move(values_[size_t(i)]));
+    values_ = std::move(live);
+    holes_ = 0;
+    index_.clear();
+    for (qsizetype i = 0; i < qsizetype(values_.size()); ++i)
+        index_.insert(fold(values_[size_t(i)].name), i);
 }
 
 const Key* Store::findKey(const QString& path) const
@@ -60,7 +77,7 @@ void Store::setValue(const QString& path, const QString& name, std::uint32_t typ
     const QString f = fold(name);
     const auto it = k.index_.constFind(f);
     if (it != k.index_.constEnd()) {
-        Value& v = k.values_.at(*it);
+        Value& v = k.values_[size_t(*it)];
         if (v.type != type || v.data != data) {
             v.type = type;
             v.data = std::move(data);
@@ -68,8 +85,8 @@ void Store::setValue(const QString& path, const QString& name, std::uint32_t typ
         }
         return;
     }
-    k.values_.emplace_hint(k.values_.end(), k.created_, Value{name, type, std::move(data)});
-    k.index_.insert(f, k.created_++);
+    k.values_.push_back(Value{name, type, std::move(data)});
+    k.index_.insert(f, qsizetype(k.values_.size()) - 1);
     modified_ = true;
 }
 
@@ -78,12 +95,9 @@ bool Store::removeValue(const QString& path, const QString& name)
     Key* k = find(path);
     if (!k)
         return false;
-    const QString f = fold(name);
-    const auto it = k->index_.constFind(f);
-    if (it == k->index_.constEnd())
+    if (!k->index_.remove(fold(name)))
         return false;
-    k->values_.erase(*it);
-    k->index_.remove(f);
+    ++k->holes_;
     modified_ = true;
     return true;
 }

@@ -16,7 +16,6 @@ printf '%s\n' '<?xml version="1.0" encoding="UTF-8"?>' \
     '</gesmes:Envelope>' >"$E2E_TMP/ecb.xml"
 "$feed" --ecb "$E2E_TMP/ecb.xml" --host "$host/cgi-bin/DownLoad.cgi" --host "$host" \
     --previous "$E2E_SRC/share/currency.dat" --output "$E2E_TMP/reply.dat" || e2e_fail "the feed refused the ECB file"
-grep -q '<KRTISO>AFN</KRTISO><KRTDATA></KRTDATA>' "$E2E_TMP/reply.dat" || e2e_fail "the sample's rates were passed on"
 "$feed" --serve "${host#*:}" --output "$E2E_TMP/reply.dat" >"$E2E_TMP/feed.log" 2>&1 &
 feed_pid=$!
 trap 'kill $feed_pid 2>/dev/null || true; _e2e_cleanup' EXIT

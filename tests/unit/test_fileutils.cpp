@@ -33,26 +33,15 @@ TEST(FileUtils, NothingIsDeletedOrWrittenOutsideTheFolderNamed)
 {
     ScriptedMessenger shown;
     MessengerScope scope(&shown);
-    const QString dir = testenv::freshWorkDir();
-    const QByteArray home = qgetenv("HOME");
-    QDir().mkpath(dir + "/me/sub"), QDir().mkpath(dir + "/lists/sub");
-    testenv::writeBytes(dir + "/me/vemox-kept.afe", "x");
-    qputenv("HOME", QFile::encodeName(dir + "/me"));
+    const QString dir = testenv::freshWorkDir(), home = qEnvironmentVariable("HOME");
+    QDir().mkpath(dir + "/me/sub"), testenv::writeBytes(dir + "/me/vemox-kept.afe", "x"), qputenv("HOME", QFile::encodeName(dir + "/me"));
     QFile::link("/", dir + "/root"), QFile::link(dir + "/me", dir + "/home");
     // A pattern nothing in the root matches: a guard that let the root through deletes nothing.
-    for (const QString& folder : {QStringLiteral("/tmp/.."), QStringLiteral("//"), dir + "/root", dir + "/root/tmp/..",
-                                  dir + "/me/sub/..", dir + "/home", dir + "/me/"}) {
-        SCOPED_TRACE(folder.toStdString());
-        EXPECT_FALSE(ZYMAPI::DeleteFilesInDirectoryNoUndo(folder, "vemox-kept*.afe"));
-    }
-    qputenv("HOME", home);
-    EXPECT_TRUE(QFile::exists(dir + "/me/vemox-kept.afe"));
-    for (const char* name : {"../escaped.tvs", "sub/x.tvs", "..", ".", "", "a\\b.tvs"})
-        CreateTVSFile({"a"}, name, 0, dir + "/lists");
-    EXPECT_FALSE(QFile::exists(dir + "/escaped.tvs") || QFile::exists(dir + "/lists/sub/x.tvs"));
-    EXPECT_TRUE(QDir(dir + "/lists").entryList(QDir::Files).isEmpty());
-    ASSERT_EQ(shown.errors().size(), 13);
-    for (const QString& e : shown.errors().mid(0, 7))
-        EXPECT_TRUE(e.startsWith("The root folder and the home folder are never emptied")) << e.toStdString();
-    EXPECT_TRUE(shown.errors()[7].startsWith("The list is saved only under a plain file name"));
+    for (const QString& folder : {QString("/tmp/.."), dir + "/root", dir + "/root/tmp/..", dir + "/me/sub/..", dir + "/home"})
+        EXPECT_FALSE(ZYMAPI::DeleteFilesInDirectoryNoUndo(folder, "vemox-kept*.afe")) << folder.toStdString();
+    qputenv("HOME", QFile::encodeName(home));
+    for (const char* name : {"../escaped.tvs", "..", "a\\b.tvs"})
+        CreateTVSFile({"a"}, name, 0, dir + "/me/sub");
+    EXPECT_TRUE(QFile::exists(dir + "/me/vemox-kept.afe") && !QFile::exists(dir + "/me/escaped.tvs"));
+    EXPECT_TRUE(shown.errors().size() == 8 && shown.errors()[0].startsWith("The root folder and the home"));
 }
