@@ -4,6 +4,8 @@
 // commission toolbar. The core changes it and announces the change; TForm1 renders it.
 #include "support/ResourceLibrary.h"
 
+class CCurrencyData;
+class CurrencyTable;
 class RateUpdate;
 
 #include <QObject>
@@ -22,6 +24,7 @@ struct PaneState {
     QString currency;           // homecurrency / localcurrency (denomination)
     QString iso;                // isodata / localiso
     ResourcePicture flag;       // the library's flag of `picture`; null for the banknote
+    QString rateHint;           // the pane's tool tip: the rate in force and the date it is of
     bool operator==(const PaneState&) const = default;
 };
 
@@ -58,12 +61,21 @@ public:
     bool isEnabled(Key k) const { return enabled[static_cast<size_t>(k)]; }
     void setEnabled(Key k, bool on) { enabled[static_cast<size_t>(k)] = on; }
 
-    // Tell the window to render again. Core code calls it once at the end of a handler.
-    void announce() { emit changed(); }
+    // Tell the window to render again. Core code calls it once at the end of a handler. The
+    // panes' rate hints are taken from the table then, so they follow every reload.
+    void announce();
+
+    // The table whose rates the panes' hints tell.
+    void showRatesOf(const CurrencyTable& table) { rates_ = &table; }
+    // "1 USD = 0.862 EUR", with ", as of " and the date when the data file gives one.
+    static QString RateHint(const CCurrencyData& record);
 
     // Shows what the update tells: the third panel, the date of the rates, the hourglass.
     void follow(RateUpdate& update);
 
 signals:
     void changed();
+
+private:
+    const CurrencyTable* rates_ = nullptr;
 };

@@ -133,6 +133,22 @@ TEST_F(EditorTest, CancelWritesNothingAndDeletingEveryOneLeavesAnEmptyFile)
               QStringList(2, "Can only delete from User Defined currencies"));
 }
 
+// A line the load could not use leaves the list open to change, and goes back as it stood.
+TEST_F(EditorTest, ALineTheLoadCouldNotUseIsWrittenBackAsItStood)
+{
+    const QByteArray damaged = "<KRTISO>BAD</KRTISO><KRTDATA>x</KRTDATA>\r\n";
+    testenv::writeBytes(Defs::kUserDefinedFile, damaged + kMoonland);
+    form = std::make_unique<TForm1>();
+    steps = {[](QDialog& editor) {
+        select(editor, "Moonland (2 MNL)");
+        control<QAction>(&editor, "ActionDelete")->trigger();
+        control<QAction>(&editor, "ActionOkay")->trigger();
+    }};
+    form->command(Command::CurrencyEditor)->trigger();
+    EXPECT_EQ(testenv::readBytes(Defs::kUserDefinedFile), damaged);
+    EXPECT_EQ(said.errors(), QStringList(2, "UserDefined.dat, line 1: 'x' is not a valid floating point value."));
+}
+
 // After a factory file the operator's file was not read: the editor says so, offers no
 // change of the list, and its Okay keeps the file as it is.
 TEST_F(EditorTest, AFileTheLoadDidNotReadIsKept)

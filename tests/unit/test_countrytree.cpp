@@ -69,6 +69,19 @@ TEST(CountryTree, CountriesGoUnderTheirExactRegionAndOthersAreReported)
     EXPECT_EQ(said.shown.size(), 2u);
 }
 
+// A name offered twice could only ever give the first currency: the selector offers that one.
+TEST(CountryTree, TheSelectorOffersEachNameOnceTheEditorEveryCurrency)
+{
+    CurrencyTable table;
+    for (const auto& [country, region] : {std::pair{"France", "Europe"}, {"Zed Land", "User Defined"},
+                                          {"Zed Land", "User Defined"}, {"France", "User Defined"}})
+        table.Append(new CCurrencyData(2, region, country, "ZED", "Units", 0));
+    const auto offered = CountryTree::build(table);
+    EXPECT_EQ(texts(node(offered, "Europe").children), QStringList{"France (2 ZED)"});
+    EXPECT_EQ(texts(node(offered, "User Defined").children), QStringList{"Zed Land (2 ZED)"});
+    EXPECT_EQ(node(CountryTree::build(table, CountryTree::Use::Editor), "User Defined").children.size(), 3u);
+}
+
 TEST(CountryTree, RateInShortestFormWithTheCurrentDecimalSeparator)
 {
     const CCurrencyData half(1.5, "Europe", "Freedonia", "FRD", "Units", 0);

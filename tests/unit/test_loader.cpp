@@ -1,6 +1,7 @@
 // The currency data loader: factory and reply files, user-defined currencies, the host
 // and exceptions lists, messages, every failure and the separators.
 #include "Defs.h"
+#include "calc/MainState.h"
 #include "common/TestEnv.h"
 #include "data/CurrencyLoader.h"
 #include "data/CurrencyTable.h"
@@ -299,35 +300,102 @@ TEST_F(Loader, FailuresAfterTheFirstHostLeaveWhatWasDone)
     EXPECT_EQ(table.Count(), 0);
     EXPECT_EQ(storeValues(Defs::kKeyHosts), QStringList{"0=new.example"});
 
-    // A user line with no data pair stops after the library and the earlier user records.
+    // A user line with no data pair costs that line alone.
     msg.clear();
     writeFile("currency.dat", kReply);
     writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO><KRTDATA>2</KRTDATA><KRTCOUNTRY>Gold</KRTCOUNTRY>\r\n"
                                  "<KRTISO>XAG</KRTISO><KRTCOUNTRY>Silver</KRTCOUNTRY>\r\n"
                                  "<KRTISO>XPT</KRTISO><KRTDATA>3</KRTDATA>\r\n");
-    EXPECT_FALSE(load());
+    EXPECT_TRUE(load());
     ASSERT_EQ(msg.errors().size(), 1);
-    EXPECT_TRUE(msg.errors()[0].contains("is not a valid floating point value")) << msg.errors()[0].toStdString();
-    ASSERT_EQ(table.Count(), 5);
+    EXPECT_TRUE(msg.errors()[0].startsWith("UserDefined.dat, line 2: '")) << msg.errors()[0].toStdString();
+    ASSERT_EQ(table.Count(), 6);
     EXPECT_EQ(rec(4).GetCountryName(), "Gold");
-    EXPECT_FALSE(table.UserFileRead());
+    EXPECT_TRUE(table.UserFileRead());
 
-    // So does an empty rate text.
-    msg.clear();
-    writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO><KRTDATA></KRTDATA>\r\n");
-    EXPECT_FALSE(load());
-    EXPECT_EQ(msg.errors().size(), 1);
-    EXPECT_EQ(table.Count(), 4);
-
-    // A rate in a reply that is not a number.
-    msg.clear();
+    // Rates in a reply that are no number, or no positive one: the reply cannot be used.
     QFile::remove("UserDefined.dat");
-    QByteArray bad = kReply;
-    bad.replace("0.79", "0,79");
-    writeFile("currency.dat", bad);
-    EXPECT_FALSE(load());
-    EXPECT_EQ(msg.errors().size(), 1);
-    EXPECT_EQ(table.Count(), 0);
+    for (const char* rate : {"0,79", "-0.86200", "0", "1e-320", "nan", "1e309"}) {
+        msg.clear();
+        QByteArray bad = kReply;
+        bad.replace("0.79", rate);
+        writeFile("currency.dat", bad);
+        EXPECT_FALSE(load());
+        EXPECT_EQ(msg.errors().size(), 1);
+        EXPECT_TRUE(msg.errors().value(0).startsWith(QString("currency.dat, line 4: '%1' is not a valid ").arg(rate)))
+            << msg.errors().value(0).toStdString();
+        EXPECT_EQ(table.Count(), 0);
+    }
+}
+
+// The operator's file costs only its own damaged lines, each told once with its place; blank
+// lines say nothing; a name taken before is told and never offered.
+TEST_F(Loader, AUserLineThatCannotBeUsedCostsThatLineAlone)
+{
+    writeFile("currency.dat", kReply);
+    const auto line = [](const char* rate, const char* country) {
+        return "<KRTISO>XAG</KRTISO><KRTDATA>" + QByteArray(rate) + "</KRTDATA><KRTCOUNTRY>" + country +
+               "</KRTCOUNTRY>\r\n";
+    };
+    const QString taken = "the country name '%1' is taken by an earlier currency, so this one cannot be used.";
+    const struct {
+        QByteArray file;
+        QStringList countries;
+        QStringList told;
+    } cases[] = {
+        {line("2", "Gold") + "\r\n \r\n", {"Gold"}, {}},
+        {line("2", "Gold") + line("-2.5", "Lead"),
+         {"Gold"},
+         {"UserDefined.dat, line 2: '-2.5' is not a valid rate: a rate is a number above zero."}},
+        {line("1e-320", "Lead") + line("2", "Gold") + line("nan", "Tin"),
+         {"Gold"},
+         {"UserDefined.dat, line 1: '1e-320' is not a valid rate: it is too small to convert with.",
+          "UserDefined.dat, line 3: 'nan' is not a valid floating point value."}},
+        {line("1", "Zed Land") + line("9", "Zed Land") + line("1", "France"),
+         {"Zed Land", "Zed Land", "France"},
+         {"UserDefined.dat, line 2: " + taken.arg("Zed Land"), "UserDefined.dat, line 3: " + taken.arg("France")}},
+    };
+    for (const auto& c : cases) {
+        msg.clear();
+        writeFile("UserDefined.dat", c.file);
+        ASSERT_TRUE(load());
+        QStringList countries;
+        for (int i = 4; i < table.Count(); ++i)
+            countries << rec(i).GetCountryName();
+        EXPECT_EQ(countries, c.countries) << c.file.constData();
+        EXPECT_EQ(msg.errors(), c.told.isEmpty() ? QStringList() : QStringList{c.told.join('\n')});
+        EXPECT_EQ(rec(0).GetRate(), 0.79);
+    }
+    EXPECT_EQ(table.FindByCountry("France"), &rec(2));   // lookups keep the first
+
+    // Many damaged lines: one box, the first ten in full.
+    msg.clear();
+    writeFile("UserDefined.dat", line("x", "Lead").repeated(12));
+    ASSERT_TRUE(load());
+    ASSERT_EQ(msg.errors().size(), 1);
+    EXPECT_EQ(msg.errors()[0].count('\n'), 10);
+    EXPECT_TRUE(msg.errors()[0].endsWith("\nUserDefined.dat has 2 more lines that cannot be used."));
+    EXPECT_EQ(table.UnreadUserLines().size(), 12u);
+}
+
+// A data line's <KRTASOF> date goes with its record and shows beside the rate in a pane's hint,
+// which follows the table the panes are shown against.
+TEST_F(Loader, ARatesDateShowsInThePanesHint)
+{
+    QByteArray reply = kReply;
+    writeFile("currency.dat", reply.replace("0.79</KRTDATA>", "0.79</KRTDATA><KRTASOF>2024-12-01</KRTASOF>"));
+    ASSERT_TRUE(load());
+    MainState state;
+    state.showRatesOf(table);
+    const std::pair<QString, QString> panes[] = {{"Unt. Kingdom", "1 USD = 0.79 GBP, as of 2024-12-01"},
+                                                 {"France", "1 USD = 0.94 EUR"},
+                                                 {kRows[3].country, "No rate"},
+                                                 {"", ""}};
+    for (const auto& [country, hint] : panes) {
+        state.foreign.country = country;
+        state.announce();
+        EXPECT_EQ(state.foreign.rateHint, hint);
+    }
 }
 
 TEST_F(Loader, CountStringMustBeANumberOfSaneSize)
@@ -367,8 +435,8 @@ TEST_F(Loader, SeparatorsAreRestoredOnEveryWayOut)
     EXPECT_EQ(fs.thousandSeparator, QChar('.'));
     EXPECT_EQ(fs.decimalSeparator, QChar(','));
     // A failure late in the load, after the table was rebuilt, and one before anything is read.
-    writeFile("currency.dat", kReply);
-    writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO>\r\n");
+    QByteArray late = kReply;
+    writeFile("currency.dat", late.replace("0.79", "-1"));
     EXPECT_FALSE(load());
     EXPECT_EQ(fs.thousandSeparator, QChar('.'));
     EXPECT_EQ(fs.decimalSeparator, QChar(','));
@@ -509,13 +577,13 @@ TEST_F(Loader, NoiseNulsAndLongLinesAreHandled)
         EXPECT_EQ(table.Count(), 4);
     }
 
-    // Random bytes as "UserDefined.dat": a conversion error after the library records.
+    // Random bytes as "UserDefined.dat": its lines told in one box, the reply's rates in use.
     writeFile("currency.dat", kReply);
     writeFile("UserDefined.dat", "x" + noise(64 * 1024));
     msg.clear();
-    EXPECT_FALSE(load());
+    EXPECT_TRUE(load());
     EXPECT_EQ(msg.errors().size(), 1);
-    EXPECT_GE(table.Count(), 4);
+    EXPECT_EQ(rec(0).GetRate(), 0.79);
 
     // NUL bytes are text like any other byte.
     const QByteArray nul(1, '\0');
@@ -569,7 +637,7 @@ TEST_F(Loader, VeryLongFilesLoadInFull)
     writeFile("UserDefined.dat", QByteArray("<KRTISO>XAU</KRTISO><KRTDATA>2.5</KRTDATA>\r\n").repeated(kUsers - 1) +
                                      "<KRTISO>XAG</KRTISO><KRTDATA>0.03</KRTDATA>\r\n");
     ASSERT_TRUE(load());
-    EXPECT_TRUE(msg.shown.empty());
+    EXPECT_EQ(msg.errors().size(), 1);   // the lines name no country, so all have one name
     ASSERT_EQ(table.Count(), 4 + kUsers);
     EXPECT_EQ(rec(4 + kUsers - 2).GetRate(), 2.5);
     EXPECT_EQ(rec(4 + kUsers - 1).GetIsoCode(), "XAG");

@@ -95,7 +95,17 @@ TEST_F(UserCurrenciesTest, FileHoldsTheListInOrderWithDotRates)
     s.Save("UserDefined.dat");
     EXPECT_EQ(testenv::readBytes("UserDefined.dat"), "");
 
-    // A file the last load could not read whole is kept, and a failed write keeps the old one.
+    // The lines the load could not use go back as they stood, where they stood.
+    Session kept(table);
+    table.KeepUnreadUserLine("<KRTDATA>x</KRTDATA>", 0);
+    table.KeepUnreadUserLine("damaged", 1);
+    kept.Add(std::make_unique<CCurrencyData>(1.5, kRegion, "Mars", "MRS", "Marks", 9999));
+    const QString moonland = FileLine(*table.At(4)), mars = FileLine(*kept.UserList().back());
+    EXPECT_EQ(kept.FileLines(), QStringList({"<KRTDATA>x</KRTDATA>", moonland, "damaged", mars}));
+    kept.Remove(table.At(4));
+    EXPECT_EQ(kept.FileLines(), QStringList({"<KRTDATA>x</KRTDATA>", "damaged", mars}));
+
+    // A file the last load did not read is kept, and a failed write keeps the old one.
     testenv::writeBytes("UserDefined.dat", "kept");
     table.SetUserFileRead(false);
     EXPECT_THROW(s.Save("UserDefined.dat"), VemoxError);
