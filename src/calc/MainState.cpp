@@ -3,6 +3,8 @@
 #include "data/RateUpdate.h"
 #include "support/Formats.h"
 
+#include <utility>
+
 const char* keyName(Key k)
 {
     static const char* const names[] = {"key1", "key2", "key3", "key4", "key5", "key6",
@@ -31,10 +33,10 @@ void MainState::follow(RateUpdate& update)
 
 void MainState::announce()
 {
-    for (PaneState* pane : {&home, &foreign}) {
+    for (auto [pane, hint] : {std::pair{&home, &homeRateHint}, {&foreign, &foreignRateHint}}) {
         const CCurrencyData* record =
             rates_ && !pane->country.isEmpty() ? rates_->FindByCountry(pane->country) : nullptr;
-        pane->rateHint = record ? RateHint(*record) : QString();
+        *hint = record ? RateHint(*record) : QString();
     }
     emit changed();
 }

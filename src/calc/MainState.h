@@ -24,7 +24,6 @@ struct PaneState {
     QString currency;           // homecurrency / localcurrency (denomination)
     QString iso;                // isodata / localiso
     ResourcePicture flag;       // the library's flag of `picture`; null for the banknote
-    QString rateHint;           // the pane's tool tip: the rate in force and the date it is of
     bool operator==(const PaneState&) const = default;
 };
 
@@ -46,6 +45,7 @@ public:
     QString display = QStringLiteral("0");            // calcdisplay
     QString displayCurrency = QStringLiteral("GBP");  // displaycurrency
     PaneState home, foreign;
+    QString homeRateHint, foreignRateHint;             // the panes' tool tips: rate in force, date it is of
     std::array<bool, kLockableKeys> enabled{};         // by Key
     std::array<QString, 3> panel;                      // status panels 0..2
     bool reverseMode = false;                          // the R label painted red

@@ -370,7 +370,7 @@ TEST_F(Loader, ARatesDateShowsInThePanesHint)
     state.showRatesOf(table);
     state.foreign.country = "Unt. Kingdom";
     state.announce();
-    EXPECT_EQ(state.foreign.rateHint, "1 USD = 0.79 GBP, as of 2024-12-01");
+    EXPECT_EQ(state.foreignRateHint, "1 USD = 0.79 GBP, as of 2024-12-01");
 }
 
 TEST_F(Loader, CountStringMustBeANumberOfSaneSize)

@@ -111,8 +111,8 @@ void CurrencyPanes::render(const MainState& state)
     localIso_->setText(state.foreign.iso);
     renderFlag(homeImage_, state.home, homeShown_);
     renderFlag(localImage_, state.foreign, localShown_);
-    renderHint(homePane_, homeCountry_, kHomeHint, state.home.rateHint);
-    renderHint(localPane_, localCountry_, kForeignHint, state.foreign.rateHint);
+    renderHint(homePane_, homeCountry_, kHomeHint, state.homeRateHint);
+    renderHint(localPane_, localCountry_, kForeignHint, state.foreignRateHint);
     QPalette rp = r_->palette();
     rp.setColor(QPalette::WindowText, state.reverseMode ? QColor(255, 0, 0) : palette().color(QPalette::Button));
     r_->setPalette(rp);
