@@ -37,6 +37,8 @@ inline const QString kCountryOpen = QStringLiteral("<KRTCOUNTRY>");
 inline const QString kCountryClose = QStringLiteral("</KRTCOUNTRY>");
 inline const QString kDenomOpen = QStringLiteral("<KRTDENOM>");
 inline const QString kDenomClose = QStringLiteral("</KRTDENOM>");
+inline const QString kAsOfOpen = QStringLiteral("<KRTASOF>");     // the date a data line's rate is of
+inline const QString kAsOfClose = QStringLiteral("</KRTASOF>");
 
 // Registry keys, below HKEY_CURRENT_USER.
 inline const QString kKeyGeneral = QStringLiteral("\\Software\\VEMOX\\G_r");

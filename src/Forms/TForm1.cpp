@@ -112,8 +112,10 @@ void TForm1::construct()
     connectAccounts();
     // 7. Clear the calculator.
     Calc->OnCancel();
-    // 8. Load the currency data; the loader has told the operator what went wrong.
+    // 8. Load the currency data; the loader has told the operator what went wrong. The panes'
+    // hints tell the rates of this table, whatever reloads it later.
     const bool loaded = LoadCurrencyData(Currencies);
+    State.showRatesOf(Currencies);
     if (!loaded)
         State.panel[2] = QStringLiteral("No currency data. Upload from the Web.");
     // 9. Today's date, by the calculator's clock.

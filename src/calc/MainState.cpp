@@ -1,5 +1,9 @@
 #include "calc/MainState.h"
+#include "data/CurrencyTable.h"
 #include "data/RateUpdate.h"
+#include "support/Formats.h"
+
+#include <utility>
 
 const char* keyName(Key k)
 {
@@ -25,4 +29,25 @@ void MainState::follow(RateUpdate& update)
         busy = on;
         announce();
     });
+}
+
+void MainState::announce()
+{
+    for (auto [pane, hint] : {std::pair{&home, &homeRateHint}, {&foreign, &foreignRateHint}}) {
+        const CCurrencyData* record =
+            rates_ && !pane->country.isEmpty() ? rates_->FindByCountry(pane->country) : nullptr;
+        *hint = record ? RateHint(*record) : QString();
+    }
+    emit changed();
+}
+
+QString MainState::RateHint(const CCurrencyData& record)
+{
+    if (record.GetRate() == 0.0)
+        return QStringLiteral("No rate");
+    QString hint = QStringLiteral("1 USD = %1 %2").arg(Formats::floatToStr(record.GetRate()), record.GetIsoCode());
+    // A date is short; whatever else the field holds is not shown whole.
+    if (!record.GetAsOf().isEmpty())
+        hint += QStringLiteral(", as of ") + record.GetAsOf().left(40);
+    return hint;
 }

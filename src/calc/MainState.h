@@ -4,6 +4,8 @@
 // commission toolbar. The core changes it and announces the change; TForm1 renders it.
 #include "support/ResourceLibrary.h"
 
+class CCurrencyData;
+class CurrencyTable;
 class RateUpdate;
 
 #include <QObject>
@@ -43,6 +45,7 @@ public:
     QString display = QStringLiteral("0");            // calcdisplay
     QString displayCurrency = QStringLiteral("GBP");  // displaycurrency
     PaneState home, foreign;
+    QString homeRateHint, foreignRateHint;             // the panes' tool tips: rate in force, date it is of
     std::array<bool, kLockableKeys> enabled{};         // by Key
     std::array<QString, 3> panel;                      // status panels 0..2
     bool reverseMode = false;                          // the R label painted red
@@ -58,12 +61,21 @@ public:
     bool isEnabled(Key k) const { return enabled[static_cast<size_t>(k)]; }
     void setEnabled(Key k, bool on) { enabled[static_cast<size_t>(k)] = on; }
 
-    // Tell the window to render again. Core code calls it once at the end of a handler.
-    void announce() { emit changed(); }
+    // Tell the window to render again. Core code calls it once at the end of a handler. The
+    // panes' rate hints are taken from the table then, so they follow every reload.
+    void announce();
+
+    // The table whose rates the panes' hints tell.
+    void showRatesOf(const CurrencyTable& table) { rates_ = &table; }
+    // "1 USD = 0.862 EUR", with ", as of " and the date when the data file gives one.
+    static QString RateHint(const CCurrencyData& record);
 
     // Shows what the update tells: the third panel, the date of the rates, the hourglass.
     void follow(RateUpdate& update);
 
 signals:
     void changed();
+
+private:
+    const CurrencyTable* rates_ = nullptr;
 };

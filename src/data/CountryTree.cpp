@@ -3,6 +3,8 @@
 #include "support/Messenger.h"
 #include "support/Trap.h"
 
+#include <QSet>
+
 namespace CountryTree {
 namespace {
 
@@ -36,6 +38,14 @@ CountryNode* parentOf(std::vector<CountryNode>& roots, const QString& region)
     return nullptr;
 }
 
+// False when the set held the name already.
+bool checkedInsert(QSet<QString>& names, const QString& name)
+{
+    const qsizetype before = names.size();
+    names.insert(name);
+    return names.size() != before;
+}
+
 } // namespace
 
 QString nodeText(const CCurrencyData& record, Use use)
@@ -65,10 +75,15 @@ std::vector<CountryNode> skeleton()
 std::vector<CountryNode> build(const CurrencyTable& table, Use use)
 {
     std::vector<CountryNode> roots = skeleton();
+    QSet<QString> offered;
     trapWith(
         [&] {
             for (int i = 0; i < table.Count(); ++i) {
                 const CCurrencyData& r = *table.At(i);
+                // A later currency of a name already offered is one no lookup ever finds: the
+                // selector leaves it out; the editor shows it, to be deleted.
+                if (use == Use::Selector && !checkedInsert(offered, r.GetCountryName()))
+                    continue;
                 CountryNode* parent = parentOf(roots, r.GetRegion());
                 if (!parent) {
                     messenger().messageBox(kLocationError + r.GetRegion());

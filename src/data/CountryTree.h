@@ -44,7 +44,8 @@ QString nodeText(const CCurrencyData& record, Use use = Use::Selector);
 // The regions and sub-regions, each with its picture, and no countries yet.
 std::vector<CountryNode> skeleton();
 
-// Builds the whole tree from the table, in table order. A record of a region outside the
+// Builds the whole tree from the table, in table order. The selector offers each country
+// name once, the currency that lookups find. A record of a region outside the
 // tree is reported ("Error on Location: " and the region) and left out; any other failure
 // is reported once and the nodes built so far are kept.
 std::vector<CountryNode> build(const CurrencyTable& table, Use use = Use::Selector);

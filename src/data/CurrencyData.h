@@ -1,7 +1,8 @@
 #pragma once
 // One currency: its rate against the US dollar (0.0: no rate known), region, ISO code,
 // country name (the key every lookup uses), denomination and position in the resource
-// library (NoResourceIndex: none, shown with the program's own banknote picture).
+// library (NoResourceIndex: none, shown with the program's own banknote picture), and the
+// date its rate is of when the data file says so.
 #include <QString>
 #include <cstdint>
 
@@ -31,6 +32,8 @@ public:
     void SetDenomination(const QString& v) { Denomination = v; }
     std::int32_t GetResourceIndex() const { return ResourceIndex; }
     void SetResourceIndex(std::int32_t v) { ResourceIndex = v; }
+    const QString& GetAsOf() const { return AsOf; }
+    void SetAsOf(const QString& v) { AsOf = v; }
 
 private:
     double Rate = 1.0;
@@ -39,4 +42,5 @@ private:
     QString CountryName;
     QString Denomination;
     std::int32_t ResourceIndex = NoResourceIndex;
+    QString AsOf;   // as the data line wrote it; empty when it did not
 };

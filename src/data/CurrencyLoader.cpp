@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
+#include <limits>
 #include <new>
 
 using namespace Defs;
@@ -71,8 +73,26 @@ ReplyLine ClassifyReplyLine(const QString& line)
         ExtractTag(r.iso, kIsoOpen, kIsoClose);
         ExtractTag(t, kDataOpen, kDataClose);
         r.value = t;
+        QString asOf = line;
+        if (ExtractTag(asOf, kAsOfOpen, kAsOfClose))
+            r.asOf = asOf;
     }
     return r;
+}
+
+double RateValue(const QString& text)
+{
+    const double rate = Formats::strToFloat(text);
+    if (!(rate > 0.0))
+        throw VemoxError(QStringLiteral("'%1' is not a valid rate: a rate is a number above zero").arg(text));
+    if (rate < std::numeric_limits<double>::min())
+        throw VemoxError(QStringLiteral("'%1' is not a valid rate: it is too small to convert with").arg(text));
+    return rate;
+}
+
+QString LineFault(const QString& file, int line, const QString& reason)
+{
+    return QStringLiteral("%1, line %2: %3").arg(file).arg(line).arg(reason);
 }
 
 UserDefinedLine ParseUserDefinedLine(const QString& line)
@@ -166,12 +186,18 @@ void loadFactoryFile(const QStringList& firstLines, const ResourceLibrary& libra
     table.SetUserFileRead(!QFile::exists(DataFolder::file(kUserDefinedFile)));
 }
 
-// The rates of a reply, by ISO code. The first line of a code wins.
+// The rates of a reply, by ISO code: the rate text, the date it is of and its line (from 1).
+// The first line of a code wins.
+struct ReplyRate {
+    QString rate, asOf;
+    int line = 0;
+};
 struct ReplyRates {
-    QHash<QString, QString> rateByIso;
-    void add(const QString& iso, const QString& rate) {
-        if (!rateByIso.contains(iso))
-            rateByIso.insert(iso, rate);
+    QHash<QString, ReplyRate> byIso;
+    void add(const QString& iso, const ReplyRate& rate)
+    {
+        if (!byIso.contains(iso))
+            byIso.insert(iso, rate);
     }
 };
 
@@ -181,8 +207,8 @@ int walkReply(const QStringList& lines, CurrencyTable& table, ReplyRates& rates)
 {
     int hosts = 0;
     int exceptions = 0;
-    for (const QString& line : lines) {
-        const ReplyLine r = ClassifyReplyLine(line);
+    for (int n = 0; n < lines.size(); ++n) {
+        const ReplyLine r = ClassifyReplyLine(lines[n]);
         if (r.hasMessage && !r.message.isEmpty())
             messenger().messageBox(r.message);
         switch (r.kind) {
@@ -205,7 +231,7 @@ int walkReply(const QStringList& lines, CurrencyTable& table, ReplyRates& rates)
             break;
         case ReplyLine::Kind::Data:
             try {
-                rates.add(r.iso, r.value);
+                rates.add(r.iso, {r.value, r.asOf, n + 1});
             } catch (const std::bad_alloc&) {
                 throw VemoxError(QStringLiteral("Problems updating from Server - Try again later"));
             }
@@ -215,6 +241,88 @@ int walkReply(const QStringList& lines, CurrencyTable& table, ReplyRates& rates)
         }
     }
     return hosts;
+}
+
+// A rate of the server's reply: one it cannot be converted with makes the whole reply
+// unusable, as any other damage to it does.
+double replyRate(const ReplyRate& r)
+{
+    try {
+        return RateValue(r.rate);
+    } catch (const VemoxError& e) {
+        throw VemoxError(LineFault(kCurrencyFile, r.line, e.message()));
+    }
+}
+
+// The faults of the operator's file, told in one box at the end of the load: the first few
+// in full, then how many more.
+class UserFileFaults {
+public:
+    void add(int line, const QString& reason)
+    {
+        if (told_.size() < kShown)
+            told_ << errorBoxText(LineFault(kUserDefinedFile, line, reason));
+        else
+            ++more_;
+    }
+    void tell() const
+    {
+        QStringList text = told_;
+        if (more_ > 0)
+            text << QStringLiteral("%1 has %2 more lines that cannot be used.").arg(kUserDefinedFile).arg(more_);
+        if (!text.isEmpty())
+            messenger().errorBox(text.join(QLatin1Char('\n')));
+    }
+
+private:
+    static constexpr int kShown = 10;
+    QStringList told_;
+    int more_ = 0;
+};
+
+// The operator's own currencies, after the library's. A line that cannot be used costs that
+// line alone and is kept for the editor to write back; one whose country an earlier currency
+// has is loaded all the same, where the editor can delete it.
+void loadUserFile(CurrencyTable& table)
+{
+    const QString path = DataFolder::file(kUserDefinedFile);
+    QStringList lines;
+    try {
+        if (QFile::exists(path))
+            lines = DataFiles::readLines(path);
+    } catch (const VemoxError& e) {
+        // Without the file's lines the editor must keep it as it is: it stays unread.
+        messenger().errorBox(e.message());
+        return;
+    }
+    QSet<QString> names;
+    for (int i = 0; i < table.Count(); ++i)
+        names.insert(table.At(i)->GetCountryName());
+    UserFileFaults faults;
+    int loaded = 0;
+    for (int n = 0; n < lines.size(); ++n) {
+        if (lines[n].trimmed().isEmpty())
+            continue;
+        const UserDefinedLine u = ParseUserDefinedLine(lines[n]);
+        double rate = 0.0;
+        try {
+            rate = RateValue(u.rate);
+        } catch (const VemoxError& e) {
+            faults.add(n + 1, e.message());
+            table.KeepUnreadUserLine(lines[n], loaded);
+            continue;
+        }
+        if (names.contains(u.country))
+            faults.add(n + 1, QStringLiteral("the country name '%1' is taken by an earlier currency, so this "
+                                             "one cannot be used")
+                                  .arg(u.country));
+        names.insert(u.country);
+        table.Append(std::make_unique<CCurrencyData>(rate, QStringLiteral("User Defined"), u.country, u.iso,
+                                                     u.denomination, NoResourceIndex));
+        ++loaded;
+    }
+    table.SetUserFileRead(true);
+    faults.tell();
 }
 
 void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, CurrencyTable& table)
@@ -244,17 +352,20 @@ void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, Cur
     int missing = 0;
     for (int i = 0; i < master.size(); ++i) {
         const MasterEntry& e = master[i];
-        const auto found = rates.rateByIso.constFind(e.iso);
+        const auto found = rates.byIso.constFind(e.iso);
         double rate = 0.0;
         int index = NoResourceIndex;
-        if (found != rates.rateByIso.cend()) {
+        if (found != rates.byIso.cend()) {
             index = i;
-            if (!found->isEmpty())
-                rate = Formats::strToFloat(*found);
+            if (!found->rate.isEmpty())
+                rate = replyRate(*found);
         }
         if (index == NoResourceIndex)
             ++missing;
-        table.Append(std::make_unique<CCurrencyData>(rate, e.region, e.country, e.iso, e.denomination, index));
+        auto record = std::make_unique<CCurrencyData>(rate, e.region, e.country, e.iso, e.denomination, index);
+        if (found != rates.byIso.cend())
+            record->SetAsOf(found->asOf);
+        table.Append(std::move(record));
     }
     // Many currencies the reply does not list at all usually mean that one of the exchange
     // servers was down. A listed currency with an empty rate is one the server does not
@@ -262,17 +373,7 @@ void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, Cur
     // only teach the operator to ignore it.
     if (missing > kMissingDataWarningLimit)
         messenger().messageBox(kMissingDataWarning);
-
-    const QString userDefined = DataFolder::file(kUserDefinedFile);
-    if (QFile::exists(userDefined)) {
-        for (const QString& line : DataFiles::readLines(userDefined)) {
-            const UserDefinedLine u = ParseUserDefinedLine(line);
-            const double rate = Formats::strToFloat(u.rate);
-            table.Append(std::make_unique<CCurrencyData>(rate, QStringLiteral("User Defined"), u.country, u.iso,
-                                                         u.denomination, NoResourceIndex));
-        }
-    }
-    table.SetUserFileRead(true);
+    loadUserFile(table);
 }
 
 } // namespace

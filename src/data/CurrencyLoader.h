@@ -29,6 +29,7 @@ struct ReplyLine {
     QString message; // the message text, when hasMessage
     QString value;   // host, exceptions entry or rate text
     QString iso;     // for Data: the ISO code, taken from the line as read
+    QString asOf;    // for Data: the date the rate is of, from the line as read; empty if none
 };
 ReplyLine ClassifyReplyLine(const QString& line);
 
@@ -38,6 +39,15 @@ struct UserDefinedLine {
     QString iso, rate, country, denomination;
 };
 UserDefinedLine ParseUserDefinedLine(const QString& line);
+
+// A rate the table can convert with: a finite number no smaller than the smallest normal
+// double, so that it neither turns a sum negative nor loses its digits. Any other text
+// raises VemoxError saying why.
+double RateValue(const QString& text);
+
+// A line of a data file that cannot be used, told with its place:
+// "UserDefined.dat, line 2: " and the reason.
+QString LineFault(const QString& file, int line, const QString& reason);
 
 // One position of the master list in the resource library.
 struct MasterEntry {
@@ -72,4 +82,10 @@ inline const QString kMissingDataWarning = QStringLiteral(
 // True when the table was built. Every error is shown here, in the standard error box; the
 // records appended and the store values written before it stay. The number separators in
 // force on entry are in force again on every way out.
+//
+// "UserDefined.dat" never stops a load: the operator's file costs only its own lines. Blank
+// lines are skipped; a line that cannot be used, and one whose country name an earlier
+// currency has, are told together in one box with their line numbers. The first kind stays
+// out of the table and is kept with it (UnreadUserLines); the second stays in, where the
+// currency editor can delete it, but no lookup and no selector ever reaches it.
 bool LoadCurrencyData(CurrencyTable& table);

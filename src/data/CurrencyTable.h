@@ -7,6 +7,13 @@
 
 class CurrencyTable {
 public:
+    // A line of "UserDefined.dat" the load could not use, as read, and how many of the
+    // file's currencies stood before it: a rewrite of the file puts it back where it was.
+    struct UnreadLine {
+        QString text;
+        int after = 0;
+    };
+
     int Count() const { return static_cast<int>(records_.size()); }
     // Position 0 to Count()-1; anything else is a programming fault and raises VemoxError.
     CCurrencyData* At(int index) const;
@@ -16,13 +23,17 @@ public:
     void ClearTable()
     {
         records_.clear();
+        unread_.clear();
         userFileRead_ = false;
     }
 
-    // True once a load has read "UserDefined.dat" to its end (or found none): only then does
-    // the table hold every user-defined currency, and only then may the file be rewritten.
+    // True once a load has read "UserDefined.dat" (or found none): only then does the table
+    // hold every user-defined currency, with the lines it could not use kept beside them,
+    // and only then may the file be rewritten.
     bool UserFileRead() const { return userFileRead_; }
     void SetUserFileRead(bool whole) { userFileRead_ = whole; }
+    const std::vector<UnreadLine>& UnreadUserLines() const { return unread_; }
+    void KeepUnreadUserLine(const QString& text, int after) { unread_.push_back({text, after}); }
 
     // First record whose country name equals the key exactly; nullptr if none.
     CCurrencyData* FindByCountry(const QString& countryName) const;
@@ -35,5 +46,6 @@ public:
 
 private:
     std::vector<std::unique_ptr<CCurrencyData>> records_;
+    std::vector<UnreadLine> unread_;
     bool userFileRead_ = false;
 };

@@ -3,6 +3,7 @@
 #include "data/CurrencyLoader.h"
 #include "data/CurrencyTable.h"
 #include "data/DataFiles.h"
+#include "data/UserCurrencies.h"
 #include "support/DataFolder.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
@@ -41,10 +42,11 @@ private:
     bool& busy_;
 };
 
+// Rates of the data file itself: the operator's own currencies do not count.
 bool holdsRates(const CurrencyTable& table)
 {
     for (int i = 0; i < table.Count(); ++i)
-        if (table.At(i)->GetRate() != 0.0)
+        if (table.At(i)->GetRate() != 0.0 && table.At(i)->GetRegion() != UserCurrencies::kRegion)
             return true;
     return false;
 }

@@ -25,8 +25,8 @@
 // a box the third panel is cleared, so no progress text stands behind the box.
 //
 // The rollback file is the copy of the data the program started with, made once at start
-// (KeepStartData). Only data that loaded with rates is copied, so a file without rates
-// never replaces a good copy. A copy that cannot be written is told and the program goes
+// (KeepStartData). Only data that loaded with rates of its own is copied, so a file without
+// rates never replaces a good copy; "UserDefined.dat" has no say in it. A copy that cannot be written is told and the program goes
 // on; a rollback in that session then says there is no copy.
 #include "data/RateUpdateTransfer.h"
 

@@ -7,6 +7,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <unordered_set>
 
 using namespace Defs;
 
@@ -66,20 +67,12 @@ QString FileLine(const CCurrencyData& record)
            record.GetDenomination() + kDenomClose;
 }
 
-void WriteFile(const QString& path, const std::vector<const CCurrencyData*>& records)
-{
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(records.size()));
-    for (const CCurrencyData* r : records)
-        lines << FileLine(*r);
-    DataFiles::writeLines(path, lines);
-}
-
 Session::Session(const CurrencyTable& table) : table_(table)
 {
     for (int i = 0; i < table.Count(); ++i)
         if (table.At(i)->GetRegion() == kRegion)
             list_.push_back(table.At(i));
+    fromFile_ = list_;
 }
 
 bool Session::Listed(const QString& key, bool byIso) const
@@ -159,7 +152,27 @@ void Session::Save(const QString& path) const
 {
     if (!fileWhole())
         throw VemoxError(kNotReadWhole);
-    WriteFile(path, list_);
+    DataFiles::writeLines(path, FileLines());
+}
+
+QStringList Session::FileLines() const
+{
+    const std::unordered_set<const CCurrencyData*> listed(list_.begin(), list_.end());
+    const std::vector<CurrencyTable::UnreadLine>& unread = table_.UnreadUserLines();
+    auto next = unread.begin();
+    QStringList lines;
+    for (size_t i = 0; i < fromFile_.size(); ++i) {
+        for (; next != unread.end() && next->after <= static_cast<int>(i); ++next)
+            lines << next->text;
+        if (listed.count(fromFile_[i]))
+            lines << FileLine(*fromFile_[i]);
+    }
+    for (; next != unread.end(); ++next)
+        lines << next->text;
+    for (const auto& r : added_)
+        if (listed.count(r.get()))
+            lines << FileLine(*r);
+    return lines;
 }
 
 EditorSettings EditorSettings::load()

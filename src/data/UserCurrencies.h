@@ -36,10 +36,6 @@ double ParseRate(const QString& text);
 // One line of the file, without its line end.
 QString FileLine(const CCurrencyData& record);
 
-// Replaces the file with one line per record, in order; no record leaves it empty. The
-// write is atomic: on failure the earlier file stays whole and VemoxError says why.
-void WriteFile(const QString& path, const std::vector<const CCurrencyData*>& records);
-
 // What the operator typed in the add dialog.
 struct AddInput {
     QString name;           // EName
@@ -73,7 +69,7 @@ inline const QString kUnstorable = QStringLiteral(
     "the currency file could not be read back.");
 inline const QString kCopyError = QStringLiteral(" Error: Unable to complete iso/currency name set up");
 inline const QString kNotReadWhole = QStringLiteral(
-    "UserDefined.dat was not read whole when the currency data was loaded.\n"
+    "UserDefined.dat was not read when the currency data was loaded.\n"
     "It is kept as it is: user-defined currencies cannot be added or deleted until it loads.");
 
 // The currencies of one session of the currency editor: the table's, and those added in the
@@ -85,7 +81,7 @@ public:
 
     const CurrencyTable& table() const { return table_; }
 
-    // False when the loader could not read the whole file; then the file must be kept.
+    // False when the loader did not read the file; then the file must be kept.
     bool fileWhole() const { return table_.UserFileRead(); }
 
     // The checks of the add dialog, in order; the first that fails gives its message and its
@@ -102,9 +98,12 @@ public:
     bool Remove(const CCurrencyData* record);
     const std::vector<const CCurrencyData*>& UserList() const { return list_; }
 
-    // Writes the list to the file (WriteFile). Raises VemoxError when the file was not read
-    // whole at the last load, or when the write fails.
+    // Replaces the file with FileLines(), atomically. Raises VemoxError when the file was not
+    // read at the last load, or when the write fails; the earlier file then stays whole.
     void Save(const QString& path) const;
+    // One line per listed currency, in order, and every line the load could not use, as it
+    // stood and where it stood among the file's currencies: nothing the operator typed is lost.
+    QStringList FileLines() const;
 
 private:
     bool Listed(const QString& name, bool byIso) const;
@@ -112,6 +111,7 @@ private:
     const CurrencyTable& table_;
     std::vector<std::unique_ptr<CCurrencyData>> added_;
     std::vector<const CCurrencyData*> list_;
+    std::vector<const CCurrencyData*> fromFile_;   // the file's currencies, as loaded
 };
 
 // The two options of the currency editor, under G_r: CCet expands the tree when ticked,

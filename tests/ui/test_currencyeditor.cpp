@@ -133,6 +133,20 @@ TEST_F(EditorTest, CancelWritesNothingAndDeletingEveryOneLeavesAnEmptyFile)
               QStringList(2, "Can only delete from User Defined currencies"));
 }
 
+// A line the load could not use leaves the list open to change, and goes back as it stood.
+TEST_F(EditorTest, ALineTheLoadCouldNotUseIsWrittenBackAsItStood)
+{
+    testenv::writeBytes(Defs::kUserDefinedFile, "<KRTDATA>x</KRTDATA>\r\n" + kMoonland);
+    form = std::make_unique<TForm1>();
+    steps = {[](QDialog& editor) {
+        select(editor, "Moonland (2 MNL)");
+        control<QAction>(&editor, "ActionDelete")->trigger();
+        control<QAction>(&editor, "ActionOkay")->trigger();
+    }};
+    form->command(Command::CurrencyEditor)->trigger();
+    EXPECT_EQ(testenv::readBytes(Defs::kUserDefinedFile), "<KRTDATA>x</KRTDATA>\r\n");
+}
+
 // After a factory file the operator's file was not read: the editor says so, offers no
 // change of the list, and its Okay keeps the file as it is.
 TEST_F(EditorTest, AFileTheLoadDidNotReadIsKept)

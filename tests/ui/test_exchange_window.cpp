@@ -76,6 +76,7 @@ TEST_F(ExchangeWindowTest, SlotChoosesHomeThenConvertsTheTypedAmount)
     click<QPushButton>("Button2");
     EXPECT_EQ(text("calcdisplay"), "79.00");
     EXPECT_EQ(text("localcountry"), "Unt. Kingdom");
+    EXPECT_EQ(testenv::control<QWidget>(form.get(), "Panel3")->toolTip(), "Foreign exchange panel\n1 USD = 0.79 GBP");
     EXPECT_TRUE(hasPicture("localimage"));
     EXPECT_EQ(text("displaycurrency"), "GBP");
     EXPECT_EQ(log().last(), "100.00 Dollars(USD) Converts to 79.00 Pounds (GBP)");

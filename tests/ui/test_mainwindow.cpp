@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, EveryNamedControlExists)
     EXPECT_EQ(ctl<QLabel>("calcdisplay")->alignment() & Qt::AlignRight, Qt::AlignRight);
     // Cleared at start: beside the display stands the home ISO code, none yet.
     EXPECT_EQ(ctl<QLabel>("displaycurrency")->text(), ctl<QLabel>("isodata")->text());
-    EXPECT_EQ(ctl<QLabel>("homecountry")->toolTip(), "Local exchange panel");
+    EXPECT_EQ(ctl<QLabel>("homecountry")->toolTip(), "Local exchange panel\n1 USD = 1 USD");
     EXPECT_EQ(ctl<QLabel>("localcountry")->toolTip(), "Foreign exchange panel");
     EXPECT_EQ(ctl<QToolButton>("keyclear")->toolTip(), "Clear");
     EXPECT_EQ(ctl<QToolButton>("rmode")->toolTip(), "Reverse Mode");

@@ -41,6 +41,7 @@ TEST(CountryTree, CountriesGoUnderTheirExactRegionAndOthersAreReported)
     add("Mali", "Africa", 600);            // the parent of sub-regions holds no country
     add("Austria", "Europe", 2);
     add("Moonland", "User Defined", 2);
+    add("Moonland", "User Defined", 3);    // a name taken before: lookups never reach it
     const auto roots = CountryTree::build(table);
 
     // Every region, empty or not, in its order, with its picture.
@@ -56,7 +57,7 @@ TEST(CountryTree, CountriesGoUnderTheirExactRegionAndOthersAreReported)
     // Central Africa is listed, although the region defaults leave it out.
     EXPECT_EQ(node(roots[0].children, "Central Africa").children.at(0).country, "Chad");
     EXPECT_EQ(texts(node(roots, "Europe").children), QStringList({"France (1.1 EUR)", "Austria (2 EUR)"}));
-    EXPECT_EQ(node(roots, "User Defined").children.at(0).country, "Moonland");
+    EXPECT_EQ(texts(node(roots, "User Defined").children), QStringList{"Moonland (2 EUR)"});
     // No rate: the bare name and the picture that cannot be dragged.
     const CountryNode& ghana = node(roots[0].children, "West Africa").children.at(0);
     EXPECT_EQ(ghana.text, "Ghana");
@@ -67,6 +68,7 @@ TEST(CountryTree, CountriesGoUnderTheirExactRegionAndOthersAreReported)
     EXPECT_EQ(said.texts(ScriptedMessenger::Kind::MessageBox),
               QStringList({"Error on Location: europe", "Error on Location: Africa"}));
     EXPECT_EQ(said.shown.size(), 2u);
+    EXPECT_EQ(node(CountryTree::build(table, CountryTree::Use::Editor), "User Defined").children.size(), 2u);
 }
 
 TEST(CountryTree, RateInShortestFormWithTheCurrentDecimalSeparator)

@@ -300,6 +300,21 @@ TEST_F(RateUpdateTest, RollbackReturnsToTheStartRatesAfterAnUpdate)
     EXPECT_EQ(state.panel1Hint, QStringLiteral("Rates of 1 Dec 2026, the rates the program started with"));
 }
 
+// A damaged line of the operator's own file keeps from use neither the data the program
+// started with, copied for a rollback, nor the rates a rollback returns to.
+TEST_F(RateUpdateTest, ADamagedUserLineKeepsNoServerRatesFromUse)
+{
+    testenv::writeBytes(kUserDefinedFile, "<KRTDATA>2</KRTDATA>\r\n\r\n<KRTDATA></KRTDATA>\r\n");
+    QFile::remove(kRollbackFile);
+    CurrencyTable started;
+    RateUpdate(started).KeepStartData(LoadCurrencyData(started));
+    EXPECT_EQ(testenv::readBytes(kRollbackFile), startData);
+    table.At(1)->SetRate(5);
+    update.RollBack1Click();
+    EXPECT_DOUBLE_EQ(rateOf(QStringLiteral("Unt. Kingdom")), 0.79);
+    EXPECT_EQ(messages.errors(), QStringList(2, "UserDefined.dat, line 3: '' is not a valid floating point value."));
+}
+
 TEST_F(RateUpdateTest, RollbackWithoutItsFileChangesNothing)
 {
     QFile::remove(kRollbackFile);

@@ -95,6 +95,13 @@ TEST_F(UserCurrenciesTest, FileHoldsTheListInOrderWithDotRates)
     s.Save("UserDefined.dat");
     EXPECT_EQ(testenv::readBytes("UserDefined.dat"), "");
 
+    // The lines the load could not use go back as they stood, where they stood.
+    table.KeepUnreadUserLine("bad 1", 0);
+    table.KeepUnreadUserLine("bad 2", 1);
+    Session kept(table);
+    const CCurrencyData* mars = kept.Add(std::make_unique<CCurrencyData>(1.5, kRegion, "Mars", "MRS", "Marks", 9999));
+    EXPECT_EQ(kept.FileLines(), QStringList({"bad 1", FileLine(*table.At(4)), "bad 2", FileLine(*mars)}));
+
     // A file the last load could not read whole is kept, and a failed write keeps the old one.
     testenv::writeBytes("UserDefined.dat", "kept");
     table.SetUserFileRead(false);

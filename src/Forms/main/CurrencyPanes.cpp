@@ -13,6 +13,11 @@
 #include <QToolBar>
 #include <QToolButton>
 
+namespace {
+const QString kHomeHint = QStringLiteral("Local exchange panel");
+const QString kForeignHint = QStringLiteral("Foreign exchange panel");
+} // namespace
+
 CurrencyPanes::CurrencyPanes(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Panel9"));
@@ -23,9 +28,9 @@ CurrencyPanes::CurrencyPanes(QWidget* parent) : QFrame(parent)
     row->setContentsMargins(3, 2, 3, 2);
     row->setSpacing(4);
 
-    auto pane = [&](const QString& name, QLabel*& image, const QString& imageName, QLabel*& country,
-                    const QString& countryName, const QString& hint) {
-        auto* frame = named(new QFrame(this), name);
+    auto pane = [&](const QString& name, QFrame*& frame, QLabel*& image, const QString& imageName,
+                    QLabel*& country, const QString& countryName, const QString& hint) {
+        frame = named(new QFrame(this), name);
         frame->setFrameShape(QFrame::Panel);
         frame->setFrameShadow(QFrame::Sunken);
         frame->setToolTip(hint);
@@ -41,16 +46,16 @@ CurrencyPanes::CurrencyPanes(QWidget* parent) : QFrame(parent)
         l->addWidget(country, 1);
         row->addWidget(frame, 1);
     };
-    pane(QStringLiteral("Panel2"), homeImage_, QStringLiteral("homeImage"), homeCountry_, QStringLiteral("homecountry"),
-         QStringLiteral("Local exchange panel"));
+    pane(QStringLiteral("Panel2"), homePane_, homeImage_, QStringLiteral("homeImage"), homeCountry_,
+         QStringLiteral("homecountry"), kHomeHint);
     r_ = named(new QLabel(QStringLiteral("R"), this), QStringLiteral("R"));
     QFont bold = r_->font();
     bold.setBold(true);
     r_->setFont(bold);
     r_->setToolTip(QStringLiteral("Reverse Mode"));
     row->addWidget(r_);
-    pane(QStringLiteral("Panel3"), localImage_, QStringLiteral("localimage"), localCountry_,
-         QStringLiteral("localcountry"), QStringLiteral("Foreign exchange panel"));
+    pane(QStringLiteral("Panel3"), localPane_, localImage_, QStringLiteral("localimage"), localCountry_,
+         QStringLiteral("localcountry"), kForeignHint);
 
     auto* bar = named(new QToolBar(this), QStringLiteral("ToolBar2"));
     bar->setIconSize(QSize(18, 18));
@@ -106,9 +111,19 @@ void CurrencyPanes::render(const MainState& state)
     localIso_->setText(state.foreign.iso);
     renderFlag(homeImage_, state.home, homeShown_);
     renderFlag(localImage_, state.foreign, localShown_);
+    renderHint(homePane_, homeCountry_, kHomeHint, state.homeRateHint);
+    renderHint(localPane_, localCountry_, kForeignHint, state.foreignRateHint);
     QPalette rp = r_->palette();
     rp.setColor(QPalette::WindowText, state.reverseMode ? QColor(255, 0, 0) : palette().color(QPalette::Button));
     r_->setPalette(rp);
+}
+
+// A pane's tool tip names the pane, then the rate of its currency.
+void CurrencyPanes::renderHint(QFrame* pane, QLabel* country, const QString& name, const QString& rateHint)
+{
+    const QString hint = rateHint.isEmpty() ? name : name + QLatin1Char('\n') + rateHint;
+    pane->setToolTip(hint);
+    country->setToolTip(hint);
 }
 
 // A pane shows its currency's flag, the banknote for a currency the library has no flag

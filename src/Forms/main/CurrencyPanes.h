@@ -36,7 +36,9 @@ private:
         ResourcePicture flag;
     };
     static void renderFlag(QLabel* image, const PaneState& pane, Shown& shown);
+    static void renderHint(QFrame* pane, QLabel* country, const QString& name, const QString& rateHint);
     Shown homeShown_, localShown_;
+    QFrame *homePane_ = nullptr, *localPane_ = nullptr;
     QLabel *homeImage_ = nullptr, *homeCountry_ = nullptr, *r_ = nullptr;
     QLabel *localImage_ = nullptr, *localCountry_ = nullptr;
     QLabel *homeIso_ = nullptr, *localIso_ = nullptr, *homeCurrency_ = nullptr, *localCurrency_ = nullptr;

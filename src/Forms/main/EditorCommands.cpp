@@ -33,4 +33,5 @@ void EditorCommands::ReloadCurrencyData()
     ctx_.Currencies = std::move(fresh);
     tabs_.LoadTabButtons(ctx_.tabs.currentTab());
     drops_.rebuildCountrySelector();
+    ctx_.State.announce();   // the panes' rates as the new table has them
 }
