@@ -2,6 +2,7 @@
 #include "Defs.h"
 #include "Forms/TCurrencyForm.h"
 #include "calc/CommissionTable.h"
+#include "common/ConversionRig.h"
 #include "common/TestEnv.h"
 #include "support/Messenger.h"
 #include "support/Zymregistry.h"
@@ -172,4 +173,57 @@ TEST_F(CommissionFormTest, ItsKeysWorkInAFieldAndAFailedSaveKeepsItOpen)
     EXPECT_NE(form->result(), QDialog::Accepted);
     EXPECT_EQ(msgs.texts(ScriptedMessenger::Kind::MessageBox), QStringList{TCurrencyForm::kWriteError});
     EXPECT_TRUE(storedCvx().isEmpty());
+}
+
+// A field entered by Tab or by a click is typed over; a second click or an arrow key edits
+// inside the value. The charge stored is the one typed: 3 % off 86.20 euros.
+TEST_F(CommissionFormTest, AFieldEnteredByTabOrClickIsTypedOver)
+{
+    ConversionRig rig;
+    TCurrencyForm form(CommissionHeader{QPixmap(), "Unt. States", "USD"}, rig.charges);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    MaskedNumberField* buy = field(&form, "MRcashbuy");
+    EXPECT_EQ(buy->hasFocus() ? buy->selectedText() : QString(), "004.000");   // the field the dialog opens in
+    MaskedNumberField* sell = field(&form, "MRcashsell");
+    const auto click = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(3, w->height() / 2)); };
+    struct Case { const char* how; const char* keys; const char* shown; };
+    const Case cases[] = {
+        {"tab", "3", "003.000"},       {"click", "2.5", "002.500"}, {"ctrl+a", "4", "004.000"},
+        {"click twice", "7", "047.000"}, {"tab left", "7", "004.007"}, {"tab", "3", "003.000"},
+    };
+    for (const Case& c : cases) {
+        const QString how = QString::fromLatin1(c.how);
+        trigger(&form, "ActionDefaults");
+        click(buy);
+        if (how.startsWith("tab"))
+            QTest::keyClick(buy, Qt::Key_Tab);
+        else
+            click(sell);
+        EXPECT_TRUE(sell->hasFocus()) << c.how;
+        EXPECT_EQ(sell->selectedText(), "004.000") << c.how;
+        if (how == "click twice") {
+            click(sell);
+            EXPECT_FALSE(sell->hasSelectedText());
+        }
+        if (how == "ctrl+a")
+            QTest::keyClick(sell, Qt::Key_A, Qt::ControlModifier);
+        if (how == "tab left")
+            QTest::keyClick(sell, Qt::Key_Left);
+        QTest::keyClicks(sell, QString::fromLatin1(c.keys));
+        EXPECT_EQ(sell->maskedText(), c.shown) << c.how;
+    }
+    trigger(&form, "ActionOkay");
+    EXPECT_EQ(storedCvx().value(1), "003.000");
+    testenv::freshWorkDir();
+    testenv::installSampleData();   // the flags' library
+    rig.table.Append(new CCurrencyData(1.0, "North America", "Unt. States", "USD", "Dollar", NoResourceIndex));
+    rig.table.Append(new CCurrencyData(0.862, "Europe", "Austria", "EUR", "Euro", NoResourceIndex));
+    rig.state.payment = Payment::Cash;
+    rig.state.rateKind = RateKind::Sell;
+    rig.ex.Exchange("Unt. States");
+    rig.type("100");
+    ASSERT_TRUE(rig.ex.Exchange("Austria"));
+    EXPECT_EQ(rig.state.display, "83.61");
 }
