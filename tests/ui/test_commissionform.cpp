@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -226,4 +227,23 @@ TEST_F(CommissionFormTest, AFieldEnteredByTabOrClickIsTypedOver)
     rig.type("100");
     ASSERT_TRUE(rig.ex.Exchange("Austria"));
     EXPECT_EQ(rig.state.display, "83.61");
+}
+
+// The header shows the whole name of every country of the master list.
+TEST_F(CommissionFormTest, TheHeaderShowsEveryCountryNameWhole)
+{
+    QFile csv(testenv::sourceDir() + "/share/currencies.csv");
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList names;
+    while (!csv.atEnd())
+        names << QString::fromUtf8(csv.readLine()).section(',', 2, 2);
+    ASSERT_GT(names.size(), 100);
+    auto form = open();
+    form->show();
+    auto* label = form->findChild<QLabel*>("homecountry");
+    const QFontMetrics metrics = label->fontMetrics();
+    const auto widest = *std::max_element(names.begin(), names.end(), [&](const QString& a, const QString& b) {
+        return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+    });
+    EXPECT_LE(metrics.horizontalAdvance(widest), label->contentsRect().width()) << widest.toStdString();
 }
