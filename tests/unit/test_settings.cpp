@@ -262,9 +262,8 @@ TEST_F(SettingsTest, StoredSlotsAreShownAndTabCaptionsReplaceTheirTabsOnly)
 }
 
 // A damaged store costs only the damaged value: it is told once, naming its setting, the
-// rest loads, and a close with nothing changed leaves the store file exactly as it was. A
-// change by the operator is written: leaving the Base that stands in for a damaged rate kind
-// writes the switch as the operator sees it.
+// rest loads, and a close with nothing changed leaves the store file exactly as it was; what
+// the operator changes is written (Buy over a damaged rate kind: with the switch as shown).
 TEST_F(SettingsTest, ADamagedValueIsToldOnceAndTheCloseLeavesTheStoreAsItWas)
 {
     seed(Defs::kValHomeCountry, QStringLiteral("Unt. Kingdom"));
