@@ -29,21 +29,34 @@ QString errorBoxText(const QString& message)
 }
 
 namespace {
-// One line, shortened in its middle: its beginning names the file and the line, its end
-// gives the reason. Control characters read as U+FFFD.
+// The text with its middle left out, so that it keeps `most` characters: its beginning (the
+// file, the line) and its end (the reason, a file's name) show.
+QString elided(QStringView text, qsizetype most)
+{
+    if (text.size() <= most)
+        return text.toString();
+    const qsizetype tail = most / 3;
+    QStringView head = text.left(most - tail - 1), end = text.right(tail);
+    if (!head.isEmpty() && head.back().isHighSurrogate())
+        head.chop(1);
+    if (!end.isEmpty() && end.front().isLowSurrogate())
+        end = end.mid(1);
+    return QString().append(head).append(QChar(0x2026)).append(end);
+}
+
+// One line: bounded as a whole, then each word of it (a value without spaces, as a number,
+// a path or a damaged file's line); control characters read as U+FFFD.
 QString boundedLine(QStringView line)
 {
+    const QString shortened = elided(line, kLongestLine);
     QString out;
-    if (line.size() <= kLongestLine) {
-        out = line.toString();
-    } else {
-        const qsizetype tail = kLongestLine / 3;
-        QStringView head = line.left(kLongestLine - tail - 1), end = line.right(tail);
-        if (!head.isEmpty() && head.back().isHighSurrogate())
-            head.chop(1);
-        if (!end.isEmpty() && end.front().isLowSurrogate())
-            end = end.mid(1);
-        out.append(head).append(QChar(0x2026)).append(end);
+    for (qsizetype at = 0, end = 0; at < shortened.size(); at = end) {
+        end = at + 1;
+        const bool space = shortened.at(at).isSpace();
+        while (end < shortened.size() && shortened.at(end).isSpace() == space)
+            ++end;
+        const QStringView run = QStringView(shortened).mid(at, end - at);
+        out.append(space ? run.toString() : elided(run, kLongestWord));
     }
     for (QChar& c : out)
         if (c.category() == QChar::Other_Control && c != QLatin1Char('\t'))

@@ -73,12 +73,14 @@ public:
 // character sorts after the full stop.
 QString errorBoxText(const QString& message);
 
-// A message as a box can show it at once: a line longer than kLongestLine characters keeps
-// its beginning and its end with an ellipsis between (the file and line it names, and the
-// reason); of more than kMostLines lines the first ones and the last one show, with the
-// number of those left out; control characters such as NUL read as U+FFFD. So a message
-// that quotes a damaged file's megabyte-long line stays short.
-inline constexpr qsizetype kLongestLine = 240;
+// A message as a box can show it at once: a word (a run without spaces) longer than
+// kLongestWord characters and a line longer than kLongestLine keep their beginning and their
+// end with an ellipsis between (the file and line named, and the reason); of more than
+// kMostLines lines the first ones and the last one show, with the number of those left out;
+// control characters such as NUL read as U+FFFD. So a message quoting a damaged file's
+// megabyte-long line stays short.
+inline constexpr qsizetype kLongestWord = 200;
+inline constexpr qsizetype kLongestLine = 800;
 inline constexpr qsizetype kMostLines = 30;
 QString boundedMessage(const QString& message);
 
