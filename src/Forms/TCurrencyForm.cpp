@@ -18,6 +18,10 @@ const QString kHelpTopic = QStringLiteral("IDH_currency");
 constexpr int kWidth = 412;
 constexpr int kHeight = 416;
 constexpr int kToolBarHeight = 28;
+// The header strip under the tool bar: the whole width, so every country's name shows whole
+// (the tool bar's captions leave too little room beside them).
+constexpr int kHeaderHeight = 26;
+constexpr int kTop = kToolBarHeight + kHeaderHeight;
 constexpr int kRetailHeight = 104;
 constexpr int kFieldWidth = 47;
 constexpr int kGroupWidth = 130;
@@ -118,12 +122,10 @@ void TCurrencyForm::buildToolBar(const CommissionHeader& header)
     toolBar_->widgetForAction(ActionDefaults)->setObjectName(QStringLiteral("Defaults"));
     toolBar_->widgetForAction(ActionClear)->setObjectName(QStringLiteral("Clear"));
 
-    // The header panel takes the rest of the strip, right of the buttons.
-    const int buttonsWidth = toolBar_->sizeHint().width();
-    toolBar_->setGeometry(0, 0, buttonsWidth, kToolBarHeight);
+    toolBar_->setGeometry(0, 0, kWidth, kToolBarHeight);
     auto* panel = named(new QFrame(this), QStringLiteral("HeaderPanel"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(buttonsWidth, 0, kWidth - buttonsWidth, kToolBarHeight);
+    panel->setGeometry(0, kToolBarHeight, kWidth, kHeaderHeight);
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(2, 1, 4, 1);
     row->setSpacing(4);
@@ -145,7 +147,7 @@ void TCurrencyForm::buildToolBar(const CommissionHeader& header)
 QWidget* TCurrencyForm::buildRetail()
 {
     auto* panel = named(new QFrame(this), QStringLiteral("RetailPanel"));
-    panel->setGeometry(0, kToolBarHeight, kWidth, kRetailHeight);
+    panel->setGeometry(0, kTop, kWidth, kRetailHeight);
     heading(panel, QStringLiteral("Retail"), 2);
     const char* titles[3] = {" Cash ", " Credit Card ", " Traveller's Cheque "};
     const char* names[3] = {"retailCashGroup", "retailCardGroup", "retailChequeGroup"};
@@ -165,7 +167,7 @@ QWidget* TCurrencyForm::buildRetail()
 QWidget* TCurrencyForm::buildCharges(const QString& iso)
 {
     auto* panel = named(new QFrame(this), QStringLiteral("ChargesPanel"));
-    panel->setGeometry(0, kToolBarHeight + kRetailHeight, kWidth, kHeight - kToolBarHeight - kRetailHeight);
+    panel->setGeometry(0, kTop + kRetailHeight, kWidth, kHeight - kTop - kRetailHeight);
     const QString code = QStringLiteral("(%1)").arg(iso);
     auto section = [&](const QString& section, int y, const ChargeGroup(&groups)[3]) {
         heading(panel, section, y);

@@ -128,11 +128,12 @@ void MainSettings::loadToolbar()
     store_.read(Defs::kKeyGeneral, Defs::kValRateKind, rateKind);
     state.rateKind = rateKindOf(rateKind);
     // With Base no charge applies: the switch starts clear and disabled whatever was stored,
-    // and the close stores it clear.
+    // and the close stores it clear. A Base that stands in for a damaged rate kind says
+    // nothing of the switch: the stored one stays unless the operator changes it.
     bool commission = false;
     if (state.rateKind != RateKind::Base)
         store_.read(Defs::kKeyGeneral, Defs::kValCommission, commission);
-    else
+    else if (!store_.isUnread(Defs::kKeyGeneral, Defs::kValRateKind))
         store_.markRead(Defs::kKeyGeneral, Defs::kValCommission);
     state.commission = commission;
     state.commissionEnabled = state.rateKind != RateKind::Base;
@@ -204,6 +205,10 @@ void MainSettings::leaveSaved()
 
 bool MainSettings::save()
 {
+    // The operator left a Base that stood in for a damaged rate kind: the switch they see
+    // beside the new rate kind is theirs, and is stored with it.
+    if (state.rateKind != RateKind::Base && store_.isUnread(Defs::kKeyGeneral, Defs::kValRateKind))
+        store_.markRead(Defs::kKeyGeneral, Defs::kValCommission);
     ZYMAPI::StoreChange change;
     store_.write(Defs::kKeyGeneral, Defs::kValPayment, storedPayment(state.payment));
     store_.write(Defs::kKeyGeneral, Defs::kValRateKind, storedRateKind(state.rateKind));

@@ -73,8 +73,21 @@ public:
 // character sorts after the full stop.
 QString errorBoxText(const QString& message);
 
+// A message as a box can show it at once: a word (a run without spaces) longer than
+// kLongestWord characters and a line longer than kLongestLine keep their beginning and their
+// end with an ellipsis between (the file and line named, and the reason); of more than
+// kMostLines lines the first ones and the last one show, with the number of those left out;
+// control characters such as NUL read as U+FFFD. So a message quoting a damaged file's
+// megabyte-long line stays short.
+inline constexpr qsizetype kLongestWord = 200;
+inline constexpr qsizetype kLongestLine = 800;
+inline constexpr qsizetype kMostLines = 30;
+QString boundedMessage(const QString& message);
+
 // The process-wide messenger. Without one installed, messages go to a ScriptedMessenger
-// that only records them, so core code never dereferences nothing.
+// that only records them, so core code never dereferences nothing. Every text it is given
+// reaches the installed messenger bounded (boundedMessage); an input box's initial value
+// is the operator's to edit and stays whole.
 Messenger& messenger();
 void setMessenger(Messenger* m);
 

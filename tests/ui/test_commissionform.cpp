@@ -142,12 +142,18 @@ TEST_F(CommissionFormTest, StoredListOfTwentyNineIsNotOpened)
               QStringList{"Error: Unable to Load Currency Values from Registry"});
 }
 
-TEST_F(CommissionFormTest, FeeLabelsNameTheCurrencyOfTheHeaderPane)
+TEST_F(CommissionFormTest, FeeLabelsNameTheCurrencyOfTheHeaderPaneWhoseNameShowsWhole)
 {
     auto form = open("EUR");
     EXPECT_EQ(form->findChild<QLabel*>("cbcurrency")->text(), "(EUR)");
     EXPECT_EQ(form->findChild<QLabel*>("Label33")->text(), "(EUR)");
     EXPECT_EQ(form->findChild<QLabel*>("homecountry")->text(), "Unt. Kingdom");
+    form->show();   // every name of the master list fits the header
+    const QStringList rows = QString::fromUtf8(testenv::readBytes(testenv::sourceDir() + "/share/currencies.csv")).split('\n');
+    ASSERT_GT(rows.size(), 100);
+    const auto* label = form->findChild<QLabel*>("homecountry");
+    for (const QString& row : rows)
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(row.section(',', 2, 2)), label->contentsRect().width()) << row.toStdString();
 }
 
 TEST_F(CommissionFormTest, ItsKeysWorkInAFieldAndAFailedSaveKeepsItOpen)
@@ -172,4 +178,31 @@ TEST_F(CommissionFormTest, ItsKeysWorkInAFieldAndAFailedSaveKeepsItOpen)
     EXPECT_NE(form->result(), QDialog::Accepted);
     EXPECT_EQ(msgs.texts(ScriptedMessenger::Kind::MessageBox), QStringList{TCurrencyForm::kWriteError});
     EXPECT_TRUE(storedCvx().isEmpty());
+}
+
+// Tab or a click selects a field's text, so typing replaces it; a second click or an arrow key
+// edits inside it (T: Tab, C: click, A: Ctrl+A, L: Left). Cash sold: 3 % off 86.20 euros.
+TEST_F(CommissionFormTest, AFieldEnteredByTabOrClickIsTypedOver)
+{
+    auto form = open();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    MaskedNumberField *buy = field(form.get(), "MRcashbuy"), *sell = field(form.get(), "MRcashsell");
+    EXPECT_EQ(buy->selectedText(), "004.000");   // the field the dialog opens in
+    const struct { const char *steps, *keys, *shown; } cases[] = {
+        {"T", "3", "003.000"}, {"C", "2.5", "002.500"}, {"CA", "4", "004.000"}, {"CC", "7", "047.000"},
+        {"TL", "7", "004.007"}, {"T", "3", "003.000"}};
+    for (const auto& c : cases) {
+        trigger(form.get(), "ActionDefaults");
+        QTest::mouseClick(buy, Qt::LeftButton, {}, QPoint(3, 9));
+        for (const char* s = c.steps; *s; ++s)
+            *s == 'C' ? QTest::mouseClick(sell, Qt::LeftButton, {}, QPoint(3, 9))
+                      : QTest::keyClick(*s == 'T' ? buy : sell, *s == 'T' ? Qt::Key_Tab : *s == 'L' ? Qt::Key_Left : Qt::Key_A,
+                                        *s == 'A' ? Qt::ControlModifier : Qt::NoModifier);
+        QTest::keyClicks(sell, QString::fromLatin1(c.keys));
+        EXPECT_EQ(sell->maskedText(), c.shown) << c.steps;
+    }
+    trigger(form.get(), "ActionOkay");
+    EXPECT_EQ(storedCvx().value(1), "003.000");
+    EXPECT_NEAR(double(table.ApplyCharges(86.20L, {Payment::Cash, RateKind::Sell, false})), 83.614, 1e-9);
 }

@@ -582,7 +582,7 @@ TEST_F(Loader, NoiseNulsAndLongLinesAreHandled)
     writeFile("UserDefined.dat", "<KRTISO>XAU</KRTISO><KRTDATA>2</KRTDATA><KRTCOUNTRY>" + mb + "</KRTCOUNTRY>\r\n");
     msg.clear();
     ASSERT_TRUE(load());
-    EXPECT_EQ(msg.texts(Kind::MessageBox), QStringList{QString::fromLatin1(mb)});
+    EXPECT_EQ(msg.texts(Kind::MessageBox), QStringList{boundedMessage(QString::fromLatin1(mb))});
     ASSERT_EQ(table.Count(), 5);
     EXPECT_EQ(rec(0).GetRate(), 0.79);
     EXPECT_EQ(rec(4).GetCountryName().size(), mb.size());

@@ -262,7 +262,8 @@ TEST_F(SettingsTest, StoredSlotsAreShownAndTabCaptionsReplaceTheirTabsOnly)
 }
 
 // A damaged store costs only the damaged value: it is told once, naming its setting, the
-// rest loads, and a close with nothing changed leaves the store file exactly as it was.
+// rest loads, and a close with nothing changed leaves the store file exactly as it was; what
+// the operator changes is written (Buy over a damaged rate kind: with the switch as shown).
 TEST_F(SettingsTest, ADamagedValueIsToldOnceAndTheCloseLeavesTheStoreAsItWas)
 {
     seed(Defs::kValHomeCountry, QStringLiteral("Unt. Kingdom"));
@@ -276,7 +277,7 @@ TEST_F(SettingsTest, ADamagedValueIsToldOnceAndTheCloseLeavesTheStoreAsItWas)
     const QByteArray healthy = testenv::readBytes(testenv::storeFile());
     const QByteArray library = testenv::readBytes(Defs::kResourceLibrary);
 
-    struct Case { const char *from, *to, *told, *home, *tab0; };
+    struct Case { const char *from, *to, *told, *home, *tab0, *buy = nullptr; };
     const Case cases[] = {
         {"", "", "", "Unt. Kingdom", "A"},   // healthy: nothing written again
         {"\"5\"=\"4\"", "\"5\"=\"abc\"", "Commission entry 5 cannot be read: 'abc' is not a valid floating point value.",
@@ -291,6 +292,10 @@ TEST_F(SettingsTest, ADamagedValueIsToldOnceAndTheCloseLeavesTheStoreAsItWas)
         {"\"0\"=\"A\"", "\"-1\"=\"Minus\"\r\n\"0\"=\"A\"", "", "Unt. Kingdom", "A"},   // a stray caption
         {"\"h_c\"=\"Unt. Kingdom\"", "\"h_c\"=\"Austria\"", "", "", "A"},   // not in today's table
         {"library", "", "Unable to load resource dll", "", "1"},
+        {"\"BSs\"=dword:00000003\r\n\"Cms\"=dword:00000000", "\"BSs\"=\"1\"\r\n\"Cms\"=dword:00000001",
+         "Invalid data type for 'BSs'", "Unt. Kingdom", "A"},
+        {"\"BSs\"=dword:00000003\r\n\"Cms\"=dword:00000000", "\"BSs\"=\"1\"\r\n\"Cms\"=dword:00000001",
+         "Invalid data type for 'BSs'", "Unt. Kingdom", "A", "\"BSs\"=dword:00000001\r\n\"Cms\"=dword:00000000"},
     };
     for (const Case& c : cases) {
         QByteArray before = healthy;
@@ -306,6 +311,8 @@ TEST_F(SettingsTest, ADamagedValueIsToldOnceAndTheCloseLeavesTheStoreAsItWas)
         CommissionTable freshCharges;
         MainSettings started(fresh, numberFormat, table, freshCharges, freshLayout);
         started.load();
+        if (c.buy)   // the operator chooses Buy
+            fresh.rateKind = RateKind::Buy, before.replace(c.to, c.buy);
         started.save();
         EXPECT_EQ(testenv::readBytes(testenv::storeFile()), before) << c.to;
         const QStringList told = shown.errors();

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 MaskedNumberField::MaskedNumberField(QWidget* parent, const QString& name, int whole, int fraction)
     : QLineEdit(parent), whole_(whole), fraction_(fraction)
@@ -103,4 +105,51 @@ void MaskedNumberField::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
+}
+
+void MaskedNumberField::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    const bool windowBack = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    // A click places the caret on its press; the whole text is selected once it is released.
+    selectOnRelease_ = reason == Qt::MouseFocusReason;
+    if (!selectOnRelease_ && !(windowBack && leftWithWindow_))
+        selectAll();
+    leftWithWindow_ = false;
+}
+
+void MaskedNumberField::focusOutEvent(QFocusEvent* event)
+{
+    leftWithWindow_ = event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+    selectOnRelease_ = false;
+    QLineEdit::focusOutEvent(event);
+}
+
+void MaskedNumberField::mousePressEvent(QMouseEvent* event)
+{
+    // The click that enters the field neither places the caret nor starts a selection.
+    if (selectOnRelease_) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+void MaskedNumberField::mouseMoveEvent(QMouseEvent* event)
+{
+    if (selectOnRelease_) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseMoveEvent(event);
+}
+
+void MaskedNumberField::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (selectOnRelease_) {
+        selectOnRelease_ = false;
+        selectAll();
+    }
 }

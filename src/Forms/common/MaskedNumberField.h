@@ -4,6 +4,10 @@
 // and 4.5 reads 004.500; the point or a click moves on to the fraction, which is typed over
 // from the left. A digit never moves across the point, and a digit that would not fit is
 // refused rather than pushing another one out.
+//
+// A field entered by Tab, by a shortcut or by a click has its whole text selected, so what is
+// typed replaces the value (Tab, then 3, reads 003.000); editing inside a value starts once
+// the caret is moved, by the arrow keys or by a second click.
 #include <QLineEdit>
 
 class MaskedNumberField : public QLineEdit {
@@ -22,6 +26,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // Types a digit into the whole part; false when the whole part is full.
@@ -33,4 +42,9 @@ private:
 
     int whole_;
     int fraction_;
+    // The click that brought the focus selects the whole text when it is released.
+    bool selectOnRelease_ = false;
+    // The focus left with the window (another window or a popup came up): on its return the
+    // field keeps its caret and selection.
+    bool leftWithWindow_ = false;
 };
