@@ -107,6 +107,9 @@ TEST(ReportExport, EveryExportOfATwoPageLogHoldsEveryLineOnce)
     }
     // A field holding the separator is quoted whole.
     EXPECT_TRUE(fileText(dir + "/log.csv").contains("\r\n2,\"Line 090: 1,090.00 +\"\r\n"));
+    // HTML is also saved under the short extension, chosen or left to the name.
+    EXPECT_EQ(saveReport(&pages, dir + "/report.htm", 3), SaveOutcome::Saved);
+    EXPECT_EQ(saveReport(&pages, dir + "/named.HTM", -1), SaveOutcome::Saved);
     EXPECT_EQ(saveReport(nullptr, dir + "/none.txt", 1), SaveOutcome::NoPages);
     EXPECT_FALSE(QFile::exists(dir + "/none.txt"));
 }
