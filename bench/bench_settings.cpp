@@ -66,7 +66,11 @@ int main(int argc, char** argv)
         return 1;
     }
     CurrencyTable table;
-    LoadCurrencyData(table);
+    if (!LoadCurrencyData(table)) {
+        std::printf("The shipped data did not load, no figure%s%s\n", quiet.shown.empty() ? "" : ": ",
+                    quiet.shown.empty() ? "" : qPrintable(quiet.shown.front().text));
+        return 1;
+    }
 
     MainState state;
     QString numberFormat;

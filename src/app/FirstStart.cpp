@@ -1,12 +1,13 @@
 #include "app/FirstStart.h"
 #include "Defs.h"
 #include "support/Errors.h"
+#include "support/FileReader.h"
 #include "support/FileWriter.h"
 #include "support/Messenger.h"
+#include "support/ResourceLibrary.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -14,21 +15,19 @@ namespace FirstStart {
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw VemoxError(QStringLiteral("Cannot read %1: %2").arg(path, f.errorString()));
-    return f.readAll();
-}
+// Regular files only, none larger than the largest library.
+QByteArray readAll(const QString& path) { return FileReader::readAll(path, ResourceLibrary::kMaxFileSize); }
 
 // Replaces target with source unless they already hold the same bytes.
 void refresh(const QString& source, const QString& target)
 {
     const QByteArray bytes = readAll(source);
-    QFile existing(target);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
-        return;
+    try {
+        if (readAll(target) == bytes)
+            return;
+    } catch (const VemoxError&) {
+        // Missing, unreadable or not a regular file: replaced all the same.
+    }
     FileWriter::replace(target, bytes);
 }
 

@@ -6,12 +6,14 @@
 #include "Forms/VemoxStyle.h"
 #include "support/DataFolder.h"
 #include "support/Errors.h"
+#include "support/FileWriter.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
 int main(int argc, char** argv)
 {
+    FileWriter::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     // The data files are found where the program started, whatever folder it moves to later.
     DataFolder::capture();

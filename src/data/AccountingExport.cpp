@@ -14,37 +14,11 @@ namespace AccountingExport {
 
 namespace {
 
-constexpr qint64 kLongestTornTail = 4096;
-
 bool readFlag(const QString& name, bool otherwise)
 {
     bool value = otherwise;
     ZYMAPI::ReadGeneral(name, value);
     return value;
-}
-
-// A process killed in the middle of an append can leave the start of a record without its
-// CR (the system may stop a write between two pages). That piece was never confirmed to the
-// operator; it is cut off before the next record goes in, so no record is ever torn.
-// Text that is not a piece of a record is never cut: a file with no CR, or a line feed after
-// the last CR, was written by something else and is kept whole. Gives what must go before
-// the next record so that it starts on its own: nothing, or a CR after such text.
-QByteArray prepareTail(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
-        return {};
-    const qint64 from = std::max<qint64>(0, file.size() - kLongestTornTail);
-    file.seek(from);
-    const QByteArray tail = file.readAll();
-    if (tail.endsWith('\r') || tail.endsWith('\n'))
-        return {};
-    const qsizetype cr = tail.lastIndexOf('\r');
-    if (cr < 0 || tail.indexOf('\n', cr) >= 0)
-        return QByteArrayLiteral("\r");
-    file.close();
-    // A piece that cannot be cut is at least kept apart from the record.
-    return QFile::resize(path, from + cr + 1) ? QByteArray() : QByteArrayLiteral("\r");
 }
 
 QString withSeparator(QString folder)
@@ -205,11 +179,11 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
         messenger().messageOnTop(kNoTransaction, kNoTransactionTitle, Messenger::Icon::Information);
         return Outcome::Refused;
     }
-    const QByteArray before = prepareTail(path);
     try {
-        // One write: the file holds the whole record or, after a failure, is cut back to
-        // what it was.
-        FileWriter::append(path, before + recordBytes(now, rateKind, payment, pendingRecord));
+        // One write, after a CR when the file's text does not end in one, so the record
+        // starts on its own. The file holds the whole record or, after a failure, is cut
+        // back at once to what it was; nothing already in the file is ever cut.
+        FileWriter::append(path, recordBytes(now, rateKind, payment, pendingRecord), {}, '\r');
     } catch (const VemoxError& e) {
         messenger().errorBox(e.message() + QStringLiteral("\nThe transaction was not added to the account file; "
                                                           "it is kept and can be exported again."));

@@ -11,6 +11,12 @@ constexpr int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr int kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr int kCentre = Qt::AlignHCenter | Qt::AlignVCenter;
 constexpr double kPadMm = 1.5;   // between a table's rules and its texts
+constexpr int kWraps = Qt::TextWordWrap | Qt::TextWrapAnywhere;
+// The 40-column table in characters, half a character of room on either side of each text
+// included: the longest caption ("Local Currency") and an amount of twelve characters
+// ("1,234,567.89") fit at the table's type; the currency takes the rest.
+constexpr int kCaptionColumns40 = 15;
+constexpr int kDetailsColumns40 = 13;
 
 // A static caption and its label: "Phone: 01225 000000", or the caption alone.
 QString labelled(const char* caption, const QString& value)
@@ -57,15 +63,16 @@ private:
     double y_ = 0;
 };
 
+// A text in its box; an empty one still marks its cell, so that every row of a band keeps
+// its columns in the exports. A wrapping text keeps its size: its lines fit the box.
 void Builder::text(const QRectF& r, const QString& s, double points, bool bold, int align)
 {
-    if (s.isEmpty())
-        return;
     DrawItem item;
     item.kind = DrawItem::Kind::Text;
     item.rect = r;
     item.text = s;
-    item.font = FontSpec{Fonts::kFamily, BandLayout::fittedSize(s, r.width(), points), bold, false};
+    const double size = align & kWraps ? points : BandLayout::fittedSize(s, r.width(), points);
+    item.font = FontSpec{Fonts::kFamily, size, bold, false};
     item.alignment = align;
     page_->items.append(item);
 }
@@ -111,51 +118,52 @@ void Builder::pageHeader()
     y_ += h;
 }
 
-// The memo grows with its lines from its designed height; a line wider than the band
-// continues on the rows below it, and a line's rows stay on one page where they can.
+// The memo grows with its lines from its designed height. Each log line is one text,
+// empty or not; one wider than the band runs on over the rows below it, and its rows stay
+// on one page where they can (a line longer than a whole page goes on on the next).
 void Builder::memo()
 {
-    const double start = y_;
-    const int perRow = std::max(1, int(std::floor(width_ / Fonts::charWidthMm(Fonts::kBody) + 1e-9)));
+    const double start = y_, row = BandLayout::kMemoRowMm;
+    const int perRow = charsInWidth(width_, Fonts::kBody);
     const double bottom = paper_.height() - margin_;
+    const auto rowsOf = [perRow](qsizetype chars) { return std::max<int>(1, int((chars + perRow - 1) / perRow)); };
     for (const QString& ln : c_.PrintMemo) {
-        const int rows = std::max<int>(1, int((ln.size() + perRow - 1) / perRow));
-        if (y_ + rows * BandLayout::kMemoRowMm > bottom + 1e-9)
-            ensureRoom(rows * BandLayout::kMemoRowMm);
-        for (int i = 0; i < rows; ++i) {
-            if (y_ + BandLayout::kMemoRowMm > bottom + 1e-9)
+        ensureRoom(rowsOf(ln.size()) * row);
+        qsizetype at = 0;
+        do {
+            if (y_ + row > bottom + 1e-9)
                 newPage();
-            text(QRectF(margin_, y_, width_, BandLayout::kMemoRowMm), ln.mid(i * perRow, perRow), Fonts::kBody);
-            y_ += BandLayout::kMemoRowMm;
-        }
+            const int room = std::max(1, int(std::floor((bottom - y_) / row + 1e-9)));
+            const QString part = ln.mid(at, qsizetype(room) * perRow);
+            const double h = rowsOf(part.size()) * row;
+            text(QRectF(margin_, y_, width_, h), part, Fonts::kBody, false, kLeft | Qt::TextWrapAnywhere);
+            y_ += h;
+            at += part.size();
+        } while (at < ln.size());
     }
     if (&set_.pages.first() == page_)
         y_ = std::max(y_, start + bandMm(Band::PrintMemoBand));
 }
 
+// The banner in two columns, a row holding one text of each: the name and the address on
+// the left; the copy, the branch, the date and the contact lines on the right.
 void Builder::companyBand1(const QRectF& r)
 {
     const BannerLabels& b = c_.full;
     const double rh = r.height() / 11.0, lw = r.width() * 0.55;
-    auto left = [&](double row, double rows, const QString& s, double pt, bool bold = false) {
-        text(QRectF(r.left(), r.top() + row * rh, lw - kPadMm, rows * rh), s, pt, bold);
+    auto row = [&](double at, double rows, const QString& left, const QString& right, double leftPt, bool bold) {
+        text(QRectF(r.left(), r.top() + at * rh, lw - kPadMm, rows * rh), left, leftPt, bold);
+        text(QRectF(r.left() + lw, r.top() + at * rh, r.width() - lw, rows * rh), right, Fonts::kBody, bold, kRight);
     };
-    auto right = [&](double row, const QString& s, bool bold = false) {
-        text(QRectF(r.left() + lw, r.top() + row * rh, r.width() - lw, rh), s, Fonts::kBody, bold, kRight);
-    };
-    left(0, 2, b.name, Fonts::kLarge, true);
-    right(0, QStringLiteral("CUSTOMER COPY"), true);
-    right(1, b.branch);
-    right(2, b.dateTime);
-    if (!b.address)
-        return;
-    const QString lines[] = {b.street1, b.street2, b.city, b.state, b.zip, b.country,
-                             labelled("Email:", b.email), b.info};
-    for (int i = 0; i < 8; ++i)
-        left(2 + i, 1, lines[i], Fonts::kBody);
-    right(3, labelled("Phone:", b.phone));
-    right(4, labelled("Fax:", b.fax));
-    right(5, labelled("Website:", b.website));
+    row(0, 2, b.name, QStringLiteral("CUSTOMER COPY"), Fonts::kLarge, true);
+    const QString left[] = {b.street1, b.street2, b.city, b.state, b.zip, b.country, labelled("Email:", b.email),
+                            b.info};
+    const QString right[] = {b.branch, b.dateTime, labelled("Phone:", b.phone), labelled("Fax:", b.fax),
+                             labelled("Website:", b.website)};
+    // Without the address only the branch and the date follow the name.
+    const int rows = b.address ? 8 : 2;
+    for (int i = 0; i < rows; ++i)
+        row(2 + i, 1, b.address ? left[i] : QString(), i < 5 ? right[i] : QString(), Fonts::kBody, false);
 }
 
 void Builder::companyBand2(const QRectF& r)
@@ -181,18 +189,18 @@ void Builder::table(const QRectF& r, bool col40, double points)
                         {QStringLiteral("Fee"), k.Currency5, k.Details5, 1},
                         {QStringLiteral("TOTAL AMOUNT"), k.Currency6, k.Details6, 1}};
     const double unit = std::min((r.height() - 2) / (col40 ? 8.0 : 7.0), col40 ? 6.0 : 9.0);
-    const double x1 = r.left() + r.width() * (col40 ? 0.35 : 0.3), x2 = r.left() + r.width() * (col40 ? 0.7 : 0.65);
+    const double cw = Fonts::charWidthMm(points), pad = col40 ? cw / 2 : kPadMm;
+    const double x1 = col40 ? r.left() + kCaptionColumns40 * cw : r.left() + r.width() * 0.3;
+    const double x2 = col40 ? r.right() - kDetailsColumns40 * cw : r.left() + r.width() * 0.65;
     const double xs[] = {r.left(), x1, x2, r.right()};
     double y = r.top();
     for (const Row& row : rows) {
         const double h = unit * row.units;
         const bool head = &row == &rows[0];
-        const bool twoLines = col40 && row.units == 2;
-        const QStringList words = twoLines ? row.caption.split(QLatin1Char(' ')) : QStringList{row.caption};
-        for (int i = 0; i < words.size(); ++i)
-            text(QRectF(xs[0] + kPadMm, y + i * unit, x1 - xs[0] - 2 * kPadMm, unit), words[i], points, head);
-        text(QRectF(x1 + kPadMm, y, x2 - x1 - 2 * kPadMm, h), row.currency, points, head);
-        text(QRectF(x2 + kPadMm, y, xs[3] - x2 - 2 * kPadMm, h), row.details, points, head,
+        const int wrap = row.units == 2 ? Qt::TextWordWrap : 0;
+        text(QRectF(xs[0] + pad, y, x1 - xs[0] - 2 * pad, h), row.caption, points, head, kLeft | wrap);
+        text(QRectF(x1 + pad, y, x2 - x1 - 2 * pad, h), row.currency, points, head);
+        text(QRectF(x2 + pad, y, xs[3] - x2 - 2 * pad, h), row.details, points, head,
              col40 && !head ? kRight : kLeft);
         y += h;
         if (y < r.top() + unit * (col40 ? 8 : 7) - 1e-9)
@@ -292,7 +300,7 @@ double contentBottom(const Page& page)
 double BandLayout::fittedSize(const QString& text, double widthMm, double points)
 {
     const double need = text.size() * Fonts::charWidthMm(points);
-    if (need <= widthMm || text.isEmpty())
+    if (need <= widthMm + 1e-9 || text.isEmpty())
         return points;
     // A hair smaller than exact, so that rounding in the renderer cannot push it over.
     return widthMm / (text.size() * Fonts::charWidthMm(1.0)) * 0.995;

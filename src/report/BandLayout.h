@@ -15,17 +15,6 @@ namespace Report {
 
 inline const QSizeF kA4Mm{210.0, 297.0};
 
-namespace Fonts {
-inline const QString kFamily = QStringLiteral("DejaVu Sans Mono");
-constexpr double kAdvanceEm = 0.602;        // the family's advance of every glyph, in em
-constexpr double kMmPerPoint = 25.4 / 72.0;
-constexpr double kBody = 10.0;              // points
-constexpr double kTitle = 14.0;
-constexpr double kLarge = 16.0;
-// The width of one character at a point size, in millimetres.
-constexpr double charWidthMm(double points) { return points * kMmPerPoint * kAdvanceEm; }
-} // namespace Fonts
-
 class BandLayout {
 public:
     static constexpr double kMarginMm = 12.7;

@@ -53,7 +53,14 @@ void PageRenderer::paintPage(QPainter& painter, const Page& page, double dotsPer
                 painter.setFont(font);
                 lastFont = &item.font;
             }
-            painter.drawText(r, item.alignment | Qt::TextSingleLine | Qt::TextDontClip, item.text);
+            // A wrapping text is broken into its lines here, so that it breaks alike on paper
+            // and on screen, whatever the device's own measure of the type.
+            const QStringList lines = textLines(item);
+            const int flags = (item.alignment & ~(Qt::TextWordWrap | Qt::TextWrapAnywhere)) | Qt::TextSingleLine
+                              | Qt::TextDontClip;
+            for (int i = 0; i < lines.size(); ++i)
+                if (!lines[i].isEmpty())
+                    painter.drawText(lineBox(r, i, int(lines.size())), flags, lines[i]);
             continue;
         }
         if (item.penWidthMm != lastPen) {

@@ -33,7 +33,7 @@ struct BannerLabels {
     QString fax;         // CompanyFax
     QString website;     // CompanyWebsite
     QString info;        // AddInfo
-    bool address = true; // the address block prints, with its captions "Email:", "Phone:", ...
+    bool address = false; // the address block prints, with its captions "Email:", "Phone:", ...
     bool operator==(const BannerLabels&) const = default;
 };
 

@@ -1,5 +1,4 @@
 #include "report/ReportExport.h"
-#include "report/BandLayout.h"
 #include "report/ReportFile.h"
 #include "report/ReportPrinting.h"
 #include "support/FileWriter.h"
@@ -20,45 +19,73 @@ namespace Report {
 
 namespace {
 
-using Row = QList<const DrawItem *>;
+using Row = QList<DrawItem>;
 
 // Texts closer than this (mm) in their vertical centres stand on one line of the page.
 constexpr double kSameLineMm = 0.5;
-// Columns of the text export: the width of a character of the page's body text, so that a
-// text stands at the column it has on the page.
-constexpr double kColumnMm = Fonts::charWidthMm(Fonts::kBody);
+constexpr int kWraps = Qt::TextWordWrap | Qt::TextWrapAnywhere;
 
-// The text items of a page grouped into lines, top to bottom, each left to right.
-QList<Row> pageRows(const Page &page)
+// The text items of a page grouped into rows, top to bottom, each left to right; a row of
+// a band holds all its cells, the empty ones too. With `byLine`, a wrapping text gives one
+// item for each line it shows, each on its own row.
+QList<Row> pageRows(const Page &page, bool byLine)
 {
     Row texts;
-    for (const DrawItem &item : page.items)
-        if (item.kind == DrawItem::Kind::Text && !item.text.isEmpty())
-            texts.append(&item);
-    std::stable_sort(texts.begin(), texts.end(), [](const DrawItem *a, const DrawItem *b) {
-        return a->rect.center().y() < b->rect.center().y();
+    for (const DrawItem &item : page.items) {
+        if (item.kind != DrawItem::Kind::Text)
+            continue;
+        const QStringList lines = byLine ? textLines(item) : QStringList{item.text};
+        for (int i = 0; i < lines.size(); ++i) {
+            DrawItem line = item;
+            line.text = lines[i];
+            if (byLine) {
+                line.rect = lineBox(item.rect, i, int(lines.size()));
+                line.alignment &= ~kWraps;
+            }
+            texts.append(line);
+        }
+    }
+    std::stable_sort(texts.begin(), texts.end(), [](const DrawItem &a, const DrawItem &b) {
+        return a.rect.center().y() < b.rect.center().y();
     });
     QList<Row> rows;
-    for (const DrawItem *item : texts) {
-        if (rows.isEmpty() || item->rect.center().y() - rows.last().first()->rect.center().y() > kSameLineMm)
+    for (const DrawItem &item : texts) {
+        if (rows.isEmpty() || item.rect.center().y() - rows.last().first().rect.center().y() > kSameLineMm)
             rows.append(Row());
         rows.last().append(item);
     }
     for (Row &row : rows)
         std::stable_sort(row.begin(), row.end(),
-                         [](const DrawItem *a, const DrawItem *b) { return a->rect.left() < b->rect.left(); });
+                         [](const DrawItem &a, const DrawItem &b) { return a.rect.left() < b.rect.left(); });
     return rows;
 }
 
+// The width of a column of the text export: a character of the smallest type on the page.
+// Every text then keeps within the columns its box has on the page, so texts stand as far
+// apart as on the page and in line with the others of their column, whether the page was
+// scaled down to a roll or a text set smaller to fit its box. Type below a point (which
+// only a damaged file could hold) counts as a point, so no line runs to thousands of spaces.
+double columnMm(const Page &page)
+{
+    double points = Fonts::kBody;
+    bool any = false;
+    for (const DrawItem &item : page.items)
+        if (item.kind == DrawItem::Kind::Text && !item.text.isEmpty()) {
+            points = any ? std::min(points, item.font.pointSize) : item.font.pointSize;
+            any = true;
+        }
+    return Fonts::charWidthMm(std::max(1.0, points));
+}
+
 // The column a text starts at, after its alignment in its box.
-int startColumn(const DrawItem &item, double leftMm)
+int startColumn(const DrawItem &item, double leftMm, double columnMm)
 {
     const int len = int(item.text.size());
     if (item.alignment & Qt::AlignRight)
-        return int(std::lround((item.rect.right() - leftMm) / kColumnMm)) - len;
+        return int(std::lround((item.rect.right() - leftMm) / columnMm)) - len;
     if (item.alignment & Qt::AlignHCenter)
-        return int(std::lround((item.rect.center().x() - leftMm) / kColumnMm)) - len / 2;
-    return int(std::lround((item.rect.left() - leftMm) / kColumnMm));
+        return int(std::lround((item.rect.center().x() - leftMm) / columnMm)) - len / 2;
+    return int(std::lround((item.rect.left() - leftMm) / columnMm));
 }
 
 double leftmostText(const Page &page)
@@ -68,6 +95,20 @@ double leftmostText(const Page &page)
         if (item.kind == DrawItem::Kind::Text && !item.text.isEmpty())
             left = std::min(left, item.rect.left());
     return left;
+}
+
+// One line of the text export: its texts at their columns, never closer than one space.
+QString textLine(const Row &row, double leftMm, double columnMm)
+{
+    QString line;
+    for (const DrawItem &item : row) {
+        if (item.text.isEmpty())
+            continue;
+        const qsizetype least = line.isEmpty() ? 0 : line.size() + 1;
+        line += QString(std::max(least, qsizetype(startColumn(item, leftMm, columnMm))) - line.size(), QLatin1Char(' '));
+        line += item.text;
+    }
+    return line;
 }
 
 QString csvField(const QString &text)
@@ -143,31 +184,25 @@ QByteArray exportText(const PageSet &pages)
         if (p > 0)
             out += QLatin1String("\f");
         const Page &page = pages.pages.at(p);
-        const double left = leftmostText(page);
-        for (const Row &row : pageRows(page)) {
-            QString line;
-            for (const DrawItem *item : row) {
-                const int gap = line.isEmpty() ? 0 : 1;
-                line += QString(std::max<qsizetype>(gap, startColumn(*item, left) - line.size()), QLatin1Char(' '));
-                line += item->text;
-            }
-            out += line % QLatin1String("\r\n");
-        }
+        const double left = leftmostText(page), column = columnMm(page);
+        for (const Row &row : pageRows(page, true))
+            out += textLine(row, left, column) % QLatin1String("\r\n");
     }
-    return out.toLatin1();
+    return out.toUtf8();
 }
 
 QByteArray exportCsv(const PageSet &pages)
 {
     QString out;
     for (qsizetype p = 0; p < pages.pages.size(); ++p)
-        for (const Row &row : pageRows(pages.pages.at(p))) {
+        for (const Row &row : pageRows(pages.pages.at(p), false)) {
             out += QString::number(p + 1);
-            for (const DrawItem *item : row)
-                out += QLatin1Char(',') % csvField(item->text);
+            for (const DrawItem &item : row)
+                out += QLatin1Char(',') % csvField(item.text);
             out += QLatin1String("\r\n");
         }
-    return out.toLatin1();
+    // The byte order mark tells a spreadsheet that the file is UTF-8.
+    return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
 }
 
 QByteArray exportHtml(const PageSet &pages)
@@ -179,12 +214,12 @@ QByteArray exportHtml(const PageSet &pages)
                                   "table+table{page-break-before:always}</style></head>\n<body>\n");
     for (const Page &page : pages.pages) {
         out += QLatin1String("<table>\n");
-        for (const Row &row : pageRows(page)) {
+        for (const Row &row : pageRows(page, false)) {
             out += QLatin1String("<tr>");
-            for (const DrawItem *item : row) {
-                const QString text = item->text.toHtmlEscaped();
+            for (const DrawItem &item : row) {
+                const QString text = item.text.toHtmlEscaped();
                 out += QLatin1String("<td>")
-                       % (item->font.bold ? QLatin1String("<b>") % text % QLatin1String("</b>") : text)
+                       % (item.font.bold && !text.isEmpty() ? QLatin1String("<b>") % text % QLatin1String("</b>") : text)
                        % QLatin1String("</td>");
             }
             out += QLatin1String("</tr>\n");

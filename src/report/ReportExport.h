@@ -4,15 +4,17 @@
 // saveFilters(); the operator's choice is its position there (0: the report file).
 //
 // What each export holds, page after page, in reading order (top to bottom, then left to
-// right); texts on one line of the page share one line of the export:
-//   Text  the lines of each page, their texts placed at their columns on the page (one
-//         character of the body text to the column); a form feed starts every page
-//         after the first. Latin-1, CR LF.
-//   CSV   one record per line of a page: the page number, then each text of the line as a
-//         field; separator ",", fields quoted when they hold a comma, quote or line break.
-//         Latin-1, CR LF.
-//   HTML  one table per page under the report's title, one row per line, one cell per
-//         text, bold texts bold; a page break before every page after the first. UTF-8.
+// right); the texts of one row of the page share one line or record of the export, and a row
+// of a band keeps all its cells, the empty ones too:
+//   Text  the lines of each page as printed, their texts placed at their columns on the
+//         page (a character of the page's smallest type to the column), so that they stand
+//         apart as on the page; a form feed starts every page after the first. UTF-8, CR LF.
+//   CSV   one record per row of a page: the page number, then each cell of the row as a
+//         field, a log line whole in one; separator ",", fields quoted when they hold a
+//         comma, quote or line break. UTF-8 after a byte order mark, CR LF.
+//   HTML  one table per page under the report's title, one row per row of the page, one
+//         cell per cell, bold texts bold; a page break before every page after the first.
+//         UTF-8.
 //   PDF   the pages as printed.
 #include "report/ReportPages.h"
 

@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -18,6 +19,8 @@ const QString ReportPrinter::kNoPrinter =
 const QString ReportPrinter::kPrintFailed =
     QStringLiteral("The report could not be printed on the printer \"%1\".\nSave it as a PDF file instead?");
 const QString ReportPrinter::kSaveTitle = QStringLiteral("Save Report as PDF");
+const QString ReportPrinter::kPrintedOn = QStringLiteral("Printed on \"%1\"");
+const QString ReportPrinter::kSavedAs = QStringLiteral("Saved as %1");
 
 void SavePdf(const PageSet& pages, const QString& fileName)
 {
@@ -54,42 +57,69 @@ QSizeF ReportPrinter::paperMm() const
     return size.width() <= size.height() ? size : size.transposed();
 }
 
+bool ReportPrinter::printsToFile() const
+{
+    return printer().outputFormat() == QPrinter::PdfFormat && !printer().outputFileName().isEmpty();
+}
+
 bool ReportPrinter::canPrint() const
 {
     if (printer().outputFormat() == QPrinter::PdfFormat)
-        return !printer().outputFileName().isEmpty();
+        return printsToFile();
     return !printer().printerName().isEmpty() && !QPrinterInfo::availablePrinters().isEmpty();
 }
 
 ReportPrinter::Outcome ReportPrinter::Print(const std::function<PageSet(const QSizeF&)>& layout, Messenger& m)
 {
+    output_.clear();
     const PageSet pages = layout(paperMm());
+    // The file chosen in Printer Setup is only where the first print is proposed to go: each
+    // print asks, so that none overwrites the one before.
+    if (printsToFile())
+        return saveAs(pages, newFileName(printer().outputFileName()), m);
     if (!canPrint())
         return offerPdf(pages, kNoPrinter, m);
     printer().setCopyCount(1);
     printer().setDocName(pages.title.isEmpty() ? QStringLiteral("Vemox report") : pages.title);
-    if (PageRenderer::render(printer(), pages))
+    if (PageRenderer::render(printer(), pages)) {
+        output_ = kPrintedOn.arg(printer().printerName());
         return Outcome::Printed;
-    const QString name = printer().outputFormat() == QPrinter::PdfFormat
-                             ? QDir::toNativeSeparators(printer().outputFileName())
-                             : printer().printerName();
-    return offerPdf(pages, kPrintFailed.arg(name), m);
+    }
+    return offerPdf(pages, kPrintFailed.arg(printer().printerName()), m);
 }
 
 ReportPrinter::Outcome ReportPrinter::offerPdf(const PageSet& pages, const QString& why, Messenger& m)
 {
     if (!m.askYesNo(why, Messenger::Icon::Warning))
         return Outcome::NotPrinted;
+    return saveAs(pages, newFileName(QDir::current().filePath(QStringLiteral("report.pdf"))), m);
+}
+
+ReportPrinter::Outcome ReportPrinter::saveAs(const PageSet& pages, const QString& proposal, Messenger& m)
+{
     Messenger::FileDialog dialog;
     dialog.title = kSaveTitle;
     dialog.filter = QStringLiteral("PDF file (*.pdf)");
     dialog.defaultSuffix = QStringLiteral("pdf");
-    dialog.directory = QDir::currentPath();
+    dialog.directory = proposal;   // a file's name here is the name proposed
     const QString file = m.saveFileName(dialog);
     if (file.isEmpty())
         return Outcome::NotPrinted;
     const bool saved = trapWith([&] { SavePdf(pages, file); }, [&](VemoxError& e) { m.errorBox(e.message()); });
-    return saved ? Outcome::SavedAsPdf : Outcome::NotPrinted;
+    if (!saved)
+        return Outcome::NotPrinted;
+    output_ = kSavedAs.arg(QDir::toNativeSeparators(file));
+    return Outcome::SavedAsPdf;
+}
+
+QString ReportPrinter::newFileName(const QString& wanted)
+{
+    const QFileInfo info(wanted);
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QString name = wanted;
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + QString::number(n) + suffix);
+    return name;
 }
 
 } // namespace Report

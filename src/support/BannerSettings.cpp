@@ -45,7 +45,7 @@ BannerSettings::DialogRead BannerSettings::loadForDialog()
     useTitle = true;
     useDate = true;
     useName = false;
-    useAddress = false;
+    useAddress = kAddressByDefault;
     readStatus(kUseTitle, useTitle);
     readStatus(kUseDate, useDate);
     readStatus(kUseName, useName);

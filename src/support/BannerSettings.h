@@ -19,17 +19,20 @@ struct BannerSettings {
     bool useTitle = true;                       // UTs
     bool useName = true;                        // UNs
     bool useDate = true;                        // UDs
-    bool useAddress = true;                     // UAs: the address and contact lines print
+    // UAs: the address and contact lines print. Off until the operator ticks it, on the
+    // receipt as in the options dialog.
+    static constexpr bool kAddressByDefault = false;
+    bool useAddress = kAddressByDefault;
     std::array<QString, kTexts> texts;          // Banner "0" .. "13"
 
     bool fullWidth() const { return printCols == kFullWidth; }
     const QString& text(Text t) const { return texts[static_cast<size_t>(t)]; }
 
     // The report's reading: every value by name; a missing one is empty, or its default
-    // (PrC 1, the switches true).
+    // (PrC 1, UAs off, the other switches true).
     void loadForReport();
 
-    // The dialog's reading. The switches (UNs and UAs default to false here). When the
+    // The dialog's reading. The switches (UNs defaults to false here). When the
     // Banner key holds values, `stored` is true, the texts are its values in stored order
     // (missing ones empty) and `printCols` is PrC; otherwise both keep what they were.
     struct DialogRead {

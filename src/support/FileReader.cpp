@@ -14,43 +14,63 @@ namespace FileReader {
 
 namespace {
 
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
 QString sizeText(qint64 bytes) { return QStringLiteral("%1 MB").arg(bytes / (1024 * 1024)); }
 
+QString errnoText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+
 } // namespace
+
+bool RegularFile::open(const QString& path, int flags, mode_t mode)
+{
+    close();
+    error_ = 0;
+    notRegular_ = false;
+    // Without waiting: opening a pipe would otherwise wait for the other end.
+    fd_ = ::open(QFile::encodeName(path).constData(), flags | O_NONBLOCK | O_CLOEXEC, mode);
+    if (fd_ < 0) {
+        error_ = errno;
+        // A folder opened for writing, or a pipe with no reader opened for writing only.
+        notRegular_ = error_ == EISDIR || error_ == ENXIO;
+        return false;
+    }
+    struct stat sb {};
+    if (::fstat(fd_, &sb) != 0) {
+        error_ = errno;
+    } else if (!S_ISREG(sb.st_mode)) {
+        notRegular_ = true;
+    } else {
+        size_ = sb.st_size;
+        return true;
+    }
+    close();
+    return false;
+}
+
+void RegularFile::close()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+}
+
+QString RegularFile::reason() const
+{
+    return notRegular_ ? QStringLiteral("it is not a regular file") : errnoText(error_);
+}
 
 QByteArray readAll(const QString& path, qint64 maxSize)
 {
-    // Without waiting: opening a pipe for reading would otherwise wait for a writer.
-    Descriptor fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0)
+    RegularFile file;
+    if (!file.open(path, O_RDONLY)) {
+        if (file.notRegular())
+            throw VemoxError(QStringLiteral("The file %1 is not a regular file and was not read").arg(shown(path)));
         throw VemoxError(QStringLiteral("Cannot open file %1").arg(path));
-    struct stat sb {};
-    if (::fstat(fd.get(), &sb) != 0)
-        throw VemoxError(QStringLiteral("Cannot read file %1: %2").arg(shown(path), QString::fromLocal8Bit(std::strerror(errno))));
-    if (!S_ISREG(sb.st_mode))
-        throw VemoxError(QStringLiteral("The file %1 is not a regular file and was not read").arg(shown(path)));
-    if (sb.st_size > maxSize)
+    }
+    if (file.size() > maxSize)
         throw VemoxError(QStringLiteral("The file %1 is larger than %2 and was not read").arg(shown(path), sizeText(maxSize)));
-    QByteArray bytes(qsizetype(sb.st_size), Qt::Uninitialized);
+    QByteArray bytes(qsizetype(file.size()), Qt::Uninitialized);
     qsizetype got = 0;
     for (;;) {
         if (got == bytes.size()) {
@@ -58,11 +78,11 @@ QByteArray readAll(const QString& path, qint64 maxSize)
                 throw VemoxError(QStringLiteral("The file %1 is larger than %2 and was not read").arg(shown(path), sizeText(maxSize)));
             bytes.resize(got + 4096);   // the file grew while it was read
         }
-        const ssize_t r = ::read(fd.get(), bytes.data() + got, size_t(bytes.size() - got));
+        const ssize_t r = ::read(file.fd(), bytes.data() + got, size_t(bytes.size() - got));
         if (r < 0 && errno == EINTR)
             continue;
         if (r < 0)
-            throw VemoxError(QStringLiteral("Cannot read file %1: %2").arg(shown(path), QString::fromLocal8Bit(std::strerror(errno))));
+            throw VemoxError(QStringLiteral("Cannot read file %1: %2").arg(shown(path), errnoText(errno)));
         if (r == 0)
             break;
         got += r;

@@ -132,6 +132,10 @@ QString JustFileNameNoExtension(const QString& fileName)
 void CreateTVSFile(const QStringList& items, const QString& fileName, int lastIndex, const QString& folder)
 {
     trapped(FileUtils::kTvsSuffix, [&] {
+        // A plain file name: the list is written in its folder and nowhere else.
+        if (fileName.isEmpty() || fileName == QLatin1String(".") || fileName == QLatin1String("..") ||
+            fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')))
+            throw VemoxError(QStringLiteral("The list is saved only under a plain file name: \"%1\"").arg(fileName));
         QStringList names;
         for (const QString& item : items.mid(0, std::max(0, lastIndex + 1)))
             if (!item.isEmpty())
@@ -157,11 +161,16 @@ bool DeleteFilesInDirectoryNoUndo(const QString& folder, const QString& pattern)
             throw VemoxError(QStringLiteral("The path is too long: %1").arg(folder));
         // An empty or relative name would mean the current folder, the root every file: the
         // deletion cannot be undone, so only a named folder below the root is emptied.
-        const QDir dir(folder);
-        if (!QDir::isAbsolutePath(folder) || dir.isRoot())
+        if (!QDir::isAbsolutePath(folder))
             throw VemoxError(QStringLiteral("Files are deleted only in a folder given by its full path: \"%1\"").arg(folder));
-        if (!dir.exists())
+        // The folder as the system finds it, so that "/tmp/.." or a link to the root is
+        // known for what it is, and the deletion works on the folder that was checked.
+        const QString real = QFileInfo(folder).canonicalFilePath();
+        if (real.isEmpty() || !QFileInfo(real).isDir())
             throw VemoxError(QStringLiteral("The folder %1 does not exist").arg(folder));
+        const QDir dir(real);
+        if (dir.isRoot() || real == QFileInfo(QDir::homePath()).canonicalFilePath())
+            throw VemoxError(QStringLiteral("The root folder and the home folder are never emptied: \"%1\"").arg(folder));
         const QFileInfoList entries = dir.entryInfoList(
             {pattern}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         for (const QFileInfo& entry : entries)

@@ -35,12 +35,15 @@ QString JustFileNameNoExtension(const QString& fileName);
 // Entries 0 to lastIndex of the list (fewer when it is shorter), empty ones dropped, sorted
 // case-insensitively with duplicates dropped, saved one per line ended by CR LF to the file
 // of that name in `folder` (the program's data folder). The earlier file stays whole when
-// the save fails.
+// the save fails. A name with a folder part, "." or ".." is refused: nothing is written
+// outside the folder.
 void CreateTVSFile(const QStringList& items, const QString& fileName, int lastIndex, const QString& folder);
 
 namespace ZYMAPI {
 // Deletes every entry of the folder (files and folders, with their contents), at once and
-// for good, without asking. True when all of them are gone.
+// for good, without asking. True when all of them are gone. The folder is given by its full
+// path and is resolved first: the root folder and the home folder are refused however they
+// are written ("/tmp/..", a link to either).
 bool DeleteFilesInDirectoryNoUndo(const QString& folder);
 // The same for the entries of the folder that match the pattern ("*.afe").
 bool DeleteFilesInDirectoryNoUndo(const QString& folder, const QString& pattern);

@@ -1,10 +1,11 @@
 #include "support/FileWriter.h"
 #include "support/Errors.h"
+#include "support/FileReader.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <stdlib.h>
@@ -20,14 +21,6 @@ namespace {
     if (!text.isEmpty())
         throw VemoxError(text);
     throw VemoxError(QStringLiteral("Cannot %1 file %2: %3").arg(QLatin1String(verb), path, reason));
-}
-
-// Writes all bytes and checks that each reached the file. A buffered write that fails only
-// when the file is closed goes unnoticed, and a commit after it would rename a short file
-// over the good one; so the device is unbuffered and the flush is checked as well.
-bool writeAll(QFileDevice& file, const QByteArray& bytes)
-{
-    return file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
 }
 
 QString errnoText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
@@ -99,24 +92,29 @@ void replace(const QString& path, const QByteArray& bytes, const QString& errorT
     replace(path, bytes, errorText, errorText);
 }
 
-void append(const QString& path, const QByteArray& bytes, const QString& errorText)
+void append(const QString& path, const QByteArray& bytes, const QString& errorText, char separator)
 {
-    const bool existed = QFileInfo::exists(path);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        fail(errorText, "open", path, file.errorString());
+    // Reading the last byte needs a read as well; otherwise writing alone is asked for.
+    const int flags = (separator ? O_RDWR : O_WRONLY) | O_APPEND | O_CREAT;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat sb {};
+    const bool existed = ::lstat(name.constData(), &sb) == 0;
+    FileReader::RegularFile file;
+    if (!file.open(path, flags))
+        fail(errorText, "open", path, file.reason());
     const qint64 before = file.size();
-    if (!writeAll(file, bytes)) {
-        const QString reason = file.errorString();
-        file.close();
-        // Cutting back never grows the file, so it works on a full disk too.
-        if (existed)
-            QFile::resize(path, before);
-        else
-            QFile::remove(path);
-        fail(errorText, "write", path, reason);
-    }
-    file.close();
+    char last = separator;
+    if (separator && before > 0 && ::pread(file.fd(), &last, 1, before - 1) != 1)
+        fail(errorText, "read", path, errnoText(errno));
+    if (writeAll(file.fd(), last == separator ? bytes : separator + bytes))
+        return;
+    QString reason = errnoText(errno);
+    // Cutting back never grows the file, so it works on a full disk too.
+    if (existed ? ::ftruncate(file.fd(), before) != 0 : ::unlink(name.constData()) != 0)
+        reason += QStringLiteral("; the part written could not be taken back: ") + errnoText(errno);
+    fail(errorText, "write", path, reason);
 }
+
+void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 } // namespace FileWriter

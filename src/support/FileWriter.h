@@ -16,7 +16,13 @@ void replace(const QString& path, const QByteArray& bytes, const QString& errorT
 // flush or rename. An empty text again means the file's name and the system's reason.
 void replace(const QString& path, const QByteArray& bytes, const QString& createErrorText,
              const QString& writeErrorText);
-// Appends to the file; on any failure the file is cut back to its earlier size (removed when
-// it did not exist before), then VemoxError.
-void append(const QString& path, const QByteArray& bytes, const QString& errorText = {});
+// Appends to the file, which must be a regular file (a symbolic link to one is followed);
+// anything else is refused without waiting. A file that holds text not ended by
+// `separator` (when one is given) gets it first, in the same write. On any failure the
+// append undoes itself at once: the file is cut back to its earlier size (removed when it
+// did not exist before), then VemoxError with the system's reason.
+void append(const QString& path, const QByteArray& bytes, const QString& errorText = {}, char separator = '\0');
+// A write beyond the file-size limit then fails with "File too large" and is reported like
+// any other, instead of ending the process. Called once at program start.
+void ignoreFileSizeSignal();
 } // namespace FileWriter

@@ -17,8 +17,18 @@ const Value* Key::find(const QString& name) const
     return it == index_.constEnd() ? nullptr : &values_[size_t(*it)];
 }
 
-void Key::reindex()
+void Key::closeHoles() const
 {
+    if (holes_ == 0)
+        return;
+    // A value is live when its name still leads to its own place.
+    std::vector<Value> live;
+    live.reserve(values_.size() - size_t(holes_));
+    for (qsizetype i = 0; i < qsizetype(values_.size()); ++i)
+        if (index_.value(fold(values_[size_t(i)].name), -1) == i)
+            live.push_back(std::move(values_[size_t(i)]));
+    values_ = std::move(live);
+    holes_ = 0;
     index_.clear();
     for (qsizetype i = 0; i < qsizetype(values_.size()); ++i)
         index_.insert(fold(values_[size_t(i)].name), i);
@@ -85,11 +95,9 @@ bool Store::removeValue(const QString& path, const QString& name)
     Key* k = find(path);
     if (!k)
         return false;
-    const auto it = k->index_.constFind(fold(name));
-    if (it == k->index_.constEnd())
+    if (!k->index_.remove(fold(name)))
         return false;
-    k->values_.erase(k->values_.begin() + *it);
-    k->reindex();
+    ++k->holes_;
     modified_ = true;
     return true;
 }

@@ -87,16 +87,23 @@ public:
     // Below HKEY_CURRENT_USER, components joined by '\', no leading one; "" is the root.
     const QString& path() const { return path_; }
     // In creation order.
-    const std::vector<Value>& values() const { return values_; }
+    const std::vector<Value>& values() const
+    {
+        closeHoles();
+        return values_;
+    }
     // Case-insensitive.
     const Value* find(const QString& name) const;
 
 private:
     friend class Store;
     QString path_;
-    std::vector<Value> values_;
-    QHash<QString, qsizetype> index_;   // case-folded name -> position in values_
-    void reindex();
+    // A removed value leaves a hole, closed in one pass when the list is next looked at, so
+    // that emptying a hand-grown key of 100,000 values does not cost 100,000 passes.
+    mutable std::vector<Value> values_;
+    mutable QHash<QString, qsizetype> index_;   // case-folded name -> position in values_
+    mutable qsizetype holes_ = 0;
+    void closeHoles() const;
 };
 
 class Store {

@@ -358,7 +358,7 @@ QByteArray Store::serialize() const
     qsizetype estimate = 16;
     for (const Key& k : keys_) {
         estimate += k.path_.size() + 24;
-        for (const Value& v : k.values_)
+        for (const Value& v : k.values())
             estimate += v.name.size() + 3 * v.data.size() + 24;
     }
     QByteArray out;
@@ -372,7 +372,7 @@ QByteArray Store::serialize() const
             out.append(k.path_.toLatin1());
         }
         out.append("]\r\n");
-        for (const Value& v : k.values_)
+        for (const Value& v : k.values())
             appendValue(out, v);
     }
     out.append("\r\n");

@@ -53,8 +53,8 @@ void putU16(QByteArray& b, std::uint16_t v)
 bool ResourceLibrary::Load(const QString& path)
 {
     Release();
-    // A library is a few hundred kilobytes; a pipe, a device or anything far larger is not
-    // ours, and is refused before it is read.
+    // A pipe, a device or a file far larger than any library is not ours, and is refused
+    // before it is read.
     QByteArray bytes;
     try {
         bytes = FileReader::readAll(path, kMaxFileSize);

@@ -44,8 +44,9 @@ public:
     // A string arrives through a 40-character buffer: at most 39 characters.
     static constexpr int kMaxStringLength = 39;
     static constexpr std::uint32_t kVersion = 1;
-    // A larger file is refused unread.
-    static constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+    // A larger file is refused unread. A currency takes about 2 KB with its flag, so this
+    // leaves room for tens of thousands of them; a reply has its own, smaller cap.
+    static constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
 
     // Identifier of the flag picture of a currency position; the sum wraps at 65536.
     static int FlagId(int resourceIndex) { return (7001 + resourceIndex) & 0xFFFF; }

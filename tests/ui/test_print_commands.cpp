@@ -3,12 +3,15 @@
 #include "Forms/TForm1.h"
 #include "Forms/TTransLog.h"
 #include "Forms/common/DialogKit.h"
+#include "Forms/main/PrintCommands.h"
 #include "common/TestEnv.h"
 #include "report/ReportPrinting.h"
 #include "support/Messenger.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QLabel>
+#include <QPrinter>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -71,6 +74,26 @@ TEST(PrintCommandsTest, EachShortcutOpensItsWindowOrPrintsItsReport)
     EXPECT_EQ(messages.texts(ScriptedMessenger::Kind::YesNo), QStringList{Report::ReportPrinter::kNoPrinter});
     setModalRunner([](QDialog&) { return int(QDialog::Rejected); });
     form.close();
+}
+
+struct ProposingMessenger : ScriptedMessenger {   // notes the name each file chooser proposes
+    QString saveFileName(const FileDialog& d) override { proposed << d.directory; return ScriptedMessenger::saveFileName(d); }
+    QStringList proposed;
+};
+TEST(PrintCommandsTest, WithAFileForPrinterEachPrintAsksForItsFileAndTheStatusBarSaysWhere)
+{
+    const QString dir = testenv::freshWorkDir(), files[] = {dir + "/chosen.pdf", dir + "/log.pdf"};
+    ProposingMessenger messages;
+    MessengerScope scope{&messages};
+    messages.files = {files[0], files[1]};
+    TForm1 form;
+    form.printing().printer().printer().setOutputFileName(files[0]);   // "Print to File (PDF)"
+    form.command(Command::PrintCustomerReceipt)->trigger();
+    EXPECT_EQ(form.findChild<QLabel*>("StatusPanel2")->text(), "Saved as " + files[0]);
+    form.command(Command::PrintTransactionLog)->trigger();
+    EXPECT_EQ(form.findChild<QLabel*>("StatusPanel2")->text(), "Saved as " + files[1]);
+    // The second print proposes a name of its own, not the file the first one wrote.
+    EXPECT_EQ(messages.proposed, QStringList({files[0], dir + "/chosen-2.pdf"}));
 }
 
 } // namespace

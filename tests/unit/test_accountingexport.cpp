@@ -8,6 +8,7 @@
 #include "support/Zymregistry.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <csignal>
 #include <linux/capability.h>
 #include <sys/resource.h>
@@ -110,8 +111,8 @@ TEST_F(AccountsTest, AFailedAppendLeavesTheFileAndKeepsTheRecord)
 {
     ZYMAPI::WriteGeneral(Defs::kValAddToAccountFile, true);
     const QString path = data + "/ZyMAccount.afe";
-    for (const bool fullDisk : {true, false}) {
-        SCOPED_TRACE(fullDisk ? "full disk" : "read-only folder");
+    for (const auto& [fullDisk, reason] : {std::pair{true, ": File too large\n"}, {false, ": Permission denied\n"}}) {
+        SCOPED_TRACE(reason);
         testenv::writeBytes(path, kRecord);
         convert();
         const QString pending = ex.PendingAccountRecord;
@@ -137,7 +138,7 @@ TEST_F(AccountsTest, AFailedAppendLeavesTheFileAndKeepsTheRecord)
         EXPECT_EQ(QString::fromLatin1(testenv::readBytes(path)), QString::fromLatin1(kRecord));
         EXPECT_EQ(ex.PendingAccountRecord, pending);
         ASSERT_EQ(shown.errors().size(), 1);
-        EXPECT_TRUE(shown.errors()[0].contains(path) && shown.errors()[0].contains("it is kept and can be exported"));
+        EXPECT_TRUE(shown.errors()[0].contains(path + reason) && shown.errors()[0].contains("it is kept and can be exported"));
         // Once the cause is gone, the kept record goes in.
         EXPECT_EQ(exportNow(), O::Added);
         EXPECT_EQ(testenv::readBytes(path), kRecord + kRecord);
@@ -160,16 +161,20 @@ TEST_F(AccountsTest, ThePrintDialogTakesAMissingChoiceFromTheOneReadBefore)
     }
 }
 
-TEST_F(AccountsTest, OnlyAPieceOfARecordIsCutAndTheRecordStartsOnItsOwn)
+TEST_F(AccountsTest, NothingInTheFileIsCutAndTheRecordStartsOnItsOwn)
 {
     ZYMAPI::WriteGeneral(Defs::kValAddToAccountFile, true);
-    const QString path = data + "/ZyMAccount.afe";
-    // What the file held, and what of it stays before the new record.
-    for (const auto& [held, kept] : std::vector<std::pair<QByteArray, QByteArray>>{
-             {"", ""}, {"r1\r", "r1\r"}, {"r1\rpiece of r2", "r1\r"}, {"notes", "notes\r"}, {"a\r\nb", "a\r\nb\r"}}) {
-        testenv::writeBytes(path, held);
+    const QString path = data + "/ZyMAccount.afe", shared = testenv::root() + "/shared.afe";
+    // What the file held, what stays before the new record, and whether a link leads to it.
+    for (const auto& [held, kept, linked] : std::vector<std::tuple<QByteArray, QByteArray, bool>>{
+             {"", "", false}, {"r1\r", "r1\r", false}, {"r1\rUSD,1.00", "r1\rUSD,1.00\r", false},
+             {"notes", "notes\r", false}, {"a\r\nb", "a\r\nb\r", false}, {"a\r\n", "a\r\n\r", false},
+             {"r1\rUSD,1.00", "r1\rUSD,1.00\r", true}}) {
+        QFile::remove(path);
+        testenv::writeBytes(linked ? shared : path, held);
+        ASSERT_TRUE(!linked || QFile::link(shared, path));
         convert();
         EXPECT_EQ(exportNow(), O::Added);
-        EXPECT_EQ(testenv::readBytes(path), kept + kRecord) << held.toStdString();
+        EXPECT_EQ(testenv::readBytes(linked ? shared : path), kept + kRecord) << held.toStdString() << linked;
     }
 }

@@ -28,3 +28,20 @@ TEST(FileUtils, AnswersAndMessages)
     ASSERT_EQ(shown.errors().size(), 3);
     EXPECT_EQ(shown.errors()[0], "No File association found for the file type - .xyz Error: (ResolveExecutableEx) - zym.");
 }
+
+TEST(FileUtils, NothingIsDeletedOrWrittenOutsideTheFolderNamed)
+{
+    ScriptedMessenger shown;
+    MessengerScope scope(&shown);
+    const QString dir = testenv::freshWorkDir(), home = qEnvironmentVariable("HOME");
+    QDir().mkpath(dir + "/me/sub"), testenv::writeBytes(dir + "/me/vemox-kept.afe", "x"), qputenv("HOME", QFile::encodeName(dir + "/me"));
+    QFile::link("/", dir + "/root"), QFile::link(dir + "/me", dir + "/home");
+    // A pattern nothing in the root matches: a guard that let the root through deletes nothing.
+    for (const QString& folder : {QString("/tmp/.."), dir + "/root", dir + "/root/tmp/..", dir + "/me/sub/..", dir + "/home"})
+        EXPECT_FALSE(ZYMAPI::DeleteFilesInDirectoryNoUndo(folder, "vemox-kept*.afe")) << folder.toStdString();
+    qputenv("HOME", QFile::encodeName(home));
+    for (const char* name : {"../escaped.tvs", "..", "a\\b.tvs"})
+        CreateTVSFile({"a"}, name, 0, dir + "/me/sub");
+    EXPECT_TRUE(QFile::exists(dir + "/me/vemox-kept.afe") && !QFile::exists(dir + "/me/escaped.tvs"));
+    EXPECT_TRUE(shown.errors().size() == 8 && shown.errors()[0].startsWith("The root folder and the home"));
+}

@@ -1,13 +1,16 @@
 // The rates feed: an ECB file becomes a reply the program loads with the right figures, and
 // every refused input leaves the reply file as it was.
 #include "Defs.h"
+#include "EcbSource.h"
 #include "RatesFeed.h"
 #include "common/ConversionRig.h"
+#include "common/LoopbackHttp.h"
 #include "common/TestEnv.h"
 #include "data/CurrencyLoader.h"
 #include "data/DataFiles.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
+#include "support/Trap.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -22,6 +25,9 @@ QByteArray envelope(const QByteArray& cubes)
            "<gesmes:subject>Reference rates</gesmes:subject>\n<Cube>\n" + cubes + "</Cube>\n</gesmes:Envelope>\n";
 }
 
+QString day(int days) { return QDate::currentDate().addDays(days).toString(Qt::ISODate); }
+QByteArray dated(int days, QByteArray cubes) { return envelope("<Cube time='" + day(days).toLatin1() + "'>" + cubes + "</Cube>"); }
+
 // Three dates, newest in the middle; the euro at 1.25 dollars on the newest.
 QByteArray ecbXml(const QByteArray& newest = "<Cube currency='USD' rate='1.2500'/><Cube currency='GBP' rate='1.0'/>"
                                              "<Cube currency='JPY' rate='180.00'/>")
@@ -32,7 +38,8 @@ QByteArray ecbXml(const QByteArray& newest = "<Cube currency='USD' rate='1.2500'
 }
 
 const char* const kPrevious = "<KRTDATE>2026-12-01</KRTDATE>\r\n<KRTHOST>old.example</KRTHOST>\r\n<KRTISO>AFN"
-                              "</KRTISO><KRTDATA>66.85</KRTDATA>\r\n<KRTISO>GBP</KRTISO><KRTDATA>0.5</KRTDATA>\r\n";
+                              "</KRTISO><KRTDATA>66.85</KRTDATA><KRTASOF>2026-12-01</KRTASOF>\r\n"
+                              "<KRTISO>GBP</KRTISO><KRTDATA>0.5</KRTDATA>\r\n";
 
 // A master list with two countries of the euro, a code the ECB does not quote that an earlier
 // reply has, and one nobody has.
@@ -82,10 +89,14 @@ TEST_F(RatesFeedTest, TheNewestEcbRatesBecomeAReplyThatConvertsAtThoseRates)
               "<KRTMESSAGE>Rates of the ECB of 2026-12-08. Codes the ECB does not quote: 1 with the rate of an "
               "earlier reply, the oldest of 2026-12-01 (7 days old); 1 without a rate.</KRTMESSAGE>\r\n"
               "<KRTHOST>127.0.0.1:18300/cgi-bin/DownLoad.cgi</KRTHOST>\r\n<KRTHOST>b.example</KRTHOST>\r\n"
-              "<KRTISO>USD</KRTISO><KRTDATA>1.00000</KRTDATA><KRTCOUNTRY>Unt. States</KRTCOUNTRY><KRTDENOM>Dollars</KRTDENOM>\r\n"
-              "<KRTISO>GBP</KRTISO><KRTDATA>0.800000</KRTDATA><KRTCOUNTRY>Unt. Kingdom</KRTCOUNTRY><KRTDENOM>Pounds</KRTDENOM>\r\n"
-              "<KRTISO>EUR</KRTISO><KRTDATA>0.800000</KRTDATA><KRTCOUNTRY>France</KRTCOUNTRY><KRTDENOM>Euros</KRTDENOM>\r\n"
-              "<KRTISO>EUR</KRTISO><KRTDATA>0.800000</KRTDATA><KRTCOUNTRY>Germany</KRTCOUNTRY><KRTDENOM>Euros</KRTDENOM>\r\n"
+              "<KRTISO>USD</KRTISO><KRTDATA>1.00000</KRTDATA><KRTCOUNTRY>Unt. States</KRTCOUNTRY><KRTDENOM>Dollars</KRTDENOM>"
+              "<KRTASOF>2026-12-08</KRTASOF>\r\n"
+              "<KRTISO>GBP</KRTISO><KRTDATA>0.800000</KRTDATA><KRTCOUNTRY>Unt. Kingdom</KRTCOUNTRY><KRTDENOM>Pounds</KRTDENOM>"
+              "<KRTASOF>2026-12-08</KRTASOF>\r\n"
+              "<KRTISO>EUR</KRTISO><KRTDATA>0.800000</KRTDATA><KRTCOUNTRY>France</KRTCOUNTRY><KRTDENOM>Euros</KRTDENOM>"
+              "<KRTASOF>2026-12-08</KRTASOF>\r\n"
+              "<KRTISO>EUR</KRTISO><KRTDATA>0.800000</KRTDATA><KRTCOUNTRY>Germany</KRTCOUNTRY><KRTDENOM>Euros</KRTDENOM>"
+              "<KRTASOF>2026-12-08</KRTASOF>\r\n"
               "<KRTISO>AFN</KRTISO><KRTDATA>66.85</KRTDATA><KRTCOUNTRY>Afghanistan</KRTCOUNTRY><KRTDENOM>Afghanis</KRTDENOM>"
               "<KRTASOF>2026-12-01</KRTASOF>\r\n"
               "<KRTISO>XPF</KRTISO><KRTDATA></KRTDATA><KRTCOUNTRY>Wallis</KRTCOUNTRY><KRTDENOM>Francs</KRTDENOM>\r\n");
@@ -110,6 +121,8 @@ TEST_F(RatesFeedTest, ARefusedInputLeavesTheReplyFileAsItWas)
         {"rate not a number", ecbXml("<Cube currency='USD' rate='1,25'/>"), {}},
         {"no dollar", ecbXml("<Cube currency='GBP' rate='0.9'/>"), {}},
         {"too old", envelope("<Cube time='2001-01-02'><Cube currency='USD' rate='0.9'/></Cube>"), {"--max-age", "5"}},
+        {"dated two days ahead", dated(2, "<Cube currency='USD' rate='0.9'/>"), {}},
+        {"a euro too small to hold", ecbXml("<Cube currency='USD' rate='1" + QByteArray(308, '0') + "'/>"), {}},
         {"previous not a reply", ecbXml(), {"--previous", "ecb.xml"}},
         {"empty host", ecbXml(), {"--host", ""}},
         {"no such file", ecbXml(), {"--ecb", "missing.xml"}},
@@ -128,4 +141,43 @@ TEST_F(RatesFeedTest, ARefusedInputLeavesTheReplyFileAsItWas)
     }
     EXPECT_EQ(feed({"--ecb", "ecb.xml", "--host", "a.example", "--output", "reply.dat"}), 0) << stderrText.toStdString();
     EXPECT_TRUE(testenv::readBytes(QStringLiteral("reply.dat")).startsWith("<KRTDATE>2026-12-08</KRTDATE>\r\n"));
+}
+
+// Earlier rates are kept only when they say their date and are within --max-age days; every
+// rate written, however small, is read back by the program.
+TEST_F(RatesFeedTest, OnlyDatedRecentRatesAreKeptAndEveryRateReadsBack)
+{
+    const QString keptRates = "<KRTDATE>x</KRTDATE>\r\n<KRTISO>AFN</KRTISO><KRTDATA>6.5</KRTDATA><KRTASOF>" + day(-3) + "</KRTASOF>\r\n"
+                           "<KRTISO>XPF</KRTISO><KRTDATA>1.5</KRTDATA><KRTASOF>" + day(-10) + "</KRTASOF>\r\n";
+    const QString sample = testenv::readBytes(testenv::sourceDir() + "/share/currency.dat"), old = "(4 days old); 1 without a rate";
+    const QByteArray usd = "1" + QByteArray(20, '0');   // every rate per dollar a tiny one; tomorrow's are taken
+    testenv::writeBytes("in.xml", dated(1, "<Cube currency='USD' rate='" + usd + "'/><Cube currency='GBP' rate='0.00000000001'/>"));
+    for (const auto& [previous, maxAge, afn, says] : {std::tuple<QString, QString, QString, QString>{keptRates, "5", "6.5", old},
+                                                      {sample, "999", "", "does not quote: 2 without a rate"}}) {
+        testenv::writeBytes("p.dat", previous.toLatin1());
+        ASSERT_EQ(feed({"--ecb", "in.xml", "--host", "h", "--previous", "p.dat", "--output", "currency.dat", "--max-age", maxAge}), 0);
+        const QString reply = QString::fromLatin1(testenv::readBytes("currency.dat"));
+        EXPECT_TRUE(reply.contains(says + ".</KRTMESSAGE>") && reply.contains("XPF</KRTISO><KRTDATA><") &&
+                    reply.contains("AFN</KRTISO><KRTDATA>" + afn + "<")) << reply.toStdString();
+    }
+    ConversionRig rig;
+    ASSERT_TRUE(LoadCurrencyData(rig.table));
+    EXPECT_NEAR(rig.table.FindByIso("GBP")->GetRate() * 1e31, 1.0, 1e-5);
+}
+
+TEST(RatesFeedFetch, AnEcbSourceIsReadWithinTheUpdatesLimits)
+{
+    using loopback::Response;
+    loopback::HttpServer server;
+    Response endless = Response::ok(QByteArray(150000, 'x'));
+    endless.withLength = false;
+    const QString url = "http://" + server.hostPort() + "/eurofxref-daily.xml";
+    for (const auto& [reply, source, expected] : {std::tuple<Response, QString, QString>{endless, url, "larger than 100000 bytes"},
+                                                  {Response::of(Response::Kind::Trickle), url, "took longer than 0.5 seconds"},
+                                                  {{}, "/dev/zero", "is not a regular file"}}) {
+        server.reply(reply);
+        QString got;
+        trapWith([&] { RatesFeed::Fetch(source, {100000, 5000, 500}); }, [&](VemoxError& e) { got = e.message(); });
+        EXPECT_TRUE(got.contains(expected)) << got.toStdString();
+    }
 }

@@ -1,4 +1,5 @@
-// Saved report files and the exports of a prepared log report.
+// Saved report files and the exports of a prepared receipt and log report.
+#include "calc/Exchange.h"
 #include "common/ReportFixture.h"
 #include "common/TestEnv.h"
 #include "report/ReportExport.h"
@@ -7,6 +8,7 @@
 
 #include <QDataStream>
 #include <QProcess>
+#include <QRegularExpression>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -20,6 +22,34 @@ QString pdfText(const QString& path)
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     p.waitForFinished();
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+using Records = QList<QStringList>;
+
+// The records a reader meets in an export, each the list of its cells: CSV by its fields
+// after the page number, HTML by its cells, text and PDF by their lines, cut where the
+// heading's words start on the line that holds them.
+Records records(const QString& path, const QStringList& heading)
+{
+    const QString ext = path.section('.', -1);
+    const QByteArray bytes = testenv::readBytes(path);
+    EXPECT_EQ(bytes.startsWith("\xEF\xBB\xBF"), ext == "csv");   // a spreadsheet reads it as UTF-8
+    const QString text = ext == "pdf" ? pdfText(path) : QString::fromUtf8(bytes);
+    const auto all = [](const QString& re, const QString& in) {
+        QStringList found;
+        for (auto it = QRegularExpression(re).globalMatch(in); it.hasNext(); found << it.next().captured(1)) {}
+        return found;
+    };
+    Records out;
+    for (const QString& row : all(ext == "csv" ? "(.+)\r\n" : "<tr>(.*?)</tr>", text))
+        out << all(ext == "csv" ? R"re(,(?|"((?:[^"]|"")*)"|([^,"]*)))re" : "<td>(?:<b>)?(.*?)(?:</b>)?</td>", row);
+    const QStringList lines = ext == "txt" || ext == "pdf" ? text.split(QRegularExpression("\r?\n|\f")) : QStringList();
+    const QString head = heading.size() == 3 ? lines.filter(heading[0]).value(0) : QString();
+    const qsizetype a = head.indexOf(heading.value(1)), b = head.indexOf(heading.value(2));
+    for (const QString& line : lines)
+        if (head.isEmpty() || !line.trimmed().isEmpty())   // pdftotext spaces out a table's rows
+            out << (head.isEmpty() ? QStringList{line.trimmed()}
+                                   : QStringList{line.left(a).trimmed(), line.mid(a, b - a).trimmed(), line.mid(b).trimmed()});
+    return out;
 }
 } // namespace
 
@@ -112,4 +142,40 @@ TEST(ReportExport, EveryExportOfATwoPageLogHoldsEveryLineOnce)
     EXPECT_EQ(saveReport(&pages, dir + "/named.HTM", -1), SaveOutcome::Saved);
     EXPECT_EQ(saveReport(nullptr, dir + "/none.txt", 1), SaveOutcome::NoPages);
     EXPECT_FALSE(QFile::exists(dir + "/none.txt"));
+}
+
+// Every export of the receipt and of the log keeps each row of the page as one record with
+// its cells in their columns, the empty ones too, and every character as printed.
+TEST(ReportExport, EachRowOfThePageIsOneRecordWithItsCellsInTheirColumns)
+{
+    Conversion c;
+    c.Currency1 = "Евро € (EUR)", c.Details1 = "1,234,567.89", c.Details2 = "0.86";
+    c.Currency3 = "Рубль (RUB)", c.Details3 = "106,177.00";
+    const auto receipt = [&c](int printCols, const QSizeF& paper) {
+        TQuickReport1 report;
+        report.SetReceiptCells(c);
+        report.PrepareReport(0, {}, [&] { BannerSettings b; b.printCols = printCols; return b; }());
+        return report.Pages(paper);
+    };
+    const QString line = "Обмен 100.00 € в рубли", wide = QString(250, 'x'), dir = testenv::freshWorkDir();
+    const PageSet roll = receipt(1, {80, 297}), col40 = receipt(0, kA4Mm), log = testenv::preparedPages(1, {line, "", wide});
+    const Records table{{"Description", "Currency", "Details"}, {"Local Currency", "Евро € (EUR)", "1,234,567.89"},
+                        {"Exchange Rate", "", "0.86"}};
+    const Records all = table + Records{{"Converted Currency", "Рубль (RUB)", "106,177.00"}};
+    const Records logged{{line}, {""}, {wide}}, printed{{line}, {""}};   // printed: as wide as the page
+    const struct { const char* file; const PageSet& pages; Records want; } cases[] = {
+        {"roll.txt", roll, all},   {"roll.csv", roll, all},   {"roll.html", roll, all},  {"roll.pdf", roll, all},
+        {"col40.txt", col40, table}, {"col40.csv", col40, all}, {"col40.html", col40, all}, {"log.txt", log, printed},
+        {"log.csv", log, logged},  {"log.html", log, logged}, {"log.pdf", log, printed}};
+    for (const auto& k : cases) {
+        ASSERT_EQ(saveReport(&k.pages, dir + "/" + k.file, -1), SaveOutcome::Saved) << k.file;
+        const Records got = records(dir + "/" + k.file, k.want.first());
+        EXPECT_EQ(got.mid(got.indexOf(k.want.first()), k.want.size()), k.want) << k.file;
+    }
+    // In 40 columns an amount of 12 characters is set in the type of the others.
+    const auto size = [&](const char* t) { return std::ranges::find(col40.pages[0].items, t, &DrawItem::text)->font.pointSize; };
+    EXPECT_EQ(size("1,234,567.89"), size("0.86"));
+    // A new installation's receipt leaves out the address, as the options dialog shows it.
+    for (const char* caption : {"Email:", "Phone:", "Fax:", "Website:"})
+        EXPECT_FALSE(pageTexts(testenv::preparedPages(0).pages[0]).contains(caption));
 }

@@ -230,6 +230,7 @@ TEST(ResourceLibrary, LoadsFromAFileAndFailsForAMissingOne)
     const QString dir = testenv::freshWorkDir();
     ResourceLibraryWriter w;
     w.AddString(108, QStringLiteral("0"));
+    w.AddPicture(7001, patterned(3000, 2000, 0));   // 18 MB, more than a reply may have
     w.Save(dir + QStringLiteral("/lib.dll"));
     ResourceLibrary lib;
     EXPECT_TRUE(lib.Load(dir + QStringLiteral("/lib.dll")));

@@ -17,14 +17,15 @@ const QString kEnvelopeNs = QStringLiteral("http://www.gesmes.org/xml/2002-08-01
 const QString kCubeNs = QStringLiteral("http://www.ecb.int/vocabulary/2002-08-01/eurofxref");
 const QString kNotEcb = QStringLiteral("The rates file is not in the ECB's reference rates format");
 
-// A plain decimal number, as the ECB and the data files write rates.
+// A plain decimal number, as the ECB and the data files write rates, that the program can
+// hold: positive, finite and not too small to be a normal number.
 bool parseRate(const QString& text, double& out)
 {
     static const QRegularExpression number(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
     if (!number.match(text).hasMatch())
         return false;
     out = text.toDouble();
-    return std::isfinite(out) && out > 0.0;
+    return std::isnormal(out);
 }
 
 QString notEcb(const QString& why) { return kNotEcb + QStringLiteral(" (") + why + QStringLiteral(")."); }
@@ -88,28 +89,22 @@ QString ageText(const QDate& from, const QDate& to)
 
 // What the reply says about the codes the ECB does not quote: how many keep an earlier rate,
 // and how old the oldest is, and how many have none.
-QString unquotedMessage(const QDate& date, int kept, int empty, const QStringList& keptDates)
+QString unquotedMessage(const QDate& date, int kept, int empty, const QDate& oldest)
 {
     QStringList parts;
     if (kept > 0) {
-        QString oldest;
-        QDate oldestDate;
-        for (const QString& d : keptDates) {
-            const QDate parsed = QDate::fromString(d, Qt::ISODate);
-            if (!parsed.isValid()) { oldest = d; oldestDate = {}; break; }
-            if (!oldestDate.isValid() || parsed < oldestDate) { oldestDate = parsed; oldest = d; }
-        }
-        const QString age = oldestDate.isValid() ? QStringLiteral(" (%1 old)").arg(ageText(oldestDate, date)) : QString();
-        parts << QStringLiteral("%1 with the rate of an earlier reply, the oldest of %2%3").arg(kept).arg(oldest, age);
+        const QString age = oldest < date ? QStringLiteral(" (%1 old)").arg(ageText(oldest, date)) : QString();
+        parts << QStringLiteral("%1 with the rate of an earlier reply, the oldest of %2%3")
+                     .arg(kept)
+                     .arg(oldest.toString(Qt::ISODate), age);
     }
     if (empty > 0)
         parts << QStringLiteral("%1 without a rate").arg(empty);
-    QString text = QStringLiteral("Rates of the ECB of %1. Codes the ECB does not quote: ").arg(date.toString(Qt::ISODate)) +
-                   parts.join(QStringLiteral("; ")) + u'.';
-    // A message ends at the first closing tag: no tag may start inside it.
-    text.replace(u'<', u'(').replace(u'>', u')');
-    return text;
+    return QStringLiteral("Rates of the ECB of %1. Codes the ECB does not quote: ").arg(date.toString(Qt::ISODate)) +
+           parts.join(QStringLiteral("; ")) + u'.';
 }
+
+QString asOfTag(const QDate& date) { return kAsOfOpen + date.toString(Qt::ISODate) + kAsOfClose; }
 
 } // namespace
 
@@ -141,6 +136,9 @@ void CheckAge(const QDate& date, int maxAgeDays, const QDate& today)
         throw VemoxError(QStringLiteral("The ECB's rates of %1 are %2 old, older than the limit of %3 days.")
                              .arg(date.toString(Qt::ISODate), ageText(date, today))
                              .arg(maxAgeDays));
+    if (today.daysTo(date) > 1)
+        throw VemoxError(QStringLiteral("The ECB's rates of %1 are dated %2 after today, %3.")
+                             .arg(date.toString(Qt::ISODate), ageText(today, date), today.toString(Qt::ISODate)));
 }
 
 PreviousReply ParsePrevious(const QStringList& lines)
@@ -150,20 +148,33 @@ PreviousReply ParsePrevious(const QStringList& lines)
     prev.date = lines.isEmpty() ? QString() : lines[0];
     if (!ExtractTag(prev.date, Defs::kDateOpen, Defs::kDateClose))
         throw VemoxError(QStringLiteral("The earlier reply does not start with a date line."));
+    QSet<QString> seen;   // the first line of a code counts, as in the program
     for (const QString& line : lines) {
         const ReplyLine r = ClassifyReplyLine(line);
-        if (r.kind != ReplyLine::Kind::Data || r.value.isEmpty() || prev.rates.contains(r.iso))
+        if (r.kind != ReplyLine::Kind::Data || seen.contains(r.iso))
+            continue;
+        seen.insert(r.iso);
+        if (r.value.isEmpty())
             continue;
         double rate = 0.0;
         if (!parseRate(r.value, rate))
             throw VemoxError(QStringLiteral("The earlier reply's rate of %1, '%2', is not a positive number.")
                                  .arg(r.iso, r.value));
         QString asOf = line;
-        if (!ExtractTag(asOf, kAsOfOpen, kAsOfClose))
-            asOf = prev.date;
-        prev.rates.insert(r.iso, {r.value, asOf});
+        const QDate date = ExtractTag(asOf, kAsOfOpen, kAsOfClose) ? QDate::fromString(asOf, Qt::ISODate) : QDate();
+        if (date.isValid())
+            prev.rates.insert(r.iso, {r.value, date});
     }
     return prev;
+}
+
+void DropOldRates(PreviousReply& previous, int maxAgeDays, const QDate& today)
+{
+    // A date ahead of today, as for the ECB's own, is no date: it would never grow old.
+    previous.rates.removeIf([&](const auto& kept) {
+        const qint64 age = kept.value().asOf.daysTo(today);
+        return age < -1 || (maxAgeDays >= 0 && age > maxAgeDays);
+    });
 }
 
 void CheckHost(const QString& host)
@@ -176,9 +187,12 @@ void CheckHost(const QString& host)
             throw VemoxError(QStringLiteral("The host '%1' holds characters the data file cannot carry.").arg(host));
 }
 
-QString FormatRate(double rate)
+QString FormatRate(const QString& iso, double rate)
 {
-    const int decimals = std::clamp(5 - int(std::floor(std::log10(rate))), 2, 10);
+    if (!std::isnormal(rate) || rate < 0.0)
+        throw VemoxError(QStringLiteral("The ECB's rates give %1 a rate of %2 per US dollar, which the program cannot hold.")
+                             .arg(iso, QString::number(rate, 'g', 6)));
+    const int decimals = std::max(2, 5 - int(std::floor(std::log10(rate))));
     return QString::number(rate, 'f', decimals);
 }
 
@@ -189,20 +203,22 @@ QStringList BuildReply(const EcbRates& ecb, const QList<CurrencyLoader::MasterEn
     const double usd = ecb.perEuro.value(QStringLiteral("USD"));
     QStringList data;
     QSet<QString> kept, empty;
-    QStringList keptDates;
+    QDate oldest;
     for (const MasterEntry& e : master) {
         if (e.iso.isEmpty())
             continue;
         QString line;
         if (e.iso == QStringLiteral("EUR")) {
-            line = DataLine(e.iso, FormatRate(1.0 / usd), e.country, e.denomination);
+            line = DataLine(e.iso, FormatRate(e.iso, 1.0 / usd), e.country, e.denomination) + asOfTag(ecb.date);
         } else if (ecb.perEuro.contains(e.iso)) {
-            line = DataLine(e.iso, FormatRate(ecb.perEuro.value(e.iso) / usd), e.country, e.denomination);
+            line = DataLine(e.iso, FormatRate(e.iso, ecb.perEuro.value(e.iso) / usd), e.country, e.denomination) +
+                   asOfTag(ecb.date);
         } else if (previous && previous->rates.contains(e.iso)) {
             const KeptRate k = previous->rates.value(e.iso);
-            line = DataLine(e.iso, k.rate, e.country, e.denomination) + kAsOfOpen + k.asOf + kAsOfClose;
+            line = DataLine(e.iso, k.rate, e.country, e.denomination) + asOfTag(k.asOf);
             kept.insert(e.iso);
-            keptDates << k.asOf;
+            if (!oldest.isValid() || k.asOf < oldest)
+                oldest = k.asOf;
         } else {
             line = DataLine(e.iso, QString(), e.country, e.denomination);
             empty.insert(e.iso);
@@ -211,7 +227,7 @@ QStringList BuildReply(const EcbRates& ecb, const QList<CurrencyLoader::MasterEn
     }
     QStringList reply{DateLine(ecb.date.toString(Qt::ISODate))};
     if (!kept.isEmpty() || !empty.isEmpty())
-        reply << MessageLine(unquotedMessage(ecb.date, int(kept.size()), int(empty.size()), keptDates));
+        reply << MessageLine(unquotedMessage(ecb.date, int(kept.size()), int(empty.size()), oldest));
     for (const QString& h : hosts)
         reply << HostLine(h);
     return reply + data;

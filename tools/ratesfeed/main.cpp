@@ -8,53 +8,29 @@
 // Exit status 0 on success; 1 when an input is refused or a step fails, 2 for a wrong command
 // line; in both cases with one sentence on standard error. A refused run leaves the output
 // file as it was.
+#include "EcbSource.h"
 #include "FeedServer.h"
 #include "RatesFeed.h"
 #include "data/DataFiles.h"
 #include "support/Errors.h"
+#include "support/FileWriter.h"
 #include "support/ResourceLibrary.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QNetworkProxyFactory>
-#include <QUrl>
 #include <cstdio>
 #include <optional>
 
 namespace {
 
-constexpr int kFetchTimeoutMs = 60000;
-
 struct UsageError {
     QString message;
 };
 
-QByteArray fetch(const QString& source)
-{
-    const QUrl url(source);
-    if (url.scheme() == QStringLiteral("http") || url.scheme() == QStringLiteral("https")) {
-        QNetworkAccessManager net;
-        net.setTransferTimeout(kFetchTimeoutMs);
-        QNetworkReply* reply = net.get(QNetworkRequest(url));
-        QEventLoop loop;
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        loop.exec();
-        reply->deleteLater();
-        if (reply->error() != QNetworkReply::NoError)
-            throw VemoxError(QStringLiteral("Cannot fetch %1: %2.").arg(source, reply->errorString()));
-        return reply->readAll();
-    }
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly))
-        throw VemoxError(QStringLiteral("Cannot read %1: %2.").arg(source, file.errorString()));
-    return file.readAll();
-}
+QString sentence(const QString& text) { return text.endsWith(u'.') ? text : text + u'.'; }
 
 // The resource library beside an installed program, or beside the built one.
 QString findLibrary(const QString& given)
@@ -83,16 +59,19 @@ void writeReply(const QCommandLineParser& args)
     for (const QString& h : hosts)
         RatesFeed::CheckHost(h);
 
-    const RatesFeed::EcbRates ecb = RatesFeed::ParseEcb(fetch(args.value(QStringLiteral("ecb"))));
-    RatesFeed::CheckAge(ecb.date, maxAge, QDate::currentDate());
+    const QDate today = QDate::currentDate();
+    const RatesFeed::EcbRates ecb = RatesFeed::ParseEcb(RatesFeed::Fetch(args.value(QStringLiteral("ecb"))));
+    RatesFeed::CheckAge(ecb.date, maxAge, today);
     std::optional<RatesFeed::PreviousReply> previous;
     // On a new server the reply to keep rates from is not there yet: the first run makes it.
     if (const QString earlier = args.value(QStringLiteral("previous")); !earlier.isEmpty()) {
-        if (QFileInfo::exists(earlier))
+        if (QFileInfo::exists(earlier)) {
             previous = RatesFeed::ParsePrevious(DataFiles::readLines(earlier));
-        else
+            RatesFeed::DropOldRates(*previous, maxAge, today);
+        } else {
             std::fprintf(stderr, "vemox-ratesfeed: %s does not exist yet; no earlier rates are kept.\n",
                          qPrintable(earlier));
+        }
     }
 
     ResourceLibrary library;
@@ -131,9 +110,11 @@ void addOptions(QCommandLineParser& args)
         {QStringLiteral("host"), QStringLiteral("A host line of the reply (host and optional path); the first is "
                                                 "the server the program asks next. Repeat for more."),
          QStringLiteral("HOST")},
-        {QStringLiteral("previous"), QStringLiteral("An earlier reply: codes the ECB does not quote keep its rates."),
+        {QStringLiteral("previous"), QStringLiteral("An earlier reply: codes the ECB does not quote keep its rates "
+                                                    "that say their date (<KRTASOF>), up to --max-age days old."),
          QStringLiteral("REPLY")},
-        {QStringLiteral("max-age"), QStringLiteral("Refuse ECB rates older than this many days."),
+        {QStringLiteral("max-age"), QStringLiteral("Refuse ECB rates older than this many days; earlier rates that old "
+                                                   "go out without a rate."),
          QStringLiteral("DAYS")},
         {QStringLiteral("library"), QStringLiteral("The resource library with the master list (default: the "
                                                    "program's own, beside this command)."),
@@ -151,7 +132,7 @@ int run(QCoreApplication& app)
     QCommandLineParser args;
     addOptions(args);
     if (!args.parse(app.arguments()))
-        throw UsageError{args.errorText().endsWith(u'.') ? args.errorText() : args.errorText() + u'.'};
+        throw UsageError{sentence(args.errorText())};
     if (args.isSet(QStringLiteral("help"))) {
         std::fputs(qPrintable(args.helpText()), stdout);
         return 0;
@@ -171,6 +152,7 @@ int run(QCoreApplication& app)
 
 int main(int argc, char** argv)
 {
+    FileWriter::ignoreFileSizeSignal();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vemox-ratesfeed"));
     // A shop server may reach the ECB only through the proxy its environment names.
@@ -181,7 +163,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vemox-ratesfeed: %s\n", qPrintable(e.message));
         return 2;
     } catch (const VemoxError& e) {
-        std::fprintf(stderr, "vemox-ratesfeed: %s\n", qPrintable(e.message()));
+        std::fprintf(stderr, "vemox-ratesfeed: %s\n", qPrintable(sentence(e.message())));
         return 1;
     }
 }

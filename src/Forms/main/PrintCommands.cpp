@@ -20,7 +20,7 @@ void showViewer(QWidget* owner, PrintCommands& printing, int)
 {
     const Report::PageSet pages = printing.preparedPages(printing.printer().paperMm());
     const auto print = [&printing](const Report::PageSet& shown) {
-        printing.printer().Print([&shown](const QSizeF&) { return shown; }, messenger());
+        printing.Print([&shown](const QSizeF&) { return shown; });
     };
     const QPointer<TQuickReportViewer> viewer = new TQuickReportViewer(owner, print);
     viewer->ShowReport(pages);
@@ -44,7 +44,16 @@ void PrintCommands::PrepareReport(int mode)
 
 Report::ReportPrinter::Outcome PrintCommands::PrintPrepared()
 {
-    return printer_.Print([this](const QSizeF& paper) { return report_.Pages(paper); }, messenger());
+    return Print([this](const QSizeF& paper) { return report_.Pages(paper); });
+}
+
+Report::ReportPrinter::Outcome PrintCommands::Print(const std::function<Report::PageSet(const QSizeF&)>& layout)
+{
+    const auto outcome = printer_.Print(layout, messenger());
+    // The status bar says where the report went, and forgets where the one before went.
+    form_.state().panel[2] = printer_.outputText();
+    form_.state().announce();
+    return outcome;
 }
 
 void PrintCommands::PrepareAndPrint(int mode)

@@ -31,6 +31,9 @@ public:
     // Prints the report as prepared: one copy on the current printer, without a dialog; with
     // no printer the operator may save it as a PDF file instead.
     Report::ReportPrinter::Outcome PrintPrepared();
+    // Prints the pages that `layout` gives for the printer's paper, and shows in the status
+    // bar where they went.
+    Report::ReportPrinter::Outcome Print(const std::function<Report::PageSet(const QSizeF&)>& layout);
     // Prepares and prints, in the handlers' trap.
     void PrepareAndPrint(int mode);
 
