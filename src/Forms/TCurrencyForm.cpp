@@ -5,6 +5,7 @@
 #include "calc/CommissionTable.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
+#include "support/Zymregistry.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -237,8 +238,11 @@ bool TCurrencyForm::save()
     for (MaskedNumberField* f : fields_)
         working_.append(f->maskedText());
     bool saved = false;
+    ZYMAPI::HeldReports store;   // a failed save is told in the dialog's words alone
     trapWith([&] { saved = table_.Save(working_); }, [](VemoxError&) {});
-    if (!saved)
+    if (!saved) {
+        store.forget();
         messenger().messageBox(kWriteError);
+    }
     return saved;
 }

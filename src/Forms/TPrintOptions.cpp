@@ -3,6 +3,7 @@
 #include "support/Errors.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
+#include "support/Zymregistry.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -179,6 +180,7 @@ bool TPrintOptions::save()
 {
     // The 40-column warnings only warn: the texts are stored whole.
     const BannerSettings s = fromControls();
+    ZYMAPI::HeldReports store;   // a failed save is told in the dialog's words alone
     return trapWith(
         [&] {
             for (const QString& warning : s.col40Warnings())
@@ -186,5 +188,8 @@ bool TPrintOptions::save()
             if (!s.save())
                 throw VemoxError(kWriteError);
         },
-        [](VemoxError&) { messenger().messageDialog(kWriteError, Messenger::Icon::Error); });
+        [&](VemoxError&) {
+            store.forget();
+            messenger().messageDialog(kWriteError, Messenger::Icon::Error);
+        });
 }

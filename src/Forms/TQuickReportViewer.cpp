@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -44,7 +45,8 @@ TQuickReportViewer::TQuickReportViewer(QWidget* owner, PrintPages print)
     QRPreview = new PreviewArea(this);
     setCentralWidget(QRPreview);
     StatusBar = named(new QLabel(QStringLiteral("Page ? of ?"), this), QStringLiteral("StatusBar"));
-    statusBar()->addWidget(StatusBar, 1);
+    // Permanent, so that no passing message covers the page number.
+    statusBar()->addPermanentWidget(StatusBar, 1);
 
     buildActions();
     buildToolBar();
@@ -60,8 +62,11 @@ TQuickReportViewer::~TQuickReportViewer() = default;
 void TQuickReportViewer::buildActions()
 {
     const auto act = [this](const char* name, const char* caption, const char* key, const char* hint) {
-        return makeAction(this, QString::fromLatin1(name), QString::fromLatin1(caption), QString::fromLatin1(key),
-                          QString::fromLatin1(hint));
+        QAction* a = makeAction(this, QString::fromLatin1(name), QString::fromLatin1(caption),
+                                QString::fromLatin1(key), QString::fromLatin1(hint));
+        // Hints show as tool tips; the status bar keeps the page number.
+        a->setStatusTip(QString());
+        return a;
     };
     FitAll = act("ActionFitAll", "Fit All", "", "Fit to screen");
     FitWidth = act("ActionFitWidth", "Fit Width", "", "Fit Width");
@@ -123,6 +128,7 @@ void TQuickReportViewer::buildToolBar()
     Zoom->setToolTip(QStringLiteral("Zoom"));
     Zoom->setAccessibleName(QStringLiteral("Zoom"));
     Zoom->setFixedWidth(150);
+    Zoom->installEventFilter(this);
     connect(Zoom, &QSlider::valueChanged, this, &TQuickReportViewer::ZoomChange);
     ToolBar->addWidget(Zoom);
     Zoom_Label = named(new QLabel(QStringLiteral("100 %"), ToolBar), QStringLiteral("Zoom_Label"));
@@ -193,6 +199,19 @@ void TQuickReportViewer::showEvent(QShowEvent* event)
     QRPreview->setFocus();
 }
 
+bool TQuickReportViewer::eventFilter(QObject* watched, QEvent* event)
+{
+    // The focused zoom bar keeps its page keys: they zoom by a page step rather than turn pages.
+    if (watched == Zoom && event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            event->accept();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void TQuickReportViewer::ShowReport(const Report::PageSet& pages)
 {
     detach();
@@ -206,6 +225,10 @@ void TQuickReportViewer::ShowReport(const Report::PageSet& pages)
     if (isVisible())
         loop.exec();
     loop_ = nullptr;
+    // The window the preview came from takes the keys again, also where no window manager
+    // hands them back: otherwise the next command typed, and a screen reader, find no window.
+    if (QWidget* owner = parentWidget(); owner && owner->window()->isVisible())
+        owner->window()->activateWindow();
 }
 
 void TQuickReportViewer::PrepareViewer(const Report::PageSet& pages)

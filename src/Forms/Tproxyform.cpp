@@ -2,6 +2,7 @@
 #include "support/Errors.h"
 #include "support/Messenger.h"
 #include "support/ProxySettings.h"
+#include "support/Zymregistry.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -90,8 +91,10 @@ bool Tproxyform::save()
     settings.password = password->text();
     settings.port = ProxySettings::portFromText(port->text());
     settings.useProxy = useproxy->isChecked();
+    ZYMAPI::HeldReports store;   // a failed save is told in the dialog's words alone
     if (settings.save())
         return true;
+    store.forget();
     messenger().messageBox(QStringLiteral("Incorrect Server or Port settings"));
     return false;
 }

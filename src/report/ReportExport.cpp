@@ -121,11 +121,22 @@ QString csvField(const QString &text)
     return QLatin1Char('"') % quoted % QLatin1Char('"');
 }
 
+// HTML pages are named .htm as often as .html.
+const QString kShortHtml = QStringLiteral("HTM");
+
+bool extensionMatches(const SaveFilter &f, const QString &extension)
+{
+    return extension == f.extension || (f.format == SaveFormat::Html && extension == kShortHtml);
+}
+
 QString filterText(const SaveFilter &f)
 {
     // The small letters first: a name typed without an extension takes the first.
+    const QString shortHtml = f.format == SaveFormat::Html
+                                  ? QLatin1String(" *.") % kShortHtml.toLower() % QLatin1String(" *.") % kShortHtml
+                                  : QString();
     return f.caption % QLatin1String(" (*.") % f.extension.toLower() % QLatin1String(" *.") % f.extension
-           % QLatin1Char(')');
+           % shortHtml % QLatin1Char(')');
 }
 
 } // namespace
@@ -163,7 +174,7 @@ QString fileExtension(const QString &fileName)
 bool extensionFits(const QString &fileName, int position)
 {
     REPORT_CHECK(position >= 0 && position < saveFilters().size());
-    return fileExtension(fileName) == saveFilters().at(position).extension;
+    return extensionMatches(saveFilters().at(position), fileExtension(fileName));
 }
 
 QByteArray exportText(const PageSet &pages)
@@ -229,7 +240,7 @@ SaveOutcome saveReport(const PageSet *pages, const QString &fileName, int positi
         const QString extension = fileExtension(fileName);
         const auto &filters = saveFilters();
         const auto fits = std::find_if(filters.cbegin(), filters.cend(),
-                                       [&](const auto &f) { return f.extension == extension; });
+                                       [&](const auto &f) { return extensionMatches(f, extension); });
         if (fits == filters.cend())
             return SaveOutcome::WrongExtension;
         position = int(fits - filters.cbegin());

@@ -1,9 +1,9 @@
 #include "report/ReportFile.h"
 #include "support/Errors.h"
+#include "support/FileReader.h"
 #include "support/FileWriter.h"
 
 #include <QDataStream>
-#include <QFile>
 #include <QIODevice>
 #include <cmath>
 
@@ -14,6 +14,17 @@ namespace {
 constexpr auto kStreamVersion = QDataStream::Qt_6_4;
 // No page of a report is larger than a metre a side; a bigger one is a damaged file.
 constexpr double kMaxPageMm = 1000.0;
+// What the program itself writes, with room to spare: its type is at most 16 pt, its rules
+// are a quarter of a millimetre, a page holds under a hundred items, and a report file of
+// the largest size read holds under twenty thousand pages. A file asking for more is
+// damaged, and drawing it could keep the viewer busy for minutes at every paint.
+constexpr double kMaxPoints = 72.0;
+constexpr double kMaxPenMm = 10.0;
+constexpr quint32 kMaxItemsPerPage = 1000;
+constexpr quint32 kMaxPages = 100000;
+// A report of a whole day's log is well under a megabyte; a file far larger is not one,
+// and reading it whole could take all the memory there is.
+constexpr qint64 kLargestReportFile = 64 * 1024 * 1024;
 
 void prepare(QDataStream &s)
 {
@@ -60,7 +71,8 @@ bool readItem(QDataStream &s, DrawItem &item)
     s >> kind >> x >> y >> w >> h >> item.text >> item.font.family >> item.font.pointSize >> item.font.bold
       >> item.font.italic >> alignment >> item.penWidthMm;
     if (s.status() != QDataStream::Ok || kind > static_cast<quint8>(DrawItem::Kind::Box)
-        || !finite({x, y, w, h, item.font.pointSize, item.penWidthMm}))
+        || !finite({x, y, w, h}) || !(item.font.pointSize >= 0 && item.font.pointSize <= kMaxPoints)
+        || !(item.penWidthMm >= 0 && item.penWidthMm <= kMaxPenMm))
         return false;
     item.kind = static_cast<DrawItem::Kind>(kind);
     item.rect = QRectF(x, y, w, h);
@@ -73,7 +85,8 @@ bool readPage(QDataStream &s, Page &page)
     double w = 0, h = 0;
     quint32 count = 0;
     s >> w >> h >> count;
-    if (s.status() != QDataStream::Ok || !(w > 0 && w <= kMaxPageMm && h > 0 && h <= kMaxPageMm))
+    if (s.status() != QDataStream::Ok || !(w > 0 && w <= kMaxPageMm && h > 0 && h <= kMaxPageMm)
+        || count > kMaxItemsPerPage)
         return false;
     page.sizeMm = QSizeF(w, h);
     // Items are read one at a time, so a damaged count runs out of bytes, not memory.
@@ -92,7 +105,7 @@ bool decodeBody(const QByteArray &body, PageSet &pages)
     prepare(s);
     quint32 count = 0;
     s >> pages.title >> count;
-    if (s.status() != QDataStream::Ok)
+    if (s.status() != QDataStream::Ok || count > kMaxPages)
         return false;
     for (quint32 i = 0; i < count; ++i) {
         Page page;
@@ -145,18 +158,8 @@ void saveReportFile(const QString &path, const PageSet &pages)
 
 PageSet loadReportFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw VemoxError(QStringLiteral("Cannot open report file %1: %2").arg(path, file.errorString()));
-    // A report of a whole day's log is well under a megabyte; a file far larger is not one,
-    // and reading it whole could take all the memory there is.
-    constexpr qint64 kLargestReportFile = 64 * 1024 * 1024;
-    if (file.size() > kLargestReportFile)
-        throw VemoxError(QStringLiteral("%1 is not a report file: it is larger than 64 MB.").arg(path));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw VemoxError(QStringLiteral("Cannot read report file %1: %2").arg(path, file.errorString()));
-    return decodeReport(bytes, path);
+    // Only a regular file is read: a pipe would block the program, a device never ends.
+    return decodeReport(FileReader::readAll(path, kLargestReportFile), path);
 }
 
 } // namespace Report

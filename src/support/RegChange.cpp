@@ -42,6 +42,13 @@ QString cannotSave(const QString& problem)
         .arg(QDir::toNativeSeparators(storeFilePath()), problem);
 }
 
+// The same for a window that stays open with what was typed: nothing else to say.
+QString cannotSaveHere(const QString& problem)
+{
+    return QStringLiteral("Settings cannot be saved to %1: %2")
+        .arg(QDir::toNativeSeparators(storeFilePath()), problem);
+}
+
 } // namespace
 
 Change* currentChange() { return tCurrent; }
@@ -54,7 +61,7 @@ void reportCallError(const QString& text)
         return;
     if (tCurrent)
         tCurrent->keepError(text);
-    else
+    else if (!ZYMAPI::holdReport(text))
         messenger().errorBox(text);
 }
 
@@ -158,10 +165,12 @@ void Change::report(const QString& storeProblem)
     QStringList texts;
     for (const QString& e : std::as_const(errors_))
         texts.append(errors_.size() > 1 || !storeProblem.isEmpty() ? errorBoxText(e) : e);
-    if (!storeProblem.isEmpty() && firstTelling(storeProblem))
+    if (!storeProblem.isEmpty() && ZYMAPI::reportsHeld())
+        texts.append(cannotSaveHere(storeProblem));
+    else if (!storeProblem.isEmpty() && firstTelling(storeProblem))
         texts.append(cannotSave(storeProblem));
     errors_.clear();
-    if (!texts.isEmpty())
+    if (!texts.isEmpty() && !ZYMAPI::holdReport(texts.join(QLatin1Char('\n'))))
         messenger().errorBox(texts.join(QLatin1Char('\n')));
 }
 
@@ -223,12 +232,37 @@ namespace ZYMAPI {
 
 namespace {
 thread_local CallErrors* tCatcher = nullptr;
+thread_local HeldReports* tHolder = nullptr;
 } // namespace
 
 CallErrors::CallErrors() : outer_(tCatcher) { tCatcher = this; }
 CallErrors::~CallErrors() { tCatcher = outer_; }
 
 QStringList CallErrors::take() { return std::exchange(texts_, {}); }
+
+HeldReports::HeldReports() : outer_(tHolder) { tHolder = this; }
+
+HeldReports::~HeldReports()
+{
+    tHolder = outer_;
+    if (texts_.isEmpty() || holdReport(texts_.join(QLatin1Char('\n'))))
+        return;
+    try {
+        messenger().errorBox(texts_.join(QLatin1Char('\n')));
+    } catch (...) {
+        // Telling the operator must not end the program while an error unwinds.
+    }
+}
+
+bool holdReport(const QString& text)
+{
+    if (!tHolder)
+        return false;
+    tHolder->texts_.append(text);
+    return true;
+}
+
+bool reportsHeld() { return tHolder != nullptr; }
 
 void catchCallError(const QString& text, bool* caught)
 {

@@ -94,4 +94,8 @@ void reportCallError(const QString& text);
 namespace ZYMAPI {
 // Hands the text to the innermost CallErrors of this thread; *caught says whether there was one.
 void catchCallError(const QString& text, bool* caught);
+// Hands a change's report to the innermost HeldReports of this thread; false when there is none.
+bool holdReport(const QString& text);
+// Whether a HeldReports lives on this thread.
+bool reportsHeld();
 } // namespace ZYMAPI

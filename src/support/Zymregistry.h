@@ -117,6 +117,27 @@ private:
     friend void catchCallError(const QString& text, bool* caught);
 };
 
+// Holds back, while it lives, what the changes of the store made on this thread report, for
+// a window that stays open when its save fails and tells the operator once: a dialog whose
+// own message says it forgets what was held, any other has the store's words shown. A store
+// that cannot be written is then told each time, as the window stays open to try again. The
+// innermost one holds; what one still holds when it ends goes to the one outside it, or is
+// shown.
+class HeldReports {
+public:
+    HeldReports();
+    ~HeldReports();
+    // Drops what was held so far: the caller has told the failure in its own words.
+    void forget() { texts_.clear(); }
+    HeldReports(const HeldReports&) = delete;
+    HeldReports& operator=(const HeldReports&) = delete;
+
+private:
+    HeldReports* outer_;
+    QStringList texts_;
+    friend bool holdReport(const QString& text);
+};
+
 } // namespace ZYMAPI
 
 // A window whose position and size are stored; the windows adapt themselves to it, so the

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -92,6 +93,16 @@ TEST(ReportViewer, MenuItemsRunTheToolBarCommands)
     control<QAction>(&v, "FittoScreen1")->trigger();
     EXPECT_TRUE(control<QToolButton>(&v, "FitAll")->isChecked());
     EXPECT_FALSE(control<QToolButton>(&v, "FitWidth")->isChecked());
+
+    // The focused zoom bar takes Page Up: it zooms a page step, the page stays.
+    v.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&v));
+    auto* zoom = control<QSlider>(&v, "Zoom");
+    zoom->setFocus();
+    const int before = zoom->value();
+    QTest::keyClick(zoom, Qt::Key_PageUp);
+    EXPECT_EQ(zoom->value(), before + 20);
+    EXPECT_EQ(status(v), "Page 2 of " + count);
 }
 
 TEST(ReportViewer, ShowReportReturnsWhenClosedWhileOtherWindowsWork)

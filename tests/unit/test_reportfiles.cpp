@@ -9,7 +9,9 @@
 #include <QDataStream>
 #include <QProcess>
 #include <QRegularExpression>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Report;
 
@@ -65,9 +67,16 @@ TEST(ReportFile, LoadsBackTheSamePagesAndRefusesADamagedFile)
     later[5] = char(kReportFileVersion + 1);
     QByteArray flipped = good;
     flipped[good.size() / 2] = char(flipped[good.size() / 2] ^ 0x20);
+    // Well formed, but asking for more than the program ever draws.
+    const auto asking = [&](const std::function<void(PageSet&)>& change) {
+        PageSet p = pages;
+        change(p);
+        return encodeReport(p);
+    };
     const struct {
         QByteArray bytes;
         const char* says;
+        const char* special = nullptr;   // a pipe, or a link to an endless device
     } damaged[] = {
         {"Transaction Log Date: 05/12/2003\r\n", "is not a Vemox report file"},
         {QByteArray(), "is not a Vemox report file"},
@@ -76,9 +85,21 @@ TEST(ReportFile, LoadsBackTheSamePagesAndRefusesADamagedFile)
         {flipped, "is damaged or incomplete"},
         {good + "x", "is damaged or incomplete"},
         {later, "later version"},
+        {asking([](PageSet& p) { p.pages[0].items[0].font.pointSize = 9000; }), "is damaged or incomplete"},
+        {asking([](PageSet& p) { p.pages[0].items = QList<DrawItem>(2000, p.pages[0].items[0]); }),
+         "is damaged or incomplete"},
+        {asking([](PageSet& p) { p.pages = QList<Page>(100001); }), "is damaged or incomplete"},
+        {{}, "is not a regular file", "fifo"},
+        {{}, "is not a regular file", "/dev/zero"},
     };
     for (const auto& d : damaged) {
-        testenv::writeBytes(dir + "/bad.QRP", d.bytes);
+        QFile::remove(dir + "/bad.QRP");
+        if (!d.special)
+            testenv::writeBytes(dir + "/bad.QRP", d.bytes);
+        else if (QByteArray(d.special) == "fifo")
+            ASSERT_EQ(mkfifo(QFile::encodeName(dir + "/bad.QRP").constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QFile::link(d.special, dir + "/bad.QRP"));
         try {
             loadReportFile(dir + "/bad.QRP");
             ADD_FAILURE() << "loaded a damaged file: " << d.says;
@@ -116,6 +137,9 @@ TEST(ReportExport, EveryExportOfATwoPageLogHoldsEveryLineOnce)
     }
     // A field holding the separator is quoted whole.
     EXPECT_TRUE(fileText(dir + "/log.csv").contains("\r\n2,\"Line 090: 1,090.00 +\"\r\n"));
+    // HTML is also saved under the short extension, chosen or left to the name.
+    EXPECT_EQ(saveReport(&pages, dir + "/report.htm", 3), SaveOutcome::Saved);
+    EXPECT_EQ(saveReport(&pages, dir + "/named.HTM", -1), SaveOutcome::Saved);
     EXPECT_EQ(saveReport(nullptr, dir + "/none.txt", 1), SaveOutcome::NoPages);
     EXPECT_FALSE(QFile::exists(dir + "/none.txt"));
 }

@@ -2,6 +2,7 @@
 
 #include "Forms/Placement.h"
 #include "support/Trap.h"
+#include "support/Zymregistry.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -32,7 +33,12 @@ void VemoxDialog::ActionOkayExecute()
 {
     // A failure the save did not expect is reported as any handler's; it keeps the dialog open.
     bool saved = false;
-    trapped(QString(), [&] { saved = save(); });
+    {
+        // What the store has to say is told once the save is over, unless the dialog told
+        // its failure in its own words.
+        ZYMAPI::HeldReports store;
+        trapped(QString(), [&] { saved = save(); });
+    }
     if (saved)
         accept();
 }

@@ -58,7 +58,9 @@ public:
 
 protected:
     // Stores what the dialog shows. On failure it tells the operator why and gives false;
-    // the dialog then stays open with everything typed.
+    // the dialog then stays open with everything typed. What the store reports meanwhile is
+    // held back (ZYMAPI::HeldReports) and shown after the save, unless the dialog forgot it
+    // because its own message tells the failure.
     virtual bool save() { return true; }
     void setReady(bool ready) { ready_ = ready; }
     // A column layout with the tool bar at its top, for dialogs built from layouts.
