@@ -12,6 +12,9 @@ e2e_start_display
 e2e_prepare_work
 e2e_seed_store Banner '"0"="Foreign Exchange Purchase"' '"1"="Counter Bureau Ltd"' '"13"="Station Branch"' \
     '"8"="desk@bureau.example"'
+# The address lines print only when the operator ticked them in the options.
+printf '%s\r\n' '' '[HKEY_CURRENT_USER\\Software\\VEMOX\\PrintStatus]' '"UAs"=dword:00000001' \
+    >>"$XDG_CONFIG_HOME/vemox/registry.reg"
 e2e_start_program
 
 e2e_convert_europe 100
