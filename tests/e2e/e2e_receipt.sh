@@ -13,7 +13,7 @@ e2e_prepare_work
 e2e_seed_store Banner '"0"="Foreign Exchange Purchase"' '"1"="Counter Bureau Ltd"' '"13"="Station Branch"' \
     '"8"="desk@bureau.example"'
 # The address lines print only when the operator ticked them in the options.
-printf '%s\r\n' '' '[HKEY_CURRENT_USER\\Software\\VEMOX\\PrintStatus]' '"UAs"=dword:00000001' \
+printf '%s\r\n' '' '[HKEY_CURRENT_USER\Software\VEMOX\PrintStatus]' '"UAs"=dword:00000001' \
     >>"$XDG_CONFIG_HOME/vemox/registry.reg"
 e2e_start_program
 
@@ -23,6 +23,7 @@ xdotool key ctrl+p
 sleep 1.0
 xdotool key Return            # Yes: save the receipt as a PDF file instead
 sleep 1.0
+xdotool key ctrl+a            # over the proposed name
 xdotool type --delay 20 "$E2E_WORK/receipt"
 xdotool key Return
 for _ in $(seq 50); do [ -s "$E2E_WORK/receipt.pdf" ] && break; sleep 0.1; done
@@ -41,6 +42,7 @@ xdotool key ctrl+r
 sleep 1.0
 xdotool key Return
 sleep 1.0
+xdotool key ctrl+a
 xdotool type --delay 20 "$E2E_WORK/log"
 xdotool key Return
 for _ in $(seq 50); do [ -s "$E2E_WORK/log.pdf" ] && break; sleep 0.1; done

@@ -26,6 +26,8 @@ _e2e_cleanup() {
 
 e2e_fail() {
     echo "e2e: $*" >&2
+    # What the screen showed when the run went wrong, for the person who reads the failure.
+    [ -n "${DISPLAY:-}" ] && [ -n "${E2E_BIN:-}" ] && import -window root "$E2E_BIN/e2e-failed.png" 2>/dev/null
     [ -f "$E2E_TMP/program.log" ] && cat "$E2E_TMP/program.log" >&2
     exit 1
 }
