@@ -150,7 +150,7 @@ TEST_F(DropWindowTest, MissingLibraryReportsAndClosesTheWindowAfterSaving)
                                           "Drag & drop."}));
     // The window closes once the drop has finished, through its ordinary close.
     EXPECT_TRUE(form->isVisible());
-    QTRY_VERIFY(!form->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); }));
     EXPECT_EQ(form->closeSteps().value(0), "SaveSettings");
 }
 

@@ -181,7 +181,8 @@ TEST_F(MainWindowTest, LongTextsAreElidedOrShrunkButNeverLost)
     EXPECT_LE(panel->width(), form->width());
     ctl<QLabel>("StatusPanel0")->setFixedWidth(40);
     form->state().announce();
-    QTRY_COMPARE(ctl<QLabel>("StatusPanel0")->toolTip(), ctl<QLabel>("StatusPanel0")->text());
+    auto* date = ctl<QLabel>("StatusPanel0");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return date->toolTip() == date->text(); }));
 
     // A long number on the display: smaller type down to a legible size, then elided; every
     // digit stays in its text, tool tip and accessible name.
@@ -499,7 +500,8 @@ TEST_F(MainWindowTest, CentredOnTheScreen)
     EXPECT_LE(std::abs(offset.y()), 1);
 }
 
-TEST_F(MainWindowTest, AFailedStartIsShownAndTheWindowCloses)
+// A rollback copy that cannot be written is told once, and the counter goes on working.
+TEST_F(MainWindowTest, AFailedRollbackCopyIsToldAndTheCounterRuns)
 {
     form.reset();
     msgs.clear();
@@ -510,8 +512,9 @@ TEST_F(MainWindowTest, AFailedStartIsShownAndTheWindowCloses)
     form->show();
     ASSERT_EQ(msgs.errors().size(), 1);
     EXPECT_TRUE(msgs.errors().at(0).contains("RollBackCurrency.dat"));
-    QTRY_VERIFY(!form->isVisible());
-    EXPECT_EQ(form->closeSteps(), QStringList({"SaveSettings", "Hide", "CloseWindows", "ClearTable"}));
+    QTest::qWait(50);   // a close, were one queued, would have run by now
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->closeSteps().isEmpty());
 }
 
 TEST_F(MainWindowTest, StartReadsItsFlagsAndTheLastUpdate)
