@@ -25,19 +25,6 @@ constexpr long double kPerCent = 0.01L;
 
 const QString kEmptyEntry = QStringLiteral("000.000");
 
-QString paymentText(Payment p)
-{
-    switch (p) {
-    case Payment::Cash:
-        return QStringLiteral("Cash");
-    case Payment::CreditCard:
-        return QStringLiteral("Credit Card");
-    case Payment::TravellersCheques:
-        break;
-    }
-    return QStringLiteral("Traveller's Cheques");
-}
-
 QString rateText(RateKind k)
 {
     switch (k) {

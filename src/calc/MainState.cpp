@@ -51,3 +51,13 @@ QString MainState::RateHint(const CCurrencyData& record)
         hint += QStringLiteral(", as of ") + record.GetAsOf().left(40);
     return hint;
 }
+
+QString paymentText(Payment p)
+{
+    switch (p) {
+    case Payment::Cash: return QStringLiteral("Cash");
+    case Payment::CreditCard: return QStringLiteral("Credit Card");
+    case Payment::TravellersCheques: break;
+    }
+    return QStringLiteral("Traveller's Cheques");
+}

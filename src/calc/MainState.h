@@ -37,6 +37,8 @@ inline constexpr int kLockableKeys = static_cast<int>(Key::Count);
 const char* keyName(Key k);
 
 enum class Payment { Cash, CreditCard, TravellersCheques };
+// The payment as the log and the receipt name it: "Cash", "Credit Card", "Traveller's Cheques".
+QString paymentText(Payment p);
 enum class RateKind { Buy, Sell, Base };
 
 class MainState : public QObject {

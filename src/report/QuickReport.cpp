@@ -68,15 +68,6 @@ QString typeCaption(RateKind kind)
     return QStringLiteral("Base Rate");
 }
 
-QString paymentCaption(Payment payment)
-{
-    switch (payment) {
-    case Payment::Cash: return QStringLiteral("Cash");
-    case Payment::CreditCard: return QStringLiteral("Credit Card");
-    case Payment::TravellersCheques: break;
-    }
-    return QStringLiteral("Traveller's Cheques");
-}
 } // namespace
 
 void TQuickReport1::PrepareReport(int mode, const ReportSources& sources, const BannerSettings& banner)
@@ -93,7 +84,7 @@ void TQuickReport1::PrepareReport(int mode, const ReportSources& sources, const 
                            {Band::CompanyBand3, 0}, {Band::PageHeaderBand1, 0}, {Band::Band1Col40, 40},
                            {Band::Band2Col40, 318}, {Band::Band3Col40, 266}});
         c.TypeLabel = typeCaption(sources.rateKind);
-        c.DescriptionLabel = paymentCaption(sources.payment);
+        c.DescriptionLabel = paymentText(sources.payment);
     } else if (mode == TransactionLogReport) {
         c.TypeLabel.clear();
         c.DescriptionLabel.clear();
