@@ -118,9 +118,8 @@ void TForm1::construct()
     State.showRatesOf(Currencies);
     if (!loaded)
         State.panel[2] = QStringLiteral("No currency data. Upload from the Web.");
-    // 9. Today's date, by the calculator's clock.
-    State.panel[0] = QStringLiteral("Todays date: ") + Formats::dateToStr(Calc->Today());
-    // 10. The settings; the loader has told the operator of any failure.
+    // 9 and 10. The settings, then today's date in their date format, by the calculator's
+    // clock; the loader has told the operator of any failure.
     LoadSettings();
     // 11. The log starts empty.
     TransactionLog->Clear();

@@ -55,7 +55,7 @@ long double Calculator::ApplyCharges(long double amount) const
 
 void Calculator::refreshDate()
 {
-    state_.panel[0] = QStringLiteral("Todays date: ") + Formats::dateToStr(Today());
+    state_.showToday(Today());
 }
 
 void Calculator::showFormatted(long double value)

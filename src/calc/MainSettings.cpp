@@ -16,7 +16,6 @@ namespace {
 
 const QString kAwaitingUpdate = QStringLiteral("Awaiting update!");
 const QString kLastUpdate = QStringLiteral("Last update: ");
-const QString kTodaysDate = QStringLiteral("Todays date: ");
 const QString kDefaultHome = QStringLiteral("Unt. States");
 const QString kDefaultRegion = QStringLiteral("Europe");
 
@@ -233,9 +232,8 @@ void MainSettings::reapplyFormats(const QDate& today)
     loadDateAndDecimals();
     if (plainNumber)
         state.display = Formats::formatFloat(numberFormat, shown);
-    showToday(today);
+    state.showToday(today);
     showLastUpdate(true);
     store_.reportProblems();
 }
 
-void MainSettings::showToday(const QDate& today) { state.panel[0] = kTodaysDate + Formats::dateToStr(today); }

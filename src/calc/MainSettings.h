@@ -55,9 +55,6 @@ public:
     // are written again in the new short date format.
     void reapplyFormats(const QDate& today);
 
-    // Status panel 0: today's date in the short date format in force.
-    void showToday(const QDate& today);
-
 private:
     void loadGeneral(ResourceLibrary& library);
     void loadButtonLayout();

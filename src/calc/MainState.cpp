@@ -61,3 +61,8 @@ QString paymentText(Payment p)
     }
     return QStringLiteral("Traveller's Cheques");
 }
+
+void MainState::showToday(const QDate& today)
+{
+    panel[0] = QStringLiteral("Todays date: ") + Formats::dateToStr(today);
+}

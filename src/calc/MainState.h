@@ -8,6 +8,7 @@ class CCurrencyData;
 class CurrencyTable;
 class RateUpdate;
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -69,6 +70,8 @@ public:
 
     // The table whose rates the panes' hints tell.
     void showRatesOf(const CurrencyTable& table) { rates_ = &table; }
+    // Panel 0: "Todays date: " and the date in the current short date format.
+    void showToday(const QDate& today);
     // "1 USD = 0.862 EUR", with ", as of " and the date when the data file gives one.
     static QString RateHint(const CCurrencyData& record);
 

@@ -177,7 +177,8 @@ TEST(RatesFeedFetch, AnEcbSourceIsReadWithinTheUpdatesLimits)
                                                   {{}, "/dev/zero", "is not a regular file"}}) {
         server.reply(reply);
         QString got;
-        trapWith([&] { RatesFeed::Fetch(source, {100000, 5000, 500}); }, [&](VemoxError& e) { got = e.message(); });
+        const QString& from = source;   // clang 14 cannot capture a structured binding in a lambda
+        trapWith([&] { RatesFeed::Fetch(from, {100000, 5000, 500}); }, [&](VemoxError& e) { got = e.message(); });
         EXPECT_TRUE(got.contains(expected)) << got.toStdString();
     }
 }

@@ -17,7 +17,7 @@ bool TForm1::LoadSettings()
     };
     const bool loaded = Settings->load();
     // Today's date was written before the stored date format applied.
-    Settings->showToday(Calc->Today());
+    State.showToday(Calc->Today());
     tabUnit_->showTabNames();
     return loaded;
 }
