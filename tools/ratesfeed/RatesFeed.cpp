@@ -104,7 +104,9 @@ QString unquotedMessage(const QDate& date, int kept, int empty, const QDate& old
            parts.join(QStringLiteral("; ")) + u'.';
 }
 
-QString asOfTag(const QDate& date) { return kAsOfOpen + date.toString(Qt::ISODate) + kAsOfClose; }
+// The date a rate is of travels with its data line, so that a rate kept over several runs
+// still says how old it is.
+QString asOfTag(const QDate& date) { return Defs::kAsOfOpen + date.toString(Qt::ISODate) + Defs::kAsOfClose; }
 
 } // namespace
 
@@ -161,7 +163,7 @@ PreviousReply ParsePrevious(const QStringList& lines)
             throw VemoxError(QStringLiteral("The earlier reply's rate of %1, '%2', is not a positive number.")
                                  .arg(r.iso, r.value));
         QString asOf = line;
-        const QDate date = ExtractTag(asOf, kAsOfOpen, kAsOfClose) ? QDate::fromString(asOf, Qt::ISODate) : QDate();
+        const QDate date = ExtractTag(asOf, Defs::kAsOfOpen, Defs::kAsOfClose) ? QDate::fromString(asOf, Qt::ISODate) : QDate();
         if (date.isValid())
             prev.rates.insert(r.iso, {r.value, date});
     }

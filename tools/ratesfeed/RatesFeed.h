@@ -59,9 +59,4 @@ QString FormatRate(const QString& iso, double rate);
 QStringList BuildReply(const EcbRates& ecb, const QList<CurrencyLoader::MasterEntry>& master,
                        const QStringList& hosts, const PreviousReply* previous);
 
-// The date a rate is of travels with its data line, so that a rate kept over several runs
-// still says how old it is.
-inline const QString kAsOfOpen = QStringLiteral("<KRTASOF>");
-inline const QString kAsOfClose = QStringLiteral("</KRTASOF>");
-
 } // namespace RatesFeed
