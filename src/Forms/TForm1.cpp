@@ -189,11 +189,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     // Key preview: every character typed in this window reaches FormKeyPress first, then
     // goes on to the control that has the focus. A key travels up the parents, so it is
-    // taken only at its first receiver.
+    // taken only at its first receiver. While a box the key brought up has the keys, that
+    // is still this window's own focus control.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* w = static_cast<QWidget*>(watched);
         QWidget* first = QApplication::focusWidget();
         if (!first || first->window() != this)
+            first = focusWidget();
+        if (!first)
             first = this;
         if (w == first && w->window() == this) {
             // Alt with a letter is a menu key, not a typed character: Alt+C must not clear.

@@ -163,3 +163,28 @@ TEST_F(UpdateWindowTest, DataFilesAreFoundWhereTheProgramStartedAfterTheCurrentF
 }
 
 } // namespace
+
+// A refused update's box takes the keys from the window while it shows. The U that started
+// the update, still on its way up from the control that had the focus, starts no second one.
+TEST_F(UpdateWindowTest, OnePressOfUIsOneUpdateWhenABoxTookTheFocus)
+{
+    struct BoxMessenger : ScriptedMessenger {
+        QWidget box;
+        void errorBox(const QString& message) override
+        {
+            ScriptedMessenger::errorBox(message);
+            box.show();
+            box.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+        }
+    } boxes;
+    MessengerScope boxScope{&boxes};
+    server.reply(Response::error(503, "Service Unavailable"));
+    open();
+    auto* focused = ctl<QWidget>("TabControl1");
+    focused->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), focused);
+    QTest::keyClick(focused, Qt::Key_U);
+    EXPECT_EQ(server.requests.size(), 1);
+    EXPECT_EQ(boxes.errors().size(), 1);
+}
