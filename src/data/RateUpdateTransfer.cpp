@@ -98,6 +98,7 @@ void throwProxyError(const QNetworkReply& reply, const QNetworkProxy& proxy)
         throw VemoxError(name + QStringLiteral(" did not answer in time"));
     case QNetworkReply::ProxyAuthenticationRequiredError:
     case QNetworkReply::UnknownProxyError:
+    case QNetworkReply::UnknownNetworkError:   // the tunnel to an https host: the proxy's own failure
         throw VemoxError(name + QStringLiteral(": ") + reply.errorString());
     default:
         return;

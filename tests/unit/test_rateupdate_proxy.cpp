@@ -198,9 +198,17 @@ TEST_F(RateUpdateTest, AProxyThatCannotBeReachedIsNamedInTheError)
         closedPort = probe.serverPort();
     }
     HttpServer server;
-    setFirstHost(server.hostPort() + kPath);
     storeProxy(true, QStringLiteral("http://127.0.0.1:%1").arg(closedPort), {}, {}, 0);
-    update.GoUpdateFromTheWeb();
-    expectFailure(QStringLiteral("Proxy 127.0.0.1:%1 refused the connection").arg(closedPort));
+    // An https host is reached through a tunnel the proxy would open.
+    const struct {
+        const char* scheme;
+        const char* told;
+    } rows[] = {{"", " refused the connection"}, {"https://", ": Proxy connection refused"}};
+    for (const auto& r : rows) {
+        messages.clear();
+        setFirstHost(QString::fromLatin1(r.scheme) + server.hostPort() + kPath);
+        update.GoUpdateFromTheWeb();
+        expectFailure(QStringLiteral("Proxy 127.0.0.1:%1").arg(closedPort) + QString::fromLatin1(r.told));
+    }
     EXPECT_TRUE(server.requests.isEmpty());
 }
