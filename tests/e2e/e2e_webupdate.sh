@@ -112,6 +112,8 @@ convert() {   # amount expected log
     e2e_focus
 }
 
+# The README shows the very configuration served here.
+[[ "$(cat "$E2E_SRC/README.md")" == *"$(cat "$here/nginx.conf")"* ]] || e2e_fail "README.md does not show tests/e2e/nginx.conf as it is"
 reply 100.00 "$https" "$served"
 sed -i "0,/<KRTHOST>[^<]*</s##<KRTHOST>$https<#" currency.dat
 grep -q "<KRTHOST>$https</KRTHOST>" currency.dat || e2e_fail "no HTTPS host in currency.dat"

@@ -1,15 +1,13 @@
-// vemox-ratesfeed: writes an update server's reply from the ECB's daily reference rates, and
-// serves a reply on 127.0.0.1 for a try-out.
+// vemox-ratesfeed: writes an update server's reply from the ECB's daily reference rates. Any
+// web server serves the file; the command serves nothing itself.
 //
 //   vemox-ratesfeed --ecb FILE-OR-URL --host HOST [--host HOST ...] [--previous REPLY]
 //                   [--max-age DAYS] [--library FILE] --output REPLY
-//   vemox-ratesfeed --serve PORT --output REPLY
 //
 // Exit status 0 on success; 1 when an input is refused or a step fails, 2 for a wrong command
 // line; in both cases with one sentence on standard error. A refused run leaves the output
 // file as it was.
 #include "EcbSource.h"
-#include "FeedServer.h"
 #include "RatesFeed.h"
 #include "data/DataFiles.h"
 #include "support/Errors.h"
@@ -83,26 +81,11 @@ void writeReply(const QCommandLineParser& args)
     DataFiles::writeLines(args.value(QStringLiteral("output")), reply);
 }
 
-int serve(const QCommandLineParser& args)
-{
-    bool ok = false;
-    const uint port = args.value(QStringLiteral("serve")).toUInt(&ok);
-    if (!ok || port == 0 || port > 65535)
-        throw UsageError{QStringLiteral("--serve takes a port number from 1 to 65535.")};
-    const QString output = args.value(QStringLiteral("output"));
-    FeedServer server(output);
-    if (!server.listen(quint16(port)))
-        throw VemoxError(QStringLiteral("Cannot listen on 127.0.0.1:%1: %2.").arg(port).arg(server.errorText()));
-    std::fprintf(stdout, "Serving %s at http://127.0.0.1:%u/ until stopped.\n", qPrintable(output), port);
-    std::fflush(stdout);
-    return QCoreApplication::exec();
-}
-
 void addOptions(QCommandLineParser& args)
 {
     args.setApplicationDescription(QStringLiteral(
         "Writes an update server's reply for Vemox from the ECB's daily reference rates, converted to units "
-        "per US dollar, one data line per country of the master list; or serves a reply on 127.0.0.1."));
+        "per US dollar, one data line per country of the master list. Any web server serves the file."));
     args.addHelpOption();
     args.addOptions({
         {QStringLiteral("ecb"), QStringLiteral("The ECB's eurofxref-daily.xml, as a file or an http(s) URL."),
@@ -121,9 +104,6 @@ void addOptions(QCommandLineParser& args)
          QStringLiteral("FILE")},
         {QStringLiteral("output"), QStringLiteral("The reply file, replaced whole or not at all."),
          QStringLiteral("REPLY")},
-        {QStringLiteral("serve"), QStringLiteral("Serve the reply file on 127.0.0.1 at this port, at any path, "
-                                                 "until stopped."),
-         QStringLiteral("PORT")},
     });
 }
 
@@ -141,11 +121,10 @@ int run(QCoreApplication& app)
         throw UsageError{QStringLiteral("Unexpected argument '%1'.").arg(args.positionalArguments().first())};
     if (!args.isSet(QStringLiteral("output")))
         throw UsageError{QStringLiteral("Name the reply file with --output.")};
-    if (!args.isSet(QStringLiteral("ecb")) && !args.isSet(QStringLiteral("serve")))
-        throw UsageError{QStringLiteral("Give --ecb to write a reply or --serve to serve one; --help lists the options.")};
-    if (args.isSet(QStringLiteral("ecb")))
-        writeReply(args);
-    return args.isSet(QStringLiteral("serve")) ? serve(args) : 0;
+    if (!args.isSet(QStringLiteral("ecb")))
+        throw UsageError{QStringLiteral("Name the ECB's rates with --ecb; --help lists the options.")};
+    writeReply(args);
+    return 0;
 }
 
 } // namespace
