@@ -69,11 +69,17 @@ web_make_ca() {
         openssl rehash "$tls/certs" >>"$WEB_DIR/tls.log" 2>&1 || web_fail "the test CA was not added to a store"
 }
 
-# As root, a mount namespace; as an ordinary user, one inside a user namespace, where the
-# command runs as that namespace's root. Either may be refused inside some containers.
-_web_unshare=()
+# As root, a mount namespace. As an ordinary user, one inside a user namespace whose root
+# makes the mount; the program then runs in a nested one as the user's own id again, which
+# the session bus checks. Either may be refused inside some containers.
+_web_unshare=() _web_user_again=""
 web_trust_check() {
-    if [ "$(id -u)" = 0 ]; then _web_unshare=(unshare -m); else _web_unshare=(unshare -r -m); fi
+    if [ "$(id -u)" = 0 ]; then
+        _web_unshare=(unshare -m)
+    else
+        _web_unshare=(unshare -r -m)
+        _web_user_again="unshare --map-user=$(id -u) --map-group=$(id -g) "
+    fi
     "${_web_unshare[@]}" true 2>/dev/null
 }
 
@@ -81,9 +87,8 @@ web_trust_check() {
 # test CA. It execs, so that its process id is the program's.
 web_trusting_command() {   # file program
     [ ${#_web_unshare[@]} -gt 0 ] || web_trust_check || web_fail "no mount namespace for the test CA"
-    # shellcheck disable=SC2016
     printf '#!/bin/sh\nexec %s sh -c %q %q %q "$@"\n' "${_web_unshare[*]}" \
-        'mount --bind "$0" /etc/ssl/certs && exec "$@"' "$WEB_DIR/tls/certs" "$2" >"$1"
+        "mount --bind \"\$0\" /etc/ssl/certs && exec $_web_user_again\"\$@\"" "$WEB_DIR/tls/certs" "$2" >"$1"
     chmod +x "$1"
 }
 
