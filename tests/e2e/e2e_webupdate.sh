@@ -51,8 +51,8 @@ reply() {   # leke first output
 # closes it.
 expect_box() {   # pattern screenshot
     echo "Vemox|$1|15" >&"${READER[1]}"
-    local x y name
-    read -r -t 30 x y name <&"${READER[0]}" && [ "$x" != missing ] || e2e_fail "no box tells '$1'"
+    local x
+    read -r -t 30 x _ <&"${READER[0]}" && [ "$x" != missing ] || e2e_fail "no box tells '$1'"
     e2e_screenshot "$2"
     # Without a window manager the box may not have the keys yet: it is given them.
     local box

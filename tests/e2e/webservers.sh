@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A shop's web server and proxy, private to one test run: a test CA and a server certificate
 # for 127.0.0.1 and localhost, an nginx serving a folder over HTTP and HTTPS, and a squid that
 # asks for Basic authentication. Everything lives under one folder; each server listens on
@@ -33,9 +34,11 @@ web_init() {
     mkdir -p "$WEB_DIR"
     if [ "$(id -u)" = 0 ]; then
         _web_user=nobody _web_group=$(id -gn nobody)
-        # The servers' own user must be able to pass through the folders above theirs.
-        local d=$WEB_DIR
-        while [ "$d" != / ] && [ "$d" != /tmp ]; do chmod o+x "$d"; d=$(dirname "$d"); done
+        # The servers' own user must be able to pass through the folders above theirs, up to
+        # the temporary folder (mktemp's private ones included); nothing outside it changes.
+        local d=$WEB_DIR top=${TMPDIR:-/tmp}
+        case $d in "$top"/*) ;; *) top=$(dirname "$d") ;; esac
+        while [ "$d" != "$top" ] && [ "$d" != / ]; do chmod o+x "$d"; d=$(dirname "$d"); done
     fi
 }
 
@@ -113,10 +116,10 @@ _web_write_nginx_conf() {
 }
 
 web_start_nginx() {
-    local root=$1 n="$WEB_DIR/nginx" try
+    local root=$1 n="$WEB_DIR/nginx"
     mkdir -p "$n/logs" "$n/temp"
     chmod -R o+rX "$root" "$WEB_DIR/tls/server.pem"
-    for try in 1 2 3; do
+    for _ in 1 2 3; do
         WEB_HTTP_PORT=$(web_free_port 20000 40000) WEB_HTTPS_PORT=$(web_free_port 40000 60000)
         _web_write_nginx_conf "$n" "$root"
         : >"$n/logs/error.log"
@@ -125,7 +128,7 @@ web_start_nginx() {
         # The master writes its pid file once it listens on both ports.
         for _ in $(seq 50); do [ -s "$n/nginx.pid" ] && break; kill -0 "$_web_nginx" 2>/dev/null || break; sleep 0.1; done
         [ -s "$n/nginx.pid" ] && return 0
-        wait "$_web_nginx" 2>/dev/null
+        wait "$_web_nginx" 2>/dev/null || true
         _web_nginx=""
         grep -q "Address already in use" "$n/logs/error.log" || break
     done
@@ -133,11 +136,11 @@ web_start_nginx() {
 }
 
 web_start_squid() {
-    local user=$1 password=$2 s="$WEB_DIR/squid" try
+    local user=$1 password=$2 s="$WEB_DIR/squid"
     mkdir -p "$s"
     printf '%s:%s\n' "$user" "$(openssl passwd -apr1 "$password")" >"$s/passwd"
     [ -n "$_web_user" ] && chown -R "$_web_user:$_web_group" "$s"
-    for try in 1 2 3; do
+    for _ in 1 2 3; do
         WEB_PROXY_PORT=$(web_free_port 8000 10000)
         {
             [ -n "$_web_user" ] && echo "cache_effective_user $_web_user" && echo "cache_effective_group $_web_group"
@@ -147,8 +150,8 @@ web_start_squid() {
         squid -N -f "$s/squid.conf" >"$s/stdout.log" 2>&1 &
         _web_squid=$!
         _web_wait_for "$_web_squid" "$s/cache.log" "Accepting HTTP Socket connections" && return 0
-        kill "$_web_squid" 2>/dev/null
-        wait "$_web_squid" 2>/dev/null
+        kill "$_web_squid" 2>/dev/null || true
+        wait "$_web_squid" 2>/dev/null || true
         _web_squid=""
         grep -q "Address already in use" "$s/cache.log" || break
     done
