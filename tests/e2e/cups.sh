@@ -56,6 +56,7 @@ EOF
     cat >"$d/cupsd.conf" <<EOF
 Listen $d/cups.sock
 LogLevel info
+AccessLogLevel all
 WebInterface No
 Browsing No
 DefaultShared No

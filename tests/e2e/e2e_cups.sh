@@ -4,7 +4,8 @@
 # The program starts while the scheduler is stopped, since nothing at start may wait for it.
 # 100 euros are converted into leke; Ctrl+P prints the receipt and Ctrl+R the log report on
 # "pdf", with no dialog and no file. Printer Setup (F12) then chooses "roll", and Ctrl+P prints
-# the 40-column receipt on it: 80 mm wide and as long as its content. Each job's PDF from the
+# the 40-column receipt on it: 80 mm wide and as long as its content; once the roll is removed
+# from CUPS, Ctrl+P offers the receipt as a PDF file instead. Each job's PDF from the
 # queue is checked for its pages and paper and its first page is saved as a picture under
 # build/ (e2e-cups-receipt.png, e2e-cups-log.png, e2e-cups-roll.png); the text is read from
 # the document the program sent, which CUPS keeps in its spool.
@@ -60,6 +61,9 @@ grep -Fq '100.00 Euros(EUR) Converts to 9,677.49 Leke (ALL)' <<<"$(sent_text)" |
     e2e_fail "the log report sent lacks the conversion: $(sent_text)"
 page_picture "$E2E_TMP/log.pdf" e2e-cups-log
 
+# A print asks the scheduler about the printer it prints on, not about every queue there is.
+! grep -qF '/printers/roll' "$CUPS_DIR/log/access_log" || e2e_fail "printing on pdf asked about the roll queue"
+
 # Printer Setup: the printer's name box, "r" for roll, and Print takes the choice.
 e2e_focus
 xdotool key F12
@@ -81,6 +85,21 @@ width=${paper%x*} length=${paper#*x}
     e2e_fail "roll receipt: $pages pages of $paper points"
 grep -Eq 'TOTAL AMOUNT +ALL +9,677\.49' <<<"$(sent_text)" || e2e_fail "the roll receipt sent lacks its total: $(sent_text)"
 page_picture "$E2E_TMP/roll.pdf" e2e-cups-roll
+
+# The roll taken away, as when the printer is removed from CUPS: the next print is not lost
+# in a job that prints nothing, but offered as a PDF file (Return: Yes, then its name).
+cups_admin -x roll
+e2e_focus
+xdotool key ctrl+p
+sleep 1.0
+xdotool key Return
+sleep 1.0
+xdotool key ctrl+a
+xdotool type --delay 20 "$E2E_WORK/kept"
+xdotool key Return
+for _ in $(seq 50); do [ -s "$E2E_WORK/kept.pdf" ] && break; sleep 0.1; done
+grep -Eq 'TOTAL AMOUNT +ALL +9,677\.49' <<<"$(pdftotext -layout "$E2E_WORK/kept.pdf" - 2>/dev/null)" ||
+    e2e_fail "the receipt for the removed printer was not offered as a PDF file"
 
 e2e_close
 echo "e2e: ok ($CUPS_KIND), pages $E2E_BIN/e2e-cups-receipt.png, e2e-cups-log.png, e2e-cups-roll.png"
