@@ -40,7 +40,7 @@ cups_start() {
     chmod 711 "$d" "$(dirname "$d")"
     chmod 1777 "$d/spool" "$d/tmp" "$d/out"
     printf '# Job cache file for CUPS\nNextJobId %d\n' $((RANDOM * 30 + 1000)) >"$d/cache/job.cache"
-    if [ "$(id -u)" = 0 ]; then CUPS_KIND=cups-pdf; else CUPS_KIND=file; fi
+    if [ "$(id -u)" = 0 ]; then CUPS_KIND="cups-pdf"; else CUPS_KIND="file"; fi
     cat >"$d/cups-files.conf" <<EOF
 ServerRoot $d/root
 RequestRoot $d/spool
