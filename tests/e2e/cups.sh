@@ -9,7 +9,7 @@
 #   cups_admin ARGS                 # lpadmin on this scheduler, e.g. cups_admin -d NAME
 #   cups_take_pdf QUEUE OUT         # waits for the queue's next job to end; its PDF becomes OUT
 #   cups_document JOB               # the file the program sent for job JOB, as spooled
-#   cups_stop                       # also done on exit when the caller calls cups_cleanup there
+#   cups_stop                       # stops it: call it in the EXIT trap of the script
 #
 # The queues are cups-pdf queues when the scripts run as root (as in CI). cups-pdf's back end
 # runs only as root, so an ordinary user's scheduler cannot run it: there a queue prints
@@ -20,7 +20,7 @@
 # job's user. The jobs are therefore sent under a user name that the system does not know,
 # which cups-pdf treats as anonymous and writes into its own spool folder for anonymous jobs;
 # cups_take_pdf moves each file from there into DIR at once. The job numbers start at a random
-# number, so that runs side by side never share a file name there.
+# number, so that runs side by side hardly ever could share a file name there.
 
 CUPS_DIR="" CUPS_PID="" CUPS_KIND="" CUPS_JOB=0
 CUPS_PDF_PPD=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
