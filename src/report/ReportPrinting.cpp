@@ -66,7 +66,14 @@ bool ReportPrinter::canPrint() const
 {
     if (printer().outputFormat() == QPrinter::PdfFormat)
         return printsToFile();
-    return !printer().printerName().isEmpty() && !QPrinterInfo::availablePrinters().isEmpty();
+    return !printer().printerName().isEmpty() && printerInstalled();
+}
+
+bool ReportPrinter::printerInstalled() const
+{
+    // Only the printer chosen is asked for: listing every printer costs the print system a
+    // description of each queue, on each print.
+    return !QPrinterInfo::printerInfo(printer().printerName()).isNull();
 }
 
 ReportPrinter::Outcome ReportPrinter::Print(const std::function<PageSet(const QSizeF&)>& layout, Messenger& m)
@@ -77,8 +84,11 @@ ReportPrinter::Outcome ReportPrinter::Print(const std::function<PageSet(const QS
     // print asks, so that none overwrites the one before.
     if (printsToFile())
         return saveAs(pages, newFileName(printer().outputFileName()), m);
-    if (!canPrint())
+    if (printer().outputFormat() == QPrinter::PdfFormat || printer().printerName().isEmpty())
         return offerPdf(pages, kNoPrinter, m);
+    // A printer removed since it was chosen takes a job without a word and prints nothing.
+    if (!printerInstalled())
+        return offerPdf(pages, kPrintFailed.arg(printer().printerName()), m);
     printer().setCopyCount(1);
     printer().setDocName(pages.title.isEmpty() ? QStringLiteral("Vemox report") : pages.title);
     if (PageRenderer::render(printer(), pages)) {

@@ -41,7 +41,7 @@ public:
     // Prints one copy of the pages that `layout` gives for the printer's paper, without a
     // dialog. When Printer Setup chose a file, asks for the file's name, proposing a new one
     // each time. With nowhere to print, or when the printer refuses, the operator is told
-    // and offered to save the same pages as a PDF file.
+    // and offered to save the same pages as a PDF file; so is a printer no longer installed.
     Outcome Print(const std::function<PageSet(const QSizeF& paperMm)>& layout, Messenger& messenger);
     // Where the last print went, for the status bar: "Printed on ..." or "Saved as ...";
     // empty when it was not printed.
@@ -62,6 +62,7 @@ private:
     Outcome offerPdf(const PageSet& pages, const QString& why, Messenger& messenger);
     Outcome saveAs(const PageSet& pages, const QString& proposal, Messenger& messenger);
     bool printsToFile() const;
+    bool printerInstalled() const;
     mutable std::unique_ptr<QPrinter> printer_;
     QString output_;
 };
