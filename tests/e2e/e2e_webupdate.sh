@@ -14,6 +14,7 @@ e2e_init "$1" "$2" "$3"
 feed="$(dirname "$E2E_EXE")/vemox-ratesfeed"
 e2e_start_display
 e2e_prepare_work
+trap 'web_stop_all; _e2e_cleanup' EXIT
 web_init "$E2E_TMP/web"
 web_make_ca
 if ! web_trust_check; then

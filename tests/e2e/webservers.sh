@@ -130,7 +130,7 @@ web_start_nginx() {
         [ -s "$n/nginx.pid" ] && return 0
         wait "$_web_nginx" 2>/dev/null || true
         _web_nginx=""
-        grep -q "Address already in use" "$n/logs/error.log" || break
+        grep -qs "Address already in use" "$n/logs/error.log" || break
     done
     web_fail "nginx did not start: $(cat "$n/logs/error.log" "$n/logs/stdout.log")"
 }
@@ -153,7 +153,7 @@ web_start_squid() {
         kill "$_web_squid" 2>/dev/null || true
         wait "$_web_squid" 2>/dev/null || true
         _web_squid=""
-        grep -q "Address already in use" "$s/cache.log" || break
+        grep -qs "Address already in use" "$s/cache.log" || break
     done
     web_fail "squid did not start: $(cat "$s/cache.log" "$s/stdout.log" 2>/dev/null)"
 }
