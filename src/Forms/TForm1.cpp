@@ -183,8 +183,7 @@ void TForm1::renderCommissionBar(bool shown)
         return;
     commissionBar_->setVisible(shown);
     setFixedSize(width(), height() + (shown ? CommissionBar::kHeight : -CommissionBar::kHeight));
-    command(Command::CommissionToolbar)
-        ->setText(shown ? QStringLiteral("Hide Commission Toobar") : QStringLiteral("Show Commission Toobar"));
+    command(Command::CommissionToolbar)->setText(CurrencyPanes::hideText(shown));
 }
 
 // One hourglass per update, taken back on every way out of it.

@@ -125,13 +125,18 @@ void CurrencyPanes::render(const MainState& state)
     renderHide(state.commissionBarShown);
 }
 
+QString CurrencyPanes::hideText(bool shown)
+{
+    return shown ? QStringLiteral("Hide Commission Toobar") : QStringLiteral("Show Commission Toobar");
+}
+
 // Until the first toggle the button keeps its designed hint.
 void CurrencyPanes::renderHide(bool shown)
 {
     if (shown == hideShown_)
         return;
     hideShown_ = shown;
-    const QString hint = shown ? QStringLiteral("Hide Commission Toobar") : QStringLiteral("Show Commission Toobar");
+    const QString hint = hideText(shown);
     hide_->setToolTip(hint);
     hide_->setAccessibleName(hint);
     hide_->setChecked(shown);   // after a click it is so already, and tells nothing

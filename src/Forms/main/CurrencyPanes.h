@@ -22,6 +22,8 @@ public:
     void setUpdateCommand(QAction* update);
     // The controls of a pane that take a dropped country: the pane, its flag, its name.
     QList<QWidget*> dropTargets(bool home) const;
+    // What the next toggle of the commission bar will do, as its button and menu item say.
+    static QString hideText(bool shown);
     // What a pane's picture shows: its flag, the banknote, or nothing.
     static QPixmap picture(const PaneState& pane);
 
