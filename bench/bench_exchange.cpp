@@ -9,6 +9,7 @@
 #include "BenchEnv.h"
 #include "support/DataFolder.h"
 #include "Forms/TForm1.h"
+#include "calc/CounterSession.h"
 #include "calc/Calculator.h"
 #include "calc/CommissionTable.h"
 #include "calc/Exchange.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTabBar>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -114,13 +116,15 @@ int benchWindow(const QString& library)
         std::printf("the main window has no currency buttons\n");
         return 1;
     }
-    form.buttonLayout().assign(0, 1, QStringLiteral("Unt. States"));
-    form.buttonLayout().assign(0, 2, QStringLiteral("Unt. Kingdom"));
-    form.LoadTabButtons(0);
-    form.state().payment = Payment::Cash;
-    form.state().rateKind = RateKind::Sell;
-    form.state().commission = true;
-    form.state().announce();
+    form.session().layout().assign(0, 1, QStringLiteral("Unt. States"));
+    form.session().layout().assign(0, 2, QStringLiteral("Unt. Kingdom"));
+    auto* tabs = form.findChild<QTabBar*>(QStringLiteral("TabControl1"));   // shown as the tab is chosen again
+    tabs->setCurrentIndex(1);
+    tabs->setCurrentIndex(0);
+    form.session().state().payment = Payment::Cash;
+    form.session().state().rateKind = RateKind::Sell;
+    form.session().state().commission = true;
+    form.session().state().announce();
 
     constexpr int kRuns = 200;
     double best = 1e99, total = 0;
@@ -138,12 +142,12 @@ int benchWindow(const QString& library)
         best = std::min(best, ms);
         total += ms;
     }
-    const QString shown = form.state().display;
+    const QString shown = form.session().state().display;
     std::printf("one conversion in the window, click to repainted display (library %lld bytes): best %.3f ms, "
                 "mean %.3f ms over %d runs\n",
                 static_cast<long long>(QFileInfo(library).size()), best, total / kRuns, kRuns);
-    std::printf("result: %s %s, log: %s\n", qPrintable(shown), qPrintable(form.state().displayCurrency),
-                qPrintable(form.transactionLog().Lines().last()));
+    std::printf("result: %s %s, log: %s\n", qPrintable(shown), qPrintable(form.session().state().displayCurrency),
+                qPrintable(form.session().log().Lines().last()));
     return shown == QLatin1String("0") ? 1 : 0;
 }
 } // namespace

@@ -1,7 +1,6 @@
 // The report layout and its rendering: preparing and paginating a log of 10,000 lines,
 // rendering those pages to PDF against drawing the same lines straight onto a PDF writer
 // with one painter, and rendering one receipt page to PDF.
-#include "calc/Exchange.h"
 #include "report/PageRenderer.h"
 #include "report/QuickReport.h"
 
@@ -106,12 +105,12 @@ BENCHMARK(BM_DrawLogStraightToPdf)->Unit(benchmark::kMillisecond);
 void BM_RenderReceiptToPdf(benchmark::State& state)
 {
     TQuickReport1 report;
-    Conversion c;
+    ReportSources sources;
+    ReceiptCells& c = sources.cells;
     c.Currency1 = "Dollar (USD)", c.Details1 = "100.00", c.Details2 = "0.75", c.Currency3 = "Pound (GBP)";
     c.Details3 = "75.00", c.Currency4 = c.Currency5 = c.Currency6 = "GBP";
     c.Details4 = "0.00", c.Details5 = "5.75", c.Details6 = "69.25";
-    report.SetReceiptCells(c);
-    report.PrepareReport(TQuickReport1::CustomerReceipt, ReportSources{}, someBanner(int(state.range(0))));
+    report.PrepareReport(TQuickReport1::CustomerReceipt, sources, someBanner(int(state.range(0))));
     const Report::PageSet pages = report.Pages();
     for (auto _ : state)
         benchmark::DoNotOptimize(renderToPdf(pages));

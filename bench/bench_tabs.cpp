@@ -6,6 +6,7 @@
 #include "support/DataFolder.h"
 #include "Defs.h"
 #include "Forms/TForm1.h"
+#include "calc/CounterSession.h"
 #include "BenchEnv.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
@@ -69,7 +70,7 @@ void BM_SwitchTab(benchmark::State& state)
         press(bar, tab);
         area->repaint();   // paints at once, flags included
     }
-    if (form->buttonLayout().at(bar->currentIndex(), 16).isEmpty())
+    if (form->session().layout().at(bar->currentIndex(), 16).isEmpty())
         state.SkipWithError("the tab was not filled");
 }
 BENCHMARK(BM_SwitchTab)->Unit(benchmark::kMicrosecond);

@@ -4,6 +4,7 @@
 // last page, to that page painted.
 #include "BenchEnv.h"
 #include "Forms/TForm1.h"
+#include "calc/CounterSession.h"
 #include "Forms/TQuickReportViewer.h"
 #include "support/Messenger.h"
 
@@ -85,7 +86,7 @@ int main(int argc, char** argv)
         return 1;
     }
     for (int i = 1; i <= 10000; ++i)
-        form.AppendLine(QStringLiteral("%1.00 Euros(EUR) Converts to %2.00 Leke (ALL)").arg(i).arg(i * 97));
+        form.session().log().AppendLine(QStringLiteral("%1.00 Euros(EUR) Converts to %2.00 Leke (ALL)").arg(i).arg(i * 97));
 
     Probe probe;
     app.installEventFilter(&probe);

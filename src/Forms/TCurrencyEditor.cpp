@@ -38,10 +38,10 @@ TCurrencyEditor::TCurrencyEditor(const CurrencyTable& table, QWidget* owner)
     keepFile_ = !session_.fileWhole();
     trapped(QString(), [&] {
         ResourceLibrary library;
-        if (!library.Load(DataFolder::file(Defs::kResourceLibrary))) {
-            keepFile_ = true;
-            throw VemoxError(QStringLiteral("Unable to load dll - TCE"));
-        }
+        // Without the library the editor cannot tell its currencies apart: the file stays.
+        const bool keep = std::exchange(keepFile_, true);
+        library.Open(QStringLiteral("Unable to load dll - TCE"));
+        keepFile_ = keep;
         buildTree(table);
     });
     if (keepFile_ && userNode_)

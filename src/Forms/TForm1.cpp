@@ -1,11 +1,12 @@
 #include "Forms/TForm1.h"
-#include "data/UserCurrencies.h"
 #include "Defs.h"
 #include "Forms/Placement.h"
 #include "Forms/THelpWindow.h"
 #include "Forms/TQuickReportViewer.h"
+#include "Forms/Tdateform.h"
 #include "Forms/common/DialogKit.h"
 #include "Forms/common/Labels.h"
+#include "Forms/main/AccountCommands.h"
 #include "Forms/main/CommissionBar.h"
 #include "Forms/main/CurrencyPanes.h"
 #include "Forms/main/CurrencyTabs.h"
@@ -14,10 +15,11 @@
 #include "Forms/main/ExchangeCommands.h"
 #include "Forms/main/KeypadPanel.h"
 #include "Forms/main/LogCommands.h"
+#include "Forms/main/MainContext.h"
+#include "Forms/main/PrintCommands.h"
 #include "Forms/main/TabCommands.h"
 #include "Forms/main/UpdateCommands.h"
-#include "data/CurrencyLoader.h"
-#include "data/RateUpdate.h"
+#include "calc/CounterSession.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
@@ -33,11 +35,8 @@
 #include <QStatusBar>
 #include <QUrl>
 
-TForm1* Form1 = nullptr;
-
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
-    Form1 = this;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Defs::kAppTitle);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -67,7 +66,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     buildMenus();
     buildPopups();
 
-    connect(&State, &MainState::changed, this, &TForm1::Render);
     qApp->installEventFilter(this);
     // Every other window reaches the help through the kit.
     setHelpOpener([this](const QString& topic) { ShowHelpTopic(topic); });
@@ -80,56 +78,44 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 TForm1::~TForm1()
 {
     qApp->removeEventFilter(this);
-    if (Form1 == this) {
-        Form1 = nullptr;
-        setHelpOpener({});
-    }
+    setHelpOpener({});
+    if (busyCursor_)
+        QApplication::restoreOverrideCursor();
 }
 
 // The start-up steps, in their order.
 void TForm1::construct()
 {
-    // 1. Calculator state, writing to the log (created first, so the calculator has it).
-    TransactionLog = std::make_unique<::TransactionLog>();
-    Calc = std::make_unique<Calculator>(State, *TransactionLog, CommissionTable);
+    // 1. Calculator state, writing to the log: the counter's session.
+    session_ = std::make_unique<CounterSession>();
+    connect(&session_->state(), &MainState::changed, this, &TForm1::Render);
     connectKeypad();
-    context_ = std::make_unique<MainContext>(MainContext{*this, *commands_, State, *TransactionLog, Currencies, Layout,
-                                                         CommissionTable, *Calc, *panes_, *commissionBar_, *keypad_,
-                                                         *tabs_, statusPanels_});
+    context_ = std::make_unique<MainContext>(
+        MainContext{*this, *commands_, *session_, *panes_, *commissionBar_, *keypad_, *tabs_});
     exchange_ = std::make_unique<ExchangeCommands>(*context_);
     log_ = std::make_unique<LogCommands>(*context_);
     // 2. The button assignments start empty; the settings fill them.
     tabUnit_ = std::make_unique<TabCommands>(*context_);
-    drops_ = std::make_unique<DropCommands>(*context_);
+    drops_ = std::make_unique<DropCommands>(*context_, *tabUnit_);
     editor_ = std::make_unique<EditorCommands>(*context_, *tabUnit_, *drops_);
     // 3. The report object and the printer.
-    connectPrinting();
+    printing_ = std::make_unique<PrintCommands>(*context_);
     // 4. The transaction log: created with the calculator.
     // 5. The commission bar starts hidden: the window is shorter by its height.
     commissionBar_->hide();
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight - CommissionBar::kHeight);
     // 6. The print accounting dialog's command names what it will do.
-    connectAccounts();
-    // 7. Clear the calculator.
-    Calc->OnCancel();
-    // 8. Load the currency data; the loader has told the operator what went wrong. The panes'
-    // hints tell the rates of this table, whatever reloads it later.
-    const bool loaded = LoadCurrencyData(Currencies);
-    State.showRatesOf(Currencies);
-    if (!loaded)
-        State.panel[2] = QStringLiteral("No currency data. Upload from the Web.");
-    // 9 and 10. The settings, then today's date in their date format, by the calculator's
-    // clock; the loader has told the operator of any failure.
-    LoadSettings();
-    // 11. The log starts empty.
-    TransactionLog->Clear();
-    // 12. After the currency editor has been used, updates from the web stay off.
-    panes_->setUpdateEnabled(!UserCurrencies::EditorSettings::load().disableUpdateButton);
-    // 13. The update, and the copy of the data the program started with for a rollback.
-    update_ = std::make_unique<UpdateCommands>(*context_, loaded);
-
+    accounts_ = std::make_unique<AccountCommands>(*context_, *printing_);
+    // 7 to 13. The session clears the calculator, loads the currency data and the settings
+    // (each tab is shown as the layout is loaded), dates the status bar, empties the log and
+    // keeps the data it started with for a rollback.
+    session_->start([this](int tab) {
+        tabs_->selectTab(tab);
+        return tabUnit_->LoadTabButtons(tab);
+    });
+    tabUnit_->showTabNames();
+    update_ = std::make_unique<UpdateCommands>(*context_);
     centreOnScreen();
-    State.announce();
 }
 
 void TForm1::centreOnScreen()
@@ -178,11 +164,38 @@ bool TForm1::event(QEvent* event)
 
 void TForm1::Render()
 {
-    keypad_->render(State);
-    panes_->render(State);
-    commissionBar_->render(State);
+    const MainState& state = session_->state();
+    keypad_->render(state);
+    panes_->render(state);
+    commissionBar_->render(state);
+    renderCommissionBar(state.commissionBarShown);
     for (int i = 0; i < 3; ++i)
-        statusPanels_[i]->setFullText(State.panel[i]);
+        statusPanels_[i]->setFullText(state.panel[i]);
+    statusPanels_[1]->setHint(state.panel1Hint);
+    renderBusy(state.busy);
+}
+
+// The window grows and shrinks by the bar's height, so the keypad and the currency buttons
+// keep their size. Until the first toggle the menu item keeps its designed caption.
+void TForm1::renderCommissionBar(bool shown)
+{
+    if (commissionBar_->isHidden() != shown)
+        return;
+    commissionBar_->setVisible(shown);
+    setFixedSize(width(), height() + (shown ? CommissionBar::kHeight : -CommissionBar::kHeight));
+    command(Command::CommissionToolbar)->setText(CurrencyPanes::hideText(shown));
+}
+
+// One hourglass per update, taken back on every way out of it.
+void TForm1::renderBusy(bool busy)
+{
+    if (busy == busyCursor_)
+        return;
+    busyCursor_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
@@ -202,27 +215,22 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
             // Alt with a letter is a menu key, not a typed character: Alt+C must not clear.
             const auto* key = static_cast<QKeyEvent*>(event);
             const QString text = key->text();
-            if (text.size() == 1 && !(key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
-                FormKeyPress(text.at(0));
+            if (session_ && text.size() == 1 && !(key->modifiers() & (Qt::AltModifier | Qt::MetaModifier)))
+                session_->calculator().FormKeyPress(text.at(0));
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::FormKeyPress(QChar key)
-{
-    if (Calc)
-        Calc->FormKeyPress(key);
-}
-
 void TForm1::connectKeypad()
 {
-    connect(keypad_, &KeypadPanel::digitPressed, Calc.get(), &Calculator::OnNumeric);
-    connect(keypad_, &KeypadPanel::decimalPressed, Calc.get(), &Calculator::OnDecimal);
-    connect(keypad_, &KeypadPanel::operatorPressed, Calc.get(), &Calculator::OnCalcButton);
-    connect(keypad_, &KeypadPanel::equalsPressed, Calc.get(), &Calculator::OnEquals);
-    connect(keypad_, &KeypadPanel::plusMinusPressed, Calc.get(), &Calculator::plusminusClick);
-    connect(keypad_, &KeypadPanel::clearPressed, Calc.get(), &Calculator::OnCancel);
+    Calculator* calc = &session_->calculator();
+    connect(keypad_, &KeypadPanel::digitPressed, calc, &Calculator::OnNumeric);
+    connect(keypad_, &KeypadPanel::decimalPressed, calc, &Calculator::OnDecimal);
+    connect(keypad_, &KeypadPanel::operatorPressed, calc, &Calculator::OnCalcButton);
+    connect(keypad_, &KeypadPanel::equalsPressed, calc, &Calculator::OnEquals);
+    connect(keypad_, &KeypadPanel::plusMinusPressed, calc, &Calculator::plusminusClick);
+    connect(keypad_, &KeypadPanel::clearPressed, calc, &Calculator::OnCancel);
 }
 
 void TForm1::bindWindowCommands()
@@ -239,10 +247,6 @@ void TForm1::bindWindowCommands()
         commands_->bind(c, [this, handler = handler] { (this->*handler)(); });
     panes_->setUpdateCommand(command(Command::Update));
 }
-
-TCurrencySelector* TForm1::currencySelector() const { return drops_ ? drops_->currencySelector() : nullptr; }
-
-bool TForm1::LoadTabButtons(int tab) { return tabUnit_ && tabUnit_->LoadTabButtons(tab); }
 
 void TForm1::Exit1Click() { close(); }
 
@@ -268,6 +272,18 @@ void TForm1::WebSite1Click() { openWebPage(QStringLiteral("/")); }
 void TForm1::Downloadlatestversion1Click() { openWebPage(Defs::kDownloadPath); }
 void TForm1::ActionSupportExecute() { openWebPage(Defs::kSupportPath); }
 
+void TForm1::DateFormat1Click()
+{
+    VemoxDialog::run<Tdateform>(this);
+    // Whatever the dialog's result: Cancel applies the stored choices again.
+    Calculator& calc = session_->calculator();
+    const QChar decimal = FormatSettings::current().decimalSeparator;
+    session_->settings().reapplyFormats(calc.Today());
+    // A number being typed goes on in the new punctuation, so it still reads as a number.
+    calc.DisplayText.replace(decimal, FormatSettings::current().decimalSeparator);
+    session_->state().announce();
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
     if (closing_) {
@@ -276,9 +292,12 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     closing_ = true;
     // An update still waiting is abandoned: it changes nothing.
-    if (update_)
-        update_->abort();
-    if (trapped(QString(), [this] { SaveSettings(); }))
+    if (session_)
+        session_->abortUpdate();
+    if (trapped(QString(), [this] {
+            if (session_)
+                session_->saveSettings();
+        }))
         CloseSteps << QStringLiteral("SaveSettings");
     hide();
     CloseSteps << QStringLiteral("Hide");
@@ -292,8 +311,8 @@ void TForm1::closeEvent(QCloseEvent* event)
     for (TQuickReportViewer* viewer : findChildren<TQuickReportViewer*>(Qt::FindDirectChildrenOnly))
         viewer->close();
     CloseSteps << QStringLiteral("CloseWindows");
-    Layout.ButtonAssignments.clear();
-    Currencies.ClearTable();
+    if (session_)
+        session_->clear();
     CloseSteps << QStringLiteral("ClearTable");
     event->accept();
 }

@@ -20,8 +20,7 @@ CountryDrops::CountryDrops(const CurrencyTable& table, MainState& state, ButtonL
 
 void CountryDrops::openLibrary(ResourceLibrary& library, const QString& failure) const
 {
-    if (!library.Load(libraryPath.isEmpty() ? DataFolder::file(Defs::kResourceLibrary) : libraryPath))
-        throw VemoxError(failure);
+    library.Open(failure, libraryPath);
 }
 
 template <typename Show>

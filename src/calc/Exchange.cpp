@@ -3,7 +3,6 @@
 #include "Defs.h"
 
 #include "data/CurrencyTable.h"
-#include "support/DataFolder.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
@@ -70,10 +69,11 @@ Exchanger::~Exchanger()
     calc_.onReverse = nullptr;   // the calculator may outlive this object
 }
 
-std::optional<Conversion> Exchanger::Exchange(const QString& country)
+template <typename Steps>
+std::optional<Conversion> Exchanger::trappedSteps(Steps&& steps)
 {
     std::optional<Conversion> result;
-    trapWith([&] { exchangeSteps(country, result); },
+    trapWith([&] { steps(result); },
              [&](VemoxError& e) {
                  messenger().errorBox(e.message());
                  calc_.disableall();
@@ -82,12 +82,27 @@ std::optional<Conversion> Exchanger::Exchange(const QString& country)
     return result;
 }
 
+std::optional<Conversion> Exchanger::Exchange(const QString& country)
+{
+    pending_.reset();
+    return trappedSteps([&](std::optional<Conversion>& result) { exchangeSteps(country, result); });
+}
+
+std::optional<Conversion> Exchanger::Resume(bool updated)
+{
+    if (!pending_)
+        return std::nullopt;
+    const Pending pending = *std::exchange(pending_, std::nullopt);
+    return trappedSteps([&](std::optional<Conversion>& result) { resumeSteps(pending, updated, result); });
+}
+
+void Exchanger::openLibrary(ResourceLibrary& lib) const { lib.Open(kNoLibrary, LibraryPath); }
+
 void Exchanger::exchangeSteps(const QString& country, std::optional<Conversion>& result)
 {
     state_.panel[2].clear();
     ResourceLibrary lib;   // released when the handler returns, on every path
-    if (!lib.Load(LibraryPath.isEmpty() ? DataFolder::file(Defs::kResourceLibrary) : LibraryPath))
-        throw VemoxError(kNoLibrary);
+    openLibrary(lib);
     if (state_.display == QLatin1String("0")) {
         // While nothing is typed a button chooses the home currency.
         if (state_.reverseMode || chooseHomeCurrency(country, lib))
@@ -99,25 +114,53 @@ void Exchanger::exchangeSteps(const QString& country, std::optional<Conversion>&
     // The factor that takes the previous conversion's result back to its source currency.
     // It is taken only once this conversion goes ahead: one that stops leaves the previous
     // conversion's factor for the next equals.
-    double undoRate = 1.0;
+    Pending pending{country, 1.0};
     if (calc_.CrossRate != 0.0) {
         const long double undo = state_.reverseMode ? calc_.ApplyOperator(1, calc_.SourceRate, "/") * calc_.TargetRate
                                                     : calc_.ApplyOperator(1, calc_.TargetRate, "/") * calc_.SourceRate;
-        undoRate = Calculator::toDouble(undo);
+        pending.undoRate = Calculator::toDouble(undo);
     }
-
     Records records;
-    if (!readRates(country, records))
+    if (!findRecords(country, records))
         return;
-    calc_.UndoRate = undoRate;
+    if (!records.withoutRate().isEmpty()) {
+        pending_ = pending;   // the operator is asked whether to update first
+        return;
+    }
+    finish(pending, records, lib, result);
+}
+
+void Exchanger::resumeSteps(const Pending& pending, bool updated, std::optional<Conversion>& result)
+{
+    calc_.cancelSteps();
+    if (!updated)
+        return;
+    ResourceLibrary lib;
+    openLibrary(lib);
+    Records records;   // the update rebuilt the table: the records are found again
+    if (!findRecords(pending.country, records))
+        return;
+    if (const QString missing = records.withoutRate(); !missing.isEmpty()) {
+        messenger().messageDialog(
+            QStringLiteral("There is still no rate for %1. Nothing was converted.").arg(missing),
+            Messenger::Icon::Information);
+        return;
+    }
+    finish(pending, records, lib, result);
+}
+
+void Exchanger::finish(const Pending& pending, const Records& records, const ResourceLibrary& lib,
+                       std::optional<Conversion>& result)
+{
+    if (records.target)
+        calc_.TargetRate = records.target->GetRate();
+    calc_.UndoRate = pending.undoRate;
     if (records.target)
         showTarget(*records.target, lib);
-    computeCrossRate(country);
+    computeCrossRate(pending.country);
     Conversion c = convert();
     calc_.log().AppendLine(c.LogLine);
     fillReceipt(c);
-    PendingAccountRecord = c.PendingAccountRecord;
-    LastConversion = c;
     result = std::move(c);
 
     calc_.LastAction = CalcAction::Convert;
@@ -137,45 +180,16 @@ bool Exchanger::chooseHomeCurrency(const QString& country, const ResourceLibrary
     return true;
 }
 
-// Finds the source and target records and takes their rates. A rate of 0.0 asks whether
-// to update: No clears and stops; Yes updates, clears, and reads both rates again from
-// the new table, so that nothing is divided by a rate known to be stale. A rate still
-// missing, or a currency the table does not hold, stops the conversion with a message.
-// False when the conversion stops.
-bool Exchanger::readRates(const QString& country, Records& records)
+// Finds the source and target records and takes the source's rate; a currency the table
+// does not hold stops the conversion. False when it stops.
+bool Exchanger::findRecords(const QString& country, Records& records)
 {
     const QString sourceCountry = state_.reverseMode ? state_.foreign.country : state_.home.country;
-    auto find = [&] {
-        records.source = currencies_.FindByCountry(sourceCountry);
-        records.target = currencies_.FindByCountry(country);
-        if (records.source)
-            calc_.SourceRate = records.source->GetRate();
-    };
-    find();
-    if (!bothRecords(records, sourceCountry, country))
-        return false;
-    if (!records.withoutRate().isEmpty()) {
-        if (!messenger().askYesNo(kNoData, Messenger::Icon::Information)) {
-            calc_.cancelSteps();
-            return false;
-        }
-        if (calc_.onUpdate)
-            calc_.onUpdate();   // the update rebuilds the table: find the records again
-        calc_.cancelSteps();
-        find();
-        if (!bothRecords(records, sourceCountry, country))
-            return false;
-        const QString missing = records.withoutRate();
-        if (!missing.isEmpty()) {
-            messenger().messageDialog(QStringLiteral("There is still no rate for %1. Nothing was converted.")
-                                          .arg(missing),
-                                      Messenger::Icon::Information);
-            return false;
-        }
-    }
-    if (records.target)
-        calc_.TargetRate = records.target->GetRate();
-    return true;
+    records.source = currencies_.FindByCountry(sourceCountry);
+    records.target = currencies_.FindByCountry(country);
+    if (records.source)
+        calc_.SourceRate = records.source->GetRate();
+    return bothRecords(records, sourceCountry, country);
 }
 
 // A currency the table does not hold has no rate: the conversion stops with a message and
@@ -268,19 +282,20 @@ QString Exchanger::conversionLine(double amount) const
 void Exchanger::fillReceipt(Conversion& c) const
 {
     auto money = [&](double v) { return Formats::formatFloat(calc_.NumberFormat, v); };
-    c.Currency1 = state_.home.currency + QStringLiteral(" (") + state_.home.iso + QLatin1Char(')');
-    c.Details1 = money(c.SourceAmount);
-    c.Details2 = money(c.CrossRate);
-    c.Currency3 = state_.foreign.currency + QStringLiteral(" (") + state_.foreign.iso + QLatin1Char(')');
-    c.Details3 = money(c.Converted);
-    c.Currency4 = c.Currency5 = c.Currency6 = state_.foreign.iso;
-    c.Details4 = money(c.DutyTotal);
-    c.Details5 = money(c.FeeTotal);
-    c.Details6 = money(c.Total);
-    c.PendingAccountRecord = QStringList{c.Currency1, c.Details1, c.Details2, c.Currency3, c.Details3,
-                                         c.Details4, c.Details5, c.Details6}
-                                 .join(QLatin1Char(',')) +
-                             QLatin1Char('\r');
+    ReceiptCells& k = c.cells;
+    k.Currency1 = state_.home.currency + QStringLiteral(" (") + state_.home.iso + QLatin1Char(')');
+    k.Details1 = money(c.SourceAmount);
+    k.Details2 = money(c.CrossRate);
+    k.Currency3 = state_.foreign.currency + QStringLiteral(" (") + state_.foreign.iso + QLatin1Char(')');
+    k.Details3 = money(c.Converted);
+    k.Currency4 = k.Currency5 = k.Currency6 = state_.foreign.iso;
+    k.Details4 = money(c.DutyTotal);
+    k.Details5 = money(c.FeeTotal);
+    k.Details6 = money(c.Total);
+    c.PendingAccountRecord =
+        QStringList{k.Currency1, k.Details1, k.Details2, k.Currency3, k.Details3, k.Details4, k.Details5, k.Details6}
+            .join(QLatin1Char(',')) +
+        QLatin1Char('\r');
 }
 
 // ---------------------------------------------------------------------------------------

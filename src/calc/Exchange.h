@@ -9,6 +9,7 @@
 // its equals and Clear use them too; the exchange sets them.
 #include "calc/Calculator.h"
 #include "calc/CommissionTable.h"
+#include "calc/Conversion.h"
 #include "Defs.h"
 
 #include <QString>
@@ -19,32 +20,6 @@ class CurrencyTable;
 class CCurrencyData;
 class ResourceLibrary;
 
-// One conversion: its amounts, its log line, the receipt cells and the accounting record.
-struct Conversion {
-    double SourceAmount = 0;   // before conversion, in the source currency
-    double CrossRate = 0;
-    double Converted = 0;      // after the cross rate, before charges
-    double DutyTotal = 0;      // duty fee + duty charge
-    double FeeTotal = 0;       // commission fee + commission charge + retail charge
-    double Total = 0;          // the converted amount with the charges of the options
-    QString LogLine;           // "100.00 Dollar(USD) Converts to 55.00 Pound (GBP)"
-
-    // Receipt cells: the currencies and the formatted amounts.
-    QString Currency1;         // home currency "Dollar (USD)"
-    QString Details1;          // SourceAmount
-    QString Details2;          // CrossRate, with the number format's decimals
-    QString Currency3;         // foreign currency "Pound (GBP)"
-    QString Details3;          // Converted
-    QString Currency4, Currency5, Currency6;   // the foreign ISO code
-    QString Details4;          // DutyTotal
-    QString Details5;          // FeeTotal
-    QString Details6;          // Total
-
-    // The eight cells Currency1, Details1, Details2, Currency3, Details3 to Details6 joined
-    // by "," and ended by one carriage return, waiting for the accounting export.
-    QString PendingAccountRecord;
-};
-
 class Exchanger {
 public:
     // The error texts of the conversion.
@@ -54,8 +29,7 @@ public:
     static const QString kNoData;       // the question on a rate of 0.0
     static const QString kSwapError;    // "Error F200 in Rmode"
 
-    // The calculator's R key reaches Reverse through its onReverse. The Yes answer to the
-    // question about missing rates calls the calculator's onUpdate.
+    // The calculator's R key reaches Reverse through its onReverse.
     Exchanger(Calculator& calc, const CurrencyTable& currencies, const CommissionTable& charges);
     ~Exchanger();
     Exchanger(const Exchanger&) = delete;
@@ -63,15 +37,20 @@ public:
 
     QString LibraryPath;   // empty: the library of the data folder
 
-    // The handler of every currency button; country is the button's caption. The whole
+    // The handler of every currency button; country is the slot's country. The whole
     // handler is one trap: an error goes to the standard error box and locks the keypad.
     // Gives the conversion made, or nothing when the click only chose the home currency,
     // did nothing or failed. Announces the main state once.
+    //
+    // A rate of 0.0 stops the conversion before any figure changes, with ratesMissing()
+    // set: the caller asks the operator (kNoData), updates on Yes, and then calls Resume.
     std::optional<Conversion> Exchange(const QString& country);
-
-    // The last conversion, for the receipt; and its record until the export empties it.
-    std::optional<Conversion> LastConversion;
-    QString PendingAccountRecord;
+    bool ratesMissing() const { return pending_.has_value(); }
+    // The conversion that stopped for its rates: the calculator is cleared, and after an
+    // update (`updated`) both rates are read again from the new table, so that nothing is
+    // divided by a rate known to be stale. A rate still missing, or a currency the table no
+    // longer holds, stops it with a message.
+    std::optional<Conversion> Resume(bool updated);
 
     // The Reverse Mode key (Rmode.cpp): swaps the panes, toggles the mode and converts the
     // displayed amount across. Announces the main state once.
@@ -88,9 +67,20 @@ public:
 
 private:
     struct Records;
+    // A conversion waiting for the operator's answer about its missing rates.
+    struct Pending {
+        QString country;
+        double undoRate = 1.0;
+    };
+    template <typename Steps>
+    std::optional<Conversion> trappedSteps(Steps&& steps);
     void exchangeSteps(const QString& country, std::optional<Conversion>& result);
+    void resumeSteps(const Pending& pending, bool updated, std::optional<Conversion>& result);
+    void finish(const Pending& pending, const Records& records, const ResourceLibrary& lib,
+                std::optional<Conversion>& result);
+    void openLibrary(ResourceLibrary& lib) const;
     bool chooseHomeCurrency(const QString& country, const ResourceLibrary& lib);
-    bool readRates(const QString& country, Records& records);
+    bool findRecords(const QString& country, Records& records);
     static bool bothRecords(const Records& records, const QString& sourceCountry, const QString& country);
     void showTarget(const CCurrencyData& target, const ResourceLibrary& lib);
     void computeCrossRate(const QString& country);
@@ -105,4 +95,5 @@ private:
     MainState& state_;
     const CurrencyTable& currencies_;
     const CommissionTable& charges_;
+    std::optional<Pending> pending_;
 };

@@ -68,9 +68,8 @@ bool MainSettings::load()
     ZYMAPI::StoreChange change;
     ResourceLibrary library;
     const bool general = trapped(QString(), [&] {
-        if (!library.Load(DataFolder::file(Defs::kResourceLibrary)))
-            // Named after the step that failed: nothing was dropped.
-            throw VemoxError(QStringLiteral("Error: Unable to load resource dll - LoadSettings"));
+        // Named after the step that failed: nothing was dropped.
+        library.Open(QStringLiteral("Error: Unable to load resource dll - LoadSettings"));
         loadGeneral(library);
     });
     // A tab that could not be shown has told the operator; the captions still follow.

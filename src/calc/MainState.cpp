@@ -62,6 +62,16 @@ QString paymentText(Payment p)
     return QStringLiteral("Traveller's Cheques");
 }
 
+QString rateKindText(RateKind k)
+{
+    switch (k) {
+    case RateKind::Buy: return QStringLiteral("Buy");
+    case RateKind::Sell: return QStringLiteral("Sell");
+    case RateKind::Base: break;
+    }
+    return QStringLiteral("Base Rate");
+}
+
 void MainState::showToday(const QDate& today)
 {
     panel[0] = QStringLiteral("Todays date: ") + Formats::dateToStr(today);

@@ -41,6 +41,8 @@ enum class Payment { Cash, CreditCard, TravellersCheques };
 // The payment as the log and the receipt name it: "Cash", "Credit Card", "Traveller's Cheques".
 QString paymentText(Payment p);
 enum class RateKind { Buy, Sell, Base };
+// The rate as the receipt and the account file name it: "Buy", "Sell", "Base Rate".
+QString rateKindText(RateKind k);
 
 class MainState : public QObject {
     Q_OBJECT
@@ -54,6 +56,8 @@ public:
     bool reverseMode = false;                          // the R label painted red
     QString panel1Hint;                                // tool tip of panel 1: the rates' date and source
     bool busy = false;                                 // an update runs: the hourglass cursor
+    bool updateEnabled = true;                         // the update button; off by the editor's option
+    bool commissionBarShown = false;                   // the commission bar, and the Hide button down
 
     Payment payment = Payment::Cash;
     RateKind rateKind = RateKind::Base;

@@ -191,8 +191,7 @@ ButtonLayout::TabView ButtonLayout::tabSlots(int tab, const CurrencyTable& table
 
 void ButtonLayout::openLibrary(ResourceLibrary& library)
 {
-    if (!library.Load(DataFolder::file(Defs::kResourceLibrary)))
-        throw VemoxError(kLibraryError);
+    library.Open(kLibraryError);
 }
 
 bool ButtonLayout::loadAssignments(SettingsStore& store)

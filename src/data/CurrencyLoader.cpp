@@ -410,8 +410,7 @@ bool LoadCurrencyData(CurrencyTable& table)
     SeparatorScope separators;
     ResourceLibrary library;
     try {
-        if (!library.Load(DataFolder::file(kResourceLibrary)))
-            throw VemoxError(kUnreadableLibrary);
+        library.Open(kUnreadableLibrary);
         const QString dataFile = DataFolder::file(kCurrencyFile);
         if (!QFile::exists(dataFile))
             throw VemoxError(QStringLiteral("Error: Missing Currency.dat file"));

@@ -19,7 +19,6 @@ using namespace Defs;
 namespace {
 
 const QString kNoDataLoaded = QStringLiteral("No currency data loaded!");
-const QString kRollbackSuffix = QStringLiteral(" - Error: - (RollBack1Click) zym");
 
 // The busy flag and the hourglass, for the life of an update, on every way out.
 class BusyScope {
@@ -195,8 +194,12 @@ bool RateUpdate::GoUpdateFromTheWeb()
     return replaced;
 }
 
-void RateUpdate::rollBack()
+void RateUpdate::Rollback()
 {
+    if (busy_)
+        return;
+    // Nothing stale stands behind a box that tells a failure.
+    emit message(QString());
     if (startCopy_ == StartCopy::Failed)
         throw VemoxError(QStringLiteral("There is no rollback copy for this session: it could not be made at start (%1)")
                              .arg(startCopyFailure_));
@@ -204,18 +207,6 @@ void RateUpdate::rollBack()
         throw VemoxError(QStringLiteral("Missing Rollback data file"));
     messenger().messageDialog(QStringLiteral("Rollback complete!"), Messenger::Icon::Information);
     reload(DataFiles::readLines(DataFolder::file(kCurrencyFile)), QStringLiteral("the rates the program started with"));
-}
-
-void RateUpdate::RollBack1Click()
-{
-    if (busy_)
-        return;
-    trapWith([this] { rollBack(); },
-             [this](VemoxError& e) {
-                 emit message(QString());
-                 e.appendMessage(kRollbackSuffix);
-                 messenger().errorBox(e.message());
-             });
 }
 
 bool RateUpdate::KeepStartData(bool loaded)

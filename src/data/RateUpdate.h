@@ -59,10 +59,11 @@ public:
     int defaultProxyPort = 8080;             // a proxy whose port was not read
     QList<QSslCertificate> extraCaCertificates;   // trusted beside the system's store
 
-    // The handlers. Each reports its own errors and ends with one announce of the state.
-    // GoUpdateFromTheWeb gives true when new rates are in force.
+    // The update reports its own errors; it gives true when new rates are in force.
     bool GoUpdateFromTheWeb();
-    void RollBack1Click();
+    // Returns to the rollback file; raises what went wrong, for the command's trap to tell.
+    // Does nothing while an update waits.
+    void Rollback();
 
     // At start: copies the data file to the rollback file when the table loaded from it
     // holds rates. A failed copy is told; false then, and a rollback has nothing to return to.
@@ -102,7 +103,6 @@ private:
     TransferOptions transferOptions();
     void applyProxy(TransferOptions& options);
     bool reload(const QStringList& lines, const QString& source);
-    void rollBack();
 
     enum class StartCopy { Earlier, Made, Failed };
     CurrencyTable& table_;

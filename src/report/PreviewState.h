@@ -15,7 +15,6 @@ public:
 
     // A new page set: page 1 of `count`.
     void setPageCount(int count);
-    int pageCount() const { return count_; }
     int page() const { return page_; }
 
     // "Page N of M"; M is 1 when there are no pages.

@@ -1,24 +1,7 @@
 #include "report/QuickReport.h"
-#include "calc/Exchange.h"
 #include "support/Formats.h"
 
 using Report::Band;
-
-void TQuickReport1::SetReceiptCells(const Conversion& c)
-{
-    Report::ReceiptCells& k = content_.cells;
-    k.Currency1 = c.Currency1;
-    k.Details1 = c.Details1;
-    k.Details2 = c.Details2;
-    k.Currency3 = c.Currency3;
-    k.Details3 = c.Details3;
-    k.Currency4 = c.Currency4;
-    k.Details4 = c.Details4;
-    k.Currency5 = c.Currency5;
-    k.Details5 = c.Details5;
-    k.Currency6 = c.Currency6;
-    k.Details6 = c.Details6;
-}
 
 void TQuickReport1::FillReceiptHeader(const BannerSettings& banner, const QDateTime& now)
 {
@@ -44,7 +27,7 @@ void TQuickReport1::FillReceiptHeader(const BannerSettings& banner, const QDateT
     b.info = banner.text(T::Info);
 }
 
-void TQuickReport1::PrepareReport(int mode, const ReportSources& sources)
+void TQuickReport1::PrepareReport(Mode mode, const ReportSources& sources)
 {
     BannerSettings banner;
     banner.loadForReport();
@@ -58,22 +41,13 @@ void setHeights(Report::ReportContent& c, std::initializer_list<std::pair<Band, 
         c.setHeight(band, h);
 }
 
-QString typeCaption(RateKind kind)
-{
-    switch (kind) {
-    case RateKind::Buy: return QStringLiteral("Buy");
-    case RateKind::Sell: return QStringLiteral("Sell");
-    case RateKind::Base: break;
-    }
-    return QStringLiteral("Base Rate");
-}
-
 } // namespace
 
-void TQuickReport1::PrepareReport(int mode, const ReportSources& sources, const BannerSettings& banner)
+void TQuickReport1::PrepareReport(Mode mode, const ReportSources& sources, const BannerSettings& banner)
 {
     FillReceiptHeader(banner, sources.now);
     Report::ReportContent& c = content_;
+    c.cells = sources.cells;
     if (mode == CustomerReceipt) {
         if (banner.fullWidth())
             setHeights(c, {{Band::PageHeaderBand1, 47}, {Band::PrintMemoBand, 0}, {Band::CompanyBand1, 272},
@@ -83,9 +57,9 @@ void TQuickReport1::PrepareReport(int mode, const ReportSources& sources, const 
             setHeights(c, {{Band::PrintMemoBand, 0}, {Band::CompanyBand1, 0}, {Band::CompanyBand2, 0},
                            {Band::CompanyBand3, 0}, {Band::PageHeaderBand1, 0}, {Band::Band1Col40, 40},
                            {Band::Band2Col40, 318}, {Band::Band3Col40, 266}});
-        c.TypeLabel = typeCaption(sources.rateKind);
+        c.TypeLabel = rateKindText(sources.rateKind);
         c.DescriptionLabel = paymentText(sources.payment);
-    } else if (mode == TransactionLogReport) {
+    } else {
         c.TypeLabel.clear();
         c.DescriptionLabel.clear();
         setHeights(c, {{Band::CompanyBand1, 0}, {Band::CompanyBand2, 0}, {Band::CompanyBand3, 0},

@@ -3,6 +3,8 @@
 // receipt and their 40-column twins, the receipt table's cells, the type and payment
 // captions, the memo of the log report and the height of every band. TQuickReport1 fills
 // it; BandLayout turns it into pages.
+#include "calc/Conversion.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -37,17 +39,8 @@ struct BannerLabels {
     bool operator==(const BannerLabels&) const = default;
 };
 
-// The receipt table's cells, shared by both tables; their designed captions until the
-// first conversion.
-struct ReceiptCells {
-    QString Currency1 = QStringLiteral("None"), Details1 = QStringLiteral("0.0");
-    QString Details2 = QStringLiteral("0.0");
-    QString Currency3 = QStringLiteral("None"), Details3 = QStringLiteral("0.0");
-    QString Currency4 = QStringLiteral("None"), Details4 = QStringLiteral("0.0");
-    QString Currency5 = QStringLiteral("None"), Details5 = QStringLiteral("0.0");
-    QString Currency6 = QStringLiteral("None"), Details6 = QStringLiteral("0.0");
-    bool operator==(const ReceiptCells&) const = default;
-};
+// The receipt table's cells, shared by both tables: the last conversion's.
+using ::ReceiptCells;
 
 struct ReportContent {
     BannerLabels full;          // the full-width receipt's labels

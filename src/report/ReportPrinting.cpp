@@ -1,5 +1,6 @@
 #include "report/ReportPrinting.h"
 #include "report/PageRenderer.h"
+#include "support/DataFolder.h"
 #include "support/Errors.h"
 #include "support/FileWriter.h"
 #include "support/Messenger.h"
@@ -102,7 +103,7 @@ ReportPrinter::Outcome ReportPrinter::offerPdf(const PageSet& pages, const QStri
 {
     if (!m.askYesNo(why, Messenger::Icon::Warning))
         return Outcome::NotPrinted;
-    return saveAs(pages, newFileName(QDir::current().filePath(QStringLiteral("report.pdf"))), m);
+    return saveAs(pages, newFileName(DataFolder::file(QStringLiteral("report.pdf"))), m);
 }
 
 ReportPrinter::Outcome ReportPrinter::saveAs(const PageSet& pages, const QString& proposal, Messenger& m)

@@ -1,4 +1,6 @@
 #include "support/ResourceLibrary.h"
+#include "Defs.h"
+#include "support/DataFolder.h"
 #include "support/Errors.h"
 #include "support/FileReader.h"
 #include "support/FileWriter.h"
@@ -62,6 +64,12 @@ bool ResourceLibrary::Load(const QString& path)
         return false;
     }
     return LoadFromBytes(std::move(bytes));
+}
+
+void ResourceLibrary::Open(const QString& failure, const QString& path)
+{
+    if (!Load(path.isEmpty() ? DataFolder::file(Defs::kResourceLibrary) : path))
+        throw VemoxError(failure);
 }
 
 bool ResourceLibrary::LoadFromBytes(QByteArray bytes)

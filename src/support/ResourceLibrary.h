@@ -56,6 +56,9 @@ public:
     bool Load(const QString& path);
     // Checks and adopts an image of a library file; false when it is not valid.
     bool LoadFromBytes(QByteArray bytes);
+    // Loads the library at `path`, or the data folder's when it is empty; raises VemoxError
+    // with `failure`, the text of the operation that needed it, when it cannot.
+    void Open(const QString& failure, const QString& path = QString());
     bool IsLoaded() const { return loaded_; }
     void Release();
 

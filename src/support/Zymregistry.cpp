@@ -427,35 +427,35 @@ bool WriteRegistry(const HKEY& root, const QString& key, const QStringList& in, 
     });
 }
 
-bool DeleteRegistryKeyValue(HKEY root, const QString& key, const QString& name, long access)
+namespace {
+// The body of both deletions: the key must exist for there to be anything to remove, and a
+// key's path must not be the root, which is never removed.
+template <typename Remove>
+bool deleteUnder(HKEY root, const QString& key, long access, long right, bool keyItself, Remove remove)
 {
     return trappedDelete([&] {
-        // Named members, not a structured binding: the lambda below captures the path.
-        const Target target = changeable(root, key, access, kSetValue);
-        const bool allowed = target.allowed;
-        const auto& path = target.path;
-        if (!allowed)
+        const Target target = changeable(root, key, access, right);
+        if (!target.allowed)
             return false;
-        if (!path)
-            return true;   // no such key: nothing to delete
-        // A damaged file that stays went nowhere; the value is not readable anyway.
-        return edited([&](regstore::Change& c) { c.removeValue(*path, name); }) != Outcome::Failed;
+        if (!target.path || (keyItself && target.path->isEmpty()))
+            return true;   // nothing of that name
+        const QString path = *target.path;
+        // A damaged file that stays went nowhere; what it held is not readable anyway.
+        return edited([&](regstore::Change& c) { remove(c, path); }) != Outcome::Failed;
     });
+}
+} // namespace
+
+bool DeleteRegistryKeyValue(HKEY root, const QString& key, const QString& name, long access)
+{
+    return deleteUnder(root, key, access, kSetValue, false,
+                       [&](regstore::Change& c, const QString& path) { c.removeValue(path, name); });
 }
 
 bool DeleteRegistryKey(HKEY root, const QString& key, long access)
 {
-    return trappedDelete([&] {
-        // Named members, not a structured binding: the lambda below captures the path.
-        const Target target = changeable(root, key, access, kDelete);
-        const bool allowed = target.allowed;
-        const auto& path = target.path;
-        if (!allowed)
-            return false;
-        if (!path || path->isEmpty())
-            return true;   // nothing of that name; the root itself is never removed
-        return edited([&](regstore::Change& c) { c.removeKey(*path); }) != Outcome::Failed;
-    });
+    return deleteUnder(root, key, access, kDelete, true,
+                       [](regstore::Change& c, const QString& path) { c.removeKey(path); });
 }
 
 bool ReadRegistryBINARY(const HKEY& root, const QString& key, const QString& name, std::uint32_t& out, long access)

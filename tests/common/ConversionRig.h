@@ -1,11 +1,8 @@
 #pragma once
-// The core a currency button's conversion goes through, without a window: the main state,
-// the log, the currency table, the charges, the calculator and the exchanger, with every
-// message the core shows kept in `shown`.
-#include "calc/Calculator.h"
-#include "calc/CommissionTable.h"
-#include "calc/Exchange.h"
-#include "data/CurrencyTable.h"
+// The counter a currency button's conversion goes through, without a window: the session,
+// and its main state, log, currency table, charges, calculator and exchanger by name, with
+// every message the core shows kept in `shown`.
+#include "calc/CounterSession.h"
 #include "support/Messenger.h"
 
 struct ConversionRig {
@@ -18,10 +15,11 @@ struct ConversionRig {
 
     ScriptedMessenger shown;
     MessengerScope scope{&shown};
-    MainState state;
-    TransactionLog log;
-    CurrencyTable table;
-    CommissionTable charges;
-    Calculator calc{state, log, charges};
-    Exchanger ex{calc, table, charges};
+    CounterSession session;
+    MainState& state = session.state();
+    TransactionLog& log = session.log();
+    CurrencyTable& table = session.currencies();
+    CommissionTable& charges = session.commission();
+    Calculator& calc = session.calculator();
+    Exchanger& ex = session.exchanger();
 };

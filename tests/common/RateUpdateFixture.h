@@ -11,6 +11,7 @@
 #include "data/DataFiles.h"
 #include "data/RateUpdate.h"
 #include "support/Messenger.h"
+#include "support/Trap.h"
 #include "support/Zymregistry.h"
 
 #include <gmock/gmock.h>
@@ -81,6 +82,11 @@ protected:
     {
         const CCurrencyData* c = table.FindByCountry(country);
         return c ? c->GetRate() : -1;
+    }
+    // The rollback as its command runs it: what goes wrong is told in the error box.
+    static void rollback(RateUpdate& u)
+    {
+        trapped(QString(), [&] { u.Rollback(); });
     }
     // The data file, the table, the hosts and the last update as they were at the start.
     void expectNothingChanged()

@@ -15,7 +15,7 @@ inline QStringList numberedLines(int count)
     return lines;
 }
 
-inline Report::PageSet preparedPages(int mode, const QStringList& log = {})
+inline Report::PageSet preparedPages(TQuickReport1::Mode mode, const QStringList& log = {})
 {
     TQuickReport1 report;
     ReportSources sources;

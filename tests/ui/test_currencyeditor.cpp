@@ -2,6 +2,7 @@
 // and in which order, what Cancel and Delete leave, and the reload after every close.
 #include "Defs.h"
 #include "Forms/TForm1.h"
+#include "calc/CounterSession.h"
 #include "Forms/common/DialogKit.h"
 #include "common/Controls.h"
 #include "common/TestEnv.h"
@@ -102,7 +103,7 @@ TEST_F(EditorTest, OkayWritesTheUserCurrenciesInOrderAndTheMainWindowReloads)
               kMoonland +
                   "<KRTISO>MRS</KRTISO><KRTDATA>1.5</KRTDATA><KRTCOUNTRY>Mars</KRTCOUNTRY><KRTDENOM>Marks</KRTDENOM>\r\n"
                   "<KRTISO>EUR</KRTISO><KRTDATA>0.94</KRTDATA><KRTCOUNTRY>France1</KRTCOUNTRY><KRTDENOM>Euros</KRTDENOM>\r\n");
-    EXPECT_EQ(userCountries(form->currencies()), QStringList({"Moonland", "Mars", "France1"}));
+    EXPECT_EQ(userCountries(form->session().currencies()), QStringList({"Moonland", "Mars", "France1"}));
     EXPECT_FALSE(control<QToolButton>(form.get(), "UpdateTool")->isEnabled());
     EXPECT_TRUE(said.shown.empty());
 }
@@ -125,10 +126,10 @@ TEST_F(EditorTest, CancelWritesNothingAndDeletingEveryOneLeavesAnEmptyFile)
              }};
     form->command(Command::CurrencyEditor)->trigger();
     EXPECT_EQ(testenv::readBytes(Defs::kUserDefinedFile), kMoonland);
-    EXPECT_EQ(userCountries(form->currencies()), QStringList({"Moonland"}));
+    EXPECT_EQ(userCountries(form->session().currencies()), QStringList({"Moonland"}));
     form->command(Command::CurrencyEditor)->trigger();
     EXPECT_EQ(testenv::readBytes(Defs::kUserDefinedFile), "");
-    EXPECT_TRUE(userCountries(form->currencies()).isEmpty());
+    EXPECT_TRUE(userCountries(form->session().currencies()).isEmpty());
     EXPECT_EQ(said.texts(ScriptedMessenger::Kind::MessageDialog),
               QStringList(2, "Can only delete from User Defined currencies"));
 }

@@ -4,6 +4,7 @@
 #include "Forms/TCurrencySelector.h"
 #include "Forms/THelpWindow.h"
 #include "Forms/TForm1.h"
+#include "calc/CounterSession.h"
 #include "common/TestEnv.h"
 #include "components/ZYMTreeView.h"
 #include "support/Messenger.h"
@@ -79,7 +80,7 @@ protected:
         return form->findChild<QPushButton*>(name)->text();
     }
     QImage picture(const QString& name) { return form->findChild<QLabel*>(name)->pixmap().toImage(); }
-    void typeSeven() { form->calculator().OnNumeric("7"); }
+    void typeSeven() { form->session().calculator().OnNumeric("7"); }
 
     ScriptedMessenger said;
     MessengerScope scope{&said};
@@ -93,7 +94,7 @@ TEST_F(DropWindowTest, OnlyThePaneWithTheHomeCurrencyAcceptsAndSlotsAlwaysDo)
     const QStringList home = {"Panel2", "homeImage", "homecountry"};
     const QStringList foreign = {"Panel3", "localimage", "localcountry"};
     for (bool reverse : {false, true}) {
-        form->state().reverseMode = reverse;
+        form->session().state().reverseMode = reverse;
         for (const QString& n : home)
             EXPECT_EQ(dragOver(n), !reverse) << n.toStdString() << reverse;
         for (const QString& n : foreign)
@@ -116,7 +117,7 @@ TEST_F(DropWindowTest, DropsReachThePanesAndSlotsAndClearTheDisplay)
     EXPECT_EQ(text("calcdisplay"), "0");
     EXPECT_EQ(picture("homeImage").size(), QSize(35, 20));
 
-    form->state().reverseMode = true;
+    form->session().state().reverseMode = true;
     ASSERT_TRUE(drop("localimage", "France"));
     EXPECT_EQ(text("localcountry"), "France");
 
@@ -128,8 +129,8 @@ TEST_F(DropWindowTest, DropsReachThePanesAndSlotsAndClearTheDisplay)
     typeSeven();
     ASSERT_TRUE(drop("Image6", "France"));
     EXPECT_EQ(text("calcdisplay"), "0");
-    EXPECT_EQ(form->buttonLayout().at(2, 5), "France");
-    EXPECT_EQ(form->buttonLayout().at(2, 6), "France");
+    EXPECT_EQ(form->session().layout().at(2, 5), "France");
+    EXPECT_EQ(form->session().layout().at(2, 6), "France");
     EXPECT_EQ(text("Button6"), text("Button5"));
     EXPECT_EQ(picture("Image6"), picture("Image5"));
 
@@ -160,13 +161,13 @@ TEST_F(DropWindowTest, CountryListReplacesTheSelectorAtThePointerAndClosesWithTh
     ASSERT_TRUE(list);
     QCursor::setPos(QPoint(100, 120));
     list->trigger();
-    QPointer<TCurrencySelector> first = form->currencySelector();
+    QPointer<TCurrencySelector> first = form->findChild<TCurrencySelector*>();
     ASSERT_TRUE(first);
     QCursor::setPos(QPoint(300, 200));
     list->trigger();
     EXPECT_FALSE(first);
     EXPECT_EQ(form->findChildren<TCurrencySelector*>().size(), 1);
-    QPointer<TCurrencySelector> second = form->currencySelector();
+    QPointer<TCurrencySelector> second = form->findChild<TCurrencySelector*>();
     ASSERT_TRUE(second);
     EXPECT_TRUE(second->isVisible());
     EXPECT_EQ(second->frameGeometry().topLeft(), QCursor::pos());

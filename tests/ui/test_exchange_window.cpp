@@ -1,6 +1,7 @@
 // The main window's conversion wiring: currency buttons after typing on the keypad, the
 // panes with their flags, reverse mode, the commission bar and its Hide button.
 #include "Forms/TForm1.h"
+#include "calc/CounterSession.h"
 #include "common/Controls.h"
 #include "common/TestEnv.h"
 #include "data/CurrencyData.h"
@@ -13,6 +14,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -32,8 +34,11 @@ protected:
         // The first tab's slots 1 to 3.
         const QStringList countries = {"Unt. States", "Unt. Kingdom", "France"};
         for (int i = 0; i < countries.size(); ++i)
-            form->buttonLayout().assign(0, i + 1, countries[i]);
-        ASSERT_TRUE(form->LoadTabButtons(0));
+            form->session().layout().assign(0, i + 1, countries[i]);
+        auto* tabs = testenv::control<QTabBar>(form.get(), "TabControl1");   // shown as the tab is chosen again
+        tabs->setCurrentIndex(1);
+        tabs->setCurrentIndex(0);
+        ASSERT_EQ(testenv::control<QPushButton>(form.get(), "Button3")->text(), "France");
     }
     template <typename W = QToolButton>
     void click(const char* name) { QTest::mouseClick(testenv::control<W>(form.get(), name), Qt::LeftButton); }
@@ -48,7 +53,7 @@ protected:
         const QPixmap p = testenv::control<QLabel>(form.get(), name)->pixmap();
         return !p.isNull() && p.size() == QSize(35, 20);
     }
-    QStringList log() const { return form->transactionLog().Lines(); }
+    QStringList log() const { return form->session().log().Lines(); }
     // Clear, then Button1: the home currency is the US dollar.
     void chooseDollarHome()
     {
@@ -97,12 +102,12 @@ TEST_F(ExchangeWindowTest, SlotChoosesHomeThenConvertsTheTypedAmount)
 
 TEST_F(ExchangeWindowTest, PaneShowsTheBanknoteForACurrencyWithoutFlag)
 {
-    form->state().home.picture = NoResourceIndex;
-    form->state().home.country = "Own money";
-    form->state().announce();
+    form->session().state().home.picture = NoResourceIndex;
+    form->session().state().home.country = "Own money";
+    form->session().state().announce();
     EXPECT_TRUE(hasPicture("homeImage"));
-    form->state().home = PaneState{};
-    form->state().announce();
+    form->session().state().home = PaneState{};
+    form->session().state().announce();
     EXPECT_FALSE(hasPicture("homeImage"));
 }
 
@@ -171,10 +176,10 @@ TEST_F(ExchangeWindowTest, BarOptionsLogTheirLineAndBaseDisablesCommission)
     form->command(Command::CommissionToolbar)->trigger();
     auto* commission = testenv::control<QCheckBox>(form.get(), "Rcommission");
     EXPECT_FALSE(commission->isEnabled());
-    form->state().panel[2] = "note";
+    form->session().state().panel[2] = "note";
     click<QRadioButton>("Rsell");
     EXPECT_EQ(log().last(), "-- Cash -- Sell Currency-- Commission? No --");
-    EXPECT_EQ(form->state().panel[2], "");
+    EXPECT_EQ(form->session().state().panel[2], "");
     ASSERT_TRUE(commission->isEnabled());
     click<QCheckBox>("Rcommission");
     click<QRadioButton>("Rtc");
@@ -188,10 +193,10 @@ TEST_F(ExchangeWindowTest, BarOptionsLogTheirLineAndBaseDisablesCommission)
     EXPECT_EQ(log().size(), lines);
 
     // The bar shows the state's choices, as the settings restore them.
-    form->state().payment = Payment::CreditCard;
-    form->state().rateKind = RateKind::Buy;
-    form->state().commission = false;
-    form->state().announce();
+    form->session().state().payment = Payment::CreditCard;
+    form->session().state().rateKind = RateKind::Buy;
+    form->session().state().commission = false;
+    form->session().state().announce();
     EXPECT_TRUE(testenv::control<QRadioButton>(form.get(), "Rcreditcard")->isChecked());
     EXPECT_TRUE(testenv::control<QRadioButton>(form.get(), "Rbuy")->isChecked());
     EXPECT_TRUE(commission->isEnabled());

@@ -1,5 +1,6 @@
 // The keypad wiring of the main window, its key preview, and the log window and save.
 #include "Forms/TForm1.h"
+#include "calc/CounterSession.h"
 #include "Forms/THelpWindow.h"
 #include "Forms/TTransLog.h"
 #include "common/Controls.h"
@@ -35,7 +36,7 @@ protected:
     }
     void click(QToolButton* k) { QTest::mouseClick(k, Qt::LeftButton); }
     void type(const char* keys) { QTest::keyClicks(form.get(), QString::fromLatin1(keys)); }
-    QStringList log() const { return form->transactionLog().Lines(); }
+    QStringList log() const { return form->session().log().Lines(); }
     QToolButton* key(const char* name) const { return testenv::control<QToolButton>(form.get(), name); }
     QLabel* label(const char* name) const { return testenv::control<QLabel>(form.get(), name); }
     TTransLog* logWindow() const { return form->findChild<TTransLog*>("TransLog"); }
@@ -52,7 +53,7 @@ TEST_F(KeypadTest, StartsClearedWithAnEmptyLog)
 {
     EXPECT_EQ(label("calcdisplay")->text(), "0");
     EXPECT_TRUE(log().isEmpty());   // the Clear of the start is not kept
-    EXPECT_EQ(form->calculator().LastAction, "cancel");
+    EXPECT_EQ(form->session().calculator().LastAction, "cancel");
 }
 
 TEST_F(KeypadTest, OnScreenKeysDriveTheCalculator)
@@ -150,7 +151,7 @@ TEST_F(KeypadTest, LogWindowKeepsEveryLineOfABurstInOrder)
     QStringList burst;
     for (int i = 0; i < 500; ++i) {
         burst << QString::number(i);
-        form->AppendLine(burst.last());
+        form->session().log().AppendLine(burst.last());
     }
     QCoreApplication::processEvents();
     EXPECT_EQ(memo->toPlainText(), burst.join('\n'));
@@ -159,23 +160,23 @@ TEST_F(KeypadTest, LogWindowKeepsEveryLineOfABurstInOrder)
     EXPECT_EQ(memo->verticalScrollBar()->value(), memo->verticalScrollBar()->maximum());
 
     // Lines still waiting when the log is emptied are gone with it.
-    form->AppendLine("dropped");
+    form->session().log().AppendLine("dropped");
     logWindow()->ActionClearExecute();
-    form->AppendLine("kept");
+    form->session().log().AppendLine("kept");
     QCoreApplication::processEvents();
     EXPECT_EQ(memo->toPlainText(), "kept");
 
     // A hidden window stays current as well.
     logWindow()->ActionOkayExecute();
-    form->AppendLine("later");
+    form->session().log().AppendLine("later");
     QCoreApplication::processEvents();
     EXPECT_EQ(memo->toPlainText(), "kept\nlater");
 }
 
 TEST_F(KeypadTest, SavingTheLogWritesLatin1WithCrLf)
 {
-    form->AppendLine("A");
-    form->AppendLine(QString::fromLatin1("B\xe9"));
+    form->session().log().AppendLine("A");
+    form->session().log().AppendLine(QString::fromLatin1("B\xe9"));
     msgs.files.push_back(work + "/day.tlg");
     form->command(Command::SaveTransactionLog)->trigger();
     ASSERT_EQ(msgs.texts(ScriptedMessenger::Kind::SaveFile), QStringList({"Save Transaction Log"}));
@@ -199,7 +200,7 @@ TEST_F(KeypadTest, AFailedSaveKeepsWhatWasThereAndSaysSo)
     // The chosen name is taken by a folder holding a file: the save fails, nothing is lost.
     QDir().mkpath(work + "/keep.tlg");
     testenv::writeBytes(work + "/keep.tlg/inside", "old");
-    form->AppendLine("new");
+    form->session().log().AppendLine("new");
     msgs.files.push_back(work + "/keep.tlg");
     form->command(Command::SaveTransactionLog)->trigger();
     ASSERT_EQ(msgs.errors().size(), 1);
@@ -210,7 +211,7 @@ TEST_F(KeypadTest, AFailedSaveKeepsWhatWasThereAndSaysSo)
 
 TEST_F(KeypadTest, SaveIntoAMissingFolderFails)
 {
-    form->AppendLine("x");
+    form->session().log().AppendLine("x");
     msgs.files.push_back(work + "/no/such/folder/x.tlg");
     form->command(Command::SaveTransactionLog)->trigger();
     ASSERT_EQ(msgs.errors().size(), 1);
@@ -253,11 +254,11 @@ TEST_F(KeypadTest, KeypadIsTwentyFlatKeysOnRaisedPanelsWithTheirHints)
 
 TEST_F(KeypadTest, RLabelIsRedOnlyInReverseMode)
 {
-    form->state().reverseMode = true;
-    form->state().announce();
+    form->session().state().reverseMode = true;
+    form->session().state().announce();
     EXPECT_EQ(label("R")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    form->state().reverseMode = false;
-    form->state().announce();
+    form->session().state().reverseMode = false;
+    form->session().state().announce();
     EXPECT_EQ(label("R")->palette().color(QPalette::WindowText), form->palette().color(QPalette::Button));
 }
 
@@ -328,7 +329,7 @@ TEST_F(KeypadTest, LogWindowIsCentredWithItsToolBarPopupAndHelp)
     EXPECT_EQ(items[0]->objectName(), "Clear1");
     EXPECT_EQ(items[1]->objectName(), "ActionPrint1");
     // The items run their actions and follow their state.
-    form->AppendLine("x");
+    form->session().log().AppendLine("x");
     items[0]->trigger();
     EXPECT_TRUE(log().isEmpty());
     w->ActionPrint->setEnabled(true);

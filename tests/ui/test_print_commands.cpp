@@ -3,7 +3,6 @@
 #include "Forms/TForm1.h"
 #include "Forms/TTransLog.h"
 #include "Forms/common/DialogKit.h"
-#include "Forms/main/PrintCommands.h"
 #include "common/TestEnv.h"
 #include "report/ReportPrinting.h"
 #include "support/Messenger.h"
@@ -11,6 +10,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTest>
 #include <QTimer>
@@ -87,7 +87,12 @@ TEST(PrintCommandsTest, WithAFileForPrinterEachPrintAsksForItsFileAndTheStatusBa
     MessengerScope scope{&messages};
     messages.files = {files[0], files[1]};
     TForm1 form;
-    form.printing().printer().printer().setOutputFileName(files[0]);   // "Print to File (PDF)"
+    setModalRunner([&](QDialog& d) {   // Printer Setup: "Print to File (PDF)"
+        static_cast<QPrintDialog&>(d).printer()->setOutputFileName(files[0]);
+        return int(QDialog::Accepted);
+    });
+    form.command(Command::PrinterSetup)->trigger();
+    setModalRunner([](QDialog&) { return int(QDialog::Rejected); });
     form.command(Command::PrintCustomerReceipt)->trigger();
     EXPECT_EQ(form.findChild<QLabel*>("StatusPanel2")->text(), "Saved as " + files[0]);
     form.command(Command::PrintTransactionLog)->trigger();

@@ -30,7 +30,7 @@ TEST(ReportViewer, EdgeCases)
     const QString dir = testenv::freshWorkDir();
     ScriptedMessenger m;
     MessengerScope scope(&m);
-    const Report::PageSet receipt = testenv::preparedPages(0);
+    const Report::PageSet receipt = testenv::preparedPages(TQuickReport1::CustomerReceipt);
     TQuickReportViewer v(nullptr, {});
     v.PrepareViewer(receipt);
     v.show();
@@ -74,7 +74,7 @@ TEST(ReportViewer, EdgeCases)
 TEST(ReportViewer, MenuItemsRunTheToolBarCommands)
 {
     testenv::freshWorkDir();
-    const Report::PageSet log = testenv::preparedPages(1, testenv::numberedLines(200));
+    const Report::PageSet log = testenv::preparedPages(TQuickReport1::TransactionLogReport, testenv::numberedLines(200));
     ASSERT_GE(log.pages.size(), 3);
     TQuickReportViewer v(nullptr, {});
     v.PrepareViewer(log);
@@ -108,7 +108,7 @@ TEST(ReportViewer, MenuItemsRunTheToolBarCommands)
 TEST(ReportViewer, ShowReportReturnsWhenClosedWhileOtherWindowsWork)
 {
     testenv::freshWorkDir();
-    const Report::PageSet receipt = testenv::preparedPages(0);
+    const Report::PageSet receipt = testenv::preparedPages(TQuickReport1::CustomerReceipt);
     QPushButton other;
     other.show();
     int clicks = 0;

@@ -3,6 +3,7 @@
 #include "Defs.h"
 #include "Forms/TCurrencyForm.h"
 #include "Forms/TForm1.h"
+#include "calc/CounterSession.h"
 #include "Forms/common/DialogKit.h"
 #include "common/Controls.h"
 #include "common/TestEnv.h"
@@ -154,26 +155,26 @@ TEST_F(TabsTest, ShiftLeftPressEmptiesASlotAndNothingElseDoes)
     QTest::mousePress(button(3), Qt::RightButton, Qt::ShiftModifier);
     QTest::mouseRelease(button(3), Qt::RightButton, Qt::ShiftModifier);
     EXPECT_EQ(button(3)->text(), "Europe 03");
-    EXPECT_EQ(form->buttonLayout().at(0, 3), "Europe 03");
+    EXPECT_EQ(form->session().layout().at(0, 3), "Europe 03");
 
     QTest::mouseClick(button(3), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(button(3)->text(), "");
     EXPECT_TRUE(flag(3).isNull());
-    EXPECT_EQ(form->buttonLayout().at(0, 3), "");
-    EXPECT_EQ(form->buttonLayout().ButtonAssignments.size(), 20);
+    EXPECT_EQ(form->session().layout().at(0, 3), "");
+    EXPECT_EQ(form->session().layout().ButtonAssignments.size(), 20);
 }
 
 TEST_F(TabsTest, DeleteCountryActsOnTheSlotOfThePopup)
 {
     loadEurope();
     form->command(Command::DeleteButton)->trigger();   // no slot: nothing happens
-    EXPECT_EQ(form->buttonLayout().ButtonAssignments.count(QString()), 0);
+    EXPECT_EQ(form->session().layout().ButtonAssignments.count(QString()), 0);
 
     emit button(7)->customContextMenuRequested(QPoint(2, 2));
     ctl<QMenu>("LoadCountryDefaults")->hide();
     form->command(Command::DeleteButton)->trigger();
     EXPECT_EQ(button(7)->text(), "");
-    EXPECT_EQ(form->buttonLayout().at(0, 7), "");
+    EXPECT_EQ(form->session().layout().at(0, 7), "");
     EXPECT_EQ(button(6)->text(), "Europe 06");
 }
 
@@ -190,7 +191,7 @@ TEST_F(TabsTest, ClearingAsksFirstAndRenamingTakesAnyText)
     form->command(Command::ClearSelectedFolders)->trigger();
     EXPECT_EQ(button(1)->text(), "");
     EXPECT_EQ(tabNames().mid(0, 2), QStringList({"1", "Europe 2"}));
-    EXPECT_EQ(form->buttonLayout().ButtonAssignments.size(), 20);
+    EXPECT_EQ(form->session().layout().ButtonAssignments.size(), 20);
 
     msgs.inputs = {QString("Till")};
     form->command(Command::ChangeFolderName)->trigger();
@@ -198,11 +199,11 @@ TEST_F(TabsTest, ClearingAsksFirstAndRenamingTakesAnyText)
     msgs.inputs = {QString()};
     form->command(Command::ChangeFolderName)->trigger();
     EXPECT_EQ(tabs()->tabText(0), "");
-    EXPECT_EQ(form->buttonLayout().tabName(0), "");
+    EXPECT_EQ(form->session().layout().tabName(0), "");
 
     msgs.answers = {true};
     form->command(Command::ClearAllFolders)->trigger();
-    EXPECT_TRUE(form->buttonLayout().ButtonAssignments.isEmpty());
+    EXPECT_TRUE(form->session().layout().ButtonAssignments.isEmpty());
     EXPECT_EQ(tabNames(), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
 }
 

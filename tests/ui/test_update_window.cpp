@@ -3,6 +3,7 @@
 #include "Defs.h"
 #include "Forms/THelpWindow.h"
 #include "Forms/TForm1.h"
+#include "calc/CounterSession.h"
 #include "Forms/common/DialogKit.h"
 #include "common/Controls.h"
 #include "common/LoopbackHttp.h"
@@ -57,7 +58,7 @@ protected:
     T* ctl(const char* name) const { return testenv::control<T>(form.get(), name); }
     double rateOf(const QString& country) const
     {
-        const CCurrencyData* c = form->currencies().FindByCountry(country);
+        const CCurrencyData* c = form->session().currencies().FindByCountry(country);
         return c ? c->GetRate() : -1;
     }
 

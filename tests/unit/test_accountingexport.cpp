@@ -28,22 +28,21 @@ protected:
         testenv::installSampleData();
         table.Append(new CCurrencyData(1, "North America", "Unt. States", "USD", "Dollars", 0));
         table.Append(new CCurrencyData(0.79, "Europe", "Unt. Kingdom", "GBP", "Pounds", 1));
+        session.layout().assign(0, 1, "Unt. States");
+        session.layout().assign(0, 2, "Unt. Kingdom");
         shown.clear();
-        panel.clear();
     }
-    void convert()   // 1234.5 dollars into pounds at the base rate
+    void convert()   // 1234.5 dollars into pounds at the base rate, by the first tab's buttons
     {
         calc.OnCancel();
-        ex.Exchange("Unt. States");
+        session.convertSlot(0, 1);
         type("1234.5");
-        ex.Exchange("Unt. Kingdom");
+        session.convertSlot(0, 2);
+        state.panel[0].clear();   // the clear dated it; what the export says comes after
     }
-    O exportNow()
-    {
-        return AccountingExport::AppendToAccounts(ex.PendingAccountRecord, "Base Rate", "Cash", data, panel,
-                                                  QDateTime(QDate(2024, 3, 5), QTime(14, 5, 9)));
-    }
-    QString data, panel;
+    O exportNow() { return session.appendToAccounts(QDateTime(QDate(2024, 3, 5), QTime(14, 5, 9))); }
+    QString pending() const { return session.lastConversion() ? session.lastConversion()->PendingAccountRecord : ""; }
+    QString data;
 };
 } // namespace
 
@@ -83,9 +82,9 @@ TEST_F(AccountsTest, RecordsGoToTheChosenFileWholeAndOnlyOnce)
         const QString path = data + "/" + c.file;
         EXPECT_EQ(QString::fromLatin1(QFileInfo::exists(path) ? testenv::readBytes(path) : "-"),
                   QString::fromLatin1(c.bytes));
-        EXPECT_EQ(panel, QString(c.name) == "use switched off" ? "Account File is Undefined"
+        EXPECT_EQ(state.panel[0], QString(c.name) == "use switched off" ? "Account File is Undefined"
                          : c.bytes != "-"                    ? "Added to Accounts" : "");
-        EXPECT_EQ(ex.PendingAccountRecord.isEmpty(), c.bytes != "-");
+        EXPECT_EQ(pending().isEmpty(), c.bytes != "-");
         EXPECT_EQ(shown.shown.empty() ? QString() : shown.shown.back().text, c.message);
     }
     EXPECT_EQ(QDir::currentPath(), data);   // the export never moves the process
@@ -115,7 +114,7 @@ TEST_F(AccountsTest, AFailedAppendLeavesTheFileAndKeepsTheRecord)
         SCOPED_TRACE(reason);
         testenv::writeBytes(path, kRecord);
         convert();
-        const QString pending = ex.PendingAccountRecord;
+        const QString kept = pending();
         shown.clear();
         rlimit before{}, limit{};
         ::getrlimit(RLIMIT_FSIZE, &before);
@@ -136,7 +135,7 @@ TEST_F(AccountsTest, AFailedAppendLeavesTheFileAndKeepsTheRecord)
         QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         EXPECT_EQ(QString::fromLatin1(testenv::readBytes(path)), QString::fromLatin1(kRecord));
-        EXPECT_EQ(ex.PendingAccountRecord, pending);
+        EXPECT_EQ(pending(), kept);
         ASSERT_EQ(shown.errors().size(), 1);
         EXPECT_TRUE(shown.errors()[0].contains(path + reason) && shown.errors()[0].contains("it is kept and can be exported"));
         // Once the cause is gone, the kept record goes in.

@@ -129,11 +129,10 @@ TEST_F(ExchangeTest, CashSaleWithCommissionFillsTheReceiptAndTheAccountRecord)
     EXPECT_EQ(c->Converted, 75.0);
     EXPECT_DOUBLE_EQ(c->Total, 69.25);
     EXPECT_EQ(display(), "69.25");
-    EXPECT_EQ(c->Details5, "5.75");
-    EXPECT_EQ(c->Details4, "0.00");
+    EXPECT_EQ(c->cells.Details5, "5.75");
+    EXPECT_EQ(c->cells.Details4, "0.00");
     EXPECT_EQ(c->PendingAccountRecord, "Dollar (USD),100.00,0.75,Pound (GBP),75.00,0.00,5.75,69.25\r");
-    EXPECT_EQ(ex.PendingAccountRecord, c->PendingAccountRecord);
-    EXPECT_EQ(c->Currency4, "GBP");
+    EXPECT_EQ(c->cells.Currency4, "GBP");
     EXPECT_EQ(lines().last(), "100.00 Dollar(USD) Converts to 69.25 Pound (GBP)");
 
     // With the commission off the fee row still counts it; the total leaves it out.
@@ -142,7 +141,7 @@ TEST_F(ExchangeTest, CashSaleWithCommissionFillsTheReceiptAndTheAccountRecord)
     type("100");
     const auto off = ex.Exchange("Unt. Kingdom");
     ASSERT_TRUE(off);
-    EXPECT_EQ(off->Details5, "5.75");
+    EXPECT_EQ(off->cells.Details5, "5.75");
     EXPECT_DOUBLE_EQ(off->Total, 72.0);
 
     // Buying adds the charges.
@@ -246,13 +245,17 @@ TEST_F(ExchangeTest, ACurrencyNotInTheTableStopsTheConversionWithAMessage)
 // ---------------------------------------------------------------------------------------
 // Rates of 0.0 and errors
 
+// A missing rate stops the conversion before any figure changes; the caller asks, and the
+// conversion goes on with the answer.
 TEST_F(ExchangeTest, NoToTheMissingRateQuestionClearsAndStops)
 {
     home();
     type("100");
-    shown.answers = {false};
     EXPECT_FALSE(ex.Exchange("Nowhere"));
-    EXPECT_THAT(shown.texts(ScriptedMessenger::Kind::YesNo), ElementsAre(Exchanger::kNoData));
+    EXPECT_TRUE(ex.ratesMissing());
+    EXPECT_EQ(display(), "100");
+    EXPECT_FALSE(ex.Resume(false));
+    EXPECT_FALSE(ex.ratesMissing());
     EXPECT_EQ(display(), "0");
     EXPECT_EQ(lines().last(), kClear);
     EXPECT_EQ(calc.LastAction, "cancel");
@@ -262,14 +265,9 @@ TEST_F(ExchangeTest, YesUpdatesAndReadsBothRatesAgainBeforeConverting)
 {
     home();
     type("100");
-    int updates = 0;
-    calc.onUpdate = [&] {
-        ++updates;
-        fill(3.0);   // the update brings a rate; the old records are gone
-    };
-    shown.answers = {true};
-    const auto c = ex.Exchange("Nowhere");
-    EXPECT_EQ(updates, 1);
+    EXPECT_FALSE(ex.Exchange("Nowhere"));
+    fill(3.0);   // the update brings a rate; the old records are gone
+    const auto c = ex.Resume(true);
     ASSERT_TRUE(c);
     EXPECT_EQ(calc.TargetRate, 3.0);
     EXPECT_EQ(calc.CrossRate, 1.5);
@@ -280,11 +278,10 @@ TEST_F(ExchangeTest, YesUpdatesAndReadsBothRatesAgainBeforeConverting)
     // An update that brings no rate stops with a message and no figures.
     fill(0.0);
     home();
-    calc.onUpdate = [&] { fill(0.0); };
     type("100");
     shown.clear();
-    shown.answers = {true};
     EXPECT_FALSE(ex.Exchange("Nowhere"));
+    EXPECT_FALSE(ex.Resume(true));
     EXPECT_EQ(display(), "0");
     EXPECT_EQ(shown.texts(ScriptedMessenger::Kind::MessageDialog).size(), 1u);
     EXPECT_FALSE(lines().last().contains("Converts"));

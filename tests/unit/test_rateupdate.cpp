@@ -276,7 +276,7 @@ TEST_F(RateUpdateTest, ASecondUpdateMeanwhileIsIgnoredAndAnAbortChangesNothing)
 
 TEST_F(RateUpdateTest, RollbackRightAfterStartReloadsAndDatesTheUpdate)
 {
-    update.RollBack1Click();
+    rollback(update);
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_THAT(messages.texts(ScriptedMessenger::Kind::MessageDialog), ElementsAre("Rollback complete!"));
     EXPECT_EQ(messages.shown.front().icon, Messenger::Icon::Information);
@@ -294,7 +294,7 @@ TEST_F(RateUpdateTest, RollbackReturnsToTheStartRatesAfterAnUpdate)
     setFirstHost(server.hostPort() + kPath);
     update.GoUpdateFromTheWeb();
     ASSERT_DOUBLE_EQ(rateOf(QStringLiteral("Unt. Kingdom")), 0.5);
-    update.RollBack1Click();
+    rollback(update);
     EXPECT_DOUBLE_EQ(rateOf(QStringLiteral("Unt. Kingdom")), 0.79);
     EXPECT_EQ(testenv::readBytes(kCurrencyFile), startData);
     EXPECT_EQ(state.panel1Hint, QStringLiteral("Rates of 1 Dec 2026, the rates the program started with"));
@@ -310,7 +310,7 @@ TEST_F(RateUpdateTest, ADamagedUserLineKeepsNoServerRatesFromUse)
     RateUpdate(started).KeepStartData(LoadCurrencyData(started));
     EXPECT_EQ(testenv::readBytes(kRollbackFile), startData);
     table.At(1)->SetRate(5);
-    update.RollBack1Click();
+    rollback(update);
     EXPECT_DOUBLE_EQ(rateOf(QStringLiteral("Unt. Kingdom")), 0.79);
     EXPECT_EQ(messages.errors(), QStringList(2, "UserDefined.dat, line 3: '' is not a valid floating point value."));
 }
@@ -318,8 +318,8 @@ TEST_F(RateUpdateTest, ADamagedUserLineKeepsNoServerRatesFromUse)
 TEST_F(RateUpdateTest, RollbackWithoutItsFileChangesNothing)
 {
     QFile::remove(kRollbackFile);
-    update.RollBack1Click();
-    expectFailure(QStringLiteral("Missing Rollback data file - Error: - (RollBack1Click) zym."));
+    rollback(update);
+    expectFailure(QStringLiteral("Missing Rollback data file."));
 }
 
 TEST_F(RateUpdateTest, OnlyDataWithRatesIsKeptForARollbackAndAFailedCopyIsTold)
@@ -343,7 +343,7 @@ TEST_F(RateUpdateTest, OnlyDataWithRatesIsKeptForARollbackAndAFailedCopyIsTold)
     EXPECT_THAT(messages.errors().first().toStdString(), HasSubstr("Rollback is not available in this session"));
     testenv::writeBytes(kRollbackFile, startData);   // an older copy, not this session's
     messages.clear();
-    fresh.RollBack1Click();
+    rollback(fresh);
     ASSERT_EQ(messages.errors().size(), 1);
     EXPECT_THAT(messages.errors().first().toStdString(), HasSubstr("There is no rollback copy for this session"));
     EXPECT_EQ(testenv::readBytes(kCurrencyFile), startData);

@@ -1,5 +1,4 @@
 // The receipt and the log report as pages of data, and as PDF files read back as text.
-#include "calc/Exchange.h"
 #include "common/TestEnv.h"
 #include "report/QuickReport.h"
 #include "report/ReportPrinting.h"
@@ -23,9 +22,9 @@ const QSizeF kRoll80{80.0, 297.0};
 const QDateTime kNow(QDate(2003, 12, 5), QTime(14, 5, 9));
 
 // The conversion of 100 dollars into pounds at Cash, Sell, with commission: 69.25.
-Conversion example()
+ReceiptCells example()
 {
-    Conversion c;
+    ReceiptCells c;
     c.Currency1 = "Dollar (USD)", c.Details1 = "100.00", c.Details2 = "0.75";
     c.Currency3 = "Pound (GBP)", c.Details3 = "75.00";
     c.Currency4 = c.Currency5 = c.Currency6 = "GBP";
@@ -49,8 +48,7 @@ protected:
 
     PageSet receipt(int printCols, const QSizeF& paper = Report::kA4Mm, bool converted = true, bool address = true)
     {
-        if (converted)
-            report.SetReceiptCells(example());
+        sources.cells = converted ? example() : ReceiptCells();
         BannerSettings b = banner(printCols);
         b.useAddress = address;
         report.PrepareReport(TQuickReport1::CustomerReceipt, sources, b);
@@ -79,7 +77,7 @@ protected:
     }
 
     TQuickReport1 report;
-    ReportSources sources{Payment::Cash, RateKind::Sell, {}, kNow};
+    ReportSources sources{{}, Payment::Cash, RateKind::Sell, {}, kNow};
 };
 
 TEST_F(ReportTest, EachModeAndWidthPrintsItsOwnBandsOnPagesOfItsPaper)
@@ -212,7 +210,7 @@ TEST_F(ReportTest, ThePrinterPrintsOnItsPaperOrOffersAPdfFileWhenThereIsNowhereT
         {"no printer, the offer taken", QSizeF(), {true}, Outcome::SavedAsPdf, 595.3},
         {"no printer, the offer declined", QSizeF(), {false}, Outcome::NotPrinted, 0},
     };
-    report.SetReceiptCells(example());
+    sources.cells = example();
     report.PrepareReport(TQuickReport1::CustomerReceipt, sources, banner(0));
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

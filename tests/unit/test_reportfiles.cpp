@@ -1,5 +1,4 @@
 // Saved report files and the exports of a prepared receipt and log report.
-#include "calc/Exchange.h"
 #include "common/ReportFixture.h"
 #include "common/TestEnv.h"
 #include "report/ReportExport.h"
@@ -56,7 +55,7 @@ Records records(const QString& path, const QStringList& heading)
 TEST(ReportFile, LoadsBackTheSamePagesAndRefusesADamagedFile)
 {
     const QString dir = testenv::freshWorkDir();
-    const PageSet pages = testenv::preparedPages(1, testenv::numberedLines(90));
+    const PageSet pages = testenv::preparedPages(TQuickReport1::TransactionLogReport, testenv::numberedLines(90));
     saveReportFile(dir + "/log.QRP", pages);
     const PageSet back = loadReportFile(dir + "/log.QRP");
     EXPECT_EQ(back, pages);
@@ -113,7 +112,7 @@ TEST(ReportExport, EveryExportOfATwoPageLogHoldsEveryLineOnce)
 {
     const QString dir = testenv::freshWorkDir();
     const QStringList lines = testenv::numberedLines(90);
-    const PageSet pages = testenv::preparedPages(1, lines);
+    const PageSet pages = testenv::preparedPages(TQuickReport1::TransactionLogReport, lines);
     ASSERT_EQ(pages.pages.size(), 2);
     const auto fileText = [](const QString& path) { return QString::fromLatin1(testenv::readBytes(path)); };
     const auto reportText = [](const QString& path) {
@@ -148,17 +147,18 @@ TEST(ReportExport, EveryExportOfATwoPageLogHoldsEveryLineOnce)
 // its cells in their columns, the empty ones too, and every character as printed.
 TEST(ReportExport, EachRowOfThePageIsOneRecordWithItsCellsInTheirColumns)
 {
-    Conversion c;
+    ReportSources sources;
+    ReceiptCells& c = sources.cells;
     c.Currency1 = "Евро € (EUR)", c.Details1 = "1,234,567.89", c.Details2 = "0.86";
     c.Currency3 = "Рубль (RUB)", c.Details3 = "106,177.00";
-    const auto receipt = [&c](int printCols, const QSizeF& paper) {
+    const auto receipt = [&sources](int printCols, const QSizeF& paper) {
         TQuickReport1 report;
-        report.SetReceiptCells(c);
-        report.PrepareReport(0, {}, [&] { BannerSettings b; b.printCols = printCols; return b; }());
+        report.PrepareReport(TQuickReport1::CustomerReceipt, sources,
+                             [&] { BannerSettings b; b.printCols = printCols; return b; }());
         return report.Pages(paper);
     };
     const QString line = "Обмен 100.00 € в рубли", wide = QString(250, 'x'), dir = testenv::freshWorkDir();
-    const PageSet roll = receipt(1, {80, 297}), col40 = receipt(0, kA4Mm), log = testenv::preparedPages(1, {line, "", wide});
+    const PageSet roll = receipt(1, {80, 297}), col40 = receipt(0, kA4Mm), log = testenv::preparedPages(TQuickReport1::TransactionLogReport, {line, "", wide});
     const Records table{{"Description", "Currency", "Details"}, {"Local Currency", "Евро € (EUR)", "1,234,567.89"},
                         {"Exchange Rate", "", "0.86"}};
     const Records all = table + Records{{"Converted Currency", "Рубль (RUB)", "106,177.00"}};
@@ -177,5 +177,5 @@ TEST(ReportExport, EachRowOfThePageIsOneRecordWithItsCellsInTheirColumns)
     EXPECT_EQ(size("1,234,567.89"), size("0.86"));
     // A new installation's receipt leaves out the address, as the options dialog shows it.
     for (const char* caption : {"Email:", "Phone:", "Fax:", "Website:"})
-        EXPECT_FALSE(pageTexts(testenv::preparedPages(0).pages[0]).contains(caption));
+        EXPECT_FALSE(pageTexts(testenv::preparedPages(TQuickReport1::CustomerReceipt).pages[0]).contains(caption));
 }

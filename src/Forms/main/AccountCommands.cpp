@@ -1,77 +1,57 @@
 #include "Forms/main/AccountCommands.h"
 #include "Forms/TAccountForm.h"
-#include "Forms/TForm1.h"
 #include "Forms/TPrintGo.h"
-#include "Forms/main/ExchangeCommands.h"
+#include "Forms/main/Commands.h"
 #include "Forms/main/KeypadPanel.h"
 #include "Forms/main/PrintCommands.h"
-#include "calc/Exchange.h"
+#include "calc/CounterSession.h"
 #include "data/AccountingExport.h"
 #include "support/DataFolder.h"
-#include "support/Trap.h"
 
 #include <QAction>
 
-AccountCommands::AccountCommands(TForm1& form) : QObject(&form), form_(form) {}
+AccountCommands::AccountCommands(MainContext& ctx, PrintCommands& printing) : ctx_(ctx), printing_(printing)
+{
+    CommandSet& c = ctx.commands;
+    c.bind(Command::QuickPrint, [this] { QuickPrintClick(); });
+    c.bind(Command::ShowPrintAccountingDialog, [this] { ShowPrintAccountingDialogClick(); });
+    c.bind(Command::SetAccountingExportFile, [this] { SetAccountingExportFile1Click(); });
+    connect(&ctx.keypad, &KeypadPanel::quickPrintPressed, c.action(Command::QuickPrint), &QAction::trigger);
+    showPrintAccountingCaption();
+}
 
 void AccountCommands::showPrintAccountingCaption()
 {
-    form_.command(Command::ShowPrintAccountingDialog)
+    ctx_.commands.action(Command::ShowPrintAccountingDialog)
         ->setText(AccountingExport::dialogHidden() ? QStringLiteral("Hide Print Accounting Dialog")
                                                    : QStringLiteral("Show Print Accounting Dialog"));
 }
 
+// A receipt that cannot be prepared is told, and nothing goes to the account file.
 void AccountCommands::QuickPrintClick()
 {
     if (!AccountingExport::dialogHidden()) {
-        const int result = VemoxDialog::run<TPrintGo>(&form_);
+        const int result = VemoxDialog::run<TPrintGo>(&ctx_.window);
         showPrintAccountingCaption();
         if (result != QDialog::Accepted)
             return;
     }
-    // The receipt is prepared either way: the export takes its rate and payment captions.
-    const bool prepared = trapped(QString(), [this] {
-        PrintCommands& printing = form_.printing();
-        printing.PrepareReport(TQuickReport1::CustomerReceipt);
-        if (AccountingExport::printChosen() &&
-            printing.PrintPrepared() != Report::ReportPrinter::Outcome::NotPrinted) {
-            form_.state().panel[0] = QStringLiteral("Printing...");
-            form_.state().announce();
-        }
-    });
-    if (prepared)
-        AppendToAccounts();
+    CounterSession& session = ctx_.session;
+    printing_.PrepareReport(PrintCommands::Mode::CustomerReceipt);
+    if (AccountingExport::printChosen() && printing_.PrintPrepared() != Report::ReportPrinter::Outcome::NotPrinted) {
+        session.state().panel[0] = QStringLiteral("Printing...");
+        session.state().announce();
+    }
+    session.appendToAccounts(QDateTime::currentDateTime());
 }
 
 void AccountCommands::ShowPrintAccountingDialogClick()
 {
-    VemoxDialog::run<TPrintGo>(&form_);
+    VemoxDialog::run<TPrintGo>(&ctx_.window);
     showPrintAccountingCaption();
 }
 
 void AccountCommands::SetAccountingExportFile1Click()
 {
-    VemoxDialog::run<TAccountForm>(&form_, DataFolder::path());
-}
-
-void AccountCommands::AppendToAccounts()
-{
-    const Report::ReportContent& receipt = form_.printing().QuickReport1().content();
-    AccountingExport::AppendToAccounts(form_.exchanger().PendingAccountRecord, receipt.TypeLabel,
-                                       receipt.DescriptionLabel, DataFolder::path(), form_.state().panel[0],
-                                       QDateTime::currentDateTime());
-    form_.state().announce();
-}
-
-Exchanger& TForm1::exchanger() { return exchange_->exchanger(); }
-
-void TForm1::connectAccounts()
-{
-    Accounts = new AccountCommands(*this);
-    connect(keypad_, &KeypadPanel::quickPrintPressed, Accounts, &AccountCommands::QuickPrintClick);
-    connect(command(Command::ShowPrintAccountingDialog), &QAction::triggered, Accounts,
-            &AccountCommands::ShowPrintAccountingDialogClick);
-    connect(command(Command::SetAccountingExportFile), &QAction::triggered, Accounts,
-            &AccountCommands::SetAccountingExportFile1Click);
-    Accounts->showPrintAccountingCaption();
+    VemoxDialog::run<TAccountForm>(&ctx_.window, DataFolder::path());
 }

@@ -53,7 +53,8 @@ std::span<const CommandDef> CommandSet::table()
          "Edit Date Currency Format", "", 0, nullptr, A},
         {C::SetAccountingExportFile, "ActionSetAccountingExportFile", "Set Accounting &ExportFile", "",
          "Set Accounting Export File", "", 0, nullptr, A},
-        {C::Rollback, "ActionRollback", "&Rollback", "Ctrl+B", "Rollback", "", 0, nullptr, A},
+        {C::Rollback, "ActionRollback", "&Rollback", "Ctrl+B", "Rollback", " - Error: - (RollBack1Click) zym", 0,
+         nullptr, A},
         {C::CurrencyEditor, "ActionCurrencyEditor", "Currency &Editor", "F4", "Currency Editor", "", 0, nullptr, A},
         {C::CommissionEditor, "ActionCommissionEditor", "C&ommissionEditor", "F5", "Commission Editor", "", 0, nullptr, A},
         {C::FireWallAccessSetup, "ActionFireWallAccessSetup", "&Firewall Setup", "Ctrl+J", "Firewall Setup", "", 0,
@@ -75,6 +76,7 @@ std::span<const CommandDef> CommandSet::table()
         {C::CommissionToolbar, "CommissionToobar", "&Show Commission Toobar", "", "", "", 0, nullptr, M},
         {C::ShowPrintAccountingDialog, "ShowPrintAccountingDialog", "Show Print Accounting Dialog", "", "", "", 0,
          nullptr, M},
+        {C::QuickPrint, "QuickPrintCommand", "Quick Print", "", "Quick Print", "", 0, nullptr, M},
     };
     static_assert(std::size(table) == kCommandCount, "one row per command");
     return table;

@@ -6,8 +6,8 @@
 //
 // A handler unit owns a group of commands: it gives each its handler with
 // `CommandSet::bind`, which runs the handler inside the trap with the command's suffix. A
-// new command is a new enum value and table row (Commands.cpp), its menu item (MainMenus.cpp)
-// and the `bind` call in the unit that serves it.
+// new command is a new enum value and table row (Commands.cpp), its menu item
+// (TForm1Menus.cpp) and the `bind` call in the unit that serves it.
 #include <QtGlobal>
 #include <array>
 #include <functional>
@@ -24,7 +24,7 @@ enum class Command {
     FireWallAccessSetup, HelpIndex, DownloadLatestVersion,
     Africa, America, Asia, Caribbean, Europe, MiddleEast, Oceania,
     DeleteButton, Update, Support, About,
-    CommissionToolbar, ShowPrintAccountingDialog,
+    CommissionToolbar, ShowPrintAccountingDialog, QuickPrint,
     Count
 };
 inline constexpr int kCommandCount = static_cast<int>(Command::Count);
@@ -32,7 +32,7 @@ inline constexpr int kCommandCount = static_cast<int>(Command::Count);
 struct CommandDef {
     enum Place {
         ActionList,   // an action of the window: its shortcut works anywhere in it
-        MenuOnly,     // a menu item of its own, with no action behind it
+        MenuOnly,     // a menu item or a button of its own, with no shortcut of the window
     };
     Command id;
     const char* name;      // the action's (or the menu item's) objectName

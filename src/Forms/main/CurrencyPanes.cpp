@@ -99,7 +99,12 @@ void CurrencyPanes::setUpdateCommand(QAction* update)
     update_->setAccessibleName(update->toolTip());
 }
 
-void CurrencyPanes::setUpdateEnabled(bool on) { update_->setEnabled(on); }
+QList<QWidget*> CurrencyPanes::dropTargets(bool home) const
+{
+    if (home)
+        return {homePane_, homeImage_, homeCountry_};
+    return {localPane_, localImage_, localCountry_};
+}
 
 void CurrencyPanes::render(const MainState& state)
 {
@@ -116,6 +121,25 @@ void CurrencyPanes::render(const MainState& state)
     QPalette rp = r_->palette();
     rp.setColor(QPalette::WindowText, state.reverseMode ? QColor(255, 0, 0) : palette().color(QPalette::Button));
     r_->setPalette(rp);
+    update_->setEnabled(state.updateEnabled);
+    renderHide(state.commissionBarShown);
+}
+
+QString CurrencyPanes::hideText(bool shown)
+{
+    return shown ? QStringLiteral("Hide Commission Toobar") : QStringLiteral("Show Commission Toobar");
+}
+
+// Until the first toggle the button keeps its designed hint.
+void CurrencyPanes::renderHide(bool shown)
+{
+    if (shown == hideShown_)
+        return;
+    hideShown_ = shown;
+    const QString hint = hideText(shown);
+    hide_->setToolTip(hint);
+    hide_->setAccessibleName(hint);
+    hide_->setChecked(shown);   // after a click it is so already, and tells nothing
 }
 
 // A pane's tool tip names the pane, then the rate of its currency.
@@ -134,22 +158,20 @@ void CurrencyPanes::renderFlag(QLabel* image, const PaneState& pane, Shown& show
         return;
     shown.picture = pane.picture;
     shown.flag = pane.flag;
+    const QPixmap flag = picture(pane);
+    if (flag.isNull())
+        image->clear();
+    else
+        image->setPixmap(flag);
+}
+
+// A picture whose bytes do not fill its size shows nothing.
+QPixmap CurrencyPanes::picture(const PaneState& pane)
+{
     QImage picture;
     if (!pane.flag.isNull())
         trapWith([&] { picture = toImage(pane.flag); }, [](VemoxError&) {});
     else if (pane.picture == NoResourceIndex)
         picture = defaultBanknote();
-    if (picture.isNull())
-        image->clear();
-    else
-        image->setPixmap(QPixmap::fromImage(picture));
-}
-
-bool CurrencyPanes::commissionBarShown() const { return hide_->isChecked(); }
-void CurrencyPanes::setCommissionBarShown(bool shown) { hide_->setChecked(shown); }
-
-void CurrencyPanes::setHideHint(const QString& hint)
-{
-    hide_->setToolTip(hint);
-    hide_->setAccessibleName(hint);
+    return picture.isNull() ? QPixmap() : QPixmap::fromImage(picture);
 }

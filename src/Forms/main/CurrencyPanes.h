@@ -15,15 +15,17 @@ class CurrencyPanes : public QFrame {
 public:
     static constexpr int kHeight = 29;
     explicit CurrencyPanes(QWidget* parent);
+    // Shows the panes, the R flag, the update button's switch and the Hide button: down
+    // while the commission bar is shown, its hint naming what the next click will do.
     void render(const MainState& state);
     // The update button runs this command and shows its picture and hint.
     void setUpdateCommand(QAction* update);
-    void setUpdateEnabled(bool on);
-    // The Hide button: down while the commission bar is shown. Setting it tells as a click
-    // does; its hint names what the next click will do.
-    bool commissionBarShown() const;
-    void setCommissionBarShown(bool shown);
-    void setHideHint(const QString& hint);
+    // The controls of a pane that take a dropped country: the pane, its flag, its name.
+    QList<QWidget*> dropTargets(bool home) const;
+    // What the next toggle of the commission bar will do, as its button and menu item say.
+    static QString hideText(bool shown);
+    // What a pane's picture shows: its flag, the banknote, or nothing.
+    static QPixmap picture(const PaneState& pane);
 
 signals:
     // The Hide button was toggled: show (true) or hide the commission bar.
@@ -36,6 +38,7 @@ private:
         ResourcePicture flag;
     };
     static void renderFlag(QLabel* image, const PaneState& pane, Shown& shown);
+    void renderHide(bool shown);
     static void renderHint(QFrame* pane, QLabel* country, const QString& name, const QString& rateHint);
     Shown homeShown_, localShown_;
     QFrame *homePane_ = nullptr, *localPane_ = nullptr;
@@ -43,4 +46,5 @@ private:
     QLabel *localImage_ = nullptr, *localCountry_ = nullptr;
     QLabel *homeIso_ = nullptr, *localIso_ = nullptr, *homeCurrency_ = nullptr, *localCurrency_ = nullptr;
     QToolButton *update_ = nullptr, *hide_ = nullptr;
+    bool hideShown_ = false;
 };

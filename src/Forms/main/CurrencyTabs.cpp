@@ -90,13 +90,10 @@ void CurrencyTabs::selectTab(int tab)
 void CurrencyTabs::setTabName(int tab, const QString& name) { tabBar_->setTabText(tab, name); }
 QString CurrencyTabs::tabName(int tab) const { return tabBar_->tabText(tab); }
 
-void CurrencyTabs::setSlot(int slot, const QString& caption, const QPixmap& flag)
+QList<QWidget*> CurrencyTabs::dropTargets(int slot) const
 {
-    setCaption(slot, caption);
-    setFlag(slot, flag);
+    return {buttons_.at(slot - 1), images_.at(slot - 1)};
 }
-
-QString CurrencyTabs::slotCaption(int slot) const { return buttons_.at(slot - 1)->text(); }
 
 void CurrencyTabs::setCaption(int slot, const QString& caption)
 {

@@ -32,14 +32,14 @@ public:
     void selectTab(int tab);
     void setTabName(int tab, const QString& name);
     QString tabName(int tab) const;
-    // Shows a slot (1 .. 16) of the selected tab: its caption and its flag (none when null).
-    void setSlot(int slot, const QString& caption, const QPixmap& flag);
-    QString slotCaption(int slot) const;
+    // Shows a slot (1 .. 16) of the selected tab: its caption, and its flag (none when null).
     void setCaption(int slot, const QString& caption);
     void setFlag(int slot, const QPixmap& flag);
     // The slot whose button has the focus; failing that, the slot whose popup menu was
     // last opened on the selected tab; 0 for none.
     int focusedSlot() const;
+    // The controls of a slot that take a dropped country: its button and its picture.
+    QList<QWidget*> dropTargets(int slot) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

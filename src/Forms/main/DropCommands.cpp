@@ -2,37 +2,34 @@
 #include "Forms/FlagImage.h"
 #include "Forms/TCurrencySelector.h"
 #include "Forms/main/Commands.h"
+#include "Forms/main/CurrencyPanes.h"
 #include "Forms/main/CurrencyTabs.h"
-#include "calc/Calculator.h"
+#include "Forms/main/TabCommands.h"
+#include "calc/CounterSession.h"
 #include "calc/Drops.h"
-#include "calc/MainState.h"
 
 #include <QCursor>
 #include <QDragEnterEvent>
-#include <QLabel>
-#include <QMainWindow>
+#include <QWidget>
 #include <QMimeData>
 
 namespace {
 
-// A drop target of the window and the handlers that serve it.
-struct Target {
-    enum Kind { HomePane, ForeignPane, SlotButton, SlotPicture } kind;
-    int slot = 0;
-};
+constexpr int kHomePane = 0;
+constexpr int kForeignPane = -1;
 
 // Takes the drag-and-drop events of the target controls to the window's handlers.
 class DropTargets : public QObject {
 public:
     explicit DropTargets(DropCommands& owner, QObject* parent) : QObject(parent), form_(owner) {}
 
-    void add(QWidget* w, Target t)
+    void add(const QList<QWidget*>& widgets, int target)
     {
-        if (!w)
-            return;
-        w->setAcceptDrops(true);
-        w->installEventFilter(this);
-        targets_.insert(w, t);
+        for (QWidget* w : widgets) {
+            w->setAcceptDrops(true);
+            w->installEventFilter(this);
+            targets_.insert(w, target);
+        }
     }
 
 protected:
@@ -46,21 +43,16 @@ protected:
             return false;
         auto* e = static_cast<QDropEvent*>(event);
         const QString country = e->mimeData() ? e->mimeData()->text() : QString();
-        if (t == QEvent::Drop) {
-            const bool taken = !country.isEmpty() && form_.DropCountry(it->kind, it->slot, country);
-            e->setDropAction(Qt::CopyAction);
-            e->setAccepted(taken);
-        } else {
-            const bool accept = !country.isEmpty() && form_.DragOver(it->kind);
-            e->setDropAction(Qt::CopyAction);
-            e->setAccepted(accept);
-        }
+        const bool accept = !country.isEmpty() &&
+                            (t == QEvent::Drop ? form_.DropCountry(*it, country) : form_.DragOver(*it));
+        e->setDropAction(Qt::CopyAction);
+        e->setAccepted(accept);
         return true;
     }
 
 private:
     DropCommands& form_;
-    QHash<QObject*, Target> targets_;
+    QHash<QObject*, int> targets_;
 };
 
 // A flag, the banknote or no picture; raises when the picture's pixels are not whole.
@@ -72,7 +64,7 @@ QPixmap flagPicture(int resourceIndex, const ResourcePicture& picture)
 
 } // namespace
 
-DropCommands::DropCommands(MainContext& ctx) : ctx_(ctx)
+DropCommands::DropCommands(MainContext& ctx, TabCommands& tabs) : ctx_(ctx), tabs_(tabs)
 {
     InstallDropTargets();
     ctx.commands.bind(Command::CountryDragList, [this] { CountryDragList1Click(); });
@@ -87,71 +79,43 @@ void DropCommands::InstallDropTargets()
     // into a picture, so that a flag that cannot be shown fails the drop.
     view.setPanePicture = [](CountryDrops::Pane, int index, const ResourcePicture& pic) { flagPicture(index, pic); };
     view.setSlotPicture = [this](int slot, int index, const ResourcePicture& pic) {
-        ctx_.tabs.setFlag(slot, flagPicture(index, pic));
+        tabs_.showSlotFlag(slot, flagPicture(index, pic));
     };
-    view.setSlotCaption = [this](int slot, const QString& caption) { ctx_.tabs.setCaption(slot, caption); };
-    view.onCancel = [this] { ctx_.Calc.OnCancel(); };
+    view.setSlotCaption = [this](int slot, const QString& caption) { tabs_.showSlotCaption(slot, caption); };
+    CounterSession& session = ctx_.session;
+    view.onCancel = [&session] { session.calculator().OnCancel(); };
     // Queued: the drop finishes first, then the window closes the ordinary way.
     view.closeMainWindow = [this] { QMetaObject::invokeMethod(&ctx_.window, &QWidget::close, Qt::QueuedConnection); };
-    Drops = std::make_unique<CountryDrops>(ctx_.Currencies, ctx_.State, ctx_.Layout, std::move(view));
+    Drops = std::make_unique<CountryDrops>(session.currencies(), session.state(), session.layout(), std::move(view));
 
     auto* targets = new DropTargets(*this, this);
-    for (const char* name : {"Panel2", "homeImage", "homecountry"})
-        targets->add(ctx_.window.findChild<QWidget*>(QString::fromLatin1(name)), {Target::HomePane});
-    for (const char* name : {"Panel3", "localimage", "localcountry"})
-        targets->add(ctx_.window.findChild<QWidget*>(QString::fromLatin1(name)), {Target::ForeignPane});
-    for (int n = 1; n <= 16; ++n) {
-        targets->add(ctx_.window.findChild<QWidget*>(QStringLiteral("Button%1").arg(n)), {Target::SlotButton, n});
-        targets->add(ctx_.window.findChild<QWidget*>(QStringLiteral("Image%1").arg(n)), {Target::SlotPicture, n});
-    }
+    targets->add(ctx_.panes.dropTargets(true), kHomePane);
+    targets->add(ctx_.panes.dropTargets(false), kForeignPane);
+    for (int slot = 1; slot <= ButtonLayout::kSlots; ++slot)
+        targets->add(ctx_.tabs.dropTargets(slot), slot);
 }
 
-bool DropCommands::DragOver(int kind) const
+bool DropCommands::DragOver(int slot) const
 {
-    switch (kind) {
-    case Target::HomePane: return AcceptDragOver();
-    case Target::ForeignPane: return ForeignAcceptingdrag();
-    case Target::SlotButton: return ButtonDragOver();
-    default: return ImageDragOver();
-    }
+    if (slot > 0)
+        return true;
+    const auto pane = slot == kHomePane ? CountryDrops::Pane::Home : CountryDrops::Pane::Foreign;
+    return CountryDrops::paneAccepts(pane, ctx_.session.state().reverseMode);
 }
 
-bool DropCommands::DropCountry(int kind, int slot, const QString& country)
+bool DropCommands::DropCountry(int slot, const QString& country)
 {
-    switch (kind) {
-    case Target::HomePane: return Aceptinghomedrop(country);
-    case Target::ForeignPane: return Foreigndragover(country);
-    case Target::SlotButton: return AcceptingDragDrop(slot, country);
-    default: return ImageDragDrop(slot, country);
-    }
+    if (slot > 0)
+        return Drops->dropOnSlot(ctx_.tabs.currentTab(), slot, country) == CountryDrops::Outcome::Taken;
+    const auto pane = slot == kHomePane ? CountryDrops::Pane::Home : CountryDrops::Pane::Foreign;
+    return Drops->dropOnPane(pane, country) == CountryDrops::Outcome::Taken;
 }
-
-bool DropCommands::AcceptDragOver() const { return CountryDrops::paneAccepts(CountryDrops::Pane::Home, ctx_.State.reverseMode); }
-bool DropCommands::ForeignAcceptingdrag() const { return CountryDrops::paneAccepts(CountryDrops::Pane::Foreign, ctx_.State.reverseMode); }
-
-bool DropCommands::Aceptinghomedrop(const QString& country)
-{
-    return Drops->dropOnPane(CountryDrops::Pane::Home, country) == CountryDrops::Outcome::Taken;
-}
-
-bool DropCommands::Foreigndragover(const QString& country)
-{
-    return Drops->dropOnPane(CountryDrops::Pane::Foreign, country) == CountryDrops::Outcome::Taken;
-}
-
-bool DropCommands::AcceptingDragDrop(int slot, const QString& country)
-{
-    return Drops->dropOnSlot(ctx_.tabs.currentTab(), slot, country) == CountryDrops::Outcome::Taken;
-}
-
-// The picture of a slot takes the same drop as its button.
-bool DropCommands::ImageDragDrop(int slot, const QString& country) { return AcceptingDragDrop(slot, country); }
 
 void DropCommands::CountryDragList1Click()
 {
     // A fresh selector every time, so the tree shows the table as it is now.
     CloseCountrySelector();
-    CurrencySelector = new TCurrencySelector(ctx_.Currencies, &ctx_.window);
+    CurrencySelector = new TCurrencySelector(ctx_.session.currencies(), &ctx_.window);
     CurrencySelector->move(QCursor::pos());
     CurrencySelector->show();
     CurrencySelector->raise();
@@ -173,9 +137,7 @@ void DropCommands::rebuildCountrySelector()
     const QPoint at = CurrencySelector->pos();
     const bool shown = CurrencySelector->isVisible();
     CloseCountrySelector();
-    CurrencySelector = new TCurrencySelector(ctx_.Currencies, &ctx_.window);
+    CurrencySelector = new TCurrencySelector(ctx_.session.currencies(), &ctx_.window);
     CurrencySelector->move(at);
     CurrencySelector->setVisible(shown);
 }
-
-TCurrencySelector* DropCommands::currencySelector() const { return CurrencySelector; }

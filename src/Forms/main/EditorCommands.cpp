@@ -1,15 +1,10 @@
 #include "Forms/main/EditorCommands.h"
 #include "Forms/TCurrencyEditor.h"
-#include "Forms/TCurrencySelector.h"
 #include "Forms/main/Commands.h"
-#include "Forms/main/CurrencyPanes.h"
 #include "Forms/main/CurrencyTabs.h"
 #include "Forms/main/DropCommands.h"
 #include "Forms/main/TabCommands.h"
-#include "data/CurrencyLoader.h"
-#include "data/UserCurrencies.h"
-
-#include <QMainWindow>
+#include "calc/CounterSession.h"
 
 EditorCommands::EditorCommands(MainContext& ctx, TabCommands& tabs, DropCommands& drops)
     : ctx_(ctx), tabs_(tabs), drops_(drops)
@@ -19,19 +14,15 @@ EditorCommands::EditorCommands(MainContext& ctx, TabCommands& tabs, DropCommands
 
 void EditorCommands::CurrencyEditor1Click()
 {
-    VemoxDialog::run<TCurrencyEditor>(ctx_.Currencies, &ctx_.window);
-    ctx_.panes.setUpdateEnabled(!UserCurrencies::EditorSettings::load().disableUpdateButton);
+    VemoxDialog::run<TCurrencyEditor>(ctx_.session.currencies(), &ctx_.window);
     ReloadCurrencyData();
 }
 
 void EditorCommands::ReloadCurrencyData()
 {
     // A load that fails leaves the table in force; the loader has told the operator why.
-    CurrencyTable fresh;
-    if (!LoadCurrencyData(fresh))
+    if (!ctx_.session.reloadCurrencies())
         return;
-    ctx_.Currencies = std::move(fresh);
     tabs_.LoadTabButtons(ctx_.tabs.currentTab());
     drops_.rebuildCountrySelector();
-    ctx_.State.announce();   // the panes' rates as the new table has them
 }

@@ -1,12 +1,11 @@
 #include "Forms/main/LogCommands.h"
 #include "Forms/TTransLog.h"
 #include "Forms/main/Commands.h"
-#include "calc/TransactionLog.h"
+#include "calc/CounterSession.h"
+#include "support/DataFolder.h"
 #include "support/Messenger.h"
 
 #include <QAction>
-#include <QDir>
-#include <QMainWindow>
 
 LogCommands::LogCommands(MainContext& ctx) : ctx_(ctx)
 {
@@ -19,11 +18,11 @@ void LogCommands::closeWindow() { delete TransLog.data(); }
 void LogCommands::TransactionLog1Click()
 {
     closeWindow();
-    TransLog = new TTransLog(ctx_.Log, &ctx_.window);
-    if (printLog) {
-        TransLog->ActionPrint->setEnabled(true);
-        connect(TransLog->ActionPrint, &QAction::triggered, this, [this] { printLog(); });
-    }
+    TransLog = new TTransLog(ctx_.session.log(), &ctx_.window);
+    // Its Print prints the log report, as Ctrl+R does.
+    TransLog->ActionPrint->setEnabled(true);
+    connect(TransLog->ActionPrint, &QAction::triggered, ctx_.commands.action(Command::PrintTransactionLog),
+            &QAction::trigger);
     TransLog->show();
 }
 
@@ -33,9 +32,9 @@ void LogCommands::SaveTransactionLog1Click()
     d.title = QStringLiteral("Save Transaction Log");
     d.filter = QStringLiteral("Transaction Log (*.tlg *.TLG)");
     d.defaultSuffix = QStringLiteral("tlg");
-    d.directory = QDir::currentPath();
+    d.directory = DataFolder::path();
     d.confirmOverwrite = true;
     const QString file = messenger().saveFileName(d);
     if (!file.isEmpty())
-        SaveTransactionLogFile(ctx_.Log.Lines(), file);
+        SaveTransactionLogFile(ctx_.session.log().Lines(), file);
 }

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
 
 class TTransLog;
 
@@ -13,9 +12,6 @@ public:
     explicit LogCommands(MainContext& ctx);
     // Closes the log window, as the main window's close does.
     void closeWindow();
-
-    // What the log window's Print runs; without it the button stays disabled.
-    std::function<void()> printLog;
 
     void TransactionLog1Click();
     void SaveTransactionLog1Click();

@@ -1,45 +1,34 @@
 #include "Forms/main/PrintCommands.h"
-#include "Forms/TForm1.h"
 #include "Forms/TPrintOptions.h"
 #include "Forms/TQuickReportViewer.h"
-#include "Forms/main/ExchangeCommands.h"
-#include "Forms/main/LogCommands.h"
 #include "Forms/common/DialogKit.h"
+#include "Forms/main/Commands.h"
+#include "calc/CounterSession.h"
 #include "support/Messenger.h"
-#include "support/Trap.h"
 
-#include <QAction>
-#include <QPrintDialog>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPrinter>
 
-namespace {
-// The print preview: a viewer of its own for each preview, showing the pages prepared for the
-// printer's paper; it prints on the current printer and is destroyed once it is closed.
-void showViewer(QWidget* owner, PrintCommands& printing, int)
+PrintCommands::PrintCommands(MainContext& ctx) : ctx_(ctx)
 {
-    const Report::PageSet pages = printing.preparedPages(printing.printer().paperMm());
-    const auto print = [&printing](const Report::PageSet& shown) {
-        printing.Print([&shown](const QSizeF&) { return shown; });
-    };
-    const QPointer<TQuickReportViewer> viewer = new TQuickReportViewer(owner, print);
-    viewer->ShowReport(pages);
-    delete viewer;
+    using C = Command;
+    const std::pair<Command, std::function<void()>> commands[] = {
+        {C::PreviewCustomerReceipt, [this] { Preview(Mode::CustomerReceipt); }},
+        {C::PreviewTransactionLog, [this] { Preview(Mode::TransactionLogReport); }},
+        {C::PrintCustomerReceipt, [this] { PrepareAndPrint(Mode::CustomerReceipt); }},
+        {C::PrintTransactionLog, [this] { PrepareAndPrint(Mode::TransactionLogReport); }},
+        {C::PrintHeaderOptions, [this] { ActionPrintHeaderOptionsExecute(); }},
+        {C::PrinterSetup, [this] { ActionPrinterSetupExecute(); }}};
+    for (const auto& [c, handler] : commands)
+        ctx.commands.bind(c, handler);
 }
-} // namespace
-
-PrintCommands::PrintCommands(TForm1& form) : QObject(&form), form_(form), previewer_(showViewer) {}
 
 PrintCommands::~PrintCommands() = default;
 
-void PrintCommands::PrepareReport(int mode)
+void PrintCommands::PrepareReport(Mode mode)
 {
-    ReportSources sources;
-    sources.payment = form_.state().payment;
-    sources.rateKind = form_.state().rateKind;
-    sources.log = form_.transactionLog().Lines();
-    sources.now = QDateTime::currentDateTime();
-    report_.PrepareReport(mode, sources);
+    report_.PrepareReport(mode, ctx_.session.reportSources(QDateTime::currentDateTime()));
 }
 
 Report::ReportPrinter::Outcome PrintCommands::PrintPrepared()
@@ -51,63 +40,38 @@ Report::ReportPrinter::Outcome PrintCommands::Print(const std::function<Report::
 {
     const auto outcome = printer_.Print(layout, messenger());
     // The status bar says where the report went, and forgets where the one before went.
-    form_.state().panel[2] = printer_.outputText();
-    form_.state().announce();
+    MainState& state = ctx_.session.state();
+    state.panel[2] = printer_.outputText();
+    state.announce();
     return outcome;
 }
 
-void PrintCommands::PrepareAndPrint(int mode)
+void PrintCommands::PrepareAndPrint(Mode mode)
 {
-    trapped(QString(), [&] {
-        PrepareReport(mode);
-        PrintPrepared();
-    });
+    PrepareReport(mode);
+    PrintPrepared();
 }
 
-void PrintCommands::preview(int mode)
+// The print preview: a viewer of its own for each preview, showing the pages prepared for
+// the printer's paper; it prints on the current printer and is destroyed once it is closed.
+void PrintCommands::Preview(Mode mode)
 {
-    trapped(QString(), [&] {
-        PrepareReport(mode);
-        previewer_(&form_, *this, mode);
-    });
+    PrepareReport(mode);
+    const Report::PageSet pages = report_.Pages(printer_.paperMm());
+    const auto print = [this](const Report::PageSet& shown) { Print([&shown](const QSizeF&) { return shown; }); };
+    const QPointer<TQuickReportViewer> viewer = new TQuickReportViewer(&ctx_.window, print);
+    viewer->ShowReport(pages);
+    delete viewer;
 }
 
-void PrintCommands::ActionPreviewCustomerReceiptExecute() { preview(TQuickReport1::CustomerReceipt); }
-
-void PrintCommands::ActionPreviewTransactionLogExecute() { preview(TQuickReport1::TransactionLogReport); }
-
-void PrintCommands::ActionPrintCustomerReceiptExecute() { PrepareAndPrint(TQuickReport1::CustomerReceipt); }
-
-void PrintCommands::ActionPrintTransactionLogExecute() { PrepareAndPrint(TQuickReport1::TransactionLogReport); }
-
-void PrintCommands::ActionPrintHeaderOptionsExecute()
-{
-    VemoxDialog::run<TPrintOptions>(&form_);
-}
+void PrintCommands::ActionPrintHeaderOptionsExecute() { VemoxDialog::run<TPrintOptions>(&ctx_.window); }
 
 void PrintCommands::ActionPrinterSetupExecute()
 {
     // The printer and paper chosen here are the ones every print uses.
-    QPrintDialog dialog(&printer_.printer(), &form_);
+    QPrintDialog dialog(&printer_.printer(), &ctx_.window);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     runModal(dialog);
-}
-
-void TForm1::connectPrinting()
-{
-    Printing = new PrintCommands(*this);
-    const std::pair<Command, void (PrintCommands::*)()> commands[] = {
-        {Command::PreviewCustomerReceipt, &PrintCommands::ActionPreviewCustomerReceiptExecute},
-        {Command::PreviewTransactionLog, &PrintCommands::ActionPreviewTransactionLogExecute},
-        {Command::PrintCustomerReceipt, &PrintCommands::ActionPrintCustomerReceiptExecute},
-        {Command::PrintTransactionLog, &PrintCommands::ActionPrintTransactionLogExecute},
-        {Command::PrintHeaderOptions, &PrintCommands::ActionPrintHeaderOptionsExecute},
-        {Command::PrinterSetup, &PrintCommands::ActionPrinterSetupExecute}};
-    for (const auto& [c, handler] : commands)
-        commands_->bind(c, [p = Printing, handler = handler] { (p->*handler)(); });
-    exchange_->conversionMade = [this](const Conversion& made) { Printing->conversionMade(made); };
-    // The log window's Print prints the log report at once.
-    log_->printLog = [this] { Printing->ActionPrintTransactionLogExecute(); };
 }

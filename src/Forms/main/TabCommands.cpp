@@ -2,15 +2,13 @@
 #include "Forms/FlagImage.h"
 #include "Forms/TCurrencyForm.h"
 #include "Forms/main/Commands.h"
+#include "Forms/main/CurrencyPanes.h"
 #include "Forms/main/CurrencyTabs.h"
-#include "calc/MainState.h"
-#include "data/ButtonLayout.h"
+#include "calc/CounterSession.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
 #include "support/Trap.h"
 
-#include <QLabel>
-#include <QMainWindow>
 
 namespace {
 const QString kClearQuestion = QStringLiteral("This will delete current settings!");
@@ -34,7 +32,7 @@ TabCommands::TabCommands(MainContext& ctx) : ctx_(ctx)
 
 bool TabCommands::LoadTabButtons(int tab)
 {
-    const ButtonLayout::TabView view = ctx_.Layout.tabSlots(tab, ctx_.Currencies);
+    const ButtonLayout::TabView view = ctx_.session.layout().tabSlots(tab, ctx_.session.currencies());
     for (int slot = 1; slot <= ButtonLayout::kSlots; ++slot)
         ctx_.tabs.setCaption(slot, view[slot - 1].caption);
     return trapped(QString(), [&] {
@@ -48,12 +46,12 @@ bool TabCommands::LoadTabButtons(int tab)
 void TabCommands::showTabNames()
 {
     for (int tab = 0; tab < ButtonLayout::kTabs; ++tab)
-        ctx_.tabs.setTabName(tab, ctx_.Layout.tabName(tab));
+        ctx_.tabs.setTabName(tab, ctx_.session.layout().tabName(tab));
 }
 
 void TabCommands::LoadRegionDefaults(const QString& region)
 {
-    ctx_.Layout.LoadRegionDefaults(ctx_.Currencies, region, [this] {
+    ctx_.session.layout().LoadRegionDefaults(ctx_.session.currencies(), region, [this] {
         LoadTabButtons(0);
         ctx_.tabs.selectTab(0);
     });
@@ -71,16 +69,16 @@ void TabCommands::ClearSelectedTabbedPanel1Click()
     if (!messenger().confirmTitled(kClearQuestion, kClearTitle))
         return;
     const int tab = ctx_.tabs.currentTab();
-    ctx_.Layout.clearTab(tab);
+    ctx_.session.layout().clearTab(tab);
     LoadTabButtons(tab);
-    ctx_.tabs.setTabName(tab, ctx_.Layout.tabName(tab));
+    ctx_.tabs.setTabName(tab, ctx_.session.layout().tabName(tab));
 }
 
 void TabCommands::ClearAllTabbedPanels1Click()
 {
     if (!messenger().confirmTitled(kClearQuestion, kClearTitle))
         return;
-    ctx_.Layout.clearAll();
+    ctx_.session.layout().clearAll();
     LoadTabButtons(0);
     showTabNames();
 }
@@ -92,14 +90,18 @@ void TabCommands::ChangeTabNames1Click()
     if (!name)
         return;
     const int tab = ctx_.tabs.currentTab();
-    ctx_.Layout.setTabName(tab, *name);
+    ctx_.session.layout().setTabName(tab, *name);
     ctx_.tabs.setTabName(tab, *name);
 }
+
+void TabCommands::showSlotCaption(int slot, const QString& caption) { ctx_.tabs.setCaption(slot, caption); }
+
+void TabCommands::showSlotFlag(int slot, const QPixmap& flag) { ctx_.tabs.setFlag(slot, flag); }
 
 void TabCommands::emptySlot(int slot)
 {
     ctx_.tabs.setFlag(slot, QPixmap());
-    if (ctx_.Layout.remove(ctx_.tabs.currentTab(), slot))
+    if (ctx_.session.layout().remove(ctx_.tabs.currentTab(), slot))
         ctx_.tabs.setCaption(slot, QString());
 }
 
@@ -118,9 +120,8 @@ void TabCommands::removeitem(int slot, Qt::MouseButton button, Qt::KeyboardModif
 void TabCommands::CurrencyFormat1Click()
 {
     // The header describes the pane whose picture it shows: home, or foreign in reverse mode.
-    const bool reverse = ctx_.State.reverseMode;
-    const PaneState& pane = reverse ? ctx_.State.foreign : ctx_.State.home;
-    const auto* picture = ctx_.window.findChild<QLabel*>(reverse ? QStringLiteral("localimage") : QStringLiteral("homeImage"));
-    const CommissionHeader header{picture ? picture->pixmap() : QPixmap(), pane.country, pane.iso};
-    VemoxDialog::run<TCurrencyForm>(header, ctx_.Commission, &ctx_.window);
+    const MainState& state = ctx_.session.state();
+    const PaneState& pane = state.reverseMode ? state.foreign : state.home;
+    const CommissionHeader header{CurrencyPanes::picture(pane), pane.country, pane.iso};
+    VemoxDialog::run<TCurrencyForm>(header, ctx_.session.commission(), &ctx_.window);
 }

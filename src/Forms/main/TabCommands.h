@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+class QPixmap;
+
 class TabCommands : public QObject {
 public:
     explicit TabCommands(MainContext& ctx);
@@ -14,6 +16,9 @@ public:
     bool LoadTabButtons(int tab);
     // Shows the layout's tab names on the tabs.
     void showTabNames();
+    // Shows a slot (1 .. 16) of the selected tab as a drop changed it.
+    void showSlotCaption(int slot, const QString& caption);
+    void showSlotFlag(int slot, const QPixmap& flag);
     // Fills the tabs from a region, shows tab 0 and names the tabs.
     void LoadRegionDefaults(const QString& region);
     void TabControl1Change(int tab);

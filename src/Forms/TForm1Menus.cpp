@@ -1,7 +1,6 @@
 // The main window's menu and popups, built from its commands.
 #include "Forms/TForm1.h"
 #include "Forms/common/DialogKit.h"
-#include "Forms/main/CurrencyPanes.h"
 #include "Forms/main/CurrencyTabs.h"
 #include "Forms/main/TabCommands.h"
 #include "support/Trap.h"
@@ -95,15 +94,15 @@ void TForm1::buildPopups()
         const CommandDef& d = CommandSet::def(c);
         QAction* it = menu->addAction(QString::fromLatin1(d.popupCaption));
         it->setObjectName(QString::fromLatin1(name));
-        if (d.region) {
-            // A region item goes by its tag.
-            it->setData(d.region);
-            connect(it, &QAction::triggered, this, [this, it] {
-                trapped(QString(), [&] { tabUnit_->Loaddefaults(it->data().toInt()); });
-            });
-        } else {
+        if (!d.region) {
             connect(it, &QAction::triggered, command(c), &QAction::trigger);
+            return;
         }
+        // A region item goes by its own tag.
+        it->setData(d.region);
+        connect(it, &QAction::triggered, this, [this, it] {
+            trapped(QString(), [&] { tabUnit_->Loaddefaults(it->data().toInt()); });
+        });
     };
     PopupMenu1 = named(new QMenu(this), QStringLiteral("PopupMenu1"));
     item(PopupMenu1, "CountryDragList2", Command::CountryDragList);
