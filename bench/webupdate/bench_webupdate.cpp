@@ -6,6 +6,7 @@
 #include "BenchEnv.h"
 #include "Defs.h"
 #include "Forms/TForm1.h"
+#include "calc/CounterSession.h"
 #include "calc/MainState.h"
 #include "data/CurrencyTable.h"
 #include "data/RateUpdate.h"
@@ -79,7 +80,7 @@ int benchWindow(ScriptedMessenger& quiet)
         t.start();
         QTest::keyClick(&form, Qt::Key_U);
         key.push_back(t.nsecsElapsed() / 1e6);
-        if (!inUse(form.currencies(), quiet))
+        if (!inUse(form.session().currencies(), quiet))
             return 1;
     }
     const Stats s = stats(key);
