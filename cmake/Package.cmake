@@ -54,7 +54,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.vemox.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The fonts the windows are drawn with; the libraries come from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
