@@ -16,6 +16,36 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || e2e_fail "no Qt in Depend
 desktop-file-validate "$root/usr/share/applications/vemox.desktop" || e2e_fail "desktop entry not valid"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$E2E_TMP/appstream.log" ||
     e2e_fail "metainfo not valid: $(cat "$E2E_TMP/appstream.log")"
+lintian -I --pedantic --fail-on error,warning,info,pedantic "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
+    e2e_fail "lintian: $(cat "$E2E_TMP/lintian.log")"
+
+# What each installed program lacks of Debian's hardening, read from its ELF file.
+unhardened() {
+    local elf
+    elf=$(readelf -hdlW --dyn-syms "$1")
+    grep -q 'Type: *DYN' <<<"$elf" && grep -q 'FLAGS_1.*PIE' <<<"$elf" || echo -n "PIE "
+    grep -q GNU_RELRO <<<"$elf" || echo -n "RELRO "
+    grep -qE 'FLAGS\).*BIND_NOW|FLAGS_1.*NOW' <<<"$elf" || echo -n "BIND_NOW "
+    grep -q ' __stack_chk_fail@' <<<"$elf" || echo -n "-fstack-protector-strong "
+    grep -qE ' __[a-z0-9_]+_chk@' <<<"$elf" || echo -n "_FORTIFY_SOURCE "
+}
+for exe in vemox vemox-ratesfeed; do
+    lacks=$(unhardened "$root/usr/bin/$exe")
+    [ -z "$lacks" ] || e2e_fail "$exe is built without $lacks"
+done
+# Stack clash protection leaves no trace in an ELF file, and Debian 12's C start files carry no
+# control-flow marker, so the linker drops it from every program: both are read in the build.
+commands=$(grep '"command"' "$E2E_BIN/compile_commands.json")
+[ -n "$commands" ] && ! grep -v -- -fstack-clash-protection <<<"$commands" ||
+    e2e_fail "compiled without -fstack-clash-protection"
+if [ "$(uname -m)" = x86_64 ]; then
+    objs=$(find "$E2E_BIN/src" "$E2E_BIN/tools" -name '*.o')
+    [ -n "$objs" ] || e2e_fail "no objects in $E2E_BIN"
+    for obj in $objs; do
+        grep -q 'x86 feature: IBT, SHSTK' <<<"$(readelf -nW "$obj")" ||
+            e2e_fail "$obj is compiled without -fcf-protection"
+    done
+fi
 
 e2e_start_display
 export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
