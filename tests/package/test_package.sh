@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package, checks its desktop entry and metainfo, unpacks it into a
-# temporary root and starts the installed program there from a fresh home that holds only the
-# operator's own rates: the window opens, 100 euros are converted to leke, and Ctrl+Q ends it
-# with the store written, the user's data folder prepared and the operator's rates kept.
+# Builds the Debian package, checks its desktop entry and metainfo, lints it, checks that its
+# programs are built hardened, unpacks it into a temporary root and starts the installed
+# program there from a fresh home that holds only the operator's own rates: the window opens,
+# 100 euros are converted to leke, and Ctrl+Q ends it with the store written, the user's data
+# folder prepared and the operator's rates kept.
 set -euo pipefail
 source "$2/tests/e2e/lib.sh"
 e2e_init "$1" "$2" "$3"
@@ -19,19 +20,13 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$E2E_
 lintian -I --pedantic --fail-on error,warning,info,pedantic "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
     e2e_fail "lintian: $(cat "$E2E_TMP/lintian.log")"
 
-# What each installed program lacks of Debian's hardening, read from its ELF file.
-unhardened() {
-    local elf
-    elf=$(readelf -hdlW --dyn-syms "$1")
-    grep -q 'Type: *DYN' <<<"$elf" && grep -q 'FLAGS_1.*PIE' <<<"$elf" || echo -n "PIE "
-    grep -q GNU_RELRO <<<"$elf" || echo -n "RELRO "
-    grep -qE 'FLAGS\).*BIND_NOW|FLAGS_1.*NOW' <<<"$elf" || echo -n "BIND_NOW "
-    grep -q ' __stack_chk_fail@' <<<"$elf" || echo -n "-fstack-protector-strong "
-    grep -qE ' __[a-z0-9_]+_chk@' <<<"$elf" || echo -n "_FORTIFY_SOURCE "
-}
+# Debian's hardening, read from each installed program's ELF file.
 for exe in vemox vemox-ratesfeed; do
-    lacks=$(unhardened "$root/usr/bin/$exe")
-    [ -z "$lacks" ] || e2e_fail "$exe is built without $lacks"
+    elf=$(readelf -dlW --dyn-syms "$root/usr/bin/$exe")
+    for mark in 'PIE:FLAGS_1.*PIE' 'RELRO:GNU_RELRO' 'BIND_NOW:FLAGS_1.*NOW' \
+        'the stack protector: __stack_chk_fail@' '_FORTIFY_SOURCE: __[a-z0-9_]+_chk@'; do
+        grep -qE "${mark#*:}" <<<"$elf" || e2e_fail "$exe is built without ${mark%%:*}"
+    done
 done
 # Stack clash protection leaves no trace in an ELF file, and Debian 12's C start files carry no
 # control-flow marker, so the linker drops it from every program: both are read in the build.
@@ -39,9 +34,7 @@ commands=$(grep '"command"' "$E2E_BIN/compile_commands.json")
 [ -n "$commands" ] && ! grep -v -- -fstack-clash-protection <<<"$commands" ||
     e2e_fail "compiled without -fstack-clash-protection"
 if [ "$(uname -m)" = x86_64 ]; then
-    objs=$(find "$E2E_BIN/src" "$E2E_BIN/tools" -name '*.o')
-    [ -n "$objs" ] || e2e_fail "no objects in $E2E_BIN"
-    for obj in $objs; do
+    for obj in $(find "$E2E_BIN/src" "$E2E_BIN/tools" -name '*.o'); do
         grep -q 'x86 feature: IBT, SHSTK' <<<"$(readelf -nW "$obj")" ||
             e2e_fail "$obj is compiled without -fcf-protection"
     done
