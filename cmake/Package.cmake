@@ -14,6 +14,16 @@ set(_share ${PROJECT_SOURCE_DIR}/share)
 set(VEMOX_APP_ID example.vemox.Vemox)
 
 install(TARGETS vemox RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install leaves the compilers' .comment section in both programs; Debian's packages
+# go without it.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        foreach(_exe vemox vemox-ratesfeed)
+            execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${_exe}\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endforeach()
+    endif()")
 install(FILES ${CMAKE_BINARY_DIR}/dll/ZYM_VEMOX.dll DESTINATION ${CMAKE_INSTALL_DATADIR}/vemox/dll)
 install(DIRECTORY ${_share}/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/vemox/help FILES_MATCHING PATTERN "*.html")
 install(FILES ${_share}/currency.dat DESTINATION ${CMAKE_INSTALL_DATADIR}/vemox)
@@ -40,6 +50,8 @@ foreach(_page vemox vemox-ratesfeed)
 endforeach()
 add_custom_target(package_docs ALL DEPENDS ${_docs})
 install(FILES ${_share}/desktop/copyright ${_changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vemox)
+install(FILES ${_share}/desktop/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME vemox)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vemox)
@@ -54,7 +66,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.vemox.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The fonts the windows are drawn with; the libraries come from dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the Debian package, checks its desktop entry and metainfo, unpacks it into a
-# temporary root and starts the installed program there from a fresh home that holds only the
-# operator's own rates: the window opens, 100 euros are converted to leke, and Ctrl+Q ends it
-# with the store written, the user's data folder prepared and the operator's rates kept.
+# Builds the Debian package, checks its desktop entry and metainfo, lints it, checks that its
+# programs are built hardened, unpacks it into a temporary root and starts the installed
+# program there from a fresh home that holds only the operator's own rates: the window opens,
+# 100 euros are converted to leke, and Ctrl+Q ends it with the store written, the user's data
+# folder prepared and the operator's rates kept.
 set -euo pipefail
 source "$2/tests/e2e/lib.sh"
 e2e_init "$1" "$2" "$3"
@@ -16,6 +17,28 @@ dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || e2e_fail "no Qt in Depend
 desktop-file-validate "$root/usr/share/applications/vemox.desktop" || e2e_fail "desktop entry not valid"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml >"$E2E_TMP/appstream.log" ||
     e2e_fail "metainfo not valid: $(cat "$E2E_TMP/appstream.log")"
+lintian -I --pedantic --fail-on error,warning,info,pedantic "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
+    e2e_fail "lintian: $(cat "$E2E_TMP/lintian.log")"
+
+# Debian's hardening, read from each installed program's ELF file.
+for exe in vemox vemox-ratesfeed; do
+    elf=$(readelf -dlW --dyn-syms "$root/usr/bin/$exe")
+    for mark in 'PIE:FLAGS_1.*PIE' 'RELRO:GNU_RELRO' 'BIND_NOW:FLAGS_1.*NOW' \
+        'the stack protector: __stack_chk_fail@' '_FORTIFY_SOURCE: __[a-z0-9_]+_chk@'; do
+        grep -qE "${mark#*:}" <<<"$elf" || e2e_fail "$exe is built without ${mark%%:*}"
+    done
+done
+# Stack clash protection leaves no trace in an ELF file, and Debian 12's C start files carry no
+# control-flow marker, so the linker drops it from every program: both are read in the build.
+commands=$(grep '"command"' "$E2E_BIN/compile_commands.json")
+[ -n "$commands" ] && ! grep -v -- -fstack-clash-protection <<<"$commands" ||
+    e2e_fail "compiled without -fstack-clash-protection"
+if [ "$(uname -m)" = x86_64 ]; then
+    for obj in $(find "$E2E_BIN/src" "$E2E_BIN/tools" -name '*.o'); do
+        grep -q 'x86 feature: IBT, SHSTK' <<<"$(readelf -nW "$obj")" ||
+            e2e_fail "$obj is compiled without -fcf-protection"
+    done
+fi
 
 e2e_start_display
 export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime"
