@@ -1,6 +1,7 @@
 #include "report/QuickReport.h"
 #include "calc/Exchange.h"
 #include "support/Formats.h"
+#include <QCoreApplication>
 
 using Report::Band;
 
@@ -58,15 +59,22 @@ void setHeights(Report::ReportContent& c, std::initializer_list<std::pair<Band, 
         c.setHeight(band, h);
 }
 
+// The rate and the payment as the receipt names them, in the interface's language: the
+// customer reads them. The log keeps the payment's English words.
 QString typeCaption(RateKind kind)
 {
     switch (kind) {
-    case RateKind::Buy: return QStringLiteral("Buy");
-    case RateKind::Sell: return QStringLiteral("Sell");
+    case RateKind::Buy: return QCoreApplication::translate("Receipt", "Buy");
+    case RateKind::Sell: return QCoreApplication::translate("Receipt", "Sell");
     case RateKind::Base: break;
     }
-    return QStringLiteral("Base Rate");
+    return QCoreApplication::translate("Receipt", "Base Rate");
 }
+
+[[maybe_unused]] const char* const kPaymentWords[] = {QT_TRANSLATE_NOOP("Receipt", "Cash"),
+                                                      QT_TRANSLATE_NOOP("Receipt", "Credit Card"),
+                                                      QT_TRANSLATE_NOOP("Receipt", "Traveller's Cheques")};
+QString paymentCaption(Payment p) { return QCoreApplication::translate("Receipt", paymentText(p).toUtf8().constData()); }
 
 } // namespace
 
@@ -84,15 +92,15 @@ void TQuickReport1::PrepareReport(int mode, const ReportSources& sources, const 
                            {Band::CompanyBand3, 0}, {Band::PageHeaderBand1, 0}, {Band::Band1Col40, 40},
                            {Band::Band2Col40, 318}, {Band::Band3Col40, 266}});
         c.TypeLabel = typeCaption(sources.rateKind);
-        c.DescriptionLabel = paymentText(sources.payment);
+        c.DescriptionLabel = paymentCaption(sources.payment);
     } else if (mode == TransactionLogReport) {
         c.TypeLabel.clear();
         c.DescriptionLabel.clear();
         setHeights(c, {{Band::CompanyBand1, 0}, {Band::CompanyBand2, 0}, {Band::CompanyBand3, 0},
                        {Band::Band1Col40, 0}, {Band::Band2Col40, 0}, {Band::Band3Col40, 0},
                        {Band::PageHeaderBand1, 47}, {Band::PrintMemoBand, 50}});
-        c.full.title = QStringLiteral("Transaction Log Date: ") + Formats::dateToStr(sources.now.date()) +
-                       QStringLiteral(" Time:") + Formats::timeToStr(sources.now.time());
+        c.full.title = QCoreApplication::translate("Report", "Transaction Log Date: %1 Time:%2")
+                           .arg(Formats::dateToStr(sources.now.date()), Formats::timeToStr(sources.now.time()));
         c.PrintMemo = sources.log;
     }
 }

@@ -97,6 +97,11 @@ QString install(const QString& language, const QString& folder)
     return language;
 }
 
+QString installedLanguage()
+{
+    return installed(0) ? installed(0)->language().section(QLatin1Char('_'), 0, 0) : QString();
+}
+
 QString installForStart(const QString& exeDir)
 {
     const QString where = folder(exeDir);

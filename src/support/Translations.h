@@ -23,6 +23,8 @@ QString resolve(const QString& choice, const QStringList& uiLanguages, const QSt
 // Installs the program's translation and Qt's own for the language, unless it is English.
 // Gives the language installed ("" for none); a call replaces what an earlier one installed.
 QString install(const QString& language, const QString& folder);
+// The language installed last; "" while the interface speaks English.
+QString installedLanguage();
 // The choice and the system's languages, resolved against the program's folder and installed.
 QString installForStart(const QString& exeDir);
 } // namespace Translations
