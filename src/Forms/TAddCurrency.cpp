@@ -110,7 +110,7 @@ void TAddCurrency::UseIsoClick()
 
 void TAddCurrency::CBIsoChange()
 {
-    trapped(shown(kCopyError), [this] {
+    trapped(translated(kCopyError), [this] {
         if (CBIso->currentIndex() < 0)
             throw VemoxError(tr("No currency code chosen."));
         const CCurrencyData* r = session_.table().FindByIso(CBIso->currentText());

@@ -46,7 +46,7 @@ TCurrencyEditor::TCurrencyEditor(const CurrencyTable& table, QWidget* owner)
         buildTree(table);
     });
     if (keepFile_ && userNode_)
-        messenger().messageDialog(shown(kNotReadWhole), Messenger::Icon::Information);
+        messenger().messageDialog(translated(kNotReadWhole), Messenger::Icon::Information);
     // Without the whole file, or without the tree, the list cannot be changed.
     for (QAction* a : {ActionAdd, ActionEdit, ActionDelete})
         a->setEnabled(!keepFile_);

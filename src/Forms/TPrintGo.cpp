@@ -42,7 +42,7 @@ TPrintGo::TPrintGo(QWidget* owner)
     CBAccount->setChecked(choices.addToAccount);
     if (!choices.fileDefined) {
         CBAccount->setEnabled(false);
-        panel->setText(shown(AccountingExport::kUndefined));
+        panel->setText(translated(AccountingExport::kUndefined));
     }
 }
 

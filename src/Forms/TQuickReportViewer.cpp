@@ -370,5 +370,5 @@ void TQuickReportViewer::SaveReportClick()
     if (outcome == Report::SaveOutcome::NoPages)
         QApplication::beep();
     else if (outcome == Report::SaveOutcome::WrongExtension)
-        messenger().messageBoxTitled(shown(Report::kWrongExtensionText), shown(Report::kWrongExtensionTitle));
+        messenger().messageBoxTitled(translated(Report::kWrongExtensionText), translated(Report::kWrongExtensionTitle));
 }

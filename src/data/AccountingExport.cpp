@@ -33,7 +33,7 @@ QString withSeparator(QString folder)
 
 QString missingFolderText(const QString& folder)
 {
-    return shown(QT_TRANSLATE_NOOP("Vemox", "The file path %1no longer exists. Check your directory settings.\n"
+    return translated(QT_TRANSLATE_NOOP("Vemox", "The file path %1no longer exists. Check your directory settings.\n"
                                             "Append to Accounts aborted."))
         .arg(folder);
 }
@@ -97,7 +97,7 @@ bool createEmptyFile(const QString& path)
     if (QFileInfo::exists(path))
         return true;
     try {
-        FileWriter::append(path, {}, shown(kCannotCreate));
+        FileWriter::append(path, {}, translated(kCannotCreate));
         return true;
     } catch (const VemoxError& e) {
         messenger().errorBox(e.message());
@@ -108,8 +108,8 @@ bool createEmptyFile(const QString& path)
 std::optional<QString> selectAccountFile(const QString& folder)
 {
     Messenger::FileDialog d;
-    d.title = shown(QT_TRANSLATE_NOOP("Vemox", "Open Account File"));
-    d.filter = shown(QT_TRANSLATE_NOOP("Vemox", "ZYM Account File (*.afe *.AFE)"));
+    d.title = translated(QT_TRANSLATE_NOOP("Vemox", "Open Account File"));
+    d.filter = translated(QT_TRANSLATE_NOOP("Vemox", "ZYM Account File (*.afe *.AFE)"));
     d.defaultSuffix = QStringLiteral("Afe");
     d.directory = folder;
     d.mustExist = false;
@@ -117,7 +117,7 @@ std::optional<QString> selectAccountFile(const QString& folder)
     if (chosen.isEmpty())
         return std::nullopt;
     if (!QFileInfo::exists(chosen)) {
-        if (!messenger().askYesNo(shown(QT_TRANSLATE_NOOP("Vemox", "File does not exist. Create new file?")), Messenger::Icon::Question) ||
+        if (!messenger().askYesNo(translated(QT_TRANSLATE_NOOP("Vemox", "File does not exist. Create new file?")), Messenger::Icon::Question) ||
             !createEmptyFile(chosen))
             return std::nullopt;
     }
@@ -132,12 +132,12 @@ QString newAccountFileName(const QString& typed)
 
 std::optional<QString> newAccountFile(const QString& folder)
 {
-    const auto typed = messenger().inputBox(shown(QT_TRANSLATE_NOOP("Vemox", "Create New Account File")),
-                                            shown(QT_TRANSLATE_NOOP("Vemox", "Enter Account File Name:")), QString());
+    const auto typed = messenger().inputBox(translated(QT_TRANSLATE_NOOP("Vemox", "Create New Account File")),
+                                            translated(QT_TRANSLATE_NOOP("Vemox", "Enter Account File Name:")), QString());
     if (!typed || typed->isEmpty())
         return std::nullopt;
     if (typed->contains(QLatin1Char('/')))
-        throw VemoxError(shown(QT_TRANSLATE_NOOP("Vemox", "A file name cannot name a folder: ")) + *typed);
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "A file name cannot name a folder: ")) + *typed);
     const QString path = withSeparator(folder) + newAccountFileName(*typed);
     if (!createEmptyFile(path))
         return std::nullopt;
@@ -161,7 +161,7 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
     // "Use Account Export File" switched off by the operator stops the export; a value that
     // was never stored does not.
     if (!readFlag(Defs::kValUseAccountFile, true)) {
-        statusPanel = shown(kUndefined);
+        statusPanel = translated(kUndefined);
         return Outcome::Refused;
     }
     const FileSettings file = FileSettings::load(dataFolder);
@@ -178,7 +178,7 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
             return Outcome::Refused;
     }
     if (pendingRecord.isEmpty()) {
-        messenger().messageOnTop(shown(kNoTransaction), kNoTransactionTitle, Messenger::Icon::Information);
+        messenger().messageOnTop(translated(kNoTransaction), kNoTransactionTitle, Messenger::Icon::Information);
         return Outcome::Refused;
     }
     try {
@@ -187,11 +187,11 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
         // back at once to what it was; nothing already in the file is ever cut.
         FileWriter::append(path, recordBytes(now, rateKind, payment, pendingRecord), {}, '\r');
     } catch (const VemoxError& e) {
-        messenger().errorBox(e.message() + shown(QT_TRANSLATE_NOOP("Vemox", "\nThe transaction was not added to the account file; "
+        messenger().errorBox(e.message() + translated(QT_TRANSLATE_NOOP("Vemox", "\nThe transaction was not added to the account file; "
                                                                               "it is kept and can be exported again.")));
         return Outcome::Refused;
     }
-    statusPanel = shown(kAdded);
+    statusPanel = translated(kAdded);
     pendingRecord.clear();
     return Outcome::Added;
 }

@@ -136,7 +136,7 @@ QString filterText(const SaveFilter &f)
     const QString shortHtml = f.format == SaveFormat::Html
                                   ? QLatin1String(" *.") % kShortHtml.toLower() % QLatin1String(" *.") % kShortHtml
                                   : QString();
-    return shown(f.caption) % QLatin1String(" (*.") % f.extension.toLower() % QLatin1String(" *.") % f.extension
+    return translated(f.caption) % QLatin1String(" (*.") % f.extension.toLower() % QLatin1String(" *.") % f.extension
            % shortHtml % QLatin1Char(')');
 }
 

@@ -32,7 +32,7 @@ void SavePdf(const PageSet& pages, const QString& fileName)
         writer.setCreator(QStringLiteral("Vemox"));
         writer.setTitle(pages.title);
         if (!PageRenderer::render(writer, pages))
-            throw VemoxError(shown(QT_TRANSLATE_NOOP("Vemox", "Cannot create file %1")).arg(QDir::toNativeSeparators(fileName)));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Cannot create file %1")).arg(QDir::toNativeSeparators(fileName)));
     }
     FileWriter::replace(fileName, buffer.data());
 }
@@ -79,14 +79,14 @@ ReportPrinter::Outcome ReportPrinter::Print(const std::function<PageSet(const QS
     if (printsToFile())
         return saveAs(pages, newFileName(printer().outputFileName()), m);
     if (!canPrint())
-        return offerPdf(pages, shown(kNoPrinter), m);
+        return offerPdf(pages, translated(kNoPrinter), m);
     printer().setCopyCount(1);
     printer().setDocName(pages.title.isEmpty() ? QStringLiteral("Vemox report") : pages.title);
     if (PageRenderer::render(printer(), pages)) {
-        output_ = shown(kPrintedOn).arg(printer().printerName());
+        output_ = translated(kPrintedOn).arg(printer().printerName());
         return Outcome::Printed;
     }
-    return offerPdf(pages, shown(kPrintFailed).arg(printer().printerName()), m);
+    return offerPdf(pages, translated(kPrintFailed).arg(printer().printerName()), m);
 }
 
 ReportPrinter::Outcome ReportPrinter::offerPdf(const PageSet& pages, const QString& why, Messenger& m)
@@ -99,8 +99,8 @@ ReportPrinter::Outcome ReportPrinter::offerPdf(const PageSet& pages, const QStri
 ReportPrinter::Outcome ReportPrinter::saveAs(const PageSet& pages, const QString& proposal, Messenger& m)
 {
     Messenger::FileDialog dialog;
-    dialog.title = shown(kSaveTitle);
-    dialog.filter = shown(QT_TRANSLATE_NOOP("Vemox", "PDF file (*.pdf)"));
+    dialog.title = translated(kSaveTitle);
+    dialog.filter = translated(QT_TRANSLATE_NOOP("Vemox", "PDF file (*.pdf)"));
     dialog.defaultSuffix = QStringLiteral("pdf");
     dialog.directory = proposal;   // a file's name here is the name proposed
     const QString file = m.saveFileName(dialog);
@@ -109,7 +109,7 @@ ReportPrinter::Outcome ReportPrinter::saveAs(const PageSet& pages, const QString
     const bool saved = trapWith([&] { SavePdf(pages, file); }, [&](VemoxError& e) { m.errorBox(e.message()); });
     if (!saved)
         return Outcome::NotPrinted;
-    output_ = shown(kSavedAs).arg(QDir::toNativeSeparators(file));
+    output_ = translated(kSavedAs).arg(QDir::toNativeSeparators(file));
     return Outcome::SavedAsPdf;
 }
 

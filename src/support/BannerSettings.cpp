@@ -95,7 +95,7 @@ QStringList BannerSettings::col40Warnings() const
         return out;
     for (const auto& t : tested)
         if (text(t.text).size() > 40)
-            out << shown(QT_TRANSLATE_NOOP("Vemox", "%1 is larger than 40 characters long. Truncation will apply."))
-                       .arg(shown(t.name));
+            out << translated(QT_TRANSLATE_NOOP("Vemox", "%1 is larger than 40 characters long. Truncation will apply."))
+                       .arg(translated(t.name));
     return out;
 }
