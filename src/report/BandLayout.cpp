@@ -176,10 +176,12 @@ void Builder::companyBand1(const QRectF& r)
 void Builder::companyBand2(const QRectF& r)
 {
     const double third = r.width() / 3.0;
-    text(QRectF(r.left(), r.top(), third, r.height()), c_.DescriptionLabel, Fonts::kBody, true);
+    text(QRectF(r.left(), r.top(), third, r.height()), Receipt::tr(c_.DescriptionLabel.toUtf8().constData()),
+         Fonts::kBody, true);
     text(QRectF(r.left() + third * 0.5, r.top(), third * 2, r.height()),
          Receipt::tr("Draft, P/Cheque, M/Order Details"), Fonts::kBody, true, kCentre);
-    text(QRectF(r.left() + third * 2, r.top(), third, r.height()), c_.TypeLabel, Fonts::kBody, true, kRight);
+    text(QRectF(r.left() + third * 2, r.top(), third, r.height()), Receipt::tr(c_.TypeLabel.toUtf8().constData()),
+         Fonts::kBody, true, kRight);
 }
 
 // The boxed table of the receipt: a heading row and six rows. The 40-column table gives

@@ -59,22 +59,22 @@ void setHeights(Report::ReportContent& c, std::initializer_list<std::pair<Band, 
         c.setHeight(band, h);
 }
 
-// The rate and the payment as the receipt names them, in the interface's language: the
-// customer reads them. The log keeps the payment's English words.
+// The rate as the receipt names it. The content keeps the English words, which the account
+// record takes too; the page prints them in the interface's language.
 QString typeCaption(RateKind kind)
 {
     switch (kind) {
-    case RateKind::Buy: return QCoreApplication::translate("Receipt", "Buy");
-    case RateKind::Sell: return QCoreApplication::translate("Receipt", "Sell");
+    case RateKind::Buy: return QStringLiteral(QT_TRANSLATE_NOOP("Receipt", "Buy"));
+    case RateKind::Sell: return QStringLiteral(QT_TRANSLATE_NOOP("Receipt", "Sell"));
     case RateKind::Base: break;
     }
-    return QCoreApplication::translate("Receipt", "Base Rate");
+    return QStringLiteral(QT_TRANSLATE_NOOP("Receipt", "Base Rate"));
 }
 
+// The payment's words, as paymentText gives them, for the page's translation.
 [[maybe_unused]] const char* const kPaymentWords[] = {QT_TRANSLATE_NOOP("Receipt", "Cash"),
                                                       QT_TRANSLATE_NOOP("Receipt", "Credit Card"),
                                                       QT_TRANSLATE_NOOP("Receipt", "Traveller's Cheques")};
-QString paymentCaption(Payment p) { return QCoreApplication::translate("Receipt", paymentText(p).toUtf8().constData()); }
 
 } // namespace
 
@@ -92,7 +92,7 @@ void TQuickReport1::PrepareReport(int mode, const ReportSources& sources, const 
                            {Band::CompanyBand3, 0}, {Band::PageHeaderBand1, 0}, {Band::Band1Col40, 40},
                            {Band::Band2Col40, 318}, {Band::Band3Col40, 266}});
         c.TypeLabel = typeCaption(sources.rateKind);
-        c.DescriptionLabel = paymentCaption(sources.payment);
+        c.DescriptionLabel = paymentText(sources.payment);
     } else if (mode == TransactionLogReport) {
         c.TypeLabel.clear();
         c.DescriptionLabel.clear();

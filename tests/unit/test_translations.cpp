@@ -5,6 +5,8 @@
 #include "common/ConversionRig.h"
 #include "common/TestEnv.h"
 #include "data/AccountingExport.h"
+#include "report/QuickReport.h"
+#include "report/ReportPages.h"
 #include "support/Translations.h"
 #include "support/Zymregistry.h"
 
@@ -133,4 +135,22 @@ TEST_F(WrittenData, TheLogAndTheAccountFileDoNotFollowTheLanguage)
     const auto german = convertAndExport();
     EXPECT_EQ(german.first, english.first);
     EXPECT_EQ(german.second, english.second);
+}
+
+// The receipt's rate and payment reach the account record too: the content keeps their
+// English words, and only the printed page speaks the interface's language.
+TEST_F(WrittenData, TheReceiptPrintsTranslatedWordsAndKeepsTheEnglishOnes)
+{
+    ASSERT_EQ(Translations::install("de", kBuilt), "de");
+    TQuickReport1 report;
+    ReportSources sources;
+    sources.payment = Payment::CreditCard;
+    report.PrepareReport(TQuickReport1::CustomerReceipt, sources);
+    EXPECT_EQ(report.content().TypeLabel, "Base Rate");
+    EXPECT_EQ(report.content().DescriptionLabel, "Credit Card");
+    const QStringList page = Report::pageTexts(report.Pages().pages.first());
+    for (const char* caption : {"Base Rate", "Credit Card", "CUSTOMER COPY"}) {
+        EXPECT_FALSE(page.contains(caption)) << caption;
+        EXPECT_TRUE(page.contains(QCoreApplication::translate("Receipt", caption))) << caption;
+    }
 }
