@@ -21,7 +21,8 @@ using namespace UserCurrencies;
 namespace {
 const QString kHelpTopic = QStringLiteral("IDH_CurrencyChanger");
 const char* const kNoSelection = QT_TRANSLATE_NOOP("TCurrencyEditor", "No Currency has been selected.");
-const char* const kOnlyUserDefined = QT_TRANSLATE_NOOP("TCurrencyEditor", "Can only delete from User Defined currencies");
+const char* const kOnlyUserDefined =
+    QT_TRANSLATE_NOOP("TCurrencyEditor", "Can only delete from User Defined currencies");
 } // namespace
 
 TCurrencyEditor::TCurrencyEditor(const CurrencyTable& table, QWidget* owner)

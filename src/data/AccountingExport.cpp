@@ -117,7 +117,8 @@ std::optional<QString> selectAccountFile(const QString& folder)
     if (chosen.isEmpty())
         return std::nullopt;
     if (!QFileInfo::exists(chosen)) {
-        if (!messenger().askYesNo(translated(QT_TRANSLATE_NOOP("Vemox", "File does not exist. Create new file?")), Messenger::Icon::Question) ||
+        if (!messenger().askYesNo(translated(QT_TRANSLATE_NOOP("Vemox", "File does not exist. Create new file?")),
+                                  Messenger::Icon::Question) ||
             !createEmptyFile(chosen))
             return std::nullopt;
     }
@@ -133,7 +134,8 @@ QString newAccountFileName(const QString& typed)
 std::optional<QString> newAccountFile(const QString& folder)
 {
     const auto typed = messenger().inputBox(translated(QT_TRANSLATE_NOOP("Vemox", "Create New Account File")),
-                                            translated(QT_TRANSLATE_NOOP("Vemox", "Enter Account File Name:")), QString());
+                                            translated(QT_TRANSLATE_NOOP("Vemox", "Enter Account File Name:")),
+                                            QString());
     if (!typed || typed->isEmpty())
         return std::nullopt;
     if (typed->contains(QLatin1Char('/')))
@@ -187,8 +189,9 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
         // back at once to what it was; nothing already in the file is ever cut.
         FileWriter::append(path, recordBytes(now, rateKind, payment, pendingRecord), {}, '\r');
     } catch (const VemoxError& e) {
-        messenger().errorBox(e.message() + translated(QT_TRANSLATE_NOOP("Vemox", "\nThe transaction was not added to the account file; "
-                                                                              "it is kept and can be exported again.")));
+        messenger().errorBox(e.message()
+                             + translated(QT_TRANSLATE_NOOP("Vemox", "\nThe transaction was not added to the account "
+                                                                     "file; it is kept and can be exported again.")));
         return Outcome::Refused;
     }
     statusPanel = translated(kAdded);

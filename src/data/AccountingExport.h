@@ -15,7 +15,8 @@
 namespace AccountingExport {
 
 inline const QString kDefaultFileName = QStringLiteral("ZyMAccount.afe");
-inline const QString kCannotCreate = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Unable to create file. Check disk is not full."));
+inline const QString kCannotCreate =
+    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Unable to create file. Check disk is not full."));
 inline const QString kNoTransaction = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "No Transaction to Save to File."));
 inline const QString kNoTransactionTitle = QStringLiteral("Messenger");
 inline const QString kAdded = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Added to Accounts"));

@@ -104,7 +104,8 @@ AddCheck Session::Check(const AddInput& input) const
     if (input.name.isEmpty())
         return fail(translated(kNoName), AddCheck::Field::EName);
     if (unstorable(input.name))
-        return fail(translated(kUnstorable).arg(translated(QT_TRANSLATE_NOOP("Vemox", "Country Name"))), AddCheck::Field::EName);
+        return fail(translated(kUnstorable).arg(translated(QT_TRANSLATE_NOOP("Vemox", "Country Name"))),
+                    AddCheck::Field::EName);
     if (Listed(input.name, false))
         return fail(translated(kNameExists), AddCheck::Field::EName);
     c.iso = input.iso.toUpper();
@@ -122,7 +123,8 @@ AddCheck Session::Check(const AddInput& input) const
     if (input.denomination.isEmpty())
         return fail(translated(kNoDenomination), AddCheck::Field::EDenom);
     if (unstorable(input.denomination))
-        return fail(translated(kUnstorable).arg(translated(QT_TRANSLATE_NOOP("Vemox", "Denomination"))), AddCheck::Field::EDenom);
+        return fail(translated(kUnstorable).arg(translated(QT_TRANSLATE_NOOP("Vemox", "Denomination"))),
+                    AddCheck::Field::EDenom);
     c.rate = rate;
     return c;
 }

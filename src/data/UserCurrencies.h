@@ -60,15 +60,19 @@ struct AddCheck {
 inline const QString kNoName = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "No Country Name given."));
 inline const QString kNameExists = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "This country name already exists."));
 inline const QString kIsoInUse =
-    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Must be your own Unique psuedo ISO value\nand not one in use by a given country."));
-inline const QString kZeroRate = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Cannot create a new currency with 0.0 values"));
+    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Must be your own Unique psuedo ISO value\n"
+                                              "and not one in use by a given country."));
+inline const QString kZeroRate =
+    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Cannot create a new currency with 0.0 values"));
 inline const QString kNoDenomination = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "No Country Denomination given."));
-inline const QString kIsoLetters = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "The pseudo ISO code must be three letters."));
+inline const QString kIsoLetters =
+    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "The pseudo ISO code must be three letters."));
 // "%1" is the field's label: "Country Name", "Denomination".
 inline const QString kUnstorable = QStringLiteral(QT_TRANSLATE_NOOP("Vemox",
     "The %1 cannot hold a line break, \"<\" or \">\", or a character outside Western European letters:\n"
     "the currency file could not be read back."));
-inline const QString kCopyError = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", " Error: Unable to complete iso/currency name set up"));
+inline const QString kCopyError =
+    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", " Error: Unable to complete iso/currency name set up"));
 inline const QString kNotReadWhole = QStringLiteral(QT_TRANSLATE_NOOP("Vemox",
     "UserDefined.dat was not read when the currency data was loaded.\n"
     "It is kept as it is: user-defined currencies cannot be added or deleted until it loads."));

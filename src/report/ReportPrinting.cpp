@@ -32,7 +32,8 @@ void SavePdf(const PageSet& pages, const QString& fileName)
         writer.setCreator(QStringLiteral("Vemox"));
         writer.setTitle(pages.title);
         if (!PageRenderer::render(writer, pages))
-            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Cannot create file %1")).arg(QDir::toNativeSeparators(fileName)));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Cannot create file %1"))
+                                 .arg(QDir::toNativeSeparators(fileName)));
     }
     FileWriter::replace(fileName, buffer.data());
 }

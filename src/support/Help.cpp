@@ -18,7 +18,9 @@ QString Help::topicFile(const QString& topic)
     if (!QFileInfo::exists(file)) {
         if (topic == kContents)
             throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The help file %1 is missing")).arg(file));
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Help topic '%1' is not in the help file (%2 is missing)")).arg(topic, file));
+        throw VemoxError(
+            translated(QT_TRANSLATE_NOOP("Vemox", "Help topic '%1' is not in the help file (%2 is missing)"))
+                .arg(topic, file));
     }
     return file;
 }

@@ -66,7 +66,8 @@ bool storeLanguage(const QString& language)
 QString folder(const QString& exeDir)
 {
     const QString installedFolder = QDir::cleanPath(exeDir + QStringLiteral("/../share/vemox/translations"));
-    return QFileInfo(installedFolder).isDir() ? installedFolder : QDir::cleanPath(exeDir + QStringLiteral("/translations"));
+    return QFileInfo(installedFolder).isDir() ? installedFolder
+                                              : QDir::cleanPath(exeDir + QStringLiteral("/translations"));
 }
 
 QString resolve(const QString& choice, const QStringList& uiLanguages, const QString& folder)

@@ -46,6 +46,7 @@ grep -q 'CUSTOMER COPY' <<<"$text" && e2e_fail "the French receipt has English c
 cmp <(grep -v -E '^[0-9]{2}/' "$E2E_TMP/en/log.tlg") <(grep -v -E '^[0-9]{2}/' "$E2E_TMP/fr/log.tlg") ||
     e2e_fail "the saved log differs between English and French"
 cmp <(cut -d, -f3- "$E2E_TMP/en/account.afe") <(cut -d, -f3- "$E2E_TMP/fr/account.afe") ||
-    e2e_fail "the account record differs between English and French: $(cat -v "$E2E_TMP/en/account.afe") / $(cat -v "$E2E_TMP/fr/account.afe")"
+    e2e_fail "the account record differs between English and French:" \
+        "$(cat -v "$E2E_TMP/en/account.afe") / $(cat -v "$E2E_TMP/fr/account.afe")"
 pdftoppm -r 70 -png -singlefile "$E2E_TMP/fr/receipt.pdf" "$E2E_BIN/e2e-receipt-fr"
 echo "e2e: ok, French receipt page $E2E_BIN/e2e-receipt-fr.png"
