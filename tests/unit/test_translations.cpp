@@ -1,6 +1,5 @@
-// The interface's languages: every text of each translation finished and in its .qm file,
-// the language chosen from the store and the system's, and the data the program writes the
-// same whatever language the interface speaks.
+// The interface's languages: every text translated and built, the language chosen, and the
+// data the program writes the same whatever language the interface speaks.
 #include "Defs.h"
 #include "common/ConversionRig.h"
 #include "common/TestEnv.h"
@@ -15,61 +14,40 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
-namespace {
-const QString kBuilt = testenv::binaryDir() + "/src/translations";
-
-struct Message {
-    QString context, source, translation, type;
-};
-
-QList<Message> tsMessages(const QString& language)
-{
-    QList<Message> out;
-    const QByteArray ts = testenv::readBytes(testenv::sourceDir() + "/translations/vemox_" + language + ".ts");
-    QXmlStreamReader xml(ts);
-    QString context;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() == u"name")
-            context = xml.readElementText();
-        else if (xml.name() == u"source")
-            out.append({context, xml.readElementText(), {}, {}});
-        else if (xml.name() == u"translation") {
-            out.last().type = xml.attributes().value("type").toString();
-            out.last().translation = xml.readElementText();
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    return out;
-}
-} // namespace
+static const QString kBuilt = testenv::binaryDir() + "/src/translations";
 
 TEST(Translations, EveryTextIsTranslatedAndInTheBuiltFile)
 {
-    for (const char* language : {"de", "fr", "es"}) {
-        SCOPED_TRACE(language);
+    for (const QString language : {"de", "fr", "es"}) {
+        SCOPED_TRACE(language.toStdString());
         QTranslator qm;
-        ASSERT_TRUE(qm.load(QString("vemox_") + language, kBuilt));
-        const QList<Message> messages = tsMessages(language);
-        EXPECT_GT(messages.size(), 200);
-        for (const Message& m : messages) {
-            if (m.type == "vanished" || m.type == "obsolete")
+        ASSERT_TRUE(qm.load("vemox_" + language, kBuilt));
+        QXmlStreamReader ts(testenv::readBytes(testenv::sourceDir() + "/translations/vemox_" + language + ".ts"));
+        QString context, source;
+        int finished = 0;
+        while (!ts.atEnd()) {
+            if (ts.readNext() != QXmlStreamReader::StartElement)
                 continue;
-            EXPECT_EQ(m.type, "") << m.source.toStdString();
-            EXPECT_FALSE(m.translation.isEmpty()) << m.source.toStdString();
-            EXPECT_EQ(qm.translate(m.context.toUtf8(), m.source.toUtf8()), m.translation) << m.source.toStdString();
+            if (ts.name() == u"name")
+                context = ts.readElementText();
+            else if (ts.name() == u"source")
+                source = ts.readElementText();
+            else if (ts.name() == u"translation" && ts.attributes().value("type") != u"vanished") {
+                EXPECT_EQ(ts.attributes().value("type").toString(), "") << source.toStdString();
+                const QString text = ts.readElementText();
+                EXPECT_FALSE(text.isEmpty()) << source.toStdString();
+                EXPECT_EQ(qm.translate(context.toUtf8(), source.toUtf8()), text) << source.toStdString();
+                ++finished;
+            }
         }
+        EXPECT_FALSE(ts.hasError()) << ts.errorString().toStdString();
+        EXPECT_GT(finished, 200);
     }
 }
 
 TEST(Translations, TheLanguageIsTheChoiceOrTheSystemsFirstKnownOne)
 {
-    const struct {
-        QString choice;
-        QStringList system;
-        QString language;
-    } cases[] = {
+    const struct { QString choice; QStringList system; QString language; } cases[] = {
         {"", {"de-DE"}, "de"},          {"", {"C"}, "en"},       {"", {"en-US", "fr-FR"}, "en"},
         {"", {"pt-BR", "es-ES"}, "es"}, {"", {"pt-BR"}, "en"},   {"en", {"de-DE"}, "en"},
         {"fr", {"de-DE"}, "fr"},        {"", {}, "en"},
@@ -78,26 +56,20 @@ TEST(Translations, TheLanguageIsTheChoiceOrTheSystemsFirstKnownOne)
         EXPECT_EQ(Translations::resolve(c.choice, c.system, kBuilt), c.language) << c.system.join(',').toStdString();
 }
 
-TEST(Translations, TheChoiceIsStoredWithTheGeneralSettings)
+TEST(Translations, TheChoiceIsStoredAndEnglishInstallsNoTranslator)
 {
     testenv::resetStore();
-    EXPECT_EQ(Translations::storedLanguage(), "");
     EXPECT_TRUE(Translations::storeLanguage("es"));
     EXPECT_EQ(Translations::storedLanguage(), "es");
-    // A value no choice names is the system's language.
-    ZYMAPI::WriteGeneral(Defs::kValLanguage, QString("Klingon"));
+    ZYMAPI::WriteGeneral(Defs::kValLanguage, QString("Klingon"));   // no choice: the system's
     EXPECT_EQ(Translations::storedLanguage(), "");
-}
 
-TEST(Translations, EnglishInstallsNoTranslator)
-{
-    const QString source = "Page %1 of %2";
     EXPECT_EQ(Translations::install("de", kBuilt), "de");
     EXPECT_EQ(Translations::installedLanguage(), "de");
-    EXPECT_NE(QCoreApplication::translate("Vemox", "Page %1 of %2"), source);
+    EXPECT_NE(QCoreApplication::translate("Vemox", "Page %1 of %2"), "Page %1 of %2");
     EXPECT_EQ(Translations::install("en", kBuilt), "");
     EXPECT_EQ(Translations::installedLanguage(), "");
-    EXPECT_EQ(QCoreApplication::translate("Vemox", "Page %1 of %2"), source);
+    EXPECT_EQ(QCoreApplication::translate("Vemox", "Page %1 of %2"), "Page %1 of %2");
 }
 
 namespace {
@@ -132,9 +104,7 @@ TEST_F(WrittenData, TheLogAndTheAccountFileDoNotFollowTheLanguage)
     const auto english = convertAndExport();
     ASSERT_FALSE(english.second.isEmpty());
     ASSERT_EQ(Translations::install("de", kBuilt), "de");
-    const auto german = convertAndExport();
-    EXPECT_EQ(german.first, english.first);
-    EXPECT_EQ(german.second, english.second);
+    EXPECT_EQ(convertAndExport(), english);
 }
 
 // The receipt's rate and payment reach the account record too: the content keeps their
@@ -149,8 +119,6 @@ TEST_F(WrittenData, TheReceiptPrintsTranslatedWordsAndKeepsTheEnglishOnes)
     EXPECT_EQ(report.content().TypeLabel, "Base Rate");
     EXPECT_EQ(report.content().DescriptionLabel, "Credit Card");
     const QStringList page = Report::pageTexts(report.Pages().pages.first());
-    for (const char* caption : {"Base Rate", "Credit Card", "CUSTOMER COPY"}) {
-        EXPECT_FALSE(page.contains(caption)) << caption;
+    for (const char* caption : {"Base Rate", "Credit Card", "CUSTOMER COPY"})
         EXPECT_TRUE(page.contains(QCoreApplication::translate("Receipt", caption))) << caption;
-    }
 }
