@@ -1,7 +1,7 @@
 # Installation and the Debian package.
 #
 # `cmake --install build` puts the program and vemox-ratesfeed in bin/, and its defaults in
-# share/vemox/ (the resource library, the help pages and the sample rates), from which the
+# share/vemox/ (the resource library, the help pages, the sample rates and the translations), from which the
 # installed program prepares each user's data folder on its first start. The desktop entry,
 # the icon and the AppStream metainfo go where desktops look for them.
 #
@@ -27,6 +27,7 @@ install(CODE "
 install(FILES ${CMAKE_BINARY_DIR}/dll/ZYM_VEMOX.dll DESTINATION ${CMAKE_INSTALL_DATADIR}/vemox/dll)
 install(DIRECTORY ${_share}/help/ DESTINATION ${CMAKE_INSTALL_DATADIR}/vemox/help FILES_MATCHING PATTERN "*.html")
 install(FILES ${_share}/currency.dat DESTINATION ${CMAKE_INSTALL_DATADIR}/vemox)
+install(FILES ${VEMOX_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/vemox/translations)
 install(FILES ${_share}/desktop/vemox.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_share}/desktop/vemox.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${_share}/desktop/vemox.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo

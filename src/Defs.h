@@ -70,6 +70,8 @@ inline const QString kValUseAccountFile = QStringLiteral("UA");
 // The currency editor.
 inline const QString kValExpandTreeView = QStringLiteral("CCet");
 inline const QString kValCurrencyEditorUsed = QStringLiteral("CCdu");
+// The interface's language: "" for the system's, else "en", "de", "fr" or "es".
+inline const QString kValLanguage = QStringLiteral("Language");
 
 // Value names under G_r of the update request and its proxy.
 inline const QString kValUserName = QStringLiteral("Un");

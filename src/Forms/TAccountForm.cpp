@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 TAccountForm::TAccountForm(QWidget* owner, const QString& dataFolder)
-    : VemoxDialog(owner, {QStringLiteral("AccountForm"), QStringLiteral("Set Accounting Export File"), {397, 168},
+    : VemoxDialog(owner, {QStringLiteral("AccountForm"), tr("Set Accounting Export File"), {397, 168},
                           kHelpTopic, Placement::ScreenCentre})
 {
     auto* column = columnWithToolBar(4);
@@ -25,18 +25,18 @@ TAccountForm::TAccountForm(QWidget* owner, const QString& dataFolder)
 
     auto* grid = new QGridLayout();
     grid->setContentsMargins(8, 4, 8, 0);
-    CBUse = named(new QCheckBox(QStringLiteral("Use Account Export File"), this), QStringLiteral("CBUse"));
+    CBUse = named(new QCheckBox(tr("Use Account Export File"), this), QStringLiteral("CBUse"));
     grid->addWidget(CBUse, 0, 0, 1, 3);
-    FilePathLabel = named(new QLabel(QStringLiteral("File Path/Directory"), this), QStringLiteral("FilePathLabel"));
+    FilePathLabel = named(new QLabel(tr("File Path/Directory"), this), QStringLiteral("FilePathLabel"));
     EditBrowse = named(new QLineEdit(this), QStringLiteral("EditBrowse"));
     Browse = named(new QToolButton(this), QStringLiteral("Browse"));
     Browse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    Browse->setToolTip(QStringLiteral("Browse"));
-    Browse->setAccessibleName(QStringLiteral("Browse"));
-    FileNameLabel = named(new QLabel(QStringLiteral("File Name"), this), QStringLiteral("FileNameLabel"));
+    Browse->setToolTip(tr("Browse"));
+    Browse->setAccessibleName(tr("Browse"));
+    FileNameLabel = named(new QLabel(tr("File Name"), this), QStringLiteral("FileNameLabel"));
     EditFileName = named(new QLineEdit(this), QStringLiteral("EditFileName"));
-    Select = named(new QPushButton(QStringLiteral("&Select"), this), QStringLiteral("Select"));
-    New = named(new QPushButton(QStringLiteral("&New"), this), QStringLiteral("New"));
+    Select = named(new QPushButton(tr("&Select"), this), QStringLiteral("Select"));
+    New = named(new QPushButton(tr("&New"), this), QStringLiteral("New"));
     // Return in a box is not a press of Select: the dialog's keys are on its tool bar.
     Select->setAutoDefault(false);
     New->setAutoDefault(false);
@@ -84,8 +84,8 @@ void TAccountForm::showFile(const QString& path)
 
 void TAccountForm::BrowseClick()
 {
-    trapped(QStringLiteral("Error: Unable to Select Directory"), [this] {
-        const QString folder = BrowseFolders(this, QStringLiteral("Select a Startup Folder"));
+    trapped(tr("Error: Unable to Select Directory"), [this] {
+        const QString folder = BrowseFolders(this, tr("Select a Startup Folder"));
         if (!folder.isEmpty())
             EditBrowse->setText(folder);
     });
@@ -93,7 +93,7 @@ void TAccountForm::BrowseClick()
 
 void TAccountForm::SelectClick()
 {
-    trapped(QStringLiteral("Error: Unable to Open to select signature file"), [this] {
+    trapped(tr("Error: Unable to Open to select signature file"), [this] {
         if (const auto file = AccountingExport::selectAccountFile(EditBrowse->text()))
             showFile(*file);
     });
@@ -101,7 +101,7 @@ void TAccountForm::SelectClick()
 
 void TAccountForm::NewClick()
 {
-    trapped(QStringLiteral("Error: Unable to create new signature file"), [this] {
+    trapped(tr("Error: Unable to create new signature file"), [this] {
         if (const auto file = AccountingExport::newAccountFile(EditBrowse->text()))
             showFile(*file);
     });
@@ -114,7 +114,7 @@ bool TAccountForm::save()
     settings.folder = QDir::fromNativeSeparators(EditBrowse->text().trimmed());
     settings.fileName = EditFileName->text().trimmed();
     if (settings.use && !QFileInfo(settings.folder).isDir()) {
-        messenger().messageDialog(QStringLiteral("The folder %1 does not exist. Choose the folder of the account file.")
+        messenger().messageDialog(tr("The folder %1 does not exist. Choose the folder of the account file.")
                                       .arg(EditBrowse->text()),
                                   Messenger::Icon::Error);
         return false;

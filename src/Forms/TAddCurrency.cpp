@@ -3,6 +3,7 @@
 #include "data/UserCurrencies.h"
 #include "support/Formats.h"
 #include "support/Messenger.h"
+#include "support/Translate.h"
 #include "support/Trap.h"
 
 #include <QAction>
@@ -29,7 +30,7 @@ int rateDigits(const CurrencyTable& table)
 
 TAddCurrency::TAddCurrency(QWidget* owner, CCurrencyData& toFill, const CCurrencyData& templ,
                            const Session& session)
-    : VemoxDialog(owner, {QStringLiteral("AddCurrency"), QStringLiteral("User Defined Currency"),
+    : VemoxDialog(owner, {QStringLiteral("AddCurrency"), tr("User Defined Currency"),
                           {kClientWidth, kClientHeight}, QStringLiteral("IDH_UserCurrency")}),
       toFill_(toFill), session_(session)
 {
@@ -76,23 +77,23 @@ void TAddCurrency::buildControls(int rateDigits)
         return l;
     };
     EName = named(new QLineEdit(this), QStringLiteral("EName"));
-    Label1 = label(QStringLiteral("&Country Name:"), QStringLiteral("Label1"), EName);
+    Label1 = label(tr("&Country Name:"), QStringLiteral("Label1"), EName);
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
     row(0, Label1, EName);
-    UseIso = named(new QCheckBox(QStringLiteral("&Use existing currency"), this), QStringLiteral("UseIso"));
+    UseIso = named(new QCheckBox(tr("&Use existing currency"), this), QStringLiteral("UseIso"));
     CBIso = named(new QComboBox(this), QStringLiteral("CBIso"));
     row(1, UseIso, CBIso);
     EISO = named(new QLineEdit(this), QStringLiteral("EISO"));
     EISO->setInputMask(QStringLiteral("AAA"));   // exactly three letters
-    IsoLabel = label(QStringLiteral("&Pseudo 3 character ISO code"), QStringLiteral("IsoLabel"), EISO);
+    IsoLabel = label(tr("&Pseudo 3 character ISO code"), QStringLiteral("IsoLabel"), EISO);
     row(2, IsoLabel, EISO);
     ER = new MaskedNumberField(this, QStringLiteral("ER"), rateDigits, 6);
-    ERateLabel = label(QStringLiteral("&Exchange Rate:"), QStringLiteral("ERateLabel"), ER);
+    ERateLabel = label(tr("&Exchange Rate:"), QStringLiteral("ERateLabel"), ER);
     row(3, ERateLabel, ER);
     EDenom = named(new QLineEdit(this), QStringLiteral("EDenom"));
-    CurrencyDenom = label(QStringLiteral("&Denomination e.g. Dollars"), QStringLiteral("CurrencyDenom"), EDenom);
+    CurrencyDenom = label(tr("&Denomination e.g. Dollars"), QStringLiteral("CurrencyDenom"), EDenom);
     row(4, CurrencyDenom, EDenom);
     column->addLayout(grid);
     column->addStretch(1);
@@ -109,9 +110,9 @@ void TAddCurrency::UseIsoClick()
 
 void TAddCurrency::CBIsoChange()
 {
-    trapped(kCopyError, [this] {
+    trapped(translated(kCopyError), [this] {
         if (CBIso->currentIndex() < 0)
-            throw VemoxError(QStringLiteral("No currency code chosen."));
+            throw VemoxError(tr("No currency code chosen."));
         const CCurrencyData* r = session_.table().FindByIso(CBIso->currentText());
         if (!r)
             return;

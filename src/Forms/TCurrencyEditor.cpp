@@ -6,6 +6,7 @@
 #include "support/DataFolder.h"
 #include "support/Messenger.h"
 #include "support/ResourceLibrary.h"
+#include "support/Translate.h"
 #include "support/Trap.h"
 
 #include <QAction>
@@ -19,12 +20,13 @@ using namespace UserCurrencies;
 
 namespace {
 const QString kHelpTopic = QStringLiteral("IDH_CurrencyChanger");
-const QString kNoSelection = QStringLiteral("No Currency has been selected.");
-const QString kOnlyUserDefined = QStringLiteral("Can only delete from User Defined currencies");
+const char* const kNoSelection = QT_TRANSLATE_NOOP("TCurrencyEditor", "No Currency has been selected.");
+const char* const kOnlyUserDefined =
+    QT_TRANSLATE_NOOP("TCurrencyEditor", "Can only delete from User Defined currencies");
 } // namespace
 
 TCurrencyEditor::TCurrencyEditor(const CurrencyTable& table, QWidget* owner)
-    : VemoxDialog(owner, {QStringLiteral("CurrencyEditor"), QStringLiteral("Currency Changer"), {}, kHelpTopic}),
+    : VemoxDialog(owner, {QStringLiteral("CurrencyEditor"), tr("Currency Changer"), {}, kHelpTopic}),
       session_(table)
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint |
@@ -40,12 +42,12 @@ TCurrencyEditor::TCurrencyEditor(const CurrencyTable& table, QWidget* owner)
         ResourceLibrary library;
         // Without the library the editor cannot tell its currencies apart: the file stays.
         const bool keep = std::exchange(keepFile_, true);
-        library.Open(QStringLiteral("Unable to load dll - TCE"));
+        library.Open(tr("Unable to load dll - TCE"));
         keepFile_ = keep;
         buildTree(table);
     });
     if (keepFile_ && userNode_)
-        messenger().messageDialog(kNotReadWhole, Messenger::Icon::Information);
+        messenger().messageDialog(translated(kNotReadWhole), Messenger::Icon::Information);
     // Without the whole file, or without the tree, the list cannot be changed.
     for (QAction* a : {ActionAdd, ActionEdit, ActionDelete})
         a->setEnabled(!keepFile_);
@@ -55,12 +57,12 @@ void TCurrencyEditor::buildControls()
 {
     auto* column = columnWithToolBar(4);
     column->setSpacing(3);
-    ActionAdd = makeAction(this, QStringLiteral("ActionAdd"), QStringLiteral("Add New Currency"),
-                           QStringLiteral("Shift+F1"), QStringLiteral("Add New Currency"));
-    ActionEdit = makeAction(this, QStringLiteral("ActionEdit"), QStringLiteral("Edit Currency"),
-                            QStringLiteral("Ctrl+E"), QStringLiteral("Edit"));
-    ActionDelete = makeAction(this, QStringLiteral("ActionDelete"), QStringLiteral("Delete Currency"),
-                              QStringLiteral("Ctrl+Alt+D"), QStringLiteral("Delete"));
+    ActionAdd = makeAction(this, QStringLiteral("ActionAdd"), tr("Add New Currency"),
+                           QStringLiteral("Shift+F1"), tr("Add New Currency"));
+    ActionEdit = makeAction(this, QStringLiteral("ActionEdit"), tr("Edit Currency"),
+                            QStringLiteral("Ctrl+E"), tr("Edit"));
+    ActionDelete = makeAction(this, QStringLiteral("ActionDelete"), tr("Delete Currency"),
+                              QStringLiteral("Ctrl+Alt+D"), tr("Delete"));
     const std::pair<QAction*, const char*> buttons[] = {
         {ActionAdd, "ToolButton1"}, {ActionEdit, "Edit"}, {ActionDelete, "DeleteButton"}};
     for (const auto& [action, name] : buttons) {
@@ -72,7 +74,7 @@ void TCurrencyEditor::buildControls()
         }
     }
 
-    Label1 = named(new QLabel(QStringLiteral("All currencies are relative to the USD"), this), QStringLiteral("Label1"));
+    Label1 = named(new QLabel(tr("All currencies are relative to the USD"), this), QStringLiteral("Label1"));
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
@@ -94,8 +96,8 @@ void TCurrencyEditor::buildControls()
             [this](const QPoint& at) { PopupMenu1->popup(TV->viewport()->mapToGlobal(at)); });
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TCurrencyEditor::PopupMenu1Popup);
 
-    ExpandCheckBox = named(new QCheckBox(QStringLiteral("Expand Tree View"), this), QStringLiteral("ExpandCheckBox"));
-    DisableCurrencyButtonCheckBox = named(new QCheckBox(QStringLiteral("Disable Currency Update Button"), this),
+    ExpandCheckBox = named(new QCheckBox(tr("Expand Tree View"), this), QStringLiteral("ExpandCheckBox"));
+    DisableCurrencyButtonCheckBox = named(new QCheckBox(tr("Disable Currency Update Button"), this),
                                           QStringLiteral("DisableCurrencyButtonCheckBox"));
     for (QCheckBox* box : {ExpandCheckBox, DisableCurrencyButtonCheckBox}) {
         box->setContentsMargins(6, 0, 0, 0);
@@ -166,7 +168,7 @@ void TCurrencyEditor::ActionEditExecute()
 {
     const QTreeWidgetItem* node = selectedNode();
     if (!node) {
-        messenger().messageDialog(kNoSelection, Messenger::Icon::Information);
+        messenger().messageDialog(tr(kNoSelection), Messenger::Icon::Information);
         return;
     }
     const int picture = CountryItems::picture(*node);
@@ -182,7 +184,7 @@ void TCurrencyEditor::ActionDeleteExecute()
     if (!node || keepFile_)
         return;
     if (node->parent() != userNode_) {
-        messenger().messageDialog(kOnlyUserDefined, Messenger::Icon::Information);
+        messenger().messageDialog(tr(kOnlyUserDefined), Messenger::Icon::Information);
         return;
     }
     session_.Remove(CountryItems::record(*node));

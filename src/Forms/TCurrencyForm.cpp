@@ -47,19 +47,20 @@ struct ChargeGroup {
     const char* sellCode;
 };
 const ChargeGroup kCommissionGroups[3] = {
-    {"cashGroup", "Cash", 6, "cbcurrency", "cscurrency"},
-    {"tchequeGroup", "Credit Card", 10, "Label15", "Label16"},
-    {"tcGroup", "Traveller's Cheque", 14, "tbcurrency", "tscurrency"},
+    {"cashGroup", QT_TRANSLATE_NOOP("TCurrencyForm", "Cash"), 6, "cbcurrency", "cscurrency"},
+    {"tchequeGroup", QT_TRANSLATE_NOOP("TCurrencyForm", "Credit Card"), 10, "Label15", "Label16"},
+    {"tcGroup", QT_TRANSLATE_NOOP("TCurrencyForm", "Traveller's Cheque"), 14, "tbcurrency", "tscurrency"},
 };
 const ChargeGroup kDutyGroups[3] = {
-    {"dutyCashGroup", "Cash", 18, "Label7", "Label13"},
-    {"dutyCardGroup", "Credit Card", 22, "Label24", "Label25"},
-    {"dutyChequeGroup", "Traveller's Cheque", 26, "Label32", "Label33"},
+    {"dutyCashGroup", QT_TRANSLATE_NOOP("TCurrencyForm", "Cash"), 18, "Label7", "Label13"},
+    {"dutyCardGroup", QT_TRANSLATE_NOOP("TCurrencyForm", "Credit Card"), 22, "Label24", "Label25"},
+    {"dutyChequeGroup", QT_TRANSLATE_NOOP("TCurrencyForm", "Traveller's Cheque"), 26, "Label32", "Label33"},
 };
 
-QLabel* heading(QWidget* parent, const QString& text, int y)
+// A section's heading, named by the section's English name.
+QLabel* heading(QWidget* parent, const QString& section, const QString& text, int y)
 {
-    auto* l = named(new QLabel(text, parent), text + QStringLiteral("Heading"));
+    auto* l = named(new QLabel(text, parent), section + QStringLiteral("Heading"));
     QFont f = l->font();
     f.setBold(true);
     l->setFont(f);
@@ -80,7 +81,7 @@ QLabel* label(QWidget* parent, const QString& text, int x, int y, const QString&
 } // namespace
 
 TCurrencyForm::TCurrencyForm(const CommissionHeader& header, CommissionTable& table, QWidget* parent)
-    : VemoxDialog(parent, {QStringLiteral("CurrencyForm"), QStringLiteral("Commission Setup"), {kWidth, kHeight},
+    : VemoxDialog(parent, {QStringLiteral("CurrencyForm"), tr("Commission Setup"), {kWidth, kHeight},
                            kHelpTopic, Placement::ScreenCentre,
                            DialogToolBar::Okay | DialogToolBar::Cancel | DialogToolBar::Help, 50}),
       table_(table)
@@ -108,16 +109,16 @@ TCurrencyForm::TCurrencyForm(const CommissionHeader& header, CommissionTable& ta
             working_ = StoredCommissionSettings();
             fillFields();
         },
-        [](VemoxError&) { messenger().messageBox(kLoadError); }));
+        [](VemoxError&) { messenger().messageBox(tr(kLoadError)); }));
 }
 
 void TCurrencyForm::buildToolBar(const CommissionHeader& header)
 {
     DialogToolBar* toolBar_ = toolBar();
-    ActionDefaults = makeAction(this, QStringLiteral("ActionDefaults"), QStringLiteral("Load Defaults"),
-                                QStringLiteral("Ctrl+Alt+L"), QStringLiteral("Load Defaults"));
-    ActionClear = makeAction(this, QStringLiteral("ActionClear"), QStringLiteral("Clear Settings"),
-                             QStringLiteral("Ctrl+E"), QStringLiteral("Clear Settings"));
+    ActionDefaults = makeAction(this, QStringLiteral("ActionDefaults"), tr("Load Defaults"),
+                                QStringLiteral("Ctrl+Alt+L"), tr("Load Defaults"));
+    ActionClear = makeAction(this, QStringLiteral("ActionClear"), tr("Clear Settings"),
+                             QStringLiteral("Ctrl+E"), tr("Clear Settings"));
     toolBar_->insertAction(toolBar_->okay(), ActionDefaults);
     toolBar_->insertAction(toolBar_->okay(), ActionClear);
     toolBar_->widgetForAction(ActionDefaults)->setObjectName(QStringLiteral("Defaults"));
@@ -133,8 +134,8 @@ void TCurrencyForm::buildToolBar(const CommissionHeader& header)
     auto* picture = named(new QLabel(panel), QStringLiteral("homeImage"));
     picture->setFixedSize(35, 20);
     picture->setPixmap(header.picture);
-    picture->setToolTip(QStringLiteral("Local Currency"));
-    picture->setAccessibleName(QStringLiteral("Local Currency"));
+    picture->setToolTip(tr("Local Currency"));
+    picture->setAccessibleName(tr("Local Currency"));
     row->addWidget(picture);
     // The whole name, elided at its end only where it cannot fit, and then in the tool tip.
     auto* country = named(new ElidedLabel(panel), QStringLiteral("homecountry"));
@@ -149,17 +150,17 @@ QWidget* TCurrencyForm::buildRetail()
 {
     auto* panel = named(new QFrame(this), QStringLiteral("RetailPanel"));
     panel->setGeometry(0, kTop, kWidth, kRetailHeight);
-    heading(panel, QStringLiteral("Retail"), 2);
-    const char* titles[3] = {" Cash ", " Credit Card ", " Traveller's Cheque "};
+    heading(panel, QStringLiteral("Retail"), tr("Retail"), 2);
+    const char* titles[3] = {QT_TR_NOOP(" Cash "), QT_TR_NOOP(" Credit Card "), QT_TR_NOOP(" Traveller's Cheque ")};
     const char* names[3] = {"retailCashGroup", "retailCardGroup", "retailChequeGroup"};
     for (int g = 0; g < 3; ++g) {
-        auto* box = named(new QGroupBox(QString::fromLatin1(titles[g]), panel), QString::fromLatin1(names[g]));
+        auto* box = named(new QGroupBox(tr(titles[g]), panel), QString::fromLatin1(names[g]));
         box->setGeometry(6 + g * (kGroupWidth + 5), 18, kGroupWidth, 82);
         for (int c = 0; c < 2; ++c) {
             const int tag = g * 2 + c;
-            const QString caption = c ? QStringLiteral("Sell(%)") : QStringLiteral("Buy(%)");
+            const QString caption = c ? tr("Sell(%)") : tr("Buy(%)");
             label(box, caption, kColumn[c], 18);
-            addField(box, tag, kColumn[c], 36, {QStringLiteral("Retail"), box->title(), caption});
+            addField(box, tag, kColumn[c], 36, {tr("Retail"), box->title(), caption});
         }
     }
     return panel;
@@ -170,27 +171,27 @@ QWidget* TCurrencyForm::buildCharges(const QString& iso)
     auto* panel = named(new QFrame(this), QStringLiteral("ChargesPanel"));
     panel->setGeometry(0, kTop + kRetailHeight, kWidth, kHeight - kTop - kRetailHeight);
     const QString code = QStringLiteral("(%1)").arg(iso);
-    auto section = [&](const QString& section, int y, const ChargeGroup(&groups)[3]) {
-        heading(panel, section, y);
+    auto section = [&](const QString& name, const QString& section, int y, const ChargeGroup(&groups)[3]) {
+        heading(panel, name, section, y);
         for (int g = 0; g < 3; ++g) {
             const ChargeGroup& cg = groups[g];
-            auto* box = named(new QGroupBox(QString::fromLatin1(cg.title), panel), QString::fromLatin1(cg.name));
+            auto* box = named(new QGroupBox(tr(cg.title), panel), QString::fromLatin1(cg.name));
             box->setGeometry(6 + g * (kGroupWidth + 5), y + 16, kGroupWidth, 106);
             const char* codes[2] = {cg.buyCode, cg.sellCode};
             for (int c = 0; c < 2; ++c) {
                 const int pct = cg.firstTag + c, fee = cg.firstTag + 2 + c;
-                const QString caption = c ? QStringLiteral("Sell(%)") : QStringLiteral("Buy(%)");
+                const QString caption = c ? tr("Sell(%)") : tr("Buy(%)");
                 label(box, caption, kColumn[c], 16);
                 addField(box, pct, kColumn[c], 32, {section, box->title(), caption});
-                label(box, QStringLiteral("Min."), kColumn[c], 60);
+                label(box, tr("Min."), kColumn[c], 60);
                 label(box, code, kColumn[c] + 25, 60, QString::fromLatin1(codes[c]));
                 addField(box, fee, kColumn[c], 76,
-                         {section, box->title(), (c ? QStringLiteral("Sell Min. ") : QStringLiteral("Buy Min. ")) + code});
+                         {section, box->title(), (c ? tr("Sell Min. ") : tr("Buy Min. ")) + code});
             }
         }
     };
-    section(QStringLiteral("Commission"), 2, kCommissionGroups);
-    section(QStringLiteral("Duty"), 126, kDutyGroups);
+    section(QStringLiteral("Commission"), tr("Commission"), 2, kCommissionGroups);
+    section(QStringLiteral("Duty"), tr("Duty"), 126, kDutyGroups);
     return panel;
 }
 
@@ -215,7 +216,7 @@ void TCurrencyForm::fillFields()
     for (MaskedNumberField* f : fields_) {
         const int tag = f->property("tag").toInt();
         if (tag >= working_.size())
-            throw VemoxError(QStringLiteral("List index out of bounds (%1)").arg(tag));
+            throw VemoxError(tr("List index out of bounds (%1)").arg(tag));
         f->setMaskedText(working_.at(tag));
     }
 }
@@ -242,7 +243,7 @@ bool TCurrencyForm::save()
     trapWith([&] { saved = table_.Save(working_); }, [](VemoxError&) {});
     if (!saved) {
         store.forget();
-        messenger().messageBox(kWriteError);
+        messenger().messageBox(tr(kWriteError));
     }
     return saved;
 }

@@ -24,8 +24,8 @@ class TCurrencyForm : public VemoxDialog {
     Q_OBJECT
 public:
     static constexpr int kFields = 30;
-    static inline const QString kLoadError = QStringLiteral("Error: Unable to Load Currency Values from Registry");
-    static inline const QString kWriteError = QStringLiteral("Error: Unable to Write Currency Values to Registry");
+    static constexpr const char* kLoadError = QT_TR_NOOP("Error: Unable to Load Currency Values from Registry");
+    static constexpr const char* kWriteError = QT_TR_NOOP("Error: Unable to Write Currency Values to Registry");
 
     // A dialog whose fields could not be filled has said so and is not ready to be shown.
     TCurrencyForm(const CommissionHeader& header, CommissionTable& table, QWidget* parent = nullptr);

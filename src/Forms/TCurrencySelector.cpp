@@ -12,7 +12,7 @@ TCurrencySelector::TCurrencySelector(const CurrencyTable& table, QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("CurrencySelector"));
-    setWindowTitle(QStringLiteral("Currency Selector"));
+    setWindowTitle(tr("Currency Selector"));
     setFixedSize(kWidth, kHeight);
 
     ToolBar1 = new DialogToolBar(this, DialogToolBar::Okay | DialogToolBar::Help);
@@ -20,8 +20,8 @@ TCurrencySelector::TCurrencySelector(const CurrencyTable& table, QWidget* owner)
     connect(ToolBar1->okay(), &QAction::triggered, this, &TCurrencySelector::ActionOkayExecute);
 
     TV = named(new ZYMTreeView(this), QStringLiteral("TV"));
-    Label1 = named(new QLabel(QStringLiteral("Left Click Drag your choice of country"), this), QStringLiteral("Label1"));
-    Label2 = named(new QLabel(QStringLiteral("onto an exchange panel or button."), this), QStringLiteral("Label2"));
+    Label1 = named(new QLabel(tr("Left Click Drag your choice of country"), this), QStringLiteral("Label1"));
+    Label2 = named(new QLabel(tr("onto an exchange panel or button."), this), QStringLiteral("Label2"));
     for (QLabel* l : {Label1, Label2})
         l->setAlignment(Qt::AlignHCenter);
 

@@ -1,6 +1,7 @@
 #include "Forms/TPrintGo.h"
 
 #include "data/AccountingExport.h"
+#include "support/Translate.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -8,7 +9,7 @@
 #include <QVBoxLayout>
 
 TPrintGo::TPrintGo(QWidget* owner)
-    : VemoxDialog(owner, {QStringLiteral("PrintGo"), QStringLiteral("Print/Accounts"), {220, 170}, kHelpTopic})
+    : VemoxDialog(owner, {QStringLiteral("PrintGo"), tr("Print/Accounts"), {220, 170}, kHelpTopic})
 {
     auto* column = columnWithToolBar();
     ToolBar1 = toolBar();
@@ -20,13 +21,13 @@ TPrintGo::TPrintGo(QWidget* owner)
     boxes->setContentsMargins(12, 12, 8, 0);
     boxes->setSpacing(10);
     auto box = [&](const char* name, const char* caption) {
-        auto* b = named(new QCheckBox(QString::fromLatin1(caption), this), QString::fromLatin1(name));
+        auto* b = named(new QCheckBox(tr(caption), this), QString::fromLatin1(name));
         boxes->addWidget(b);
         return b;
     };
-    CBPrint = box("CBPrint", "Print");
-    CBAccount = box("CBAccount", "Add to Account File");
-    CBShowDialog = box("CBShowDialog", "Do not show this dialog again");
+    CBPrint = box("CBPrint", QT_TR_NOOP("Print"));
+    CBAccount = box("CBAccount", QT_TR_NOOP("Add to Account File"));
+    CBShowDialog = box("CBShowDialog", QT_TR_NOOP("Do not show this dialog again"));
     column->addLayout(boxes);
     column->addStretch(1);
     StatusBar1 = named(new QStatusBar(this), QStringLiteral("StatusBar1"));
@@ -41,7 +42,7 @@ TPrintGo::TPrintGo(QWidget* owner)
     CBAccount->setChecked(choices.addToAccount);
     if (!choices.fileDefined) {
         CBAccount->setEnabled(false);
-        panel->setText(AccountingExport::kUndefined);
+        panel->setText(translated(AccountingExport::kUndefined));
     }
 }
 

@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 
 const QString TPrintOptions::kHelpTopic = QStringLiteral("IDH_printpageoptions");
-const QString TPrintOptions::kWriteError = QStringLiteral("Error: Unable to write Banner data to registry");
 
 namespace {
 using T = BannerSettings::Text;
@@ -29,13 +28,20 @@ struct Field {
     const char* caption;
 };
 const Field kFields[BannerSettings::kTexts] = {
-    {"EditTitle", "LabelTitle", 60, "Title:"},       {"EditName", "LabelName", 60, "Company Name: "},
-    {"EditStreet1", "LabelStreet1", 60, "Street&1:"}, {"EditStreet2", "LabelStreet2", 60, "Street&2:"},
-    {"EditCity", "LabelCity", 60, "&City:"},          {"EditState", "LabelState", 60, "&State:"},
-    {"EditZip", "LabelZip", 40, "&Zip:"},             {"EditCountry", "LabelCountry", 60, "C&ountry:"},
-    {"EditEmail", "LabelEmail", 70, "&Email:"},       {"EditPhone", "LabelPhone", 40, "&Phone: "},
-    {"EditFax", "LabelFax", 40, "&Fax: "},            {"EditWeb", "LabelWeb", 70, "&Web Page:"},
-    {"EditInfo", "LabelInfo", 70, "&User Info:"},     {"Branch", "LabelBranch", 60, "Branch Name:"}};
+    {"EditTitle", "LabelTitle", 60, QT_TRANSLATE_NOOP("TPrintOptions", "Title:")},
+    {"EditName", "LabelName", 60, QT_TRANSLATE_NOOP("TPrintOptions", "Company Name: ")},
+    {"EditStreet1", "LabelStreet1", 60, QT_TRANSLATE_NOOP("TPrintOptions", "Street&1:")},
+    {"EditStreet2", "LabelStreet2", 60, QT_TRANSLATE_NOOP("TPrintOptions", "Street&2:")},
+    {"EditCity", "LabelCity", 60, QT_TRANSLATE_NOOP("TPrintOptions", "&City:")},
+    {"EditState", "LabelState", 60, QT_TRANSLATE_NOOP("TPrintOptions", "&State:")},
+    {"EditZip", "LabelZip", 40, QT_TRANSLATE_NOOP("TPrintOptions", "&Zip:")},
+    {"EditCountry", "LabelCountry", 60, QT_TRANSLATE_NOOP("TPrintOptions", "C&ountry:")},
+    {"EditEmail", "LabelEmail", 70, QT_TRANSLATE_NOOP("TPrintOptions", "&Email:")},
+    {"EditPhone", "LabelPhone", 40, QT_TRANSLATE_NOOP("TPrintOptions", "&Phone: ")},
+    {"EditFax", "LabelFax", 40, QT_TRANSLATE_NOOP("TPrintOptions", "&Fax: ")},
+    {"EditWeb", "LabelWeb", 70, QT_TRANSLATE_NOOP("TPrintOptions", "&Web Page:")},
+    {"EditInfo", "LabelInfo", 70, QT_TRANSLATE_NOOP("TPrintOptions", "&User Info:")},
+    {"Branch", "LabelBranch", 60, QT_TRANSLATE_NOOP("TPrintOptions", "Branch Name:")}};
 
 // The address block: street 1 to user information.
 constexpr T kAddress[] = {T::Street1, T::Street2, T::City, T::State, T::Zip, T::Country,
@@ -43,7 +49,7 @@ constexpr T kAddress[] = {T::Street1, T::Street2, T::City, T::State, T::Zip, T::
 } // namespace
 
 TPrintOptions::TPrintOptions(QWidget* owner)
-    : VemoxDialog(owner, {QStringLiteral("PrintOptions"), QStringLiteral("Print Options"), {}, kHelpTopic,
+    : VemoxDialog(owner, {QStringLiteral("PrintOptions"), tr("Print Options"), {}, kHelpTopic,
                           Placement::ScreenCentre})
 {
     auto* column = columnWithToolBar(4);
@@ -51,8 +57,8 @@ TPrintOptions::TPrintOptions(QWidget* owner)
     ToolBar1->widgetForAction(ToolBar1->cancel())->setObjectName(QStringLiteral("ToolButton1"));
     ToolBar1->widgetForAction(ToolBar1->help())->setObjectName(QStringLiteral("ToolButton2"));
     PageControl1 = named(new QTabWidget(this), QStringLiteral("PageControl1"));
-    PageControl1->addTab(titlePage(), QStringLiteral("Title/Name"));
-    PageControl1->addTab(addressPage(), QStringLiteral("Address"));
+    PageControl1->addTab(titlePage(), tr("Title/Name"));
+    PageControl1->addTab(addressPage(), tr("Address"));
     column->addWidget(PageControl1, 1);
 
     connect(CheckTitle, &QCheckBox::clicked, this, &TPrintOptions::CheckTitleClick);
@@ -70,7 +76,7 @@ void TPrintOptions::addRow(QWidget* page, QGridLayout* grid, int row, T text)
     const Field& f = kFields[text];
     auto* edit = named(new QLineEdit(page), QString::fromLatin1(f.edit));
     edit->setMaxLength(f.maxLength);
-    auto* label = named(new QLabel(QString::fromLatin1(f.caption), page), QString::fromLatin1(f.label));
+    auto* label = named(new QLabel(tr(f.caption), page), QString::fromLatin1(f.label));
     label->setBuddy(edit);
     grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
@@ -83,19 +89,19 @@ QWidget* TPrintOptions::titlePage()
     auto* page = named(new QWidget(this), QStringLiteral("TabSheet1"));
     auto* grid = new QGridLayout(page);
     addRow(page, grid, 0, T::Title);
-    CheckTitle = named(new QCheckBox(QStringLiteral("Include Title"), page), QStringLiteral("CheckTitle"));
+    CheckTitle = named(new QCheckBox(tr("Include Title"), page), QStringLiteral("CheckTitle"));
     grid->addWidget(CheckTitle, 0, 2);
     addRow(page, grid, 1, T::Name);
-    CheckName = named(new QCheckBox(QStringLiteral("Include Name"), page), QStringLiteral("CheckName"));
+    CheckName = named(new QCheckBox(tr("Include Name"), page), QStringLiteral("CheckName"));
     grid->addWidget(CheckName, 1, 2);
     addRow(page, grid, 2, T::Branch);
-    CheckDate = named(new QCheckBox(QStringLiteral("Include Todays Date"), page), QStringLiteral("CheckDate"));
+    CheckDate = named(new QCheckBox(tr("Include Todays Date"), page), QStringLiteral("CheckDate"));
     grid->addWidget(CheckDate, 3, 1);
-    RGPrintCols = named(new QGroupBox(QStringLiteral("Print Type"), page), QStringLiteral("RGPrintCols"));
+    RGPrintCols = named(new QGroupBox(tr("Print Type"), page), QStringLiteral("RGPrintCols"));
     auto* radios = new QVBoxLayout(RGPrintCols);
-    const char* items[] = {"40 Column Printer", "80 Column Printer"};
+    const char* items[] = {QT_TR_NOOP("40 Column Printer"), QT_TR_NOOP("80 Column Printer")};
     for (int i = 0; i < 2; ++i) {
-        PrintCols[i] = named(new QRadioButton(QString::fromLatin1(items[i]), RGPrintCols),
+        PrintCols[i] = named(new QRadioButton(tr(items[i]), RGPrintCols),
                              QStringLiteral("RGPrintCols%1").arg(i));
         radios->addWidget(PrintCols[i]);
     }
@@ -112,7 +118,7 @@ QWidget* TPrintOptions::addressPage()
 {
     auto* page = named(new QWidget(this), QStringLiteral("TabSheet2"));
     auto* grid = new QGridLayout(page);
-    CheckAddress = named(new QCheckBox(QStringLiteral("Include Address Information"), page),
+    CheckAddress = named(new QCheckBox(tr("Include Address Information"), page),
                          QStringLiteral("CheckAddress"));
     grid->addWidget(CheckAddress, 0, 0, 1, 2);
     int row = 1;
@@ -186,10 +192,10 @@ bool TPrintOptions::save()
             for (const QString& warning : s.col40Warnings())
                 messenger().messageDialog(warning, Messenger::Icon::Error);
             if (!s.save())
-                throw VemoxError(kWriteError);
+                throw VemoxError(tr(kWriteError));
         },
         [&](VemoxError&) {
             store.forget();
-            messenger().messageDialog(kWriteError, Messenger::Icon::Error);
+            messenger().messageDialog(tr(kWriteError), Messenger::Icon::Error);
         });
 }

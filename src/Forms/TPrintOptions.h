@@ -23,7 +23,7 @@ public:
     explicit TPrintOptions(QWidget* owner = nullptr);
 
     static const QString kHelpTopic;
-    static const QString kWriteError;
+    static constexpr const char* kWriteError = QT_TR_NOOP("Error: Unable to write Banner data to registry");
 
     DialogToolBar* ToolBar1 = nullptr;
     QTabWidget* PageControl1 = nullptr;

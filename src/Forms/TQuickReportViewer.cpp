@@ -5,6 +5,7 @@
 #include "Forms/main/Glyphs.h"
 #include "report/ReportExport.h"
 #include "report/ReportFile.h"
+#include "support/Translate.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
 
@@ -38,13 +39,13 @@ TQuickReportViewer::TQuickReportViewer(QWidget* owner, PrintPages print)
     : QMainWindow(owner, Qt::Window), print_(std::move(print))
 {
     setObjectName(QStringLiteral("QuickReportViewer"));
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(tr("Print Preview"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(760, 860);
 
     QRPreview = new PreviewArea(this);
     setCentralWidget(QRPreview);
-    StatusBar = named(new QLabel(QStringLiteral("Page ? of ?"), this), QStringLiteral("StatusBar"));
+    StatusBar = named(new QLabel(tr("Page ? of ?"), this), QStringLiteral("StatusBar"));
     // Permanent, so that no passing message covers the page number.
     statusBar()->addPermanentWidget(StatusBar, 1);
 
@@ -62,23 +63,23 @@ TQuickReportViewer::~TQuickReportViewer() = default;
 void TQuickReportViewer::buildActions()
 {
     const auto act = [this](const char* name, const char* caption, const char* key, const char* hint) {
-        QAction* a = makeAction(this, QString::fromLatin1(name), QString::fromLatin1(caption),
-                                QString::fromLatin1(key), QString::fromLatin1(hint));
+        QAction* a = makeAction(this, QString::fromLatin1(name), tr(caption), QString::fromLatin1(key),
+                                tr(hint));
         // Hints show as tool tips; the status bar keeps the page number.
         a->setStatusTip(QString());
         return a;
     };
-    FitAll = act("ActionFitAll", "Fit All", "", "Fit to screen");
-    FitWidth = act("ActionFitWidth", "Fit Width", "", "Fit Width");
-    Previous = act("ActionPrevious", "&Previous Page", "PgUp", "Previous Page");
-    First = act("ActionFirst", "Fir&st Page", "Ctrl+Home", "First Page");
-    Last = act("ActionLast", "&Last Page", "Ctrl+End", "Last Page");
-    Next = act("ActionNext", "&Next Page", "PgDown", "Next Page");
-    LoadReport = act("ActionLoadReport", "&Open", "Ctrl+O", "Open");
-    SaveReport = act("ActionSaveReport", "Save As...", "Ctrl+S", "Save");
-    Print = act("ActionPrint", "&Print", "Ctrl+P", "Print");
-    Exit = act("ActionExit", "&Close", "", "Done");
-    Help = act("ActionHelp", "Help", "F3", "Help");
+    FitAll = act("ActionFitAll", QT_TR_NOOP("Fit All"), "", QT_TR_NOOP("Fit to screen"));
+    FitWidth = act("ActionFitWidth", QT_TR_NOOP("Fit Width"), "", QT_TR_NOOP("Fit Width"));
+    Previous = act("ActionPrevious", QT_TR_NOOP("&Previous Page"), "PgUp", QT_TR_NOOP("Previous Page"));
+    First = act("ActionFirst", QT_TR_NOOP("Fir&st Page"), "Ctrl+Home", QT_TR_NOOP("First Page"));
+    Last = act("ActionLast", QT_TR_NOOP("&Last Page"), "Ctrl+End", QT_TR_NOOP("Last Page"));
+    Next = act("ActionNext", QT_TR_NOOP("&Next Page"), "PgDown", QT_TR_NOOP("Next Page"));
+    LoadReport = act("ActionLoadReport", QT_TR_NOOP("&Open"), "Ctrl+O", QT_TR_NOOP("Open"));
+    SaveReport = act("ActionSaveReport", QT_TR_NOOP("Save As..."), "Ctrl+S", QT_TR_NOOP("Save"));
+    Print = act("ActionPrint", QT_TR_NOOP("&Print"), "Ctrl+P", QT_TR_NOOP("Print"));
+    Exit = act("ActionExit", QT_TR_NOOP("&Close"), "", QT_TR_NOOP("Done"));
+    Help = act("ActionHelp", QT_TR_NOOP("Help"), "F3", QT_TR_NOOP("Help"));
 
     // Fit All and Fit Width: at most one down, and a click on the one down releases it.
     auto* fits = new QActionGroup(this);
@@ -125,8 +126,8 @@ void TQuickReportViewer::buildToolBar()
     Zoom->setTickInterval(20);
     Zoom->setTickPosition(QSlider::TicksBelow);
     Zoom->setValue(100);
-    Zoom->setToolTip(QStringLiteral("Zoom"));
-    Zoom->setAccessibleName(QStringLiteral("Zoom"));
+    Zoom->setToolTip(tr("Zoom"));
+    Zoom->setAccessibleName(tr("Zoom"));
     Zoom->setFixedWidth(150);
     Zoom->installEventFilter(this);
     connect(Zoom, &QSlider::valueChanged, this, &TQuickReportViewer::ZoomChange);
@@ -160,17 +161,17 @@ void TQuickReportViewer::buildToolBar()
 
 void TQuickReportViewer::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File1"));
     mirrorItem(file, QStringLiteral("Print1"), Print);
     mirrorItem(file, QStringLiteral("Open1"), LoadReport);
     mirrorItem(file, QStringLiteral("SaveAs1"), SaveReport);
     mirrorItem(file, QStringLiteral("Close1"), Exit);
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    for (auto [name, act, caption] : {std::tuple{"FittoScreen1", FitAll, "&Fit to Screen"},
-                                      std::tuple{"FitWidth1", FitWidth, "Fit &Width"}}) {
-        QAction* it = mirrorItem(options, QString::fromLatin1(name), act, QString::fromLatin1(caption));
+    for (auto [name, act, caption] : {std::tuple{"FittoScreen1", FitAll, QT_TR_NOOP("&Fit to Screen")},
+                                      std::tuple{"FitWidth1", FitWidth, QT_TR_NOOP("Fit &Width")}}) {
+        QAction* it = mirrorItem(options, QString::fromLatin1(name), act, tr(caption));
         // The item shows whether its button is down; choosing it works as a click of the button.
         it->setCheckable(true);
         it->setChecked(act->isChecked());
@@ -337,7 +338,7 @@ void TQuickReportViewer::PrintClick()
 void TQuickReportViewer::LoadReportClick()
 {
     const QString name = messenger().openFileName(
-        {QStringLiteral("Open a Report"), Report::openDialogFilter(), QStringLiteral("QRP"), {}, false});
+        {tr("Open a Report"), Report::openDialogFilter(), QStringLiteral("QRP"), {}, false});
     if (name.isEmpty())
         return;
     trapped(QString(), [&] {
@@ -358,7 +359,7 @@ void TQuickReportViewer::LoadReportClick()
 void TQuickReportViewer::SaveReportClick()
 {
     const auto choice = messenger().saveFileChoice(
-        {QStringLiteral("Save Details"), Report::saveDialogFilter(), QString(), {}, true});
+        {tr("Save Details"), Report::saveDialogFilter(), QString(), {}, true});
     if (choice.name.isEmpty())
         return;
     auto outcome = Report::SaveOutcome::Saved;
@@ -369,5 +370,5 @@ void TQuickReportViewer::SaveReportClick()
     if (outcome == Report::SaveOutcome::NoPages)
         QApplication::beep();
     else if (outcome == Report::SaveOutcome::WrongExtension)
-        messenger().messageBoxTitled(Report::kWrongExtensionText, Report::kWrongExtensionTitle);
+        messenger().messageBoxTitled(translated(Report::kWrongExtensionText), translated(Report::kWrongExtensionTitle));
 }

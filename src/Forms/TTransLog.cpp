@@ -13,17 +13,17 @@
 TTransLog::TTransLog(TransactionLog& log, QWidget* owner) : QWidget(owner, Qt::Window), log_(log)
 {
     setObjectName(QStringLiteral("TransLog"));
-    setWindowTitle(QStringLiteral("Transaction Log"));
+    setWindowTitle(tr("Transaction Log"));
     resize(608, 399);
 
-    ActionClear = makeAction(this, QStringLiteral("ActionClear"), QStringLiteral("Clear"), QStringLiteral("Ctrl+Alt+C"),
-                             QStringLiteral("Clear"));
-    ActionPrint = makeAction(this, QStringLiteral("ActionPrint"), QStringLiteral("ActionPrint"), QStringLiteral("Ctrl+P"),
-                             QStringLiteral("Print"));
-    ActionOkay = makeAction(this, QStringLiteral("ActionOkay"), QStringLiteral("ActionOkay"), QStringLiteral("F7"),
-                            QStringLiteral("Okay"));
-    ActionHelp = makeAction(this, QStringLiteral("ActionHelp"), QStringLiteral("ActionHelp"), QStringLiteral("F3"),
-                            QStringLiteral("Help"));
+    ActionClear = makeAction(this, QStringLiteral("ActionClear"), tr("Clear"), QStringLiteral("Ctrl+Alt+C"),
+                             tr("Clear"));
+    ActionPrint = makeAction(this, QStringLiteral("ActionPrint"), tr("ActionPrint"), QStringLiteral("Ctrl+P"),
+                             tr("Print"));
+    ActionOkay = makeAction(this, QStringLiteral("ActionOkay"), tr("ActionOkay"), QStringLiteral("F7"),
+                            tr("Okay"));
+    ActionHelp = makeAction(this, QStringLiteral("ActionHelp"), tr("ActionHelp"), QStringLiteral("F3"),
+                            tr("Help"));
     // The owner connects Print to the log report; until it does, the command is greyed.
     ActionPrint->setEnabled(false);
 

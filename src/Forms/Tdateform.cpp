@@ -18,7 +18,7 @@ constexpr int kClientHeight = 244;
 } // namespace
 
 Tdateform::Tdateform(QWidget* owner)
-    : VemoxDialog(owner, {QStringLiteral("dateform"), QStringLiteral("Date Format"), {kClientWidth, kClientHeight},
+    : VemoxDialog(owner, {QStringLiteral("dateform"), tr("Date Format"), {kClientWidth, kClientHeight},
                           kHelpTopic, Placement::OwnerCentre, DialogToolBar::Okay | DialogToolBar::Cancel | DialogToolBar::Help,
                           60})
 {
@@ -29,10 +29,10 @@ Tdateform::Tdateform(QWidget* owner)
     inner->setContentsMargins(6, 6, 6, 6);
     column->addWidget(panel, 1);
 
-    CurrencyFormat = named(new QGroupBox(QStringLiteral("Currency Format "), panel), QStringLiteral("CurrencyFormat"));
+    CurrencyFormat = named(new QGroupBox(tr("Currency Format "), panel), QStringLiteral("CurrencyFormat"));
     CurrencyFormatItems = new QButtonGroup(this);
     auto* items = new QVBoxLayout(CurrencyFormat);
-    const QString captions[] = {QStringLiteral(", Thousands . decimal"), QStringLiteral(". Thousands , decimal")};
+    const QString captions[] = {tr(", Thousands . decimal"), tr(". Thousands , decimal")};
     for (int i = 0; i < 2; ++i) {
         auto* item = named(new QRadioButton(captions[i], CurrencyFormat), QStringLiteral("CurrencyFormat%1").arg(i));
         CurrencyFormatItems->addButton(item, i);
@@ -41,7 +41,7 @@ Tdateform::Tdateform(QWidget* owner)
     inner->addWidget(CurrencyFormat);
 
     auto* decimals = new QHBoxLayout();
-    auto* label = named(new QLabel(QStringLiteral("Number of Decimal places:"), panel), QStringLiteral("Label1"));
+    auto* label = named(new QLabel(tr("Number of Decimal places:"), panel), QStringLiteral("Label1"));
     label->setWordWrap(true);   // the dialog is narrow
     decimals->addWidget(label, 1);
     UpDown = named(new QSpinBox(panel), QStringLiteral("UpDown"));
@@ -54,11 +54,11 @@ Tdateform::Tdateform(QWidget* owner)
     decimals->addWidget(UpDown);
     inner->addLayout(decimals);
 
-    auto* dateGroup = named(new QGroupBox(QStringLiteral("Date Format "), panel), QStringLiteral("GroupBox1"));
+    auto* dateGroup = named(new QGroupBox(tr("Date Format "), panel), QStringLiteral("GroupBox1"));
     auto* dateColumn = new QVBoxLayout(dateGroup);
     CBDateFormat = named(new QComboBox(dateGroup), QStringLiteral("CBDateFormat"));
     CBDateFormat->addItems({QStringLiteral("dd/mm/yy"), QStringLiteral("mm/dd/yy"), QStringLiteral("yy/mm/dd"),
-                            QStringLiteral("yy/dd/mm"), QStringLiteral("Full")});
+                            QStringLiteral("yy/dd/mm"), tr("Full")});
     describeField(CBDateFormat, {dateGroup->title()});
     dateColumn->addWidget(CBDateFormat);
     inner->addWidget(dateGroup);

@@ -18,14 +18,14 @@ const QString kHelpTopic = QStringLiteral("IDH_firewall");
 }
 
 Tproxyform::Tproxyform(QWidget* owner)
-    : VemoxDialog(owner, {QStringLiteral("proxyform"), QStringLiteral("Firewall Settings"),
+    : VemoxDialog(owner, {QStringLiteral("proxyform"), tr("Firewall Settings"),
                           {kClientWidth, kClientHeight}, kHelpTopic, Placement::ScreenCentre})
 {
     auto* column = columnWithToolBar(4);
     auto* grid = new QGridLayout();
     grid->setContentsMargins(8, 4, 8, 0);
     grid->setVerticalSpacing(3);
-    useproxy = named(new QCheckBox(QStringLiteral("&Use Firewall"), this), QStringLiteral("useproxy"));
+    useproxy = named(new QCheckBox(tr("&Use Firewall"), this), QStringLiteral("useproxy"));
     grid->addWidget(useproxy, 0, 0, 1, 2);
     auto row = [&](int r, const QString& caption, const QString& labelName, const QString& editName) {
         auto* label = named(new QLabel(caption, this), labelName);
@@ -36,10 +36,10 @@ Tproxyform::Tproxyform(QWidget* owner)
         grid->addWidget(edit, r, 1);
         return std::pair{label, edit};
     };
-    std::tie(Label1, address) = row(1, QStringLiteral("&Proxy Address:"), QStringLiteral("Label1"), QStringLiteral("address"));
-    std::tie(Label2, id) = row(2, QStringLiteral("U&ser ID:"), QStringLiteral("Label2"), QStringLiteral("id"));
-    std::tie(Label3, password) = row(3, QStringLiteral("&Pwd:"), QStringLiteral("Label3"), QStringLiteral("password"));
-    std::tie(Label4, port) = row(4, QStringLiteral("P&ort:"), QStringLiteral("Label4"), QStringLiteral("port"));
+    std::tie(Label1, address) = row(1, tr("&Proxy Address:"), QStringLiteral("Label1"), QStringLiteral("address"));
+    std::tie(Label2, id) = row(2, tr("U&ser ID:"), QStringLiteral("Label2"), QStringLiteral("id"));
+    std::tie(Label3, password) = row(3, tr("&Pwd:"), QStringLiteral("Label3"), QStringLiteral("password"));
+    std::tie(Label4, port) = row(4, tr("P&ort:"), QStringLiteral("Label4"), QStringLiteral("port"));
     // The password is stored as typed and shown as one "#" for each character.
     password->setEchoMode(QLineEdit::Password);
     password->setStyleSheet(QStringLiteral("lineedit-password-character: 35"));
@@ -95,6 +95,6 @@ bool Tproxyform::save()
     if (settings.save())
         return true;
     store.forget();
-    messenger().messageBox(QStringLiteral("Incorrect Server or Port settings"));
+    messenger().messageBox(tr("Incorrect Server or Port settings"));
     return false;
 }

@@ -7,6 +7,7 @@
 #include "support/DataFolder.h"
 #include "support/Errors.h"
 #include "support/FileWriter.h"
+#include "support/Translations.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -22,6 +23,8 @@ int main(int argc, char** argv)
     setMessenger(&qtMessenger);
     try {
         QApplication::setApplicationName(Defs::kAppTitle);
+        // Every window and message from here on speaks the operator's language.
+        Translations::installForStart(QCoreApplication::applicationDirPath());
         // An installed program works in the per-user data folder it prepares; the process's
         // current folder stays where it was.
         if (const QString data = FirstStart::UserDataFolder(); !data.isEmpty()) {

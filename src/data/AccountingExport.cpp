@@ -6,6 +6,7 @@
 #include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/Zymregistry.h"
+#include "support/Translate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,8 +33,9 @@ QString withSeparator(QString folder)
 
 QString missingFolderText(const QString& folder)
 {
-    return QStringLiteral("The file path ") + folder +
-           QStringLiteral("no longer exists. Check your directory settings.\nAppend to Accounts aborted.");
+    return translated(QT_TRANSLATE_NOOP("Vemox", "The file path %1no longer exists. Check your directory settings.\n"
+                                            "Append to Accounts aborted."))
+        .arg(folder);
 }
 
 PrintChoices PrintChoices::load()
@@ -95,7 +97,7 @@ bool createEmptyFile(const QString& path)
     if (QFileInfo::exists(path))
         return true;
     try {
-        FileWriter::append(path, {}, kCannotCreate);
+        FileWriter::append(path, {}, translated(kCannotCreate));
         return true;
     } catch (const VemoxError& e) {
         messenger().errorBox(e.message());
@@ -106,8 +108,8 @@ bool createEmptyFile(const QString& path)
 std::optional<QString> selectAccountFile(const QString& folder)
 {
     Messenger::FileDialog d;
-    d.title = QStringLiteral("Open Account File");
-    d.filter = QStringLiteral("ZYM Account File (*.afe *.AFE)");
+    d.title = translated(QT_TRANSLATE_NOOP("Vemox", "Open Account File"));
+    d.filter = translated(QT_TRANSLATE_NOOP("Vemox", "ZYM Account File (*.afe *.AFE)"));
     d.defaultSuffix = QStringLiteral("Afe");
     d.directory = folder;
     d.mustExist = false;
@@ -115,7 +117,8 @@ std::optional<QString> selectAccountFile(const QString& folder)
     if (chosen.isEmpty())
         return std::nullopt;
     if (!QFileInfo::exists(chosen)) {
-        if (!messenger().askYesNo(QStringLiteral("File does not exist. Create new file?"), Messenger::Icon::Question) ||
+        if (!messenger().askYesNo(translated(QT_TRANSLATE_NOOP("Vemox", "File does not exist. Create new file?")),
+                                  Messenger::Icon::Question) ||
             !createEmptyFile(chosen))
             return std::nullopt;
     }
@@ -130,12 +133,13 @@ QString newAccountFileName(const QString& typed)
 
 std::optional<QString> newAccountFile(const QString& folder)
 {
-    const auto typed = messenger().inputBox(QStringLiteral("Create New Account File"),
-                                            QStringLiteral("Enter Account File Name:"), QString());
+    const auto typed = messenger().inputBox(translated(QT_TRANSLATE_NOOP("Vemox", "Create New Account File")),
+                                            translated(QT_TRANSLATE_NOOP("Vemox", "Enter Account File Name:")),
+                                            QString());
     if (!typed || typed->isEmpty())
         return std::nullopt;
     if (typed->contains(QLatin1Char('/')))
-        throw VemoxError(QStringLiteral("A file name cannot name a folder: ") + *typed);
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "A file name cannot name a folder: ")) + *typed);
     const QString path = withSeparator(folder) + newAccountFileName(*typed);
     if (!createEmptyFile(path))
         return std::nullopt;
@@ -159,7 +163,7 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
     // "Use Account Export File" switched off by the operator stops the export; a value that
     // was never stored does not.
     if (!readFlag(Defs::kValUseAccountFile, true)) {
-        statusPanel = kUndefined;
+        statusPanel = translated(kUndefined);
         return Outcome::Refused;
     }
     const FileSettings file = FileSettings::load(dataFolder);
@@ -176,7 +180,7 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
             return Outcome::Refused;
     }
     if (pendingRecord.isEmpty()) {
-        messenger().messageOnTop(kNoTransaction, kNoTransactionTitle, Messenger::Icon::Information);
+        messenger().messageOnTop(translated(kNoTransaction), kNoTransactionTitle, Messenger::Icon::Information);
         return Outcome::Refused;
     }
     try {
@@ -185,11 +189,12 @@ Outcome AppendToAccounts(QString& pendingRecord, const QString& rateKind, const 
         // back at once to what it was; nothing already in the file is ever cut.
         FileWriter::append(path, recordBytes(now, rateKind, payment, pendingRecord), {}, '\r');
     } catch (const VemoxError& e) {
-        messenger().errorBox(e.message() + QStringLiteral("\nThe transaction was not added to the account file; "
-                                                          "it is kept and can be exported again."));
+        messenger().errorBox(e.message()
+                             + translated(QT_TRANSLATE_NOOP("Vemox", "\nThe transaction was not added to the account "
+                                                                     "file; it is kept and can be exported again.")));
         return Outcome::Refused;
     }
-    statusPanel = kAdded;
+    statusPanel = translated(kAdded);
     pendingRecord.clear();
     return Outcome::Added;
 }

@@ -15,11 +15,12 @@
 namespace AccountingExport {
 
 inline const QString kDefaultFileName = QStringLiteral("ZyMAccount.afe");
-inline const QString kCannotCreate = QStringLiteral("Unable to create file. Check disk is not full.");
-inline const QString kNoTransaction = QStringLiteral("No Transaction to Save to File.");
+inline const QString kCannotCreate =
+    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Unable to create file. Check disk is not full."));
+inline const QString kNoTransaction = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "No Transaction to Save to File."));
 inline const QString kNoTransactionTitle = QStringLiteral("Messenger");
-inline const QString kAdded = QStringLiteral("Added to Accounts");
-inline const QString kUndefined = QStringLiteral("Account File is Undefined");
+inline const QString kAdded = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Added to Accounts"));
+inline const QString kUndefined = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Account File is Undefined"));
 // "The file path <folder>no longer exists. ..."
 QString missingFolderText(const QString& folder);
 

@@ -10,6 +10,7 @@
 #include "support/ProxySettings.h"
 #include "support/Trap.h"
 #include "support/Zymregistry.h"
+#include "support/Translate.h"
 
 #include <QElapsedTimer>
 #include <QNetworkCookieJar>
@@ -18,7 +19,7 @@ using namespace Defs;
 
 namespace {
 
-const QString kNoDataLoaded = QStringLiteral("No currency data loaded!");
+const QString kNoDataLoaded = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "No currency data loaded!"));
 
 // The busy flag and the hourglass, for the life of an update, on every way out.
 class BusyScope {
@@ -81,10 +82,11 @@ QString RateUpdate::RatesHint(const QStringList& lines, const QString& source)
 {
     QString date = lines.value(0);
     if (!CurrencyLoader::ExtractTag(date, kDateOpen, kDateClose))
-        return QStringLiteral("No rates: the data file names only the update servers");
+        return translated(QT_TRANSLATE_NOOP("Vemox", "No rates: the data file names only the update servers"));
     if (date.isEmpty())
-        date = QStringLiteral("an unstated date");
-    return QStringLiteral("Rates of ") + date + (source.isEmpty() ? QString() : QStringLiteral(", ") + source);
+        date = translated(QT_TRANSLATE_NOOP("Vemox", "an unstated date"));
+    return translated(QT_TRANSLATE_NOOP("Vemox", "Rates of %1")).arg(date)
+           + (source.isEmpty() ? QString() : QStringLiteral(", ") + source);
 }
 
 QString RateUpdate::firstHost() const
@@ -142,13 +144,14 @@ bool RateUpdate::reload(const QStringList& lines, const QString& source)
     timing_.loadNs = clock.nsecsElapsed();
     if (!loaded) {
         // The loader has told why; the rates in force stay in force.
-        emit message(kNoDataLoaded);
+        emit message(translated(kNoDataLoaded));
         return false;
     }
     table_ = std::move(fresh);
     const QDateTime when = now();
     ZYMAPI::WriteGeneral(kValLastUpdate, when);
-    emit ratesReplaced(QStringLiteral("Last update: ") + Formats::dateToStr(when.date()), RatesHint(lines, source));
+    emit ratesReplaced(translated(QT_TRANSLATE_NOOP("Vemox", "Last update: ")) + Formats::dateToStr(when.date()),
+                       RatesHint(lines, source));
     return true;
 }
 
@@ -166,12 +169,13 @@ bool RateUpdate::runUpdate()
     const QStringList lines = DataFiles::splitLines(body);
     if (lines.isEmpty()) {
         DataFiles::writeLines(DataFolder::file(kCurrencyFile), CurrencyLoader::FactoryContent());
-        throw VemoxError(QStringLiteral("No data uploaded! Server may be down or busy.\nPlease try again later"));
+        throw VemoxError(translated(
+            QT_TRANSLATE_NOOP("Vemox", "No data uploaded! Server may be down or busy.\nPlease try again later")));
     }
     DataFiles::writeLines(DataFolder::file(kCurrencyFile), lines);
     if (onCancel)
         onCancel();
-    if (!reload(lines, QStringLiteral("from ") + host))
+    if (!reload(lines, translated(QT_TRANSLATE_NOOP("Vemox", "from %1")).arg(host)))
         return false;
     emit message(QStringLiteral("Update Complete"));
     return true;
@@ -201,12 +205,15 @@ void RateUpdate::Rollback()
     // Nothing stale stands behind a box that tells a failure.
     emit message(QString());
     if (startCopy_ == StartCopy::Failed)
-        throw VemoxError(QStringLiteral("There is no rollback copy for this session: it could not be made at start (%1)")
+        throw VemoxError(translated(QT_TRANSLATE_NOOP(
+            "Vemox", "There is no rollback copy for this session: it could not be made at start (%1)"))
                              .arg(startCopyFailure_));
     if (!DataFiles::copyLines(DataFolder::file(kRollbackFile), DataFolder::file(kCurrencyFile)))
-        throw VemoxError(QStringLiteral("Missing Rollback data file"));
-    messenger().messageDialog(QStringLiteral("Rollback complete!"), Messenger::Icon::Information);
-    reload(DataFiles::readLines(DataFolder::file(kCurrencyFile)), QStringLiteral("the rates the program started with"));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Missing Rollback data file")));
+    messenger().messageDialog(translated(QT_TRANSLATE_NOOP("Vemox", "Rollback complete!")),
+                              Messenger::Icon::Information);
+    reload(DataFiles::readLines(DataFolder::file(kCurrencyFile)),
+           translated(QT_TRANSLATE_NOOP("Vemox", "the rates the program started with")));
 }
 
 bool RateUpdate::KeepStartData(bool loaded)

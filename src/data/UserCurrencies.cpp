@@ -1,4 +1,5 @@
 #include "data/UserCurrencies.h"
+#include "support/Translate.h"
 #include "Defs.h"
 #include "data/DataFiles.h"
 #include "support/Errors.h"
@@ -101,27 +102,29 @@ AddCheck Session::Check(const AddInput& input) const
         return s.contains(breaking) || QString::fromLatin1(s.toLatin1()) != s;
     };
     if (input.name.isEmpty())
-        return fail(kNoName, AddCheck::Field::EName);
+        return fail(translated(kNoName), AddCheck::Field::EName);
     if (unstorable(input.name))
-        return fail(kUnstorable.arg(QStringLiteral("Country Name")), AddCheck::Field::EName);
+        return fail(translated(kUnstorable).arg(translated(QT_TRANSLATE_NOOP("Vemox", "Country Name"))),
+                    AddCheck::Field::EName);
     if (Listed(input.name, false))
-        return fail(kNameExists, AddCheck::Field::EName);
+        return fail(translated(kNameExists), AddCheck::Field::EName);
     c.iso = input.iso.toUpper();
     if (!input.useIso && Listed(c.iso, true))
-        return fail(kIsoInUse, AddCheck::Field::EISO);
+        return fail(translated(kIsoInUse), AddCheck::Field::EISO);
     static const QRegularExpression threeLetters(QStringLiteral("^[A-Z]{3}$"));
     if (!input.useIso && !threeLetters.match(c.iso).hasMatch())
-        return fail(kIsoLetters, AddCheck::Field::EISO);
+        return fail(translated(kIsoLetters), AddCheck::Field::EISO);
     // The field shows a copy rounded to six decimals and cut to its width; an existing
     // currency keeps its own rate.
     const CCurrencyData* chosen = input.useIso ? table_.FindByIso(input.iso) : nullptr;
     const double rate = chosen ? chosen->GetRate() : ParseRate(input.rate);
     if (rate == 0.0)
-        return fail(kZeroRate, AddCheck::Field::ER);
+        return fail(translated(kZeroRate), AddCheck::Field::ER);
     if (input.denomination.isEmpty())
-        return fail(kNoDenomination, AddCheck::Field::EDenom);
+        return fail(translated(kNoDenomination), AddCheck::Field::EDenom);
     if (unstorable(input.denomination))
-        return fail(kUnstorable.arg(QStringLiteral("Denomination")), AddCheck::Field::EDenom);
+        return fail(translated(kUnstorable).arg(translated(QT_TRANSLATE_NOOP("Vemox", "Denomination"))),
+                    AddCheck::Field::EDenom);
     c.rate = rate;
     return c;
 }

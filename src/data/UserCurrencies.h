@@ -7,6 +7,7 @@
 // order, the rate in the shortest general form with "." whatever the punctuation.
 #include "data/CurrencyTable.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -56,21 +57,25 @@ struct AddCheck {
     bool ok() const { return focus == Field::None; }
 };
 
-inline const QString kNoName = QStringLiteral("No Country Name given.");
-inline const QString kNameExists = QStringLiteral("This country name already exists.");
+inline const QString kNoName = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "No Country Name given."));
+inline const QString kNameExists = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "This country name already exists."));
 inline const QString kIsoInUse =
-    QStringLiteral("Must be your own Unique psuedo ISO value\nand not one in use by a given country.");
-inline const QString kZeroRate = QStringLiteral("Cannot create a new currency with 0.0 values");
-inline const QString kNoDenomination = QStringLiteral("No Country Denomination given.");
-inline const QString kIsoLetters = QStringLiteral("The pseudo ISO code must be three letters.");
+    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Must be your own Unique psuedo ISO value\n"
+                                              "and not one in use by a given country."));
+inline const QString kZeroRate =
+    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Cannot create a new currency with 0.0 values"));
+inline const QString kNoDenomination = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "No Country Denomination given."));
+inline const QString kIsoLetters =
+    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "The pseudo ISO code must be three letters."));
 // "%1" is the field's label: "Country Name", "Denomination".
-inline const QString kUnstorable = QStringLiteral(
+inline const QString kUnstorable = QStringLiteral(QT_TRANSLATE_NOOP("Vemox",
     "The %1 cannot hold a line break, \"<\" or \">\", or a character outside Western European letters:\n"
-    "the currency file could not be read back.");
-inline const QString kCopyError = QStringLiteral(" Error: Unable to complete iso/currency name set up");
-inline const QString kNotReadWhole = QStringLiteral(
+    "the currency file could not be read back."));
+inline const QString kCopyError =
+    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", " Error: Unable to complete iso/currency name set up"));
+inline const QString kNotReadWhole = QStringLiteral(QT_TRANSLATE_NOOP("Vemox",
     "UserDefined.dat was not read when the currency data was loaded.\n"
-    "It is kept as it is: user-defined currencies cannot be added or deleted until it loads.");
+    "It is kept as it is: user-defined currencies cannot be added or deleted until it loads."));
 
 // The currencies of one session of the currency editor: the table's, and those added in the
 // window. The user-defined list starts with the table's "User Defined" records in table

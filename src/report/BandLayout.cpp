@@ -1,5 +1,7 @@
 #include "report/BandLayout.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -18,11 +20,15 @@ constexpr int kWraps = Qt::TextWordWrap | Qt::TextWrapAnywhere;
 constexpr int kCaptionColumns40 = 15;
 constexpr int kDetailsColumns40 = 13;
 
+// The receipt's captions, in the interface's language: the customer reads them.
+struct Receipt {
+    Q_DECLARE_TR_FUNCTIONS(Receipt)
+};
+
 // A static caption and its label: "Phone: 01225 000000", or the caption alone.
-QString labelled(const char* caption, const QString& value)
+QString labelled(const QString& caption, const QString& value)
 {
-    const QString c = QString::fromLatin1(caption);
-    return value.isEmpty() ? c : c + QLatin1Char(' ') + value;
+    return value.isEmpty() ? caption : caption + QLatin1Char(' ') + value;
 }
 
 // Lays out one report: the page being filled, the position on it and the frame of the
@@ -155,11 +161,12 @@ void Builder::companyBand1(const QRectF& r)
         text(QRectF(r.left(), r.top() + at * rh, lw - kPadMm, rows * rh), left, leftPt, bold);
         text(QRectF(r.left() + lw, r.top() + at * rh, r.width() - lw, rows * rh), right, Fonts::kBody, bold, kRight);
     };
-    row(0, 2, b.name, QStringLiteral("CUSTOMER COPY"), Fonts::kLarge, true);
-    const QString left[] = {b.street1, b.street2, b.city, b.state, b.zip, b.country, labelled("Email:", b.email),
-                            b.info};
-    const QString right[] = {b.branch, b.dateTime, labelled("Phone:", b.phone), labelled("Fax:", b.fax),
-                             labelled("Website:", b.website)};
+    row(0, 2, b.name, Receipt::tr("CUSTOMER COPY"), Fonts::kLarge, true);
+    const QString left[] = {b.street1, b.street2, b.city, b.state, b.zip, b.country,
+                            labelled(Receipt::tr("Email:"), b.email), b.info};
+    const QString right[] = {b.branch, b.dateTime, labelled(Receipt::tr("Phone:"), b.phone),
+                             labelled(Receipt::tr("Fax:"), b.fax),
+                             labelled(Receipt::tr("Website:"), b.website)};
     // Without the address only the branch and the date follow the name.
     const int rows = b.address ? 8 : 2;
     for (int i = 0; i < rows; ++i)
@@ -169,10 +176,12 @@ void Builder::companyBand1(const QRectF& r)
 void Builder::companyBand2(const QRectF& r)
 {
     const double third = r.width() / 3.0;
-    text(QRectF(r.left(), r.top(), third, r.height()), c_.DescriptionLabel, Fonts::kBody, true);
+    text(QRectF(r.left(), r.top(), third, r.height()), Receipt::tr(c_.DescriptionLabel.toUtf8().constData()),
+         Fonts::kBody, true);
     text(QRectF(r.left() + third * 0.5, r.top(), third * 2, r.height()),
-         QStringLiteral("Draft, P/Cheque, M/Order Details"), Fonts::kBody, true, kCentre);
-    text(QRectF(r.left() + third * 2, r.top(), third, r.height()), c_.TypeLabel, Fonts::kBody, true, kRight);
+         Receipt::tr("Draft, P/Cheque, M/Order Details"), Fonts::kBody, true, kCentre);
+    text(QRectF(r.left() + third * 2, r.top(), third, r.height()), Receipt::tr(c_.TypeLabel.toUtf8().constData()),
+         Fonts::kBody, true, kRight);
 }
 
 // The boxed table of the receipt: a heading row and six rows. The 40-column table gives
@@ -181,13 +190,13 @@ void Builder::table(const QRectF& r, bool col40, double points)
 {
     const ReceiptCells& k = c_.cells;
     struct Row { QString caption, currency, details; int units; };
-    const Row rows[] = {{QStringLiteral("Description"), QStringLiteral("Currency"), QStringLiteral("Details"), 1},
-                        {QStringLiteral("Local Currency"), k.Currency1, k.Details1, 1},
-                        {QStringLiteral("Exchange Rate"), QString(), k.Details2, 1},
-                        {QStringLiteral("Converted Currency"), k.Currency3, k.Details3, col40 ? 2 : 1},
-                        {QStringLiteral("Duty"), k.Currency4, k.Details4, 1},
-                        {QStringLiteral("Fee"), k.Currency5, k.Details5, 1},
-                        {QStringLiteral("TOTAL AMOUNT"), k.Currency6, k.Details6, 1}};
+    const Row rows[] = {{Receipt::tr("Description"), Receipt::tr("Currency"), Receipt::tr("Details"), 1},
+                        {Receipt::tr("Local Currency"), k.Currency1, k.Details1, 1},
+                        {Receipt::tr("Exchange Rate"), QString(), k.Details2, 1},
+                        {Receipt::tr("Converted Currency"), k.Currency3, k.Details3, col40 ? 2 : 1},
+                        {Receipt::tr("Duty"), k.Currency4, k.Details4, 1},
+                        {Receipt::tr("Fee"), k.Currency5, k.Details5, 1},
+                        {Receipt::tr("TOTAL AMOUNT"), k.Currency6, k.Details6, 1}};
     const double unit = std::min((r.height() - 2) / (col40 ? 8.0 : 7.0), col40 ? 6.0 : 9.0);
     const double cw = Fonts::charWidthMm(points), pad = col40 ? cw / 2 : kPadMm;
     const double x1 = col40 ? r.left() + kCaptionColumns40 * cw : r.left() + r.width() * 0.3;
@@ -228,7 +237,7 @@ void Builder::band2Col40(const QRectF& r)
         text(QRectF(r.left(), r.top() + at * rh, r.width(), rows * rh), s, size, bold, align);
     };
     // The date shares the first line with "CUSTOMER COPY" and a blank.
-    const QString copy = QStringLiteral("CUSTOMER COPY");
+    const QString copy = Receipt::tr("CUSTOMER COPY");
     row(0, 1, copy, pt, true);
     const double dateLeft = (copy.size() + 1) * Fonts::charWidthMm(pt);
     text(QRectF(r.left() + dateLeft, r.top(), r.width() - dateLeft, rh), b.dateTime, pt, false, kRight);
@@ -237,9 +246,10 @@ void Builder::band2Col40(const QRectF& r)
     if (!b.address)
         return;
     const QString lines[] = {cut40(b.branch), cut40(b.street1), cut40(b.street2), cut40(b.city), cut40(b.state),
-                             cut40(b.zip), cut40(b.country), labelled("Email:", cut40(b.email)),
-                             labelled("Phone:", cut40(b.phone)), labelled("Fax:", cut40(b.fax)),
-                             labelled("Website:", cut40(b.website)), cut40(b.info)};
+                             cut40(b.zip), cut40(b.country), labelled(Receipt::tr("Email:"), cut40(b.email)),
+                             labelled(Receipt::tr("Phone:"), cut40(b.phone)),
+                             labelled(Receipt::tr("Fax:"), cut40(b.fax)),
+                             labelled(Receipt::tr("Website:"), cut40(b.website)), cut40(b.info)};
     for (int i = 1; i < 12; ++i)
         row(2.5 + i, 1, lines[i], pt);
 }

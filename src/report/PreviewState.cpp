@@ -1,4 +1,5 @@
 #include "report/PreviewState.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,7 +14,7 @@ void PreviewState::setPageCount(int count)
 
 QString PreviewState::statusText() const
 {
-    return QStringLiteral("Page %1 of %2").arg(page_).arg(count_ > 0 ? count_ : 1);
+    return translated(QT_TRANSLATE_NOOP("Vemox", "Page %1 of %2")).arg(page_).arg(count_ > 0 ? count_ : 1);
 }
 
 void PreviewState::setZoom(int percent) { zoom_ = std::clamp(percent, kMinZoom, kMaxZoom); }

@@ -1,5 +1,6 @@
 #include "report/QuickReport.h"
 #include "support/Formats.h"
+#include <QCoreApplication>
 
 using Report::Band;
 
@@ -41,6 +42,14 @@ void setHeights(Report::ReportContent& c, std::initializer_list<std::pair<Band, 
         c.setHeight(band, h);
 }
 
+// The rate's and the payment's words, as rateKindText and paymentText give them: the content
+// keeps the English words, which the account record takes too; the page prints them in the
+// interface's language.
+[[maybe_unused]] const char* const kReceiptWords[] = {
+    QT_TRANSLATE_NOOP("Receipt", "Base Rate"), QT_TRANSLATE_NOOP("Receipt", "Buy"),
+    QT_TRANSLATE_NOOP("Receipt", "Sell"), QT_TRANSLATE_NOOP("Receipt", "Cash"),
+    QT_TRANSLATE_NOOP("Receipt", "Credit Card"), QT_TRANSLATE_NOOP("Receipt", "Traveller's Cheques")};
+
 } // namespace
 
 void TQuickReport1::PrepareReport(Mode mode, const ReportSources& sources, const BannerSettings& banner)
@@ -65,8 +74,8 @@ void TQuickReport1::PrepareReport(Mode mode, const ReportSources& sources, const
         setHeights(c, {{Band::CompanyBand1, 0}, {Band::CompanyBand2, 0}, {Band::CompanyBand3, 0},
                        {Band::Band1Col40, 0}, {Band::Band2Col40, 0}, {Band::Band3Col40, 0},
                        {Band::PageHeaderBand1, 47}, {Band::PrintMemoBand, 50}});
-        c.full.title = QStringLiteral("Transaction Log Date: ") + Formats::dateToStr(sources.now.date()) +
-                       QStringLiteral(" Time:") + Formats::timeToStr(sources.now.time());
+        c.full.title = QCoreApplication::translate("Report", "Transaction Log Date: %1 Time:%2")
+                           .arg(Formats::dateToStr(sources.now.date()), Formats::timeToStr(sources.now.time()));
         c.PrintMemo = sources.log;
     }
 }

@@ -2,6 +2,7 @@
 #include "report/ReportFile.h"
 #include "report/ReportPrinting.h"
 #include "support/FileWriter.h"
+#include "support/Translate.h"
 
 #include <QFileInfo>
 #include <QStringBuilder>
@@ -135,7 +136,7 @@ QString filterText(const SaveFilter &f)
     const QString shortHtml = f.format == SaveFormat::Html
                                   ? QLatin1String(" *.") % kShortHtml.toLower() % QLatin1String(" *.") % kShortHtml
                                   : QString();
-    return f.caption % QLatin1String(" (*.") % f.extension.toLower() % QLatin1String(" *.") % f.extension
+    return translated(f.caption) % QLatin1String(" (*.") % f.extension.toLower() % QLatin1String(" *.") % f.extension
            % shortHtml % QLatin1Char(')');
 }
 
@@ -144,9 +145,9 @@ QString filterText(const SaveFilter &f)
 const QList<SaveFilter> &saveFilters()
 {
     static const QList<SaveFilter> filters{
-        {SaveFormat::Report, QStringLiteral("Vemox report"), QStringLiteral("QRP")},
-        {SaveFormat::Text, QStringLiteral("Text"), QStringLiteral("TXT")},
-        {SaveFormat::Csv, QStringLiteral("Comma separated"), QStringLiteral("CSV")},
+        {SaveFormat::Report, QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Vemox report")), QStringLiteral("QRP")},
+        {SaveFormat::Text, QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Text")), QStringLiteral("TXT")},
+        {SaveFormat::Csv, QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Comma separated")), QStringLiteral("CSV")},
         {SaveFormat::Html, QStringLiteral("HTML"), QStringLiteral("HTML")},
         {SaveFormat::Pdf, QStringLiteral("PDF"), QStringLiteral("PDF")},
     };

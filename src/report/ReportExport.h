@@ -45,8 +45,8 @@ QString fileExtension(const QString &fileName);
 bool extensionFits(const QString &fileName, int position);
 
 inline const QString kWrongExtensionText =
-    QStringLiteral("The file extension given does not match the format selected.");
-inline const QString kWrongExtensionTitle = QStringLiteral("Wrong file extension");
+    QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "The file extension given does not match the format selected."));
+inline const QString kWrongExtensionTitle = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Wrong file extension"));
 
 QByteArray exportText(const PageSet &pages);
 QByteArray exportCsv(const PageSet &pages);

@@ -2,6 +2,7 @@
 #include "support/Errors.h"
 #include "support/FileReader.h"
 #include "support/FileWriter.h"
+#include "support/Translate.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -136,10 +137,12 @@ PageSet decodeReport(const QByteArray &bytes, const QString &fileName)
     quint16 version = 0;
     s >> magic >> version;
     if (s.status() != QDataStream::Ok || magic != kReportFileMagic)
-        throw VemoxError(QStringLiteral("The file %1 is not a Vemox report file").arg(fileName));
+        throw VemoxError(
+            translated(QT_TRANSLATE_NOOP("Vemox", "The file %1 is not a Vemox report file")).arg(fileName));
     if (version > kReportFileVersion)
-        throw VemoxError(QStringLiteral("The report file %1 was saved by a later version of Vemox "
-                                        "(format %2); this version reads format %3 and earlier")
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The report file %1 was saved by a later version of "
+                                                               "Vemox (format %2); this version reads format %3 and "
+                                                               "earlier"))
                              .arg(fileName).arg(version).arg(kReportFileVersion));
     QByteArray body;
     quint16 checksum = 0;
@@ -147,7 +150,8 @@ PageSet decodeReport(const QByteArray &bytes, const QString &fileName)
     PageSet pages;
     if (s.status() != QDataStream::Ok || !s.atEnd() || version == 0 || checksum != qChecksum(body)
         || !decodeBody(body, pages))
-        throw VemoxError(QStringLiteral("The report file %1 is damaged or incomplete").arg(fileName));
+        throw VemoxError(
+            translated(QT_TRANSLATE_NOOP("Vemox", "The report file %1 is damaged or incomplete")).arg(fileName));
     return pages;
 }
 

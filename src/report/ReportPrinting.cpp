@@ -5,6 +5,7 @@
 #include "support/FileWriter.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
+#include "support/Translate.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -15,13 +16,13 @@
 
 namespace Report {
 
-const QString ReportPrinter::kNoPrinter =
-    QStringLiteral("No printer is installed, so the report cannot be printed.\nSave it as a PDF file instead?");
-const QString ReportPrinter::kPrintFailed =
-    QStringLiteral("The report could not be printed on the printer \"%1\".\nSave it as a PDF file instead?");
-const QString ReportPrinter::kSaveTitle = QStringLiteral("Save Report as PDF");
-const QString ReportPrinter::kPrintedOn = QStringLiteral("Printed on \"%1\"");
-const QString ReportPrinter::kSavedAs = QStringLiteral("Saved as %1");
+const QString ReportPrinter::kNoPrinter = QStringLiteral(QT_TRANSLATE_NOOP(
+    "Vemox", "No printer is installed, so the report cannot be printed.\nSave it as a PDF file instead?"));
+const QString ReportPrinter::kPrintFailed = QStringLiteral(QT_TRANSLATE_NOOP(
+    "Vemox", "The report could not be printed on the printer \"%1\".\nSave it as a PDF file instead?"));
+const QString ReportPrinter::kSaveTitle = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Save Report as PDF"));
+const QString ReportPrinter::kPrintedOn = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Printed on \"%1\""));
+const QString ReportPrinter::kSavedAs = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Saved as %1"));
 
 void SavePdf(const PageSet& pages, const QString& fileName)
 {
@@ -32,7 +33,8 @@ void SavePdf(const PageSet& pages, const QString& fileName)
         writer.setCreator(QStringLiteral("Vemox"));
         writer.setTitle(pages.title);
         if (!PageRenderer::render(writer, pages))
-            throw VemoxError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(fileName)));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Cannot create file %1"))
+                                 .arg(QDir::toNativeSeparators(fileName)));
     }
     FileWriter::replace(fileName, buffer.data());
 }
@@ -86,17 +88,17 @@ ReportPrinter::Outcome ReportPrinter::Print(const std::function<PageSet(const QS
     if (printsToFile())
         return saveAs(pages, newFileName(printer().outputFileName()), m);
     if (printer().outputFormat() == QPrinter::PdfFormat || printer().printerName().isEmpty())
-        return offerPdf(pages, kNoPrinter, m);
+        return offerPdf(pages, translated(kNoPrinter), m);
     // A printer removed since it was chosen takes a job without a word and prints nothing.
     if (!printerInstalled())
-        return offerPdf(pages, kPrintFailed.arg(printer().printerName()), m);
+        return offerPdf(pages, translated(kPrintFailed).arg(printer().printerName()), m);
     printer().setCopyCount(1);
     printer().setDocName(pages.title.isEmpty() ? QStringLiteral("Vemox report") : pages.title);
     if (PageRenderer::render(printer(), pages)) {
-        output_ = kPrintedOn.arg(printer().printerName());
+        output_ = translated(kPrintedOn).arg(printer().printerName());
         return Outcome::Printed;
     }
-    return offerPdf(pages, kPrintFailed.arg(printer().printerName()), m);
+    return offerPdf(pages, translated(kPrintFailed).arg(printer().printerName()), m);
 }
 
 ReportPrinter::Outcome ReportPrinter::offerPdf(const PageSet& pages, const QString& why, Messenger& m)
@@ -109,8 +111,8 @@ ReportPrinter::Outcome ReportPrinter::offerPdf(const PageSet& pages, const QStri
 ReportPrinter::Outcome ReportPrinter::saveAs(const PageSet& pages, const QString& proposal, Messenger& m)
 {
     Messenger::FileDialog dialog;
-    dialog.title = kSaveTitle;
-    dialog.filter = QStringLiteral("PDF file (*.pdf)");
+    dialog.title = translated(kSaveTitle);
+    dialog.filter = translated(QT_TRANSLATE_NOOP("Vemox", "PDF file (*.pdf)"));
     dialog.defaultSuffix = QStringLiteral("pdf");
     dialog.directory = proposal;   // a file's name here is the name proposed
     const QString file = m.saveFileName(dialog);
@@ -119,7 +121,7 @@ ReportPrinter::Outcome ReportPrinter::saveAs(const PageSet& pages, const QString
     const bool saved = trapWith([&] { SavePdf(pages, file); }, [&](VemoxError& e) { m.errorBox(e.message()); });
     if (!saved)
         return Outcome::NotPrinted;
-    output_ = kSavedAs.arg(QDir::toNativeSeparators(file));
+    output_ = translated(kSavedAs).arg(QDir::toNativeSeparators(file));
     return Outcome::SavedAsPdf;
 }
 

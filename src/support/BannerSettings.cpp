@@ -1,5 +1,6 @@
 #include "support/BannerSettings.h"
 #include "Defs.h"
+#include "support/Translate.h"
 #include "support/Zymregistry.h"
 
 using namespace Defs;
@@ -83,14 +84,24 @@ QStringList BannerSettings::col40Warnings() const
     static const struct {
         Text text;
         const char* name;
-    } tested[] = {{Title, "Title"},     {Name, "Company"}, {Branch, "Branch"},  {Street1, "Address 1"},
-                  {Street2, "Address 2"}, {City, "City"},  {State, "State"},    {Country, "Country"},
-                  {Email, "Email"},     {Web, "Web site"}, {Info, "Info"}};
+    } tested[] = {{Title, QT_TRANSLATE_NOOP("Vemox", "Title")},
+                  {Name, QT_TRANSLATE_NOOP("Vemox", "Company")},
+                  {Branch, QT_TRANSLATE_NOOP("Vemox", "Branch")},
+                  {Street1, QT_TRANSLATE_NOOP("Vemox", "Address 1")},
+                  {Street2, QT_TRANSLATE_NOOP("Vemox", "Address 2")},
+                  {City, QT_TRANSLATE_NOOP("Vemox", "City")},
+                  {State, QT_TRANSLATE_NOOP("Vemox", "State")},
+                  {Country, QT_TRANSLATE_NOOP("Vemox", "Country")},
+                  {Email, QT_TRANSLATE_NOOP("Vemox", "Email")},
+                  {Web, QT_TRANSLATE_NOOP("Vemox", "Web site")},
+                  {Info, QT_TRANSLATE_NOOP("Vemox", "Info")}};
     QStringList out;
     if (printCols != 0)
         return out;
     for (const auto& t : tested)
         if (text(t.text).size() > 40)
-            out << QString::fromLatin1(t.name) + QStringLiteral(" is larger than 40 characters long. Truncation will apply.");
+            out << translated(QT_TRANSLATE_NOOP("Vemox", "%1 is larger than 40 characters long. "
+                                                         "Truncation will apply."))
+                       .arg(translated(t.name));
     return out;
 }

@@ -52,13 +52,13 @@ DialogToolBar::DialogToolBar(QWidget* dialog, int buttons, const QString& name) 
         return a;
     };
     if (buttons & Okay)
-        okay_ = add(QStringLiteral("ActionOkay"), QStringLiteral("F7"), QStringLiteral("Okay"), QStringLiteral("Okay"),
+        okay_ = add(QStringLiteral("ActionOkay"), QStringLiteral("F7"), tr("Okay"), tr("Okay"),
                     QStringLiteral("Okay"));
     if (buttons & Cancel)
-        cancel_ = add(QStringLiteral("ActionCancel"), QStringLiteral("Ctrl+Q"), QStringLiteral("Cancel"),
-                      QStringLiteral("Clear"), QStringLiteral("Cancel"));
+        cancel_ = add(QStringLiteral("ActionCancel"), QStringLiteral("Ctrl+Q"), tr("Cancel"),
+                      tr("Clear"), QStringLiteral("Cancel"));
     if (buttons & Help) {
-        help_ = add(QStringLiteral("ActionHelp"), QStringLiteral("F3"), QStringLiteral("Help"), QStringLiteral("Help"),
+        help_ = add(QStringLiteral("ActionHelp"), QStringLiteral("F3"), tr("Help"), tr("Help"),
                     QStringLiteral("TBHelp"));
         connect(help_, &QAction::triggered, this, [this] {
             if (!topic_.isEmpty())

@@ -1,0 +1,980 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>DialogToolBar</name>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Receipt</name>
+    <message>
+        <source>CUSTOMER COPY</source>
+        <translation>KUNDENBELEG</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Tel.:</translation>
+    </message>
+    <message>
+        <source>Fax:</source>
+        <translation>Fax:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Web:</translation>
+    </message>
+    <message>
+        <source>Draft, P/Cheque, M/Order Details</source>
+        <translation>Wechsel, Scheck, Postanweisung</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Local Currency</source>
+        <translation>Landeswährung</translation>
+    </message>
+    <message>
+        <source>Exchange Rate</source>
+        <translation>Wechselkurs</translation>
+    </message>
+    <message>
+        <source>Converted Currency</source>
+        <translation>Umgerechnete Währung</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Abgabe</translation>
+    </message>
+    <message>
+        <source>Fee</source>
+        <translation>Gebühr</translation>
+    </message>
+    <message>
+        <source>TOTAL AMOUNT</source>
+        <translation>GESAMTBETRAG</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Ankauf</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Verkauf</translation>
+    </message>
+    <message>
+        <source>Base Rate</source>
+        <translation>Basiskurs</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Kreditkarte</translation>
+    </message>
+    <message>
+        <source>Traveller&apos;s Cheques</source>
+        <translation>Reiseschecks</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Transaction Log Date: %1 Time:%2</source>
+        <translation>Transaktionsprotokoll Datum: %1 Zeit:%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAccountForm</name>
+    <message>
+        <source>Set Accounting Export File</source>
+        <translation>Export-Kontodatei festlegen</translation>
+    </message>
+    <message>
+        <source>Use Account Export File</source>
+        <translation>Export-Kontodatei verwenden</translation>
+    </message>
+    <message>
+        <source>File Path/Directory</source>
+        <translation>Pfad/Ordner</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Select Directory</source>
+        <translation>Fehler: Ordner kann nicht gewählt werden</translation>
+    </message>
+    <message>
+        <source>Select a Startup Folder</source>
+        <translation>Ordner wählen</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Open to select signature file</source>
+        <translation>Fehler: Datei kann nicht zur Auswahl geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Error: Unable to create new signature file</source>
+        <translation>Fehler: Neue Datei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose the folder of the account file.</source>
+        <translation>Der Ordner %1 existiert nicht. Wählen Sie den Ordner der Kontodatei.</translation>
+    </message>
+</context>
+<context>
+    <name>TAddCurrency</name>
+    <message>
+        <source>User Defined Currency</source>
+        <translation>Eigene Währung</translation>
+    </message>
+    <message>
+        <source>&amp;Country Name:</source>
+        <translation>&amp;Ländername:</translation>
+    </message>
+    <message>
+        <source>&amp;Use existing currency</source>
+        <translation>&amp;Vorhandene Währung</translation>
+    </message>
+    <message>
+        <source>&amp;Pseudo 3 character ISO code</source>
+        <translation>&amp;Pseudo-ISO-Code (3 Zeichen)</translation>
+    </message>
+    <message>
+        <source>&amp;Exchange Rate:</source>
+        <translation>&amp;Wechselkurs:</translation>
+    </message>
+    <message>
+        <source>&amp;Denomination e.g. Dollars</source>
+        <translation>&amp;Bezeichnung, z. B. Dollar</translation>
+    </message>
+    <message>
+        <source>No currency code chosen.</source>
+        <translation>Kein Währungscode gewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>TCurrencyEditor</name>
+    <message>
+        <source>No Currency has been selected.</source>
+        <translation>Es ist keine Währung ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Can only delete from User Defined currencies</source>
+        <translation>Nur eigene Währungen können gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Currency Changer</source>
+        <translation>Währungen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Unable to load dll - TCE</source>
+        <translation>DLL kann nicht geladen werden - TCE</translation>
+    </message>
+    <message>
+        <source>Add New Currency</source>
+        <translation>Neue Währung</translation>
+    </message>
+    <message>
+        <source>Edit Currency</source>
+        <translation>Währung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Currency</source>
+        <translation>Währung löschen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>All currencies are relative to the USD</source>
+        <translation>Alle Kurse beziehen sich auf den USD</translation>
+    </message>
+    <message>
+        <source>Expand Tree View</source>
+        <translation>Baum aufklappen</translation>
+    </message>
+    <message>
+        <source>Disable Currency Update Button</source>
+        <translation>Kursaktualisierung sperren</translation>
+    </message>
+</context>
+<context>
+    <name>TCurrencyForm</name>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Kreditkarte</translation>
+    </message>
+    <message>
+        <source>Traveller&apos;s Cheque</source>
+        <translation>Reisescheck</translation>
+    </message>
+    <message>
+        <source>Commission Setup</source>
+        <translation>Provisionen einrichten</translation>
+    </message>
+    <message>
+        <source>Load Defaults</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>Clear Settings</source>
+        <translation>Alles leeren</translation>
+    </message>
+    <message>
+        <source>Local Currency</source>
+        <translation>Landeswährung</translation>
+    </message>
+    <message>
+        <source>Retail</source>
+        <translation>Einzelhandel</translation>
+    </message>
+    <message>
+        <source> Cash </source>
+        <translation> Bargeld </translation>
+    </message>
+    <message>
+        <source> Credit Card </source>
+        <translation> Kreditkarte </translation>
+    </message>
+    <message>
+        <source> Traveller&apos;s Cheque </source>
+        <translation> Reisescheck </translation>
+    </message>
+    <message>
+        <source>Sell(%)</source>
+        <translation>Verk.(%)</translation>
+    </message>
+    <message>
+        <source>Buy(%)</source>
+        <translation>Ank.(%)</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Sell Min. </source>
+        <translation>Verkauf Min. </translation>
+    </message>
+    <message>
+        <source>Buy Min. </source>
+        <translation>Ankauf Min. </translation>
+    </message>
+    <message>
+        <source>Commission</source>
+        <translation>Provision</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Abgabe</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Listenindex außerhalb des Bereichs (%1)</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Load Currency Values from Registry</source>
+        <translation>Fehler: Währungswerte können nicht aus den Einstellungen geladen werden</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Write Currency Values to Registry</source>
+        <translation>Fehler: Währungswerte können nicht in die Einstellungen geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>TCurrencySelector</name>
+    <message>
+        <source>Currency Selector</source>
+        <translation>Währungsauswahl</translation>
+    </message>
+    <message>
+        <source>Left Click Drag your choice of country</source>
+        <translation>Ziehen Sie das gewählte Land mit der Maus</translation>
+    </message>
+    <message>
+        <source>onto an exchange panel or button.</source>
+        <translation>auf ein Umrechnungsfeld oder eine Taste.</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Vemox Help</source>
+        <translation>Vemox-Hilfe</translation>
+    </message>
+    <message>
+        <source>The help pages are in English.</source>
+        <translation>Die Hilfeseiten sind auf Englisch.</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintGo</name>
+    <message>
+        <source>Print/Accounts</source>
+        <translation>Druck/Konten</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Add to Account File</source>
+        <translation>Zur Kontodatei hinzufügen</translation>
+    </message>
+    <message>
+        <source>Do not show this dialog again</source>
+        <translation>Diesen Dialog nicht mehr zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintOptions</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Company Name: </source>
+        <translation>Firmenname: </translation>
+    </message>
+    <message>
+        <source>Street&amp;1:</source>
+        <translation>Straße &amp;1:</translation>
+    </message>
+    <message>
+        <source>Street&amp;2:</source>
+        <translation>Straße &amp;2:</translation>
+    </message>
+    <message>
+        <source>&amp;City:</source>
+        <translation>&amp;Ort:</translation>
+    </message>
+    <message>
+        <source>&amp;State:</source>
+        <translation>&amp;Bundesland:</translation>
+    </message>
+    <message>
+        <source>&amp;Zip:</source>
+        <translation>&amp;PLZ:</translation>
+    </message>
+    <message>
+        <source>C&amp;ountry:</source>
+        <translation>&amp;Land:</translation>
+    </message>
+    <message>
+        <source>&amp;Email:</source>
+        <translation>&amp;E-Mail:</translation>
+    </message>
+    <message>
+        <source>&amp;Phone: </source>
+        <translation>&amp;Telefon: </translation>
+    </message>
+    <message>
+        <source>&amp;Fax: </source>
+        <translation>&amp;Fax: </translation>
+    </message>
+    <message>
+        <source>&amp;Web Page:</source>
+        <translation>&amp;Webseite:</translation>
+    </message>
+    <message>
+        <source>&amp;User Info:</source>
+        <translation>Benutzer&amp;info:</translation>
+    </message>
+    <message>
+        <source>Branch Name:</source>
+        <translation>Filiale:</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Druckoptionen</translation>
+    </message>
+    <message>
+        <source>Title/Name</source>
+        <translation>Titel/Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Include Title</source>
+        <translation>Titel drucken</translation>
+    </message>
+    <message>
+        <source>Include Name</source>
+        <translation>Name drucken</translation>
+    </message>
+    <message>
+        <source>Include Todays Date</source>
+        <translation>Heutiges Datum drucken</translation>
+    </message>
+    <message>
+        <source>Print Type</source>
+        <translation>Druckart</translation>
+    </message>
+    <message>
+        <source>40 Column Printer</source>
+        <translation>Drucker mit 40 Spalten</translation>
+    </message>
+    <message>
+        <source>80 Column Printer</source>
+        <translation>Drucker mit 80 Spalten</translation>
+    </message>
+    <message>
+        <source>Include Address Information</source>
+        <translation>Adressangaben drucken</translation>
+    </message>
+    <message>
+        <source>Error: Unable to write Banner data to registry</source>
+        <translation>Fehler: Kopfdaten können nicht in die Einstellungen geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>TQuickReportViewer</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Page ? of ?</source>
+        <translation>Seite ? von ?</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Fit to screen</source>
+        <translation>An Bildschirm anpassen</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Page</source>
+        <translation>&amp;Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Fir&amp;st Page</source>
+        <translation>&amp;Erste Seite</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Last Page</source>
+        <translation>&amp;Letzte Seite</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>&amp;Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Screen</source>
+        <translation>&amp;An Bildschirm anpassen</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>An &amp;Breite anpassen</translation>
+    </message>
+    <message>
+        <source>Open a Report</source>
+        <translation>Bericht öffnen</translation>
+    </message>
+    <message>
+        <source>Save Details</source>
+        <translation>Bericht speichern</translation>
+    </message>
+</context>
+<context>
+    <name>TTransLog</name>
+    <message>
+        <source>Transaction Log</source>
+        <translation>Transaktionsprotokoll</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>ActionPrint</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>ActionOkay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ActionHelp</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Tdateform</name>
+    <message>
+        <source>Date Format</source>
+        <translation>Formate</translation>
+    </message>
+    <message>
+        <source>Currency Format </source>
+        <translation>Zahlenformat </translation>
+    </message>
+    <message>
+        <source>, Thousands . decimal</source>
+        <translation>, Tausender . Dezimal</translation>
+    </message>
+    <message>
+        <source>. Thousands , decimal</source>
+        <translation>. Tausender , Dezimal</translation>
+    </message>
+    <message>
+        <source>Number of Decimal places:</source>
+        <translation>Dezimalstellen:</translation>
+    </message>
+    <message>
+        <source>Date Format </source>
+        <translation>Datumsformat </translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Lang</translation>
+    </message>
+</context>
+<context>
+    <name>Tproxyform</name>
+    <message>
+        <source>Firewall Settings</source>
+        <translation>Firewall-Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Use Firewall</source>
+        <translation>&amp;Firewall verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Proxy Address:</source>
+        <translation>&amp;Proxy-Adresse:</translation>
+    </message>
+    <message>
+        <source>U&amp;ser ID:</source>
+        <translation>&amp;Benutzer-ID:</translation>
+    </message>
+    <message>
+        <source>&amp;Pwd:</source>
+        <translation>Pass&amp;wort:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <source>Incorrect Server or Port settings</source>
+        <translation>Server oder Port falsch eingestellt</translation>
+    </message>
+</context>
+<context>
+    <name>Vemox</name>
+    <message>
+        <source>The file path %1no longer exists. Check your directory settings.
+Append to Accounts aborted.</source>
+        <translation>Der Pfad %1existiert nicht mehr. Prüfen Sie die Ordnereinstellungen.
+Hinzufügen zu den Konten abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Open Account File</source>
+        <translation>Kontodatei öffnen</translation>
+    </message>
+    <message>
+        <source>ZYM Account File (*.afe *.AFE)</source>
+        <translation>ZYM-Kontodatei (*.afe *.AFE)</translation>
+    </message>
+    <message>
+        <source>File does not exist. Create new file?</source>
+        <translation>Die Datei existiert nicht. Neue Datei anlegen?</translation>
+    </message>
+    <message>
+        <source>Create New Account File</source>
+        <translation>Neue Kontodatei anlegen</translation>
+    </message>
+    <message>
+        <source>Enter Account File Name:</source>
+        <translation>Name der Kontodatei:</translation>
+    </message>
+    <message>
+        <source>A file name cannot name a folder: </source>
+        <translation>Ein Dateiname darf keinen Ordner nennen: </translation>
+    </message>
+    <message>
+        <source>
+The transaction was not added to the account file; it is kept and can be exported again.</source>
+        <translation>
+Die Transaktion wurde nicht zur Kontodatei hinzugefügt; sie bleibt erhalten und kann erneut exportiert werden.</translation>
+    </message>
+    <message>
+        <source>Unable to create file. Check disk is not full.</source>
+        <translation>Datei kann nicht angelegt werden. Ist der Datenträger voll?</translation>
+    </message>
+    <message>
+        <source>No Transaction to Save to File.</source>
+        <translation>Keine Transaktion zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Added to Accounts</source>
+        <translation>Zu Konten hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Account File is Undefined</source>
+        <translation>Kontodatei nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>No currency data loaded!</source>
+        <translation>Keine Kursdaten geladen!</translation>
+    </message>
+    <message>
+        <source>No rates: the data file names only the update servers</source>
+        <translation>Keine Kurse: die Datendatei nennt nur die Aktualisierungsserver</translation>
+    </message>
+    <message>
+        <source>an unstated date</source>
+        <translation>einem unbekannten Datum</translation>
+    </message>
+    <message>
+        <source>Rates of %1</source>
+        <translation>Kurse vom %1</translation>
+    </message>
+    <message>
+        <source>Last update: </source>
+        <translation>Letzte Aktualisierung: </translation>
+    </message>
+    <message>
+        <source>No data uploaded! Server may be down or busy.
+Please try again later</source>
+        <translation>Keine Daten empfangen! Der Server ist vielleicht nicht erreichbar oder ausgelastet.
+Bitte später erneut versuchen</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>von %1</translation>
+    </message>
+    <message>
+        <source>There is no rollback copy for this session: it could not be made at start (%1)</source>
+        <translation>Für diese Sitzung gibt es keine Sicherungskopie: sie konnte beim Start nicht angelegt werden (%1)</translation>
+    </message>
+    <message>
+        <source>Missing Rollback data file</source>
+        <translation>Sicherungsdatei fehlt</translation>
+    </message>
+    <message>
+        <source>Rollback complete!</source>
+        <translation>Kurse zurückgesetzt!</translation>
+    </message>
+    <message>
+        <source>the rates the program started with</source>
+        <translation>die Kurse beim Programmstart</translation>
+    </message>
+    <message>
+        <source>Country Name</source>
+        <translation>Ländername</translation>
+    </message>
+    <message>
+        <source>Denomination</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>No Country Name given.</source>
+        <translation>Kein Ländername angegeben.</translation>
+    </message>
+    <message>
+        <source>This country name already exists.</source>
+        <translation>Diesen Ländernamen gibt es schon.</translation>
+    </message>
+    <message>
+        <source>Must be your own Unique psuedo ISO value
+and not one in use by a given country.</source>
+        <translation>Es muss ein eigener, eindeutiger Pseudo-ISO-Code sein
+und keiner, den ein Land schon verwendet.</translation>
+    </message>
+    <message>
+        <source>Cannot create a new currency with 0.0 values</source>
+        <translation>Eine neue Währung mit dem Wert 0.0 ist nicht möglich</translation>
+    </message>
+    <message>
+        <source>No Country Denomination given.</source>
+        <translation>Keine Währungsbezeichnung angegeben.</translation>
+    </message>
+    <message>
+        <source>The pseudo ISO code must be three letters.</source>
+        <translation>Der Pseudo-ISO-Code muss aus drei Buchstaben bestehen.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot hold a line break, &quot;&lt;&quot; or &quot;&gt;&quot;, or a character outside Western European letters:
+the currency file could not be read back.</source>
+        <translation>Das Feld %1 darf keinen Zeilenumbruch, kein &quot;&lt;&quot; oder &quot;&gt;&quot; und keine Zeichen außerhalb der westeuropäischen Buchstaben enthalten:
+die Währungsdatei wäre sonst nicht mehr lesbar.</translation>
+    </message>
+    <message>
+        <source> Error: Unable to complete iso/currency name set up</source>
+        <translation> Fehler: ISO-Code und Währungsname können nicht übernommen werden</translation>
+    </message>
+    <message>
+        <source>UserDefined.dat was not read when the currency data was loaded.
+It is kept as it is: user-defined currencies cannot be added or deleted until it loads.</source>
+        <translation>UserDefined.dat wurde beim Laden der Kursdaten nicht gelesen.
+Die Datei bleibt unverändert: eigene Währungen können erst nach erfolgreichem Laden hinzugefügt oder gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Vemox report</source>
+        <translation>Vemox-Bericht</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Comma separated</source>
+        <translation>Kommagetrennt</translation>
+    </message>
+    <message>
+        <source>The file extension given does not match the format selected.</source>
+        <translation>Die Dateiendung passt nicht zum gewählten Format.</translation>
+    </message>
+    <message>
+        <source>Wrong file extension</source>
+        <translation>Falsche Dateiendung</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vemox report file</source>
+        <translation>Die Datei %1 ist kein Vemox-Bericht</translation>
+    </message>
+    <message>
+        <source>The report file %1 was saved by a later version of Vemox (format %2); this version reads format %3 and earlier</source>
+        <translation>Der Bericht %1 wurde von einer neueren Vemox-Version gespeichert (Format %2); diese Version liest Format %3 und älter</translation>
+    </message>
+    <message>
+        <source>The report file %1 is damaged or incomplete</source>
+        <translation>Der Bericht %1 ist beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the report cannot be printed.
+Save it as a PDF file instead?</source>
+        <translation>Es ist kein Drucker eingerichtet, der Bericht kann nicht gedruckt werden.
+Stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on the printer &quot;%1&quot;.
+Save it as a PDF file instead?</source>
+        <translation>Der Bericht konnte auf dem Drucker &quot;%1&quot; nicht gedruckt werden.
+Stattdessen als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Bericht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Printed on &quot;%1&quot;</source>
+        <translation>Gedruckt auf &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Die Datei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Branch</source>
+        <translation>Filiale</translation>
+    </message>
+    <message>
+        <source>Address 1</source>
+        <translation>Adresse 1</translation>
+    </message>
+    <message>
+        <source>Address 2</source>
+        <translation>Adresse 2</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Bundesland</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 40 characters long. Truncation will apply.</source>
+        <translation>%1 ist länger als 40 Zeichen und wird gekürzt.</translation>
+    </message>
+    <message>
+        <source>Help topic &apos;%1&apos; does not exist</source>
+        <translation>Das Hilfethema &apos;%1&apos; gibt es nicht</translation>
+    </message>
+    <message>
+        <source>The help file %1 is missing</source>
+        <translation>Die Hilfedatei %1 fehlt</translation>
+    </message>
+    <message>
+        <source>Help topic &apos;%1&apos; is not in the help file (%2 is missing)</source>
+        <translation>Das Hilfethema &apos;%1&apos; fehlt in der Hilfe (%2 fehlt)</translation>
+    </message>
+</context>
+</TS>

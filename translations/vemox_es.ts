@@ -1,0 +1,980 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>DialogToolBar</name>
+    <message>
+        <source>Okay</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>Receipt</name>
+    <message>
+        <source>CUSTOMER COPY</source>
+        <translation>COPIA CLIENTE</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>Correo:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Tel.:</translation>
+    </message>
+    <message>
+        <source>Fax:</source>
+        <translation>Fax:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Web:</translation>
+    </message>
+    <message>
+        <source>Draft, P/Cheque, M/Order Details</source>
+        <translation>Giro, cheque, orden de pago</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>Local Currency</source>
+        <translation>Moneda local</translation>
+    </message>
+    <message>
+        <source>Exchange Rate</source>
+        <translation>Tipo de cambio</translation>
+    </message>
+    <message>
+        <source>Converted Currency</source>
+        <translation>Moneda convertida</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Impuesto</translation>
+    </message>
+    <message>
+        <source>Fee</source>
+        <translation>Comisión</translation>
+    </message>
+    <message>
+        <source>TOTAL AMOUNT</source>
+        <translation>IMPORTE TOTAL</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Compra</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Venta</translation>
+    </message>
+    <message>
+        <source>Base Rate</source>
+        <translation>Tipo base</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Traveller&apos;s Cheques</source>
+        <translation>Cheques de viaje</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Transaction Log Date: %1 Time:%2</source>
+        <translation>Registro de operaciones Fecha: %1 Hora:%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAccountForm</name>
+    <message>
+        <source>Set Accounting Export File</source>
+        <translation>Archivo de exportación contable</translation>
+    </message>
+    <message>
+        <source>Use Account Export File</source>
+        <translation>Usar el archivo de cuentas</translation>
+    </message>
+    <message>
+        <source>File Path/Directory</source>
+        <translation>Ruta/Carpeta</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre del archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Seleccionar</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Select Directory</source>
+        <translation>Error: no se puede elegir la carpeta</translation>
+    </message>
+    <message>
+        <source>Select a Startup Folder</source>
+        <translation>Elegir una carpeta</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Open to select signature file</source>
+        <translation>Error: no se puede abrir el archivo para elegirlo</translation>
+    </message>
+    <message>
+        <source>Error: Unable to create new signature file</source>
+        <translation>Error: no se puede crear el archivo nuevo</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose the folder of the account file.</source>
+        <translation>La carpeta %1 no existe. Elija la carpeta del archivo de cuentas.</translation>
+    </message>
+</context>
+<context>
+    <name>TAddCurrency</name>
+    <message>
+        <source>User Defined Currency</source>
+        <translation>Moneda propia</translation>
+    </message>
+    <message>
+        <source>&amp;Country Name:</source>
+        <translation>&amp;Nombre del país:</translation>
+    </message>
+    <message>
+        <source>&amp;Use existing currency</source>
+        <translation>&amp;Usar moneda existente</translation>
+    </message>
+    <message>
+        <source>&amp;Pseudo 3 character ISO code</source>
+        <translation>Cód. ISO &amp;ficticio (3 letras)</translation>
+    </message>
+    <message>
+        <source>&amp;Exchange Rate:</source>
+        <translation>&amp;Tipo de cambio:</translation>
+    </message>
+    <message>
+        <source>&amp;Denomination e.g. Dollars</source>
+        <translation>&amp;Denominación, ej. Dólares</translation>
+    </message>
+    <message>
+        <source>No currency code chosen.</source>
+        <translation>No se ha elegido ningún código de moneda.</translation>
+    </message>
+</context>
+<context>
+    <name>TCurrencyEditor</name>
+    <message>
+        <source>No Currency has been selected.</source>
+        <translation>No se ha seleccionado ninguna moneda.</translation>
+    </message>
+    <message>
+        <source>Can only delete from User Defined currencies</source>
+        <translation>Solo se pueden borrar monedas propias</translation>
+    </message>
+    <message>
+        <source>Currency Changer</source>
+        <translation>Editor de monedas</translation>
+    </message>
+    <message>
+        <source>Unable to load dll - TCE</source>
+        <translation>No se puede cargar la DLL - TCE</translation>
+    </message>
+    <message>
+        <source>Add New Currency</source>
+        <translation>Nueva moneda</translation>
+    </message>
+    <message>
+        <source>Edit Currency</source>
+        <translation>Editar moneda</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete Currency</source>
+        <translation>Borrar moneda</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>All currencies are relative to the USD</source>
+        <translation>Todas las monedas son relativas al USD</translation>
+    </message>
+    <message>
+        <source>Expand Tree View</source>
+        <translation>Expandir el árbol</translation>
+    </message>
+    <message>
+        <source>Disable Currency Update Button</source>
+        <translation>Desactivar la actualización</translation>
+    </message>
+</context>
+<context>
+    <name>TCurrencyForm</name>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Traveller&apos;s Cheque</source>
+        <translation>Cheque de viaje</translation>
+    </message>
+    <message>
+        <source>Commission Setup</source>
+        <translation>Configurar comisiones</translation>
+    </message>
+    <message>
+        <source>Load Defaults</source>
+        <translation>Por defecto</translation>
+    </message>
+    <message>
+        <source>Clear Settings</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Local Currency</source>
+        <translation>Moneda local</translation>
+    </message>
+    <message>
+        <source>Retail</source>
+        <translation>Minorista</translation>
+    </message>
+    <message>
+        <source> Cash </source>
+        <translation> Efectivo </translation>
+    </message>
+    <message>
+        <source> Credit Card </source>
+        <translation> Tarjeta de crédito </translation>
+    </message>
+    <message>
+        <source> Traveller&apos;s Cheque </source>
+        <translation> Cheque de viaje </translation>
+    </message>
+    <message>
+        <source>Sell(%)</source>
+        <translation>Venta(%)</translation>
+    </message>
+    <message>
+        <source>Buy(%)</source>
+        <translation>Compra(%)</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Mín.</translation>
+    </message>
+    <message>
+        <source>Sell Min. </source>
+        <translation>Venta mín. </translation>
+    </message>
+    <message>
+        <source>Buy Min. </source>
+        <translation>Compra mín. </translation>
+    </message>
+    <message>
+        <source>Commission</source>
+        <translation>Comisión</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Impuesto</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Índice de lista fuera de rango (%1)</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Load Currency Values from Registry</source>
+        <translation>Error: no se pueden leer los valores de moneda de la configuración</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Write Currency Values to Registry</source>
+        <translation>Error: no se pueden escribir los valores de moneda en la configuración</translation>
+    </message>
+</context>
+<context>
+    <name>TCurrencySelector</name>
+    <message>
+        <source>Currency Selector</source>
+        <translation>Selector de monedas</translation>
+    </message>
+    <message>
+        <source>Left Click Drag your choice of country</source>
+        <translation>Arrastre el país elegido</translation>
+    </message>
+    <message>
+        <source>onto an exchange panel or button.</source>
+        <translation>a un panel de cambio o a un botón.</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Vemox Help</source>
+        <translation>Ayuda de Vemox</translation>
+    </message>
+    <message>
+        <source>The help pages are in English.</source>
+        <translation>Las páginas de ayuda están en inglés.</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintGo</name>
+    <message>
+        <source>Print/Accounts</source>
+        <translation>Imprimir/Cuentas</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Add to Account File</source>
+        <translation>Añadir al archivo de cuentas</translation>
+    </message>
+    <message>
+        <source>Do not show this dialog again</source>
+        <translation>No volver a mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintOptions</name>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>Company Name: </source>
+        <translation>Empresa: </translation>
+    </message>
+    <message>
+        <source>Street&amp;1:</source>
+        <translation>Calle &amp;1:</translation>
+    </message>
+    <message>
+        <source>Street&amp;2:</source>
+        <translation>Calle &amp;2:</translation>
+    </message>
+    <message>
+        <source>&amp;City:</source>
+        <translation>&amp;Ciudad:</translation>
+    </message>
+    <message>
+        <source>&amp;State:</source>
+        <translation>Pro&amp;vincia:</translation>
+    </message>
+    <message>
+        <source>&amp;Zip:</source>
+        <translation>Código p&amp;ostal:</translation>
+    </message>
+    <message>
+        <source>C&amp;ountry:</source>
+        <translation>&amp;País:</translation>
+    </message>
+    <message>
+        <source>&amp;Email:</source>
+        <translation>&amp;Email:</translation>
+    </message>
+    <message>
+        <source>&amp;Phone: </source>
+        <translation>&amp;Teléfono: </translation>
+    </message>
+    <message>
+        <source>&amp;Fax: </source>
+        <translation>&amp;Fax: </translation>
+    </message>
+    <message>
+        <source>&amp;Web Page:</source>
+        <translation>Página &amp;web:</translation>
+    </message>
+    <message>
+        <source>&amp;User Info:</source>
+        <translation>&amp;Info. usuario:</translation>
+    </message>
+    <message>
+        <source>Branch Name:</source>
+        <translation>Sucursal:</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Opciones de impresión</translation>
+    </message>
+    <message>
+        <source>Title/Name</source>
+        <translation>Título/Nombre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Include Title</source>
+        <translation>Incluir título</translation>
+    </message>
+    <message>
+        <source>Include Name</source>
+        <translation>Incluir nombre</translation>
+    </message>
+    <message>
+        <source>Include Todays Date</source>
+        <translation>Incluir la fecha de hoy</translation>
+    </message>
+    <message>
+        <source>Print Type</source>
+        <translation>Tipo de impresión</translation>
+    </message>
+    <message>
+        <source>40 Column Printer</source>
+        <translation>Impresora de 40 columnas</translation>
+    </message>
+    <message>
+        <source>80 Column Printer</source>
+        <translation>Impresora de 80 columnas</translation>
+    </message>
+    <message>
+        <source>Include Address Information</source>
+        <translation>Incluir la dirección</translation>
+    </message>
+    <message>
+        <source>Error: Unable to write Banner data to registry</source>
+        <translation>Error: no se puede escribir el encabezado en la configuración</translation>
+    </message>
+</context>
+<context>
+    <name>TQuickReportViewer</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Page ? of ?</source>
+        <translation>Página ? de ?</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Página entera</translation>
+    </message>
+    <message>
+        <source>Fit to screen</source>
+        <translation>Ajustar a la pantalla</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ancho de página</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Page</source>
+        <translation>Página an&amp;terior</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Fir&amp;st Page</source>
+        <translation>&amp;Primera página</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Primera página</translation>
+    </message>
+    <message>
+        <source>&amp;Last Page</source>
+        <translation>Ú&amp;ltima página</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Última página</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>Página &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>A&amp;brir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Screen</source>
+        <translation>&amp;Ajustar a la pantalla</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>Ajustar al anc&amp;ho</translation>
+    </message>
+    <message>
+        <source>Open a Report</source>
+        <translation>Abrir un informe</translation>
+    </message>
+    <message>
+        <source>Save Details</source>
+        <translation>Guardar el informe</translation>
+    </message>
+</context>
+<context>
+    <name>TTransLog</name>
+    <message>
+        <source>Transaction Log</source>
+        <translation>Registro de operaciones</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>ActionPrint</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>ActionOkay</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>ActionHelp</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>Tdateform</name>
+    <message>
+        <source>Date Format</source>
+        <translation>Formatos</translation>
+    </message>
+    <message>
+        <source>Currency Format </source>
+        <translation>Formato numérico </translation>
+    </message>
+    <message>
+        <source>, Thousands . decimal</source>
+        <translation>, miles . decimales</translation>
+    </message>
+    <message>
+        <source>. Thousands , decimal</source>
+        <translation>. miles , decimales</translation>
+    </message>
+    <message>
+        <source>Number of Decimal places:</source>
+        <translation>Decimales:</translation>
+    </message>
+    <message>
+        <source>Date Format </source>
+        <translation>Formato de fecha </translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Completo</translation>
+    </message>
+</context>
+<context>
+    <name>Tproxyform</name>
+    <message>
+        <source>Firewall Settings</source>
+        <translation>Cortafuegos</translation>
+    </message>
+    <message>
+        <source>&amp;Use Firewall</source>
+        <translation>&amp;Usar cortafuegos</translation>
+    </message>
+    <message>
+        <source>&amp;Proxy Address:</source>
+        <translation>Dir. &amp;proxy:</translation>
+    </message>
+    <message>
+        <source>U&amp;ser ID:</source>
+        <translation>&amp;ID usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Pwd:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>Pu&amp;erto:</translation>
+    </message>
+    <message>
+        <source>Incorrect Server or Port settings</source>
+        <translation>Servidor o puerto incorrectos</translation>
+    </message>
+</context>
+<context>
+    <name>Vemox</name>
+    <message>
+        <source>The file path %1no longer exists. Check your directory settings.
+Append to Accounts aborted.</source>
+        <translation>La ruta %1ya no existe. Compruebe la configuración de carpetas.
+Se ha cancelado el añadido a cuentas.</translation>
+    </message>
+    <message>
+        <source>Open Account File</source>
+        <translation>Abrir archivo de cuentas</translation>
+    </message>
+    <message>
+        <source>ZYM Account File (*.afe *.AFE)</source>
+        <translation>Archivo de cuentas ZYM (*.afe *.AFE)</translation>
+    </message>
+    <message>
+        <source>File does not exist. Create new file?</source>
+        <translation>El archivo no existe. ¿Crear un archivo nuevo?</translation>
+    </message>
+    <message>
+        <source>Create New Account File</source>
+        <translation>Crear archivo de cuentas</translation>
+    </message>
+    <message>
+        <source>Enter Account File Name:</source>
+        <translation>Nombre del archivo de cuentas:</translation>
+    </message>
+    <message>
+        <source>A file name cannot name a folder: </source>
+        <translation>Un nombre de archivo no puede indicar una carpeta: </translation>
+    </message>
+    <message>
+        <source>
+The transaction was not added to the account file; it is kept and can be exported again.</source>
+        <translation>
+La operación no se añadió al archivo de cuentas; se conserva y puede exportarse de nuevo.</translation>
+    </message>
+    <message>
+        <source>Unable to create file. Check disk is not full.</source>
+        <translation>No se puede crear el archivo. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>No Transaction to Save to File.</source>
+        <translation>No hay ninguna operación que guardar.</translation>
+    </message>
+    <message>
+        <source>Added to Accounts</source>
+        <translation>Añadido a cuentas</translation>
+    </message>
+    <message>
+        <source>Account File is Undefined</source>
+        <translation>Archivo de cuentas no definido</translation>
+    </message>
+    <message>
+        <source>No currency data loaded!</source>
+        <translation>¡No hay datos de cambio cargados!</translation>
+    </message>
+    <message>
+        <source>No rates: the data file names only the update servers</source>
+        <translation>Sin cambios: el archivo solo indica los servidores de actualización</translation>
+    </message>
+    <message>
+        <source>an unstated date</source>
+        <translation>una fecha sin indicar</translation>
+    </message>
+    <message>
+        <source>Rates of %1</source>
+        <translation>Cambios del %1</translation>
+    </message>
+    <message>
+        <source>Last update: </source>
+        <translation>Última actualización: </translation>
+    </message>
+    <message>
+        <source>No data uploaded! Server may be down or busy.
+Please try again later</source>
+        <translation>¡No se recibieron datos! El servidor puede estar caído u ocupado.
+Inténtelo de nuevo más tarde</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>There is no rollback copy for this session: it could not be made at start (%1)</source>
+        <translation>No hay copia de reserva en esta sesión: no se pudo hacer al inicio (%1)</translation>
+    </message>
+    <message>
+        <source>Missing Rollback data file</source>
+        <translation>Falta el archivo de reserva</translation>
+    </message>
+    <message>
+        <source>Rollback complete!</source>
+        <translation>¡Restauración completada!</translation>
+    </message>
+    <message>
+        <source>the rates the program started with</source>
+        <translation>los cambios del inicio</translation>
+    </message>
+    <message>
+        <source>Country Name</source>
+        <translation>nombre del país</translation>
+    </message>
+    <message>
+        <source>Denomination</source>
+        <translation>denominación</translation>
+    </message>
+    <message>
+        <source>No Country Name given.</source>
+        <translation>No se ha indicado el nombre del país.</translation>
+    </message>
+    <message>
+        <source>This country name already exists.</source>
+        <translation>Este nombre de país ya existe.</translation>
+    </message>
+    <message>
+        <source>Must be your own Unique psuedo ISO value
+and not one in use by a given country.</source>
+        <translation>Debe ser un código ISO ficticio propio y único,
+y no uno que use ya un país.</translation>
+    </message>
+    <message>
+        <source>Cannot create a new currency with 0.0 values</source>
+        <translation>No se puede crear una moneda con valor 0.0</translation>
+    </message>
+    <message>
+        <source>No Country Denomination given.</source>
+        <translation>No se ha indicado la denominación.</translation>
+    </message>
+    <message>
+        <source>The pseudo ISO code must be three letters.</source>
+        <translation>El código ISO ficticio debe tener tres letras.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot hold a line break, &quot;&lt;&quot; or &quot;&gt;&quot;, or a character outside Western European letters:
+the currency file could not be read back.</source>
+        <translation>El campo %1 no puede contener saltos de línea, &quot;&lt;&quot; ni &quot;&gt;&quot;, ni caracteres fuera de las letras de Europa occidental:
+el archivo de monedas no podría volver a leerse.</translation>
+    </message>
+    <message>
+        <source> Error: Unable to complete iso/currency name set up</source>
+        <translation> Error: no se pueden completar el código ISO y el nombre de la moneda</translation>
+    </message>
+    <message>
+        <source>UserDefined.dat was not read when the currency data was loaded.
+It is kept as it is: user-defined currencies cannot be added or deleted until it loads.</source>
+        <translation>UserDefined.dat no se leyó al cargar los datos de cambio.
+Se conserva tal cual: no se pueden añadir ni borrar monedas propias hasta que se cargue.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Vemox report</source>
+        <translation>Informe de Vemox</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Comma separated</source>
+        <translation>Separado por comas</translation>
+    </message>
+    <message>
+        <source>The file extension given does not match the format selected.</source>
+        <translation>La extensión del archivo no corresponde al formato elegido.</translation>
+    </message>
+    <message>
+        <source>Wrong file extension</source>
+        <translation>Extensión incorrecta</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vemox report file</source>
+        <translation>El archivo %1 no es un informe de Vemox</translation>
+    </message>
+    <message>
+        <source>The report file %1 was saved by a later version of Vemox (format %2); this version reads format %3 and earlier</source>
+        <translation>El informe %1 se guardó con una versión posterior de Vemox (formato %2); esta versión lee el formato %3 y anteriores</translation>
+    </message>
+    <message>
+        <source>The report file %1 is damaged or incomplete</source>
+        <translation>El informe %1 está dañado o incompleto</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the report cannot be printed.
+Save it as a PDF file instead?</source>
+        <translation>No hay ninguna impresora instalada y el informe no se puede imprimir.
+¿Guardarlo como PDF?</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on the printer &quot;%1&quot;.
+Save it as a PDF file instead?</source>
+        <translation>El informe no se pudo imprimir en la impresora &quot;%1&quot;.
+¿Guardarlo como PDF?</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Guardar el informe como PDF</translation>
+    </message>
+    <message>
+        <source>Printed on &quot;%1&quot;</source>
+        <translation>Impreso en &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Guardado como %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Archivo PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Empresa</translation>
+    </message>
+    <message>
+        <source>Branch</source>
+        <translation>Sucursal</translation>
+    </message>
+    <message>
+        <source>Address 1</source>
+        <translation>Dirección 1</translation>
+    </message>
+    <message>
+        <source>Address 2</source>
+        <translation>Dirección 2</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Email</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 40 characters long. Truncation will apply.</source>
+        <translation>%1 supera los 40 caracteres y se recortará.</translation>
+    </message>
+    <message>
+        <source>Help topic &apos;%1&apos; does not exist</source>
+        <translation>El tema de ayuda &apos;%1&apos; no existe</translation>
+    </message>
+    <message>
+        <source>The help file %1 is missing</source>
+        <translation>Falta el archivo de ayuda %1</translation>
+    </message>
+    <message>
+        <source>Help topic &apos;%1&apos; is not in the help file (%2 is missing)</source>
+        <translation>El tema de ayuda &apos;%1&apos; no está en la ayuda (falta %2)</translation>
+    </message>
+</context>
+</TS>

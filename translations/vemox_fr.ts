@@ -1,0 +1,980 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>DialogToolBar</name>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>Receipt</name>
+    <message>
+        <source>CUSTOMER COPY</source>
+        <translation>COPIE CLIENT</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Tél.:</translation>
+    </message>
+    <message>
+        <source>Fax:</source>
+        <translation>Fax:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Site web:</translation>
+    </message>
+    <message>
+        <source>Draft, P/Cheque, M/Order Details</source>
+        <translation>Traite, chèque, mandat</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Local Currency</source>
+        <translation>Devise locale</translation>
+    </message>
+    <message>
+        <source>Exchange Rate</source>
+        <translation>Taux de change</translation>
+    </message>
+    <message>
+        <source>Converted Currency</source>
+        <translation>Devise convertie</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Taxe</translation>
+    </message>
+    <message>
+        <source>Fee</source>
+        <translation>Frais</translation>
+    </message>
+    <message>
+        <source>TOTAL AMOUNT</source>
+        <translation>MONTANT TOTAL</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Achat</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Vente</translation>
+    </message>
+    <message>
+        <source>Base Rate</source>
+        <translation>Taux de base</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Espèces</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Carte de crédit</translation>
+    </message>
+    <message>
+        <source>Traveller&apos;s Cheques</source>
+        <translation>Chèques de voyage</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Transaction Log Date: %1 Time:%2</source>
+        <translation>Journal des opérations Date: %1 Heure:%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAccountForm</name>
+    <message>
+        <source>Set Accounting Export File</source>
+        <translation>Fichier d&apos;export comptable</translation>
+    </message>
+    <message>
+        <source>Use Account Export File</source>
+        <translation>Utiliser le fichier comptable</translation>
+    </message>
+    <message>
+        <source>File Path/Directory</source>
+        <translation>Chemin/Dossier</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Select Directory</source>
+        <translation>Erreur : impossible de choisir le dossier</translation>
+    </message>
+    <message>
+        <source>Select a Startup Folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Open to select signature file</source>
+        <translation>Erreur : impossible d&apos;ouvrir le fichier à choisir</translation>
+    </message>
+    <message>
+        <source>Error: Unable to create new signature file</source>
+        <translation>Erreur : impossible de créer le nouveau fichier</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Choose the folder of the account file.</source>
+        <translation>Le dossier %1 n&apos;existe pas. Choisissez le dossier du fichier comptable.</translation>
+    </message>
+</context>
+<context>
+    <name>TAddCurrency</name>
+    <message>
+        <source>User Defined Currency</source>
+        <translation>Devise personnalisée</translation>
+    </message>
+    <message>
+        <source>&amp;Country Name:</source>
+        <translation>&amp;Nom du pays:</translation>
+    </message>
+    <message>
+        <source>&amp;Use existing currency</source>
+        <translation>&amp;Utiliser devise existante</translation>
+    </message>
+    <message>
+        <source>&amp;Pseudo 3 character ISO code</source>
+        <translation>Code ISO &amp;fictif (3 lettres)</translation>
+    </message>
+    <message>
+        <source>&amp;Exchange Rate:</source>
+        <translation>&amp;Taux de change:</translation>
+    </message>
+    <message>
+        <source>&amp;Denomination e.g. Dollars</source>
+        <translation>&amp;Dénomination, ex. Dollars</translation>
+    </message>
+    <message>
+        <source>No currency code chosen.</source>
+        <translation>Aucun code de devise choisi.</translation>
+    </message>
+</context>
+<context>
+    <name>TCurrencyEditor</name>
+    <message>
+        <source>No Currency has been selected.</source>
+        <translation>Aucune devise n&apos;est sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Can only delete from User Defined currencies</source>
+        <translation>Seules les devises personnalisées peuvent être supprimées</translation>
+    </message>
+    <message>
+        <source>Currency Changer</source>
+        <translation>Modifier les devises</translation>
+    </message>
+    <message>
+        <source>Unable to load dll - TCE</source>
+        <translation>Impossible de charger la DLL - TCE</translation>
+    </message>
+    <message>
+        <source>Add New Currency</source>
+        <translation>Nouvelle devise</translation>
+    </message>
+    <message>
+        <source>Edit Currency</source>
+        <translation>Modifier la devise</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete Currency</source>
+        <translation>Supprimer la devise</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>All currencies are relative to the USD</source>
+        <translation>Tous les cours sont relatifs à l&apos;USD</translation>
+    </message>
+    <message>
+        <source>Expand Tree View</source>
+        <translation>Déplier l&apos;arborescence</translation>
+    </message>
+    <message>
+        <source>Disable Currency Update Button</source>
+        <translation>Désactiver la mise à jour des cours</translation>
+    </message>
+</context>
+<context>
+    <name>TCurrencyForm</name>
+    <message>
+        <source>Cash</source>
+        <translation>Espèces</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Carte de crédit</translation>
+    </message>
+    <message>
+        <source>Traveller&apos;s Cheque</source>
+        <translation>Chèque de voyage</translation>
+    </message>
+    <message>
+        <source>Commission Setup</source>
+        <translation>Réglage des commissions</translation>
+    </message>
+    <message>
+        <source>Load Defaults</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Clear Settings</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Local Currency</source>
+        <translation>Devise locale</translation>
+    </message>
+    <message>
+        <source>Retail</source>
+        <translation>Détail</translation>
+    </message>
+    <message>
+        <source> Cash </source>
+        <translation> Espèces </translation>
+    </message>
+    <message>
+        <source> Credit Card </source>
+        <translation> Carte de crédit </translation>
+    </message>
+    <message>
+        <source> Traveller&apos;s Cheque </source>
+        <translation> Chèque de voyage </translation>
+    </message>
+    <message>
+        <source>Sell(%)</source>
+        <translation>Vente(%)</translation>
+    </message>
+    <message>
+        <source>Buy(%)</source>
+        <translation>Achat(%)</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Sell Min. </source>
+        <translation>Vente min. </translation>
+    </message>
+    <message>
+        <source>Buy Min. </source>
+        <translation>Achat min. </translation>
+    </message>
+    <message>
+        <source>Commission</source>
+        <translation>Commission</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <translation>Taxe</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Indice de liste hors limites (%1)</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Load Currency Values from Registry</source>
+        <translation>Erreur : impossible de lire les valeurs des devises dans les réglages</translation>
+    </message>
+    <message>
+        <source>Error: Unable to Write Currency Values to Registry</source>
+        <translation>Erreur : impossible d&apos;écrire les valeurs des devises dans les réglages</translation>
+    </message>
+</context>
+<context>
+    <name>TCurrencySelector</name>
+    <message>
+        <source>Currency Selector</source>
+        <translation>Choix des devises</translation>
+    </message>
+    <message>
+        <source>Left Click Drag your choice of country</source>
+        <translation>Faites glisser le pays choisi</translation>
+    </message>
+    <message>
+        <source>onto an exchange panel or button.</source>
+        <translation>sur un panneau de change ou un bouton.</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Vemox Help</source>
+        <translation>Aide de Vemox</translation>
+    </message>
+    <message>
+        <source>The help pages are in English.</source>
+        <translation>Les pages d&apos;aide sont en anglais.</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintGo</name>
+    <message>
+        <source>Print/Accounts</source>
+        <translation>Impression/Comptes</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Add to Account File</source>
+        <translation>Ajouter au fichier comptable</translation>
+    </message>
+    <message>
+        <source>Do not show this dialog again</source>
+        <translation>Ne plus afficher ce dialogue</translation>
+    </message>
+</context>
+<context>
+    <name>TPrintOptions</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titre:</translation>
+    </message>
+    <message>
+        <source>Company Name: </source>
+        <translation>Société: </translation>
+    </message>
+    <message>
+        <source>Street&amp;1:</source>
+        <translation>Rue &amp;1:</translation>
+    </message>
+    <message>
+        <source>Street&amp;2:</source>
+        <translation>Rue &amp;2:</translation>
+    </message>
+    <message>
+        <source>&amp;City:</source>
+        <translation>&amp;Ville:</translation>
+    </message>
+    <message>
+        <source>&amp;State:</source>
+        <translation>&amp;Région:</translation>
+    </message>
+    <message>
+        <source>&amp;Zip:</source>
+        <translation>Code &amp;postal:</translation>
+    </message>
+    <message>
+        <source>C&amp;ountry:</source>
+        <translation>Pa&amp;ys:</translation>
+    </message>
+    <message>
+        <source>&amp;Email:</source>
+        <translation>&amp;E-mail:</translation>
+    </message>
+    <message>
+        <source>&amp;Phone: </source>
+        <translation>&amp;Téléphone: </translation>
+    </message>
+    <message>
+        <source>&amp;Fax: </source>
+        <translation>&amp;Fax: </translation>
+    </message>
+    <message>
+        <source>&amp;Web Page:</source>
+        <translation>Site &amp;Web:</translation>
+    </message>
+    <message>
+        <source>&amp;User Info:</source>
+        <translation>&amp;Info utilisateur:</translation>
+    </message>
+    <message>
+        <source>Branch Name:</source>
+        <translation>Agence:</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Options d&apos;impression</translation>
+    </message>
+    <message>
+        <source>Title/Name</source>
+        <translation>Titre/Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Include Title</source>
+        <translation>Imprimer le titre</translation>
+    </message>
+    <message>
+        <source>Include Name</source>
+        <translation>Imprimer le nom</translation>
+    </message>
+    <message>
+        <source>Include Todays Date</source>
+        <translation>Imprimer la date du jour</translation>
+    </message>
+    <message>
+        <source>Print Type</source>
+        <translation>Type d&apos;impression</translation>
+    </message>
+    <message>
+        <source>40 Column Printer</source>
+        <translation>Imprimante 40 colonnes</translation>
+    </message>
+    <message>
+        <source>80 Column Printer</source>
+        <translation>Imprimante 80 colonnes</translation>
+    </message>
+    <message>
+        <source>Include Address Information</source>
+        <translation>Imprimer l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>Error: Unable to write Banner data to registry</source>
+        <translation>Erreur : impossible d&apos;écrire l&apos;en-tête dans les réglages</translation>
+    </message>
+</context>
+<context>
+    <name>TQuickReportViewer</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Page ? of ?</source>
+        <translation>Page ? sur ?</translation>
+    </message>
+    <message>
+        <source>Fit All</source>
+        <translation>Page entière</translation>
+    </message>
+    <message>
+        <source>Fit to screen</source>
+        <translation>Ajuster à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Pleine largeur</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Page</source>
+        <translation>Page pré&amp;cédente</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Fir&amp;st Page</source>
+        <translation>&amp;Première page</translation>
+    </message>
+    <message>
+        <source>First Page</source>
+        <translation>Première page</translation>
+    </message>
+    <message>
+        <source>&amp;Last Page</source>
+        <translation>&amp;Dernière page</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>Dernière page</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>Page &amp;suivante</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Screen</source>
+        <translation>&amp;Ajuster à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width</source>
+        <translation>Ajuster à la &amp;largeur</translation>
+    </message>
+    <message>
+        <source>Open a Report</source>
+        <translation>Ouvrir un rapport</translation>
+    </message>
+    <message>
+        <source>Save Details</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+</context>
+<context>
+    <name>TTransLog</name>
+    <message>
+        <source>Transaction Log</source>
+        <translation>Journal des opérations</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>ActionPrint</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>ActionOkay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Okay</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>ActionHelp</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>Tdateform</name>
+    <message>
+        <source>Date Format</source>
+        <translation>Formats</translation>
+    </message>
+    <message>
+        <source>Currency Format </source>
+        <translation>Format des nombres </translation>
+    </message>
+    <message>
+        <source>, Thousands . decimal</source>
+        <translation>, milliers . décimal</translation>
+    </message>
+    <message>
+        <source>. Thousands , decimal</source>
+        <translation>. milliers , décimal</translation>
+    </message>
+    <message>
+        <source>Number of Decimal places:</source>
+        <translation>Décimales:</translation>
+    </message>
+    <message>
+        <source>Date Format </source>
+        <translation>Format de date </translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation>Complet</translation>
+    </message>
+</context>
+<context>
+    <name>Tproxyform</name>
+    <message>
+        <source>Firewall Settings</source>
+        <translation>Réglages du pare-feu</translation>
+    </message>
+    <message>
+        <source>&amp;Use Firewall</source>
+        <translation>&amp;Utiliser le pare-feu</translation>
+    </message>
+    <message>
+        <source>&amp;Proxy Address:</source>
+        <translation>Adresse &amp;proxy:</translation>
+    </message>
+    <message>
+        <source>U&amp;ser ID:</source>
+        <translation>&amp;Identifiant:</translation>
+    </message>
+    <message>
+        <source>&amp;Pwd:</source>
+        <translation>&amp;Mot de passe:</translation>
+    </message>
+    <message>
+        <source>P&amp;ort:</source>
+        <translation>P&amp;ort:</translation>
+    </message>
+    <message>
+        <source>Incorrect Server or Port settings</source>
+        <translation>Serveur ou port incorrect</translation>
+    </message>
+</context>
+<context>
+    <name>Vemox</name>
+    <message>
+        <source>The file path %1no longer exists. Check your directory settings.
+Append to Accounts aborted.</source>
+        <translation>Le chemin %1n&apos;existe plus. Vérifiez les réglages du dossier.
+Ajout aux comptes annulé.</translation>
+    </message>
+    <message>
+        <source>Open Account File</source>
+        <translation>Ouvrir le fichier comptable</translation>
+    </message>
+    <message>
+        <source>ZYM Account File (*.afe *.AFE)</source>
+        <translation>Fichier comptable ZYM (*.afe *.AFE)</translation>
+    </message>
+    <message>
+        <source>File does not exist. Create new file?</source>
+        <translation>Le fichier n&apos;existe pas. Créer un nouveau fichier ?</translation>
+    </message>
+    <message>
+        <source>Create New Account File</source>
+        <translation>Créer un fichier comptable</translation>
+    </message>
+    <message>
+        <source>Enter Account File Name:</source>
+        <translation>Nom du fichier comptable:</translation>
+    </message>
+    <message>
+        <source>A file name cannot name a folder: </source>
+        <translation>Un nom de fichier ne peut pas désigner un dossier: </translation>
+    </message>
+    <message>
+        <source>
+The transaction was not added to the account file; it is kept and can be exported again.</source>
+        <translation>
+L&apos;opération n&apos;a pas été ajoutée au fichier comptable; elle est conservée et peut être exportée à nouveau.</translation>
+    </message>
+    <message>
+        <source>Unable to create file. Check disk is not full.</source>
+        <translation>Impossible de créer le fichier. Vérifiez que le disque n&apos;est pas plein.</translation>
+    </message>
+    <message>
+        <source>No Transaction to Save to File.</source>
+        <translation>Aucune opération à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Added to Accounts</source>
+        <translation>Ajouté aux comptes</translation>
+    </message>
+    <message>
+        <source>Account File is Undefined</source>
+        <translation>Fichier comptable non défini</translation>
+    </message>
+    <message>
+        <source>No currency data loaded!</source>
+        <translation>Aucun cours chargé !</translation>
+    </message>
+    <message>
+        <source>No rates: the data file names only the update servers</source>
+        <translation>Aucun cours: le fichier ne nomme que les serveurs de mise à jour</translation>
+    </message>
+    <message>
+        <source>an unstated date</source>
+        <translation>une date non précisée</translation>
+    </message>
+    <message>
+        <source>Rates of %1</source>
+        <translation>Cours du %1</translation>
+    </message>
+    <message>
+        <source>Last update: </source>
+        <translation>Dernière mise à jour: </translation>
+    </message>
+    <message>
+        <source>No data uploaded! Server may be down or busy.
+Please try again later</source>
+        <translation>Aucune donnée reçue ! Le serveur est peut-être arrêté ou occupé.
+Veuillez réessayer plus tard</translation>
+    </message>
+    <message>
+        <source>from %1</source>
+        <translation>de %1</translation>
+    </message>
+    <message>
+        <source>There is no rollback copy for this session: it could not be made at start (%1)</source>
+        <translation>Il n&apos;y a pas de copie de secours pour cette session: elle n&apos;a pas pu être faite au démarrage (%1)</translation>
+    </message>
+    <message>
+        <source>Missing Rollback data file</source>
+        <translation>Fichier de secours manquant</translation>
+    </message>
+    <message>
+        <source>Rollback complete!</source>
+        <translation>Retour arrière terminé !</translation>
+    </message>
+    <message>
+        <source>the rates the program started with</source>
+        <translation>les cours du démarrage</translation>
+    </message>
+    <message>
+        <source>Country Name</source>
+        <translation>nom du pays</translation>
+    </message>
+    <message>
+        <source>Denomination</source>
+        <translation>dénomination</translation>
+    </message>
+    <message>
+        <source>No Country Name given.</source>
+        <translation>Aucun nom de pays indiqué.</translation>
+    </message>
+    <message>
+        <source>This country name already exists.</source>
+        <translation>Ce nom de pays existe déjà.</translation>
+    </message>
+    <message>
+        <source>Must be your own Unique psuedo ISO value
+and not one in use by a given country.</source>
+        <translation>Il faut un code ISO fictif unique et personnel,
+et non un code utilisé par un pays.</translation>
+    </message>
+    <message>
+        <source>Cannot create a new currency with 0.0 values</source>
+        <translation>Impossible de créer une devise de valeur 0.0</translation>
+    </message>
+    <message>
+        <source>No Country Denomination given.</source>
+        <translation>Aucune dénomination indiquée.</translation>
+    </message>
+    <message>
+        <source>The pseudo ISO code must be three letters.</source>
+        <translation>Le code ISO fictif doit comporter trois lettres.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot hold a line break, &quot;&lt;&quot; or &quot;&gt;&quot;, or a character outside Western European letters:
+the currency file could not be read back.</source>
+        <translation>Le champ %1 ne peut contenir ni saut de ligne, ni &quot;&lt;&quot; ou &quot;&gt;&quot;, ni caractère hors des lettres d&apos;Europe de l&apos;Ouest:
+le fichier des devises ne pourrait plus être relu.</translation>
+    </message>
+    <message>
+        <source> Error: Unable to complete iso/currency name set up</source>
+        <translation> Erreur : impossible de reprendre le code ISO et le nom de la devise</translation>
+    </message>
+    <message>
+        <source>UserDefined.dat was not read when the currency data was loaded.
+It is kept as it is: user-defined currencies cannot be added or deleted until it loads.</source>
+        <translation>UserDefined.dat n&apos;a pas été lu au chargement des cours.
+Il est conservé tel quel: les devises personnalisées ne peuvent être ajoutées ou supprimées qu&apos;après son chargement.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Vemox report</source>
+        <translation>Rapport Vemox</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Comma separated</source>
+        <translation>Séparé par des virgules</translation>
+    </message>
+    <message>
+        <source>The file extension given does not match the format selected.</source>
+        <translation>L&apos;extension du fichier ne correspond pas au format choisi.</translation>
+    </message>
+    <message>
+        <source>Wrong file extension</source>
+        <translation>Extension incorrecte</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vemox report file</source>
+        <translation>Le fichier %1 n&apos;est pas un rapport Vemox</translation>
+    </message>
+    <message>
+        <source>The report file %1 was saved by a later version of Vemox (format %2); this version reads format %3 and earlier</source>
+        <translation>Le rapport %1 a été enregistré par une version plus récente de Vemox (format %2); cette version lit le format %3 et les précédents</translation>
+    </message>
+    <message>
+        <source>The report file %1 is damaged or incomplete</source>
+        <translation>Le rapport %1 est endommagé ou incomplet</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the report cannot be printed.
+Save it as a PDF file instead?</source>
+        <translation>Aucune imprimante n&apos;est installée, le rapport ne peut pas être imprimé.
+L&apos;enregistrer plutôt en PDF ?</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on the printer &quot;%1&quot;.
+Save it as a PDF file instead?</source>
+        <translation>Le rapport n&apos;a pas pu être imprimé sur l&apos;imprimante &quot;%1&quot;.
+L&apos;enregistrer plutôt en PDF ?</translation>
+    </message>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <source>Printed on &quot;%1&quot;</source>
+        <translation>Imprimé sur &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Enregistré sous %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Impossible de créer le fichier %1</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Fichier PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Branch</source>
+        <translation>Agence</translation>
+    </message>
+    <message>
+        <source>Address 1</source>
+        <translation>Adresse 1</translation>
+    </message>
+    <message>
+        <source>Address 2</source>
+        <translation>Adresse 2</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 40 characters long. Truncation will apply.</source>
+        <translation>%1 dépasse 40 caractères et sera tronqué.</translation>
+    </message>
+    <message>
+        <source>Help topic &apos;%1&apos; does not exist</source>
+        <translation>La rubrique d&apos;aide &apos;%1&apos; n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>The help file %1 is missing</source>
+        <translation>Le fichier d&apos;aide %1 est absent</translation>
+    </message>
+    <message>
+        <source>Help topic &apos;%1&apos; is not in the help file (%2 is missing)</source>
+        <translation>La rubrique d&apos;aide &apos;%1&apos; est absente de l&apos;aide (%2 manque)</translation>
+    </message>
+</context>
+</TS>
