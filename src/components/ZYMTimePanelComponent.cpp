@@ -49,8 +49,10 @@ ZYMTimePanelComponent::ZYMTimePanelComponent(QWidget* parent) : QFrame(parent)
     trapped(kConstructError, [&] {
         setFrameShape(QFrame::Panel);
         setFrameShadow(QFrame::Raised);
-        am_ = halfButton(this, "amButton", QStringLiteral("am"), 4);
-        pm_ = halfButton(this, "pmButton", QStringLiteral("pm"), 16);
+        //: Before noon, on a button 20 pixels wide: two letters at most.
+        am_ = halfButton(this, "amButton", tr("am"), 4);
+        //: After noon, on a button 20 pixels wide: two letters at most.
+        pm_ = halfButton(this, "pmButton", tr("pm"), 16);
         hours_ = list(this, "hoursList", 6);
         minutes_ = list(this, "minutesList", 55);
         connect(am_, &QToolButton::clicked, this, [this] { ampmButtonClick(false); });

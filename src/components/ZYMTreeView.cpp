@@ -1,6 +1,7 @@
 #include "components/ZYMTreeView.h"
 #include "data/CountryTree.h"
 #include "support/Messenger.h"
+#include "support/Translate.h"
 
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -40,7 +41,7 @@ void ZYMTreeView::mousePressEvent(QMouseEvent* event)
     if (country.isEmpty())
         return;   // a region starts nothing
     if (node->data(0, PictureRole).toInt() != CountryNode::Country) {
-        messenger().messageDialog(CountryTree::kNoRateMessage, Messenger::Icon::Error);
+        messenger().messageDialog(translated(CountryTree::kNoRateMessage), Messenger::Icon::Error);
         return;
     }
     pending_ = country;

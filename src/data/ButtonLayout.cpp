@@ -9,6 +9,7 @@
 #include "support/ResourceLibrary.h"
 #include "support/SettingsStore.h"
 #include "support/Trap.h"
+#include "support/Translate.h"
 
 #include <QCollator>
 #include <algorithm>
@@ -69,14 +70,14 @@ ButtonLayout::ButtonLayout() { ResetTabNames(); }
 void ButtonLayout::checkTab(int tab) const
 {
     if (tab < 0 || tab >= kTabs)
-        throw VemoxError(QStringLiteral("List index out of bounds (%1)").arg(tab));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "List index out of bounds (%1)")).arg(tab));
 }
 
 void ButtonLayout::checkSlot(int tab, int slot) const
 {
     checkTab(tab);
     if (slot < 1 || slot > kSlots)
-        throw VemoxError(QStringLiteral("List index out of bounds (%1)").arg(slot));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "List index out of bounds (%1)")).arg(slot));
 }
 
 QString ButtonLayout::at(int tab, int slot) const
@@ -121,7 +122,7 @@ void ButtonLayout::clearAll()
 
 bool ButtonLayout::CollectRegionCountries(const CurrencyTable& table, const QString& region)
 {
-    return trapped(kCollectSuffix, [&] {
+    return trapped(translated(kCollectSuffix), [&] {
         const QStringList parts = regionParts(region);
         for (int i = 0; i < table.Count(); ++i) {
             const CCurrencyData* record = table.At(i);
@@ -145,7 +146,7 @@ void ButtonLayout::LoadRegionDefaults(const CurrencyTable& table, const QString&
     ResetTabNames();
     const auto tabs = namedTabs(region);
     if (!tabs) {
-        messenger().messageDialog(kBadSelection, Messenger::Icon::Error);
+        messenger().messageDialog(translated(kBadSelection), Messenger::Icon::Error);
         return;
     }
     if (*tabs == 1)
@@ -191,12 +192,12 @@ ButtonLayout::TabView ButtonLayout::tabSlots(int tab, const CurrencyTable& table
 
 void ButtonLayout::openLibrary(ResourceLibrary& library)
 {
-    library.Open(kLibraryError);
+    library.Open(translated(kLibraryError));
 }
 
 bool ButtonLayout::loadAssignments(SettingsStore& store)
 {
-    ButtonAssignments += store.readList(Defs::kKeyCountries, QStringLiteral("Currency button")).entries;
+    ButtonAssignments += store.readList(Defs::kKeyCountries, translated(QT_TRANSLATE_NOOP("Vemox", "Currency button"))).entries;
     return !ButtonAssignments.isEmpty();
 }
 
@@ -204,7 +205,7 @@ void ButtonLayout::loadTabNames(SettingsStore& store)
 {
     for (int t = 0; t < kTabs; ++t) {
         QString name;
-        if (store.read(Defs::kKeyTabs, QString::number(t), name, QStringLiteral("Tab caption %1").arg(t)))
+        if (store.read(Defs::kKeyTabs, QString::number(t), name, translated(QT_TRANSLATE_NOOP("Vemox", "Tab caption %1")).arg(t)))
             tabNames_[t] = name;
     }
 }

@@ -32,12 +32,12 @@ public:
     static constexpr int kShownEntries = kTabs * kSlots;
     using TabView = std::array<SlotView, kSlots>;
 
-    // The texts the tab operations report.
-    static inline const QString kLibraryError = QStringLiteral("Error: Unable to load resource dll - rgx");
+    // The texts the tab operations report, in English: they are shown through translated().
+    static inline const QString kLibraryError = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Error: Unable to load resource dll - rgx"));
     static inline const QString kPictureError = QStringLiteral("Bad mem");
-    static inline const QString kTabChangeError = QStringLiteral("Error: Unable To Load Buttons");
-    static inline const QString kCollectSuffix = QStringLiteral("Cannot Load Global List");
-    static inline const QString kBadSelection = QStringLiteral("Bad Selection Error:");
+    static inline const QString kTabChangeError = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Error: Unable To Load Buttons"));
+    static inline const QString kCollectSuffix = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Cannot Load Global List"));
+    static inline const QString kBadSelection = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Bad Selection Error:"));
 
     // The region commands, in the order of their tags (1 to 7).
     static const QStringList& Regions();

@@ -2,6 +2,7 @@
 #include "support/Formats.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
+#include "support/Translate.h"
 
 #include <QSet>
 
@@ -86,7 +87,7 @@ std::vector<CountryNode> build(const CurrencyTable& table, Use use)
                     continue;
                 CountryNode* parent = parentOf(roots, r.GetRegion());
                 if (!parent) {
-                    messenger().messageBox(kLocationError + r.GetRegion());
+                    messenger().messageBox(translated(kLocationError).arg(r.GetRegion()));
                     continue;
                 }
                 CountryNode n;
@@ -99,7 +100,7 @@ std::vector<CountryNode> build(const CurrencyTable& table, Use use)
         },
         [use](VemoxError& e) {
             if (use == Use::Selector)
-                messenger().messageDialog(kBuildError, Messenger::Icon::Error);
+                messenger().messageDialog(translated(kBuildError), Messenger::Icon::Error);
             else
                 messenger().errorBox(e.message());
         });

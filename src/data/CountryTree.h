@@ -27,10 +27,11 @@ struct CountryNode {
 
 namespace CountryTree {
 
-inline const QString kLocationError = QStringLiteral("Error on Location: ");
-inline const QString kBuildError = QStringLiteral("Error: Unable to initialise Currency Changer");
-inline const QString kNoRateMessage = QStringLiteral(
-    "This Country has no defined currency value.\nIt cannot be dragged onto an exchange pane\nor button.");
+// In English; shown through translated().
+inline const char* const kLocationError = QT_TRANSLATE_NOOP("Vemox", "Error on Location: %1");
+inline const char* const kBuildError = QT_TRANSLATE_NOOP("Vemox", "Error: Unable to initialise Currency Changer");
+inline const char* const kNoRateMessage = QT_TRANSLATE_NOOP(
+    "Vemox", "This Country has no defined currency value.\nIt cannot be dragged onto an exchange pane\nor button.");
 
 // Who shows the tree: the selector names a currency without a rate by its bare name and
 // reports a failed build in a message dialog; the currency editor always shows the rate and

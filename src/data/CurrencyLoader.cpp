@@ -9,6 +9,7 @@
 #include "support/ResourceLibrary.h"
 #include "support/SettingsStore.h"
 #include "support/Zymregistry.h"
+#include "support/Translate.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,8 +39,9 @@ QString shortFileText(qsizetype lineCount)
 {
     const QString file = QDir::toNativeSeparators(DataFolder::file(kCurrencyFile));
     if (lineCount == 0)
-        return QStringLiteral("The currency data file %1 is empty").arg(file);
-    return QStringLiteral("The currency data file %1 is incomplete: it holds %2 of the at least 3 lines it needs")
+        return translated(QT_TRANSLATE_NOOP("Vemox", "The currency data file %1 is empty")).arg(file);
+    return translated(QT_TRANSLATE_NOOP("Vemox", "The currency data file %1 is incomplete: it holds %2 of the at least 3 "
+                                                 "lines it needs"))
         .arg(file)
         .arg(lineCount);
 }
@@ -84,15 +86,15 @@ double RateValue(const QString& text)
 {
     const double rate = Formats::strToFloat(text);
     if (!(rate > 0.0))
-        throw VemoxError(QStringLiteral("'%1' is not a valid rate: a rate is a number above zero").arg(text));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "'%1' is not a valid rate: a rate is a number above zero")).arg(text));
     if (rate < std::numeric_limits<double>::min())
-        throw VemoxError(QStringLiteral("'%1' is not a valid rate: it is too small to convert with").arg(text));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "'%1' is not a valid rate: it is too small to convert with")).arg(text));
     return rate;
 }
 
 QString LineFault(const QString& file, int line, const QString& reason)
 {
-    return QStringLiteral("%1, line %2: %3").arg(file).arg(line).arg(reason);
+    return translated(QT_TRANSLATE_NOOP("Vemox", "%1, line %2: %3")).arg(file).arg(line).arg(reason);
 }
 
 UserDefinedLine ParseUserDefinedLine(const QString& line)
@@ -122,8 +124,8 @@ namespace {
 // larger count is a damaged count, not a reason to build millions of empty records.
 constexpr int kMaxLibraryCount = 65536;
 
-const QString kUnreadableLibrary = QStringLiteral("Error: Unable to read resource library");
-const QString kUnreadableCount = QStringLiteral("Error: Unable to read from resource library");
+const char* const kUnreadableLibrary = QT_TRANSLATE_NOOP("Vemox", "Error: Unable to read resource library");
+const char* const kUnreadableCount = QT_TRANSLATE_NOOP("Vemox", "Error: Unable to read from resource library");
 
 // A failed string read is told in a plain box and leaves the text empty.
 QString libraryString(const ResourceLibrary& library, int id, bool* ok = nullptr)
@@ -133,7 +135,7 @@ QString libraryString(const ResourceLibrary& library, int id, bool* ok = nullptr
             *ok = true;
         return library.ReadString(id);
     } catch (const VemoxError&) {
-        messenger().messageBox(QStringLiteral("Error E100: Error Loading currency data"));
+        messenger().messageBox(translated(QT_TRANSLATE_NOOP("Vemox", "Error E100: Error Loading currency data")));
         if (ok)
             *ok = false;
         return {};
@@ -145,10 +147,10 @@ int libraryCount(const ResourceLibrary& library)
     bool ok = false;
     const QString text = libraryString(library, kResCount, &ok);
     if (!ok)
-        throw VemoxError(kUnreadableCount);
+        throw VemoxError(translated(kUnreadableCount));
     const int count = Formats::strToInt(text);
     if (count > kMaxLibraryCount)
-        throw VemoxError(kUnreadableCount);
+        throw VemoxError(translated(kUnreadableCount));
     return count;
 }
 
@@ -214,7 +216,7 @@ int walkReply(const QStringList& lines, CurrencyTable& table, ReplyRates& rates)
         switch (r.kind) {
         case ReplyLine::Kind::Host:
             if (r.value.isEmpty())
-                throw VemoxError(QStringLiteral("Server Error: Please Re-load page"));
+                throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Server Error: Please Re-load page")));
             // The first host line starts the reply's own host list and table.
             // The old hosts go, the key keeps its place: the same reply loaded again changes
             // nothing in the store.
@@ -233,7 +235,7 @@ int walkReply(const QStringList& lines, CurrencyTable& table, ReplyRates& rates)
             try {
                 rates.add(r.iso, {r.value, r.asOf, n + 1});
             } catch (const std::bad_alloc&) {
-                throw VemoxError(QStringLiteral("Problems updating from Server - Try again later"));
+                throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Problems updating from Server - Try again later")));
             }
             break;
         case ReplyLine::Kind::Ignored:
@@ -269,7 +271,7 @@ public:
     {
         QStringList text = told_;
         if (more_ > 0)
-            text << QStringLiteral("%1 has %2 more lines that cannot be used.").arg(kUserDefinedFile).arg(more_);
+            text << translated(QT_TRANSLATE_NOOP("Vemox", "%1 has %2 more lines that cannot be used.")).arg(kUserDefinedFile).arg(more_);
         if (!text.isEmpty())
             messenger().errorBox(text.join(QLatin1Char('\n')));
     }
@@ -313,8 +315,8 @@ void loadUserFile(CurrencyTable& table)
             continue;
         }
         if (names.contains(u.country))
-            faults.add(n + 1, QStringLiteral("the country name '%1' is taken by an earlier currency, so this "
-                                             "one cannot be used")
+            faults.add(n + 1, translated(QT_TRANSLATE_NOOP("Vemox", "the country name '%1' is taken by an earlier "
+                                                                    "currency, so this one cannot be used"))
                                   .arg(u.country));
         names.insert(u.country);
         table.Append(std::make_unique<CCurrencyData>(rate, QStringLiteral("User Defined"), u.country, u.iso,
@@ -328,7 +330,7 @@ void loadUserFile(CurrencyTable& table)
 void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, CurrencyTable& table)
 {
     if (!hasPair(lines[0], kDateOpen, kDateClose))
-        throw VemoxError(QStringLiteral("Error: Malformed cgi script. Possible Host Server 404 error."));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Error: Malformed cgi script. Possible Host Server 404 error.")));
 
     // The hosts and exceptions of a reply are one change of the store: the host list is
     // the old one or the new one, never none, and the whole reply is one replacement of
@@ -372,7 +374,7 @@ void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, Cur
     // quote (a shop's own feed leaves most of them so), and a warning at every load would
     // only teach the operator to ignore it.
     if (missing > kMissingDataWarningLimit)
-        messenger().messageBox(kMissingDataWarning);
+        messenger().messageBox(translated(kMissingDataWarning));
     loadUserFile(table);
 }
 
@@ -410,10 +412,10 @@ bool LoadCurrencyData(CurrencyTable& table)
     SeparatorScope separators;
     ResourceLibrary library;
     try {
-        library.Open(kUnreadableLibrary);
+        library.Open(translated(kUnreadableLibrary));
         const QString dataFile = DataFolder::file(kCurrencyFile);
         if (!QFile::exists(dataFile))
-            throw VemoxError(QStringLiteral("Error: Missing Currency.dat file"));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Error: Missing Currency.dat file")));
         const QStringList lines = DataFiles::readLines(dataFile);
         if (lines.size() < 3)
             throw VemoxError(shortFileText(lines.size()));
@@ -427,7 +429,7 @@ bool LoadCurrencyData(CurrencyTable& table)
         return false;
     } catch (const std::bad_alloc&) {
         library.Release();
-        messenger().errorBox(QStringLiteral("Out of memory"));
+        messenger().errorBox(translated(QT_TRANSLATE_NOOP("Vemox", "Out of memory")));
         return false;
     }
     library.Release();

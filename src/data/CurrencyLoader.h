@@ -73,9 +73,9 @@ QStringList FactoryContent();
 
 // The warning shown once when a reply does not list more than this many library currencies.
 inline constexpr int kMissingDataWarningLimit = 20;
-inline const QString kMissingDataWarning = QStringLiteral(
-    "Warning: More than 20 country currencies are missing data. One of the Exchange Servers could be down. "
-    "Download again or try again later.");
+inline const char* const kMissingDataWarning = QT_TRANSLATE_NOOP(
+    "Vemox", "Warning: More than 20 country currencies are missing data. One of the Exchange Servers could be down. "
+             "Download again or try again later.");
 
 } // namespace CurrencyLoader
 

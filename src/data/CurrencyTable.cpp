@@ -1,10 +1,11 @@
 #include "data/CurrencyTable.h"
 #include "support/Errors.h"
+#include "support/Translate.h"
 
 CCurrencyData* CurrencyTable::At(int index) const
 {
     if (index < 0 || index >= Count())
-        throw VemoxError(QStringLiteral("List index out of bounds (%1)").arg(index));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "List index out of bounds (%1)")).arg(index));
     return records_[static_cast<size_t>(index)].get();
 }
 

@@ -1,4 +1,5 @@
 #include "data/RateUpdateTransfer.h"
+#include "support/Translate.h"
 
 #include <QAuthenticator>
 #include <QEventLoop>
@@ -38,8 +39,8 @@ qint64 kilobytes(qint64 bytes) { return (bytes + 1023) / 1024; }
 QString receivedText(qint64 received, qint64 total)
 {
     if (total < 0)
-        return QStringLiteral("Received %1KB").arg(kilobytes(received));
-    return QStringLiteral("Received %1KB of %2KB").arg(kilobytes(received)).arg(kilobytes(total));
+        return translated(QT_TRANSLATE_NOOP("Vemox", "Received %1KB")).arg(kilobytes(received));
+    return translated(QT_TRANSLATE_NOOP("Vemox", "Received %1KB of %2KB")).arg(kilobytes(received)).arg(kilobytes(total));
 }
 
 QNetworkRequest updateRequest(const QUrl& url, const TransferOptions& options)
@@ -67,7 +68,7 @@ void checkStatus(const QNetworkReply& reply)
     if (status >= 200 && status <= 299)
         return;
     const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-    throw VemoxError(QStringLiteral("Error transferring %1 - server replied: %2 %3")
+    throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Error transferring %1 - server replied: %2 %3"))
                          .arg(reply.url().toDisplayString())
                          .arg(status)
                          .arg(reason));
@@ -77,29 +78,32 @@ QString cutOffText(const QNetworkReply& reply, qint64 received)
 {
     bool known = false;
     const qint64 length = reply.header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
-    const QString of = known ? QStringLiteral(" of %1").arg(length) : QString();
-    return reply.errorString() + QStringLiteral(": the transfer was cut off after %1%2 bytes").arg(received).arg(of);
+    const QString error = reply.errorString(), bytes = QString::number(received);
+    if (known)
+        return translated(QT_TRANSLATE_NOOP("Vemox", "%1: the transfer was cut off after %2 of %3 bytes"))
+            .arg(error, bytes, QString::number(length));
+    return translated(QT_TRANSLATE_NOOP("Vemox", "%1: the transfer was cut off after %2 bytes")).arg(error, bytes);
 }
 
 // With a proxy, the connection is to the proxy: failures to reach it are told with its name.
 void throwProxyError(const QNetworkReply& reply, const QNetworkProxy& proxy)
 {
-    const QString name = QStringLiteral("Proxy %1:%2").arg(proxy.hostName()).arg(proxy.port());
+    const QString name = proxy.hostName(), port = QString::number(proxy.port());
     switch (reply.error()) {
     case QNetworkReply::ConnectionRefusedError:
     case QNetworkReply::ProxyConnectionRefusedError:
-        throw VemoxError(name + QStringLiteral(" refused the connection"));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Proxy %1:%2 refused the connection")).arg(name, port));
     case QNetworkReply::HostNotFoundError:
     case QNetworkReply::ProxyNotFoundError:
-        throw VemoxError(name + QStringLiteral(" was not found"));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Proxy %1:%2 was not found")).arg(name, port));
     case QNetworkReply::ProxyConnectionClosedError:
-        throw VemoxError(name + QStringLiteral(" closed the connection before the reply"));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Proxy %1:%2 closed the connection before the reply")).arg(name, port));
     case QNetworkReply::ProxyTimeoutError:
-        throw VemoxError(name + QStringLiteral(" did not answer in time"));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Proxy %1:%2 did not answer in time")).arg(name, port));
     case QNetworkReply::ProxyAuthenticationRequiredError:
     case QNetworkReply::UnknownProxyError:
     case QNetworkReply::UnknownNetworkError:   // the tunnel to an https host: the proxy's own failure
-        throw VemoxError(name + QStringLiteral(": ") + reply.errorString());
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Proxy %1:%2: %3")).arg(name, port, reply.errorString()));
     default:
         return;
     }
@@ -109,7 +113,7 @@ void throwProxyError(const QNetworkReply& reply, const QNetworkProxy& proxy)
 
 QString UpdateTransfer::tooLargeText(qint64 maxReplySize)
 {
-    return QStringLiteral("Error: The server's reply is larger than %1 MB and was refused. Nothing was changed")
+    return translated(QT_TRANSLATE_NOOP("Vemox", "Error: The server's reply is larger than %1 MB and was refused. Nothing was changed"))
         .arg(maxReplySize / (1024 * 1024));
 }
 
@@ -147,8 +151,8 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
     };
     QObject::connect(reply, &QNetworkReply::metaDataChanged, [&] {
         // A reply's head has come: the connection stands.
-        progress(QStringLiteral("Connection Established"));
-        progress(QStringLiteral("Downloading..."));
+        progress(translated(QT_TRANSLATE_NOOP("Vemox", "Connection Established")));
+        progress(translated(QT_TRANSLATE_NOOP("Vemox", "Downloading...")));
         bool known = false;
         const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
         if (known && length > options.maxReplySize)
@@ -190,7 +194,7 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
     if (tooLarge)
         throw VemoxError(tooLargeText(options.maxReplySize));
     if (overLimit)
-        throw VemoxError(QStringLiteral("Timed out: the transfer took longer than %1 seconds and was ended")
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Timed out: the transfer took longer than %1 seconds and was ended"))
                              .arg(QLocale::c().toString(options.transferLimitMs / 1000.0)));
     if (options.proxy.type() != QNetworkProxy::NoProxy)
         throwProxyError(*reply, options.proxy);
@@ -201,7 +205,7 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
         break;
     case QNetworkReply::OperationCanceledError:
         // Not abandoned, not refused: the read time-out ran out.
-        throw VemoxError(QStringLiteral("Read timed out: the server sent nothing for %1 seconds")
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Read timed out: the server sent nothing for %1 seconds"))
                              .arg(QLocale::c().toString(options.readTimeoutMs / 1000.0)));
     case QNetworkReply::RemoteHostClosedError:
     case QNetworkReply::ContentReSendError:   // closed before any reply, not sent again
@@ -216,7 +220,7 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
     body += reply->readAll();
     if (body.size() > options.maxReplySize)
         throw VemoxError(tooLargeText(options.maxReplySize));
-    progress(QStringLiteral("Download Complete"));
+    progress(translated(QT_TRANSLATE_NOOP("Vemox", "Download Complete")));
     return body;
 }
 

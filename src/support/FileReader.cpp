@@ -1,5 +1,6 @@
 #include "support/FileReader.h"
 #include "support/Errors.h"
+#include "support/Translate.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,7 @@ namespace {
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
-QString sizeText(qint64 bytes) { return QStringLiteral("%1 MB").arg(bytes / (1024 * 1024)); }
+QString sizeText(qint64 bytes) { return translated(QT_TRANSLATE_NOOP("Vemox", "%1 MB")).arg(bytes / (1024 * 1024)); }
 
 QString errnoText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
@@ -57,7 +58,7 @@ void RegularFile::close()
 
 QString RegularFile::reason() const
 {
-    return notRegular_ ? QStringLiteral("it is not a regular file") : errnoText(error_);
+    return notRegular_ ? translated(QT_TRANSLATE_NOOP("Vemox", "it is not a regular file")) : errnoText(error_);
 }
 
 QByteArray readAll(const QString& path, qint64 maxSize)
@@ -65,24 +66,26 @@ QByteArray readAll(const QString& path, qint64 maxSize)
     RegularFile file;
     if (!file.open(path, O_RDONLY)) {
         if (file.notRegular())
-            throw VemoxError(QStringLiteral("The file %1 is not a regular file and was not read").arg(shown(path)));
-        throw VemoxError(QStringLiteral("Cannot open file %1").arg(path));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The file %1 is not a regular file and was not read")).arg(shown(path)));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Cannot open file %1")).arg(path));
     }
     if (file.size() > maxSize)
-        throw VemoxError(QStringLiteral("The file %1 is larger than %2 and was not read").arg(shown(path), sizeText(maxSize)));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The file %1 is larger than %2 and was not read")).arg(shown(path), sizeText(maxSize)));
     QByteArray bytes(qsizetype(file.size()), Qt::Uninitialized);
     qsizetype got = 0;
     for (;;) {
         if (got == bytes.size()) {
             if (got > maxSize)
-                throw VemoxError(QStringLiteral("The file %1 is larger than %2 and was not read").arg(shown(path), sizeText(maxSize)));
+                throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The file %1 is larger than %2 and was not read")).arg(shown(path), sizeText(maxSize)));
             bytes.resize(got + 4096);   // the file grew while it was read
         }
         const ssize_t r = ::read(file.fd(), bytes.data() + got, size_t(bytes.size() - got));
         if (r < 0 && errno == EINTR)
             continue;
-        if (r < 0)
-            throw VemoxError(QStringLiteral("Cannot read file %1: %2").arg(shown(path), errnoText(errno)));
+        if (r < 0) {
+            const QString reason = errnoText(errno);
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Cannot read file %1: %2")).arg(shown(path), reason));
+        }
         if (r == 0)
             break;
         got += r;

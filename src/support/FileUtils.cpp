@@ -3,6 +3,7 @@
 #include "support/FileWriter.h"
 #include "support/Messenger.h"
 #include "support/Trap.h"
+#include "support/Translate.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +20,7 @@ QString defaultApplication(const QString& mimeType)
     QProcess query;
     query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mimeType});
     if (!query.waitForStarted() || !query.waitForFinished(10000))
-        throw VemoxError(QStringLiteral("Unknown Find EXE error"));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Unknown Find EXE error")));
     return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
 }
 
@@ -50,7 +51,7 @@ void removeEntry(const QFileInfo& entry)
     const bool gone = entry.isDir() && !entry.isSymLink() ? QDir(entry.filePath()).removeRecursively()
                                                           : QFile::remove(entry.filePath());
     if (!gone)
-        throw VemoxError(QStringLiteral("Unable to delete %1").arg(QDir::toNativeSeparators(entry.filePath())));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Unable to delete %1")).arg(QDir::toNativeSeparators(entry.filePath())));
 }
 
 } // namespace
@@ -92,9 +93,9 @@ bool ResolveExecutableEx(const QString& fileName, QString& executable)
     const bool ok = trapped(FileUtils::kResolveSuffix, [&] {
         const QFileInfo file(fileName);
         if (!file.dir().exists())
-            throw VemoxError(QStringLiteral("Bad path name - FE"));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Bad path name - FE")));
         if (!file.exists())
-            throw VemoxError(QStringLiteral("The file %1 could not be found").arg(fileName));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The file %1 could not be found")).arg(fileName));
         // The type itself first, then the types it is a kind of (a C++ source is plain text).
         const QMimeType type = QMimeDatabase().mimeTypeForFile(file);
         QString entry;
@@ -105,14 +106,14 @@ bool ResolveExecutableEx(const QString& fileName, QString& executable)
         }
         if (entry.isEmpty()) {
             const QString extension = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
-            throw VemoxError(QStringLiteral("No File association found for the file type - ") + extension);
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "No File association found for the file type - %1")).arg(extension));
         }
         const QString program = programOfEntry(QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry));
         const QString path = program.isEmpty() ? QString() : QStandardPaths::findExecutable(program);
         if (path.isEmpty()) {
             if (!program.isEmpty() && QFileInfo::exists(program))
-                throw VemoxError(QStringLiteral("Not a valid exe or image file"));
-            throw VemoxError(QStringLiteral("Unable to locate file association ") + fileName);
+                throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Not a valid exe or image file")));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Unable to locate file association %1")).arg(fileName));
         }
         found = path;
     });
@@ -135,7 +136,7 @@ void CreateTVSFile(const QStringList& items, const QString& fileName, int lastIn
         // A plain file name: the list is written in its folder and nowhere else.
         if (fileName.isEmpty() || fileName == QLatin1String(".") || fileName == QLatin1String("..") ||
             fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')))
-            throw VemoxError(QStringLiteral("The list is saved only under a plain file name: \"%1\"").arg(fileName));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The list is saved only under a plain file name: \"%1\"")).arg(fileName));
         QStringList names;
         for (const QString& item : items.mid(0, std::max(0, lastIndex + 1)))
             if (!item.isEmpty())
@@ -158,19 +159,19 @@ bool DeleteFilesInDirectoryNoUndo(const QString& folder, const QString& pattern)
 {
     return trapped(FileUtils::kDeleteSuffix, [&] {
         if (folder.size() + 1 + pattern.size() > FileUtils::kMaxDeletePath)
-            throw VemoxError(QStringLiteral("The path is too long: %1").arg(folder));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The path is too long: %1")).arg(folder));
         // An empty or relative name would mean the current folder, the root every file: the
         // deletion cannot be undone, so only a named folder below the root is emptied.
         if (!QDir::isAbsolutePath(folder))
-            throw VemoxError(QStringLiteral("Files are deleted only in a folder given by its full path: \"%1\"").arg(folder));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Files are deleted only in a folder given by its full path: \"%1\"")).arg(folder));
         // The folder as the system finds it, so that "/tmp/.." or a link to the root is
         // known for what it is, and the deletion works on the folder that was checked.
         const QString real = QFileInfo(folder).canonicalFilePath();
         if (real.isEmpty() || !QFileInfo(real).isDir())
-            throw VemoxError(QStringLiteral("The folder %1 does not exist").arg(folder));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The folder %1 does not exist")).arg(folder));
         const QDir dir(real);
         if (dir.isRoot() || real == QFileInfo(QDir::homePath()).canonicalFilePath())
-            throw VemoxError(QStringLiteral("The root folder and the home folder are never emptied: \"%1\"").arg(folder));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The root folder and the home folder are never emptied: \"%1\"")).arg(folder));
         const QFileInfoList entries = dir.entryInfoList(
             {pattern}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         for (const QFileInfo& entry : entries)

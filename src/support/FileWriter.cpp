@@ -1,6 +1,7 @@
 #include "support/FileWriter.h"
 #include "support/Errors.h"
 #include "support/FileReader.h"
+#include "support/Translate.h"
 
 #include <QFile>
 
@@ -16,12 +17,18 @@ namespace FileWriter {
 
 namespace {
 
-[[noreturn]] void fail(const QString& text, const char* verb, const QString& path, const QString& reason)
+// The caller's text when it gave one, else what failed: `what` is one of the texts below.
+[[noreturn]] void fail(const QString& text, const char* what, const QString& path, const QString& reason)
 {
     if (!text.isEmpty())
         throw VemoxError(text);
-    throw VemoxError(QStringLiteral("Cannot %1 file %2: %3").arg(QLatin1String(verb), path, reason));
+    throw VemoxError(translated(what).arg(path, reason));
 }
+
+const char* const kCannotCreate = QT_TRANSLATE_NOOP("Vemox", "Cannot create file %1: %2");
+const char* const kCannotWrite = QT_TRANSLATE_NOOP("Vemox", "Cannot write file %1: %2");
+const char* const kCannotOpen = QT_TRANSLATE_NOOP("Vemox", "Cannot open file %1: %2");
+const char* const kCannotRead = QT_TRANSLATE_NOOP("Vemox", "Cannot read file %1: %2");
 
 QString errnoText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
@@ -62,13 +69,13 @@ void replace(const QString& path, const QByteArray& bytes, const QString& create
     // A folder of that name cannot be replaced by a file.
     struct stat sb {};
     if (::lstat(QFile::encodeName(path).constData(), &sb) == 0 && S_ISDIR(sb.st_mode))
-        fail(createErrorText, "create", path, errnoText(EISDIR));
+        fail(createErrorText, kCannotCreate, path, errnoText(EISDIR));
     // A fresh temporary name beside the file for every write: nothing left or planted under
     // a fixed name can stand in its way.
     QByteArray temp = QFile::encodeName(path) + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
-        fail(createErrorText, "create", path, errnoText(errno));
+        fail(createErrorText, kCannotCreate, path, errnoText(errno));
     bool ok = ::fchmod(fd, newFileMode(path)) == 0 && writeAll(fd, bytes);
     int err = errno;
     if (::close(fd) != 0 && ok) {
@@ -83,7 +90,7 @@ void replace(const QString& path, const QByteArray& bytes, const QString& create
     }
     if (!ok) {
         ::unlink(temp.constData());
-        fail(writeErrorText, "write", path, errnoText(err));
+        fail(writeErrorText, kCannotWrite, path, errnoText(err));
     }
 }
 
@@ -101,18 +108,21 @@ void append(const QString& path, const QByteArray& bytes, const QString& errorTe
     const bool existed = ::lstat(name.constData(), &sb) == 0;
     FileReader::RegularFile file;
     if (!file.open(path, flags))
-        fail(errorText, "open", path, file.reason());
+        fail(errorText, kCannotOpen, path, file.reason());
     const qint64 before = file.size();
     char last = separator;
     if (separator && before > 0 && ::pread(file.fd(), &last, 1, before - 1) != 1)
-        fail(errorText, "read", path, errnoText(errno));
+        fail(errorText, kCannotRead, path, errnoText(errno));
     if (writeAll(file.fd(), last == separator ? bytes : separator + bytes))
         return;
     QString reason = errnoText(errno);
     // Cutting back never grows the file, so it works on a full disk too.
-    if (existed ? ::ftruncate(file.fd(), before) != 0 : ::unlink(name.constData()) != 0)
-        reason += QStringLiteral("; the part written could not be taken back: ") + errnoText(errno);
-    fail(errorText, "write", path, reason);
+    if (existed ? ::ftruncate(file.fd(), before) != 0 : ::unlink(name.constData()) != 0) {
+        const QString undone = errnoText(errno);
+        reason = translated(QT_TRANSLATE_NOOP("Vemox", "%1; the part written could not be taken back: %2"))
+                     .arg(reason, undone);
+    }
+    fail(errorText, kCannotWrite, path, reason);
 }
 
 void ignoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }

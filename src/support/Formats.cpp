@@ -1,5 +1,6 @@
 #include "support/Formats.h"
 #include "support/Errors.h"
+#include "support/Translate.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -255,7 +256,7 @@ double strToFloat(const QString& text)
 {
     double v = 0;
     if (!tryStrToFloat(text, v))
-        throw VemoxError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "'%1' is not a valid floating point value")).arg(text));
     return v;
 }
 
@@ -264,7 +265,7 @@ int strToInt(const QString& text)
     bool ok = false;
     const int v = text.trimmed().toInt(&ok, 10);
     if (!ok)
-        throw VemoxError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "'%1' is not a valid integer value")).arg(text));
     return v;
 }
 

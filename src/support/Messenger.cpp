@@ -1,4 +1,5 @@
 #include "support/Messenger.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 
@@ -125,7 +126,7 @@ QString boundedMessage(const QString& message)
     if (last > from) {
         const qsizetype between = all.mid(from, last - from).count(QLatin1Char('\n'));
         lines.append(between == 1 ? boundedLine(all.mid(from, last - from - 1))
-                                  : QStringLiteral("\u2026 (%1 more lines)").arg(between));
+                                  : translated(QT_TRANSLATE_NOOP("Vemox", "\u2026 (%1 more lines)")).arg(between));
     }
     lines.append(boundedLine(all.mid(std::max(from, last))));
     return lines.join(QLatin1Char('\n'));

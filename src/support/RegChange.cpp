@@ -3,6 +3,7 @@
 #include "support/Errors.h"
 #include "support/Messenger.h"
 #include "support/Zymregistry.h"
+#include "support/Translate.h"
 
 #include <QDir>
 #include <QMutex>
@@ -37,15 +38,15 @@ void writeSucceeded()
 
 QString cannotSave(const QString& problem)
 {
-    return QStringLiteral("Settings cannot be saved to %1: %2. The program goes on, but the settings "
-                          "changed now will be lost when it closes")
+    return translated(QT_TRANSLATE_NOOP("Vemox", "Settings cannot be saved to %1: %2. The program goes on, but the settings "
+                                                 "changed now will be lost when it closes"))
         .arg(QDir::toNativeSeparators(storeFilePath()), problem);
 }
 
 // The same for a window that stays open with what was typed: nothing else to say.
 QString cannotSaveHere(const QString& problem)
 {
-    return QStringLiteral("Settings cannot be saved to %1: %2")
+    return translated(QT_TRANSLATE_NOOP("Vemox", "Settings cannot be saved to %1: %2"))
         .arg(QDir::toNativeSeparators(storeFilePath()), problem);
 }
 
@@ -73,7 +74,7 @@ const Store& Change::view()
             snap = loadSnapshot();
             original_ = snap.store;
         } catch (const std::bad_alloc&) {
-            throw VemoxError(QStringLiteral("Error: Out of memory"));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Error: Out of memory")));
         }
         working_ = std::move(snap.store);
         identity_ = snap.identity;
@@ -153,7 +154,7 @@ Change::Outcome Change::commit()
     // The session, and the lock with it, ends before anything is shown.
     const Outcome outcome = write(&problem);
     if (outcome == Outcome::Failed && problem.isEmpty())
-        problem = QStringLiteral("the file cannot be written");
+        problem = translated(QT_TRANSLATE_NOOP("Vemox", "the file cannot be written"));
     reset();
     ++generation_;
     report(outcome == Outcome::Failed ? problem : QString());

@@ -3,6 +3,7 @@
 #include "support/RegStore.h"
 
 #include "support/Messenger.h"
+#include "support/Translate.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -80,8 +81,9 @@ FileState readFile(const QString& path)
             st.status = ReadStatus::Missing;
             return st;
         }
+        const QString reason = errnoText(errno);
         st.status = ReadStatus::Damaged;
-        st.why = QStringLiteral("it cannot be opened: %1").arg(errnoText(errno));
+        st.why = translated(QT_TRANSLATE_NOOP("Vemox", "it cannot be opened: %1")).arg(reason);
         st.identity = path + QStringLiteral(":unreadable");
         return st;
     }
@@ -94,13 +96,13 @@ FileState readFile(const QString& path)
         if (!S_ISREG(sb.st_mode)) {
             ::close(fd);
             st.status = ReadStatus::Damaged;
-            st.why = QStringLiteral("it is not a regular file");
+            st.why = translated(QT_TRANSLATE_NOOP("Vemox", "it is not a regular file"));
             return st;
         }
         if (sb.st_size > kMaxFileSize) {
             ::close(fd);
             st.status = ReadStatus::Damaged;
-            st.why = QStringLiteral("it is larger than %1 MB").arg(kMaxFileSize / (1024 * 1024));
+            st.why = translated(QT_TRANSLATE_NOOP("Vemox", "it is larger than %1 MB")).arg(kMaxFileSize / (1024 * 1024));
             return st;
         }
     }
@@ -130,12 +132,12 @@ FileState readFile(const QString& path)
     ::close(fd);
     if (!readOk) {
         st.status = ReadStatus::Damaged;
-        st.why = QStringLiteral("it cannot be read: %1").arg(errnoText(readErr ? readErr : statErr));
+        st.why = translated(QT_TRANSLATE_NOOP("Vemox", "it cannot be read: %1")).arg(errnoText(readErr ? readErr : statErr));
         return st;
     }
     if (bytes.size() > kMaxFileSize) {
         st.status = ReadStatus::Damaged;
-        st.why = QStringLiteral("it is larger than %1 MB").arg(kMaxFileSize / (1024 * 1024));
+        st.why = translated(QT_TRANSLATE_NOOP("Vemox", "it is larger than %1 MB")).arg(kMaxFileSize / (1024 * 1024));
         return st;
     }
     QString why;
@@ -169,17 +171,17 @@ QString moveAside(const QString& path, const FileState& st, bool* moved)
     if (::rename(nativePath(path).constData(), nativePath(target).constData()) == 0) {
         *moved = true;
         reportedDamaged().remove(st.identity);
-        return QStringLiteral("The settings file %1 could not be read (%2). It has been moved to %3 "
-                              "and the program goes on with its default settings.")
+        return translated(QT_TRANSLATE_NOOP("Vemox", "The settings file %1 could not be read (%2). It has been moved to %3 "
+                                                     "and the program goes on with its default settings."))
             .arg(QDir::toNativeSeparators(path), st.why, QDir::toNativeSeparators(target));
     }
     const int err = errno;
     if (reportedDamaged().contains(st.identity))
         return {};
     reportedDamaged().insert(st.identity);
-    return QStringLiteral("The settings file %1 could not be read (%2), and it could not be moved "
-                          "to %3 (%4). The program goes on with its default settings and will not "
-                          "save settings until the file is repaired or removed.")
+    return translated(QT_TRANSLATE_NOOP("Vemox", "The settings file %1 could not be read (%2), and it could not be moved "
+                                                 "to %3 (%4). The program goes on with its default settings and will not "
+                                                 "save settings until the file is repaired or removed."))
         .arg(QDir::toNativeSeparators(path), st.why, QDir::toNativeSeparators(target), errnoText(err));
 }
 
@@ -327,20 +329,20 @@ WriteSession::WriteSession(const QString& seen)
 {
     const QString path = storeFilePath();
     if (const int err = ensureDir()) {
-        fail(Failure::Unwritable, QStringLiteral("the folder %1 cannot be made (%2)")
+        fail(Failure::Unwritable, translated(QT_TRANSLATE_NOOP("Vemox", "the folder %1 cannot be made (%2)"))
                                       .arg(QDir::toNativeSeparators(storeDir()), errnoText(err)));
         return;
     }
     bool busy = false;
     lockFd_ = takeLock(kLockTimeoutMs, &busy);
     if (lockFd_ < 0) {
+        const QString reason = errnoText(errno);
         if (busy)
-            fail(Failure::Busy, QStringLiteral("another program kept %1 locked")
+            fail(Failure::Busy, translated(QT_TRANSLATE_NOOP("Vemox", "another program kept %1 locked"))
                                     .arg(QDir::toNativeSeparators(path + QStringLiteral(".lock"))));
         else
-            fail(Failure::Unwritable, QStringLiteral("the lock file %1 cannot be made (%2)")
-                                          .arg(QDir::toNativeSeparators(path + QStringLiteral(".lock")),
-                                               errnoText(errno)));
+            fail(Failure::Unwritable, translated(QT_TRANSLATE_NOOP("Vemox", "the lock file %1 cannot be made (%2)"))
+                                          .arg(QDir::toNativeSeparators(path + QStringLiteral(".lock")), reason));
         return;
     }
     if (!seen.isEmpty() && currentIdentity(path) == seen) {
@@ -404,8 +406,9 @@ bool WriteSession::commit()
     QByteArray temp = nativePath(path + QStringLiteral(".tmp.XXXXXX"));
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) {
-        problem_ = QStringLiteral("%1 cannot be made (%2)")
-                       .arg(QDir::toNativeSeparators(QFile::decodeName(temp)), errnoText(errno));
+        const QString reason = errnoText(errno);
+        problem_ = translated(QT_TRANSLATE_NOOP("Vemox", "%1 cannot be made (%2)"))
+                       .arg(QDir::toNativeSeparators(QFile::decodeName(temp)), reason);
         return false;
     }
     bool ok = ::fchmod(fd, 0600) == 0 && writeAll(fd, bytes);
@@ -421,7 +424,8 @@ bool WriteSession::commit()
         err = errno;
     }
     if (!ok) {
-        problem_ = QStringLiteral("%1 cannot be written (%2)").arg(QDir::toNativeSeparators(path), errnoText(err));
+        problem_ = translated(QT_TRANSLATE_NOOP("Vemox", "%1 cannot be written (%2)"))
+                       .arg(QDir::toNativeSeparators(path), errnoText(err));
         ::unlink(temp.constData());
         return false;
     }

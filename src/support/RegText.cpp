@@ -1,5 +1,6 @@
 // The text of the store file: reading a REGEDIT4 text into a Store, and writing it back.
 #include "support/RegStore.h"
+#include "support/Translate.h"
 
 #include <QtEndian>
 
@@ -68,7 +69,7 @@ public:
                 continue;
             if (!header) {
                 if (t != QByteArrayView("REGEDIT4"))
-                    fail(QStringLiteral("the first line is not REGEDIT4"));
+                    fail(QT_TRANSLATE_NOOP("Vemox", "the first line is not REGEDIT4"));
                 header = true;
                 continue;
             }
@@ -81,9 +82,9 @@ public:
                 continue;
             }
             if (t.front() != '"' && t.front() != '@')
-                fail(QStringLiteral("unexpected text"));
+                fail(QT_TRANSLATE_NOOP("Vemox", "unexpected text"));
             if (!inSection)
-                fail(QStringLiteral("a value outside a key"));
+                fail(QT_TRANSLATE_NOOP("Vemox", "a value outside a key"));
             parseValue(t, section);
         }
         return std::move(store_);
@@ -91,6 +92,7 @@ public:
 
 private:
     [[noreturn]] void fail(const QString& what) { throw ParseError{lineNo_, what}; }
+    [[noreturn]] void fail(const char* what) { fail(translated(what)); }
 
     bool nextLine(QByteArrayView& line)
     {
@@ -111,17 +113,17 @@ private:
     QString parseSection(QByteArrayView t)
     {
         if (t.back() != ']')
-            fail(QStringLiteral("a key line without its closing bracket"));
+            fail(QT_TRANSLATE_NOOP("Vemox", "a key line without its closing bracket"));
         QByteArrayView inner = t.sliced(1, t.size() - 2);
         const QByteArrayView root(kRoot);
         if (!startsWithNoCase(inner, root))
-            fail(QStringLiteral("a key outside HKEY_CURRENT_USER"));
+            fail(QT_TRANSLATE_NOOP("Vemox", "a key outside HKEY_CURRENT_USER"));
         inner = inner.sliced(root.size());
         if (!inner.isEmpty() && inner.front() != '\\')
-            fail(QStringLiteral("a key outside HKEY_CURRENT_USER"));
+            fail(QT_TRANSLATE_NOOP("Vemox", "a key outside HKEY_CURRENT_USER"));
         const auto path = keyPath(QString::fromLatin1(inner));
         if (!path)
-            fail(QStringLiteral("an invalid key name"));
+            fail(QT_TRANSLATE_NOOP("Vemox", "an invalid key name"));
         return *path;
     }
 
@@ -148,7 +150,7 @@ private:
             }
             ++i;
         }
-        fail(QStringLiteral("unterminated quoted text"));
+        fail(QT_TRANSLATE_NOOP("Vemox", "unterminated quoted text"));
     }
 
     void parseValue(QByteArrayView t, const QString& section)
@@ -160,11 +162,11 @@ private:
         else
             name = parseQuoted(t, i);
         if (name.size() > kMaxValueNameLength)
-            fail(QStringLiteral("a value name longer than %1 characters").arg(kMaxValueNameLength));
+            fail(translated(QT_TRANSLATE_NOOP("Vemox", "a value name longer than %1 characters")).arg(kMaxValueNameLength));
         while (i < t.size() && isBlank(t[i]))
             ++i;
         if (i >= t.size() || t[i] != '=')
-            fail(QStringLiteral("a value without \"=\""));
+            fail(QT_TRANSLATE_NOOP("Vemox", "a value without \"=\""));
         ++i;
         while (i < t.size() && isBlank(t[i]))
             ++i;
@@ -175,18 +177,18 @@ private:
             qsizetype j = 0;
             data = parseQuoted(rest, j);
             if (!trimmed(rest.sliced(j)).isEmpty())
-                fail(QStringLiteral("text after a string"));
+                fail(QT_TRANSLATE_NOOP("Vemox", "text after a string"));
             data.append('\0');
             type = RegSz;
         } else if (startsWithNoCase(rest, "dword:")) {
             const QByteArrayView digits = trimmed(rest.sliced(6));
             if (digits.size() != 8)
-                fail(QStringLiteral("a dword without 8 hex digits"));
+                fail(QT_TRANSLATE_NOOP("Vemox", "a dword without 8 hex digits"));
             std::uint32_t v = 0;
             for (char c : digits) {
                 const int d = hexDigit(c);
                 if (d < 0)
-                    fail(QStringLiteral("a dword without 8 hex digits"));
+                    fail(QT_TRANSLATE_NOOP("Vemox", "a dword without 8 hex digits"));
                 v = v << 4 | std::uint32_t(d);
             }
             data.resize(4);
@@ -198,23 +200,23 @@ private:
             if (j < rest.size() && rest[j] == '(') {
                 const qsizetype close = rest.indexOf(')', j);
                 if (close < 0 || close == j + 1 || close - j - 1 > 8)
-                    fail(QStringLiteral("an invalid hex(N) type"));
+                    fail(QT_TRANSLATE_NOOP("Vemox", "an invalid hex(N) type"));
                 type = 0;
                 for (char c : rest.sliced(j + 1, close - j - 1)) {
                     const int d = hexDigit(c);
                     if (d < 0)
-                        fail(QStringLiteral("an invalid hex(N) type"));
+                        fail(QT_TRANSLATE_NOOP("Vemox", "an invalid hex(N) type"));
                     type = type << 4 | std::uint32_t(d);
                 }
                 j = close + 1;
             }
             if (j >= rest.size() || rest[j] != ':')
-                fail(QStringLiteral("an unknown value type"));
+                fail(QT_TRANSLATE_NOOP("Vemox", "an unknown value type"));
             data = parseHex(rest.sliced(j + 1));
         } else if (trimmed(rest) == QByteArrayView("-")) {
-            fail(QStringLiteral("a value removal line"));
+            fail(QT_TRANSLATE_NOOP("Vemox", "a value removal line"));
         } else {
-            fail(QStringLiteral("an unknown value type"));
+            fail(QT_TRANSLATE_NOOP("Vemox", "an unknown value type"));
         }
         store_.setValue(section, QString::fromLatin1(name), type, std::move(data));
     }
@@ -234,31 +236,31 @@ private:
                 while (i < part.size() && isBlank(part[i]))
                     ++i;
                 if (i + 2 > part.size())
-                    fail(QStringLiteral("a hex byte without 2 digits"));
+                    fail(QT_TRANSLATE_NOOP("Vemox", "a hex byte without 2 digits"));
                 const int hi = hexDigit(part[i]);
                 const int lo = hexDigit(part[i + 1]);
                 if (hi < 0 || lo < 0)
-                    fail(QStringLiteral("a hex byte without 2 digits"));
+                    fail(QT_TRANSLATE_NOOP("Vemox", "a hex byte without 2 digits"));
                 out.append(char(hi << 4 | lo));
                 i += 2;
                 while (i < part.size() && isBlank(part[i]))
                     ++i;
                 if (i < part.size()) {
                     if (part[i] != ',')
-                        fail(QStringLiteral("a hex byte without 2 digits"));
+                        fail(QT_TRANSLATE_NOOP("Vemox", "a hex byte without 2 digits"));
                     ++i;
                     // A comma must be followed by another byte, except before a continuation.
                     if (!more && trimmed(part.sliced(i)).isEmpty())
-                        fail(QStringLiteral("a hex list ending in a comma"));
+                        fail(QT_TRANSLATE_NOOP("Vemox", "a hex list ending in a comma"));
                 }
             }
             if (out.size() > kMaxFileSize)
-                fail(QStringLiteral("a value too large"));
+                fail(QT_TRANSLATE_NOOP("Vemox", "a value too large"));
             if (!more)
                 return out;
             QByteArrayView next;
             if (!nextLine(next))
-                fail(QStringLiteral("the file ends inside a hex list"));
+                fail(QT_TRANSLATE_NOOP("Vemox", "the file ends inside a hex list"));
             part = trimmed(next);
         }
     }
@@ -348,7 +350,7 @@ std::optional<Store> Store::parse(const QByteArray& text, QString* why)
         return s;
     } catch (const ParseError& e) {
         if (why)
-            *why = e.line > 0 ? QStringLiteral("line %1: %2").arg(e.line).arg(e.what) : e.what;
+            *why = e.line > 0 ? translated(QT_TRANSLATE_NOOP("Vemox", "line %1: %2")).arg(e.line).arg(e.what) : e.what;
         return std::nullopt;
     }
 }

@@ -4,6 +4,7 @@
 #include "support/Errors.h"
 #include "support/FileReader.h"
 #include "support/FileWriter.h"
+#include "support/Translate.h"
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
@@ -143,7 +144,7 @@ const ResourceLibrary::Entry* ResourceLibrary::find(std::uint16_t kind, std::uin
 const ResourceLibrary::Entry* ResourceLibrary::lookup(std::uint16_t kind, int id) const
 {
     if (!loaded_)
-        throw VemoxError(QStringLiteral("The resource library is not loaded"));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The resource library is not loaded")));
     return id < 0 ? nullptr : find(kind, static_cast<std::uint32_t>(id));
 }
 
@@ -174,11 +175,11 @@ ResourcePicture ResourceLibrary::ReadPicture(int id) const
 void ResourceLibraryWriter::add(std::uint16_t kind, int id, QByteArray payload)
 {
     if (id < 0)
-        throw VemoxError(QStringLiteral("Resource id %1 is out of range").arg(id));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Resource id %1 is out of range")).arg(id));
     // A second item under one id would silently hide the first, as when one range of ids
     // runs into the next.
     if (!items_.try_emplace({kind, static_cast<std::uint32_t>(id)}, std::move(payload)).second)
-        throw VemoxError(QStringLiteral("Resource id %1 is given twice").arg(id));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Resource id %1 is given twice")).arg(id));
 }
 
 void ResourceLibraryWriter::AddString(int id, const QString& text)
@@ -190,7 +191,7 @@ void ResourceLibraryWriter::AddPicture(int id, const ResourcePicture& picture)
 {
     if (picture.width <= 0 || picture.height <= 0 || picture.width > 0xFFFF || picture.height > 0xFFFF ||
         picture.rgb.size() != qsizetype(picture.width) * picture.height * 3)
-        throw VemoxError(QStringLiteral("Picture %1 has a wrong size").arg(id));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Picture %1 has a wrong size")).arg(id));
     QByteArray payload;
     putU16(payload, static_cast<std::uint16_t>(picture.width));
     putU16(payload, static_cast<std::uint16_t>(picture.height));
@@ -215,7 +216,7 @@ QByteArray ResourceLibraryWriter::Build() const
         offset += payload.size();
     }
     if (offset > 0xFFFFFFFFu)
-        throw VemoxError(QStringLiteral("The resource library is too large"));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The resource library is too large")));
     for (const auto& item : items_)
         out.append(item.second);
     qToLittleEndian(static_cast<std::uint32_t>(out.size()), out.data() + 16);

@@ -1,6 +1,7 @@
 #include "support/SettingsStore.h"
 
 #include "support/Messenger.h"
+#include "support/Translate.h"
 
 #include <algorithm>
 
@@ -14,7 +15,7 @@ bool SettingsStore::isUnread(const QString& key, const QString& name) const
 
 QString SettingsStore::cannotRead(const QString& setting, const QString& text)
 {
-    return setting.isEmpty() ? text : QStringLiteral("%1 cannot be read: %2").arg(setting, text);
+    return setting.isEmpty() ? text : translated(QT_TRANSLATE_NOOP("Vemox", "%1 cannot be read: %2")).arg(setting, text);
 }
 
 bool SettingsStore::settle(const QString& key, const QString& name, const QStringList& errors,
@@ -56,9 +57,9 @@ SettingsStore::List SettingsStore::readList(const QString& key, const QString& s
             ZYMAPI::ReadRegistry(HKEY_CURRENT_USER, key, name, entry, KEY_READ);
         QStringList errors = caught.take();
         if (!present.contains(name))
-            errors.append(QStringLiteral("it is missing"));
+            errors.append(translated(QT_TRANSLATE_NOOP("Vemox", "it is missing")));
         for (const QString& e : errors)
-            problems_.append(cannotRead(QStringLiteral("%1 entry %2").arg(setting, name), e));
+            problems_.append(cannotRead(translated(QT_TRANSLATE_NOOP("Vemox", "%1 entry %2")).arg(setting, name), e));
         if (!errors.isEmpty()) {
             list.damaged.append(i);
             entry.clear();

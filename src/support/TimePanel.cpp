@@ -1,5 +1,6 @@
 #include "support/TimePanel.h"
 #include "support/Errors.h"
+#include "support/Translate.h"
 
 namespace TimePanel {
 
@@ -18,9 +19,9 @@ int number(const QString& text, int low, int high)
     bool ok = false;
     const int n = text.trimmed().toInt(&ok);
     if (!ok)
-        throw VemoxError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "'%1' is not a valid integer value")).arg(text));
     if (n < low || n > high)
-        throw VemoxError(QStringLiteral("'%1' is not a valid time").arg(text));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "'%1' is not a valid time")).arg(text));
     return n;
 }
 

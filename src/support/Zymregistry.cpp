@@ -4,6 +4,7 @@
 #include "support/RegChange.h"
 #include "support/RegStore.h"
 #include "support/Trap.h"
+#include "support/Translate.h"
 
 #include <QtEndian>
 
@@ -35,19 +36,19 @@ constexpr qsizetype kBinaryTextField = 260;
 
 [[noreturn]] void raise(const char* format, const QString& name)
 {
-    throw VemoxError(QString::fromLatin1(format).arg(name));
+    throw VemoxError(translated(format).arg(name));
 }
 
-[[noreturn]] void invalidType(const QString& name) { raise("Invalid data type for '%1'", name); }
-[[noreturn]] void failedGet(const QString& name) { raise("Failed to get data for '%1'", name); }
-[[noreturn]] void failedSet(const QString& name) { raise("Failed to set data for '%1'", name); }
+[[noreturn]] void invalidType(const QString& name) { raise(QT_TRANSLATE_NOOP("Vemox", "Invalid data type for '%1'"), name); }
+[[noreturn]] void failedGet(const QString& name) { raise(QT_TRANSLATE_NOOP("Vemox", "Failed to get data for '%1'"), name); }
+[[noreturn]] void failedSet(const QString& name) { raise(QT_TRANSLATE_NOOP("Vemox", "Failed to set data for '%1'"), name); }
 
 // The store as the accessor sees it; an allocation failure is the family's own error.
 Store loadStore()
 {
     Store store;
     trapWith([&] { store = regstore::load(); },
-             [](VemoxError&) { throw VemoxError(QStringLiteral("Error: Out of memory")); });
+             [](VemoxError&) { throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Error: Out of memory"))); });
     return store;
 }
 
