@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# With LANGUAGE=fr, 100 of Europe's first currency converted into its second and printed to a
-# PDF file carries French captions; the saved log and account record are those of an English run.
+# With LANGUAGE=fr, 100 GBP converted to France and printed to a PDF file carries French
+# captions; the saved log and account record are those of an English run.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1" "$2" "$3"
@@ -9,8 +9,14 @@ run_in() {   # language, results folder: converts, adds the record, saves the lo
     e2e_prepare_work
     # Quick Print adds to the account file without asking, and prints nothing.
     e2e_seed_store G_r '"UA"=dword:00000001' '"PGoA"=dword:00000001' '"PGoP"=dword:00000000' '"PGs"=dword:00000001'
+    # The first tab's first two buttons: the United Kingdom, then France.
+    printf '%s\r\n' '' '[HKEY_CURRENT_USER\Software\VEMOX\Ct]' '"0"="Unt. Kingdom"' '"1"="France"' \
+        >>"$XDG_CONFIG_HOME/vemox/registry.reg"
     LANGUAGE=$1 e2e_start_program
-    e2e_convert_europe 100
+    xdotool key c   # 100 of the first button's pounds into the second's euros
+    e2e_click 299 91
+    xdotool type --delay 80 100
+    e2e_click 299 114
     e2e_click 71 239 && sleep 1 && e2e_focus   # Quick Print
     e2e_save_log "$E2E_WORK/log"
     e2e_focus
@@ -28,7 +34,7 @@ run_in en "$E2E_TMP/en"
 run_in fr "$E2E_TMP/fr"
 
 text=$(pdftotext -layout "$E2E_TMP/fr/receipt.pdf" -)
-for want in 'COPIE CLIENT' 'Devise locale +Euros \(EUR\) +100\.00' 'Taux de change' 'MONTANT TOTAL +ALL +9,677\.49'; do
+for want in 'COPIE CLIENT' 'Devise locale +Pounds \(GBP\) +100\.00' 'Taux de change' 'MONTANT TOTAL +EUR +114\.75'; do
     grep -Eq "$want" <<<"$text" || e2e_fail "the French receipt lacks '$want': $text"
 done
 # The log's date and time are those of each run; the lines of the conversion are the same.
