@@ -144,7 +144,8 @@ void Exchanger::resumeSteps(const Pending& pending, bool updated, std::optional<
         return;
     if (const QString missing = records.withoutRate(); !missing.isEmpty()) {
         messenger().messageDialog(
-            translated(QT_TRANSLATE_NOOP("Vemox", "There is still no rate for %1. Nothing was converted.")).arg(missing),
+            translated(QT_TRANSLATE_NOOP("Vemox", "There is still no rate for %1. Nothing was converted."))
+                .arg(missing),
             Messenger::Icon::Information);
         return;
     }
@@ -206,7 +207,8 @@ bool Exchanger::bothRecords(const Records& records, const QString& sourceCountry
                    .arg(records.source ? country : sourceCountry);
     if (text.isEmpty())
         return true;
-    messenger().messageDialog(text + translated(QT_TRANSLATE_NOOP("Vemox", " Nothing was converted.")), Messenger::Icon::Information);
+    messenger().messageDialog(text + translated(QT_TRANSLATE_NOOP("Vemox", " Nothing was converted.")),
+                              Messenger::Icon::Information);
     return false;
 }
 

@@ -46,7 +46,8 @@ QString MainState::RateHint(const CCurrencyData& record)
 {
     if (record.GetRate() == 0.0)
         return translated(QT_TRANSLATE_NOOP("Vemox", "No rate"));
-    QString hint = translated(QT_TRANSLATE_NOOP("Vemox", "1 USD = %1 %2")).arg(Formats::floatToStr(record.GetRate()), record.GetIsoCode());
+    QString hint = translated(QT_TRANSLATE_NOOP("Vemox", "1 USD = %1 %2"))
+                       .arg(Formats::floatToStr(record.GetRate()), record.GetIsoCode());
     // A date is short; whatever else the field holds is not shown whole.
     if (!record.GetAsOf().isEmpty())
         hint += translated(QT_TRANSLATE_NOOP("Vemox", ", as of ")) + record.GetAsOf().left(40);

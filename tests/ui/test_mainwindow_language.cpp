@@ -104,7 +104,8 @@ TEST_F(MainWindowLanguage, GermanCaptionsAreTranslatedAndFitTheirControls)
     const auto* update = testenv::control<QLabel>(form.get(), "UpdateLabel");
     translatedIn("CurrencyPanes", "Update Currencies", update->text());
     EXPECT_LE(update->fontMetrics().horizontalAdvance(update->text()), update->contentsRect().width());
-    for (const auto& [name, english] : {std::pair{"StatusPanel0", "Todays date: "}, {"StatusPanel1", "Awaiting update!"}}) {
+    for (const auto& [name, english] :
+         {std::pair{"StatusPanel0", "Todays date: "}, {"StatusPanel1", "Awaiting update!"}}) {
         const auto* panel = testenv::control<QLabel>(form.get(), name);
         const QString german = QCoreApplication::translate("Vemox", english);
         EXPECT_NE(german, QString::fromUtf8(english)) << english << " is not translated";

@@ -23,7 +23,8 @@ AccountCommands::AccountCommands(MainContext& ctx, PrintCommands& printing) : ct
 void AccountCommands::showPrintAccountingCaption()
 {
     ctx_.commands.action(Command::ShowPrintAccountingDialog)
-        ->setText(AccountingExport::dialogHidden() ? tr("Hide Print Accounting Dialog") : tr("Show Print Accounting Dialog"));
+        ->setText(AccountingExport::dialogHidden() ? tr("Hide Print Accounting Dialog")
+                                                   : tr("Show Print Accounting Dialog"));
 }
 
 // A receipt that cannot be prepared is told, and nothing goes to the account file.
