@@ -7,7 +7,6 @@
 #include "support/Translations.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,49 +20,38 @@ const QString kBuilt = testenv::binaryDir() + "/src/translations";
 
 class MainWindowLanguage : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        testenv::resetStore();
-        testenv::freshWorkDir();
-        testenv::installSampleData();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        Translations::install("en", kBuilt);
-        testenv::resetStore();
-    }
+    void SetUp() override { testenv::resetStore(), testenv::freshWorkDir(), testenv::installSampleData(); }
+    void TearDown() override { form.reset(), Translations::install("en", kBuilt), testenv::resetStore(); }
+    QAction* action(const char* name) const { return testenv::control<QAction>(form.get(), name); }
     ScriptedMessenger msgs;
     MessengerScope scope{&msgs};
     std::unique_ptr<TForm1> form;
 };
 
-// The room a check box or radio button leaves its caption.
-int captionRoom(const QAbstractButton* b)
+// The translation of `english`, which must differ from it and be what `shown` begins with.
+QString german(const char* context, const char* english, const QString& shown)
 {
-    const bool radio = qobject_cast<const QRadioButton*>(b);
-    const QStyle* s = b->style();
-    return b->contentsRect().width() -
-           s->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, b) -
-           s->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr, b);
+    const QString text = QCoreApplication::translate(context, english);
+    EXPECT_NE(text, QString::fromUtf8(english)) << english << " is not translated";
+    EXPECT_TRUE(shown.startsWith(text)) << english;
+    return shown;
 }
 } // namespace
 
 TEST_F(MainWindowLanguage, TheChoiceIsStoredForTheNextStartAndAFailedWriteIsTold)
 {
     form = std::make_unique<TForm1>();
-    EXPECT_TRUE(testenv::control<QAction>(form.get(), "LanguageSystem")->isChecked());
+    EXPECT_TRUE(action("LanguageSystem")->isChecked());
     for (const bool diskFull : {false, true}) {
-        SCOPED_TRACE(diskFull);
         msgs.clear();
         std::optional<testenv::FullDisk> full;
         if (diskFull)
             full.emplace();
-        testenv::control<QAction>(form.get(), diskFull ? "LanguageFrench" : "LanguageGerman")->trigger();
+        action(diskFull ? "LanguageFrench" : "LanguageGerman")->trigger();
         full.reset();
         // The store keeps German either way, and the menu shows what is stored.
         EXPECT_EQ(Translations::storedLanguage(), "de");
-        EXPECT_TRUE(testenv::control<QAction>(form.get(), "LanguageGerman")->isChecked());
+        EXPECT_TRUE(action("LanguageGerman")->isChecked());
         EXPECT_EQ(msgs.errors().size(), diskFull ? 1u : 0u);
         EXPECT_EQ(msgs.texts(ScriptedMessenger::Kind::MessageBox).size(), diskFull ? 0u : 1u);
     }
@@ -77,39 +65,32 @@ TEST_F(MainWindowLanguage, GermanCaptionsAreTranslatedAndFitTheirControls)
     form = std::make_unique<TForm1>();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    testenv::control<QAction>(form.get(), "CommissionToobar")->trigger();   // the bar is laid out
+    action("CommissionToobar")->trigger();   // the commission bar is laid out
     QCoreApplication::processEvents();
-    auto translatedIn = [](const char* context, const char* english, const QString& shown) {
-        const QString german = QCoreApplication::translate(context, english);
-        EXPECT_NE(german, QString::fromUtf8(english)) << english << " is not translated";
-        EXPECT_EQ(shown, german) << english;
-    };
-
     const QMenuBar* bar = form->menuBar();
     for (const auto& [name, english] : {std::pair{"File1", "&File"}, {"View1", "&View"}, {"Options1", "&Options"},
                                         {"Tools1", "&Tools"}, {"Help1", "&Help"}}) {
         QAction* menu = testenv::control<QMenu>(form.get(), name)->menuAction();
-        translatedIn("TForm1", english, menu->text());
-        const QRect room = bar->actionGeometry(menu);
-        EXPECT_GE(room.width(), bar->fontMetrics().horizontalAdvance(QString(menu->text()).remove('&'))) << english;
-        EXPECT_LE(room.right(), bar->contentsRect().right()) << english;
+        const QString text = german("TForm1", english, menu->text()).remove('&');
+        EXPECT_GE(bar->actionGeometry(menu).width(), bar->fontMetrics().horizontalAdvance(text)) << english;
+        EXPECT_LE(bar->actionGeometry(menu).right(), bar->contentsRect().right()) << english;
     }
     for (const auto& [name, english] : {std::pair{"Rcash", "Cash"}, {"Rcreditcard", "Credit Card"},
                                         {"Rtc", "Traveller's Cheques"}, {"Rbuy", "Buy"}, {"Rsell", "Sell"},
                                         {"Rbase", "Base"}, {"Rcommission", "Commission"}}) {
         const auto* b = testenv::control<QAbstractButton>(form.get(), name);
-        translatedIn("CommissionBar", english, b->text());
-        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), captionRoom(b)) << english;
+        const bool radio = qobject_cast<const QRadioButton*>(b);
+        const QStyle* s = b->style();
+        const int room = b->contentsRect().width() -
+                         s->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth) -
+                         s->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing);
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(german("CommissionBar", english, b->text())), room) << english;
     }
-    const auto* update = testenv::control<QLabel>(form.get(), "UpdateLabel");
-    translatedIn("CurrencyPanes", "Update Currencies", update->text());
-    EXPECT_LE(update->fontMetrics().horizontalAdvance(update->text()), update->contentsRect().width());
-    for (const auto& [name, english] :
-         {std::pair{"StatusPanel0", "Todays date: "}, {"StatusPanel1", "Awaiting update!"}}) {
-        const auto* panel = testenv::control<QLabel>(form.get(), name);
-        const QString german = QCoreApplication::translate("Vemox", english);
-        EXPECT_NE(german, QString::fromUtf8(english)) << english << " is not translated";
-        EXPECT_TRUE(panel->text().startsWith(german)) << english;
-        EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width()) << english;
+    for (const auto& [name, context, english] :
+         {std::tuple{"UpdateLabel", "CurrencyPanes", "Update Currencies"}, {"StatusPanel0", "Vemox", "Todays date: "},
+          {"StatusPanel1", "Vemox", "Awaiting update!"}}) {
+        const auto* label = testenv::control<QLabel>(form.get(), name);
+        const QString text = german(context, english, label->text());
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->contentsRect().width()) << english;
     }
 }
