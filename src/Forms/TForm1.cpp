@@ -7,6 +7,7 @@
 #include "Forms/common/DialogKit.h"
 #include "Forms/common/Labels.h"
 #include "Forms/main/AccountCommands.h"
+#include "Forms/main/LanguageCommands.h"
 #include "Forms/main/CommissionBar.h"
 #include "Forms/main/CurrencyPanes.h"
 #include "Forms/main/CurrencyTabs.h"
@@ -106,6 +107,7 @@ void TForm1::construct()
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + kClientHeight - CommissionBar::kHeight);
     // 6. The print accounting dialog's command names what it will do.
     accounts_ = std::make_unique<AccountCommands>(*context_, *printing_);
+    language_ = std::make_unique<LanguageCommands>(*context_);
     // 7 to 13. The session clears the calculator, loads the currency data and the settings
     // (each tab is shown as the layout is loaded), dates the status bar, empties the log and
     // keeps the data it started with for a rollback.
@@ -265,7 +267,7 @@ void TForm1::openWebPage(const QString& path)
 {
     const QUrl url(QStringLiteral("http://") + Defs::kMakerWebHost + path);
     if (!openUrl_ || !openUrl_(url))
-        messenger().messageBox(QStringLiteral("Error: Unable to Execute Browser Launch"));
+        messenger().messageBox(tr("Error: Unable to Execute Browser Launch"));
 }
 
 void TForm1::WebSite1Click() { openWebPage(QStringLiteral("/")); }

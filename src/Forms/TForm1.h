@@ -14,6 +14,7 @@
 //   EditorCommands    the currency editor and the reload after it
 //   PrintCommands     the receipt and log report, the print options, the printer setup
 //   AccountCommands   the quick print, the print and accounts dialog, the account file
+//   LanguageCommands  the interface's language from the next start
 // The window itself keeps the start-up, the close, rendering, key preview, help, web pages
 // and the date format (TForm1.cpp), and the menus and popups (TForm1Menus.cpp).
 //
@@ -45,6 +46,7 @@ class DropCommands;
 class EditorCommands;
 class PrintCommands;
 class AccountCommands;
+class LanguageCommands;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -114,6 +116,7 @@ private:
     std::unique_ptr<EditorCommands> editor_;
     std::unique_ptr<PrintCommands> printing_;
     std::unique_ptr<AccountCommands> accounts_;
+    std::unique_ptr<LanguageCommands> language_;
 
     // Windows of the run that the close sequence closes.
     QPointer<THelpWindow> HelpWindow;

@@ -2,6 +2,7 @@
 #include "Forms/TForm1.h"
 #include "Forms/common/DialogKit.h"
 #include "Forms/main/CurrencyTabs.h"
+#include "Forms/main/LanguageCommands.h"
 #include "Forms/main/TabCommands.h"
 #include "support/Trap.h"
 
@@ -26,15 +27,15 @@ void TForm1::buildMenus()
     auto item = [this](QMenu* menu, const char* name, Command c, int tag = 0) {
         mirrorItem(menu, QString::fromLatin1(name), command(c), {}, tag);
     };
-    auto submenu = [](QMenu* parent, const char* caption, const char* name) {
-        return named(parent->addMenu(QString::fromLatin1(caption)), QString::fromLatin1(name));
+    auto submenu = [](QMenu* parent, const QString& caption, const char* name) {
+        return named(parent->addMenu(caption), QString::fromLatin1(name));
     };
     QMenuBar* mb = menuBar();
     mb->setObjectName(QStringLiteral("MainMenu1"));
-    auto top = [mb](const char* caption, const char* name) {
-        return named(mb->addMenu(QString::fromLatin1(caption)), QString::fromLatin1(name));
+    auto top = [mb](const QString& caption, const char* name) {
+        return named(mb->addMenu(caption), QString::fromLatin1(name));
     };
-    QMenu* file = top("&File", "File1");
+    QMenu* file = top(tr("&File"), "File1");
     item(file, "SaveTransactionLog1", Command::SaveTransactionLog);
     file->addSeparator();
     item(file, "PreviewCustomerReceipt1", Command::PreviewCustomerReceipt, 101);
@@ -48,16 +49,16 @@ void TForm1::buildMenus()
     file->addSeparator();
     item(file, "Exit1", Command::Exit);
 
-    item(top("&View", "View1"), "TransactionLog1", Command::ViewTransactionLog);
+    item(top(tr("&View"), "View1"), "TransactionLog1", Command::ViewTransactionLog);
 
-    QMenu* options = top("&Options", "Options1");
+    QMenu* options = top(tr("&Options"), "Options1");
     item(options, "CountryDragList1", Command::CountryDragList);
     options->addSeparator();
     item(options, "ChangeTabNames1", Command::ChangeFolderName);
-    QMenu* clear = submenu(options, "Cl&ear Folders", "ClearFolders1");
+    QMenu* clear = submenu(options, tr("Cl&ear Folders"), "ClearFolders1");
     item(clear, "ClearSingleSelectedTabPanel1", Command::ClearSelectedFolders);
     item(clear, "ClearAllTabPanels1", Command::ClearAllFolders);
-    QMenu* defaults = submenu(options, "&Load Default Folders", "LoadDefaultFolders1");
+    QMenu* defaults = submenu(options, tr("&Load Default Folders"), "LoadDefaultFolders1");
     for (const CommandDef* d : regionCommands())
         defaults->addAction(command(d->id));
     options->addSeparator();
@@ -66,8 +67,13 @@ void TForm1::buildMenus()
     item(options, "SetAccountingExportFile1", Command::SetAccountingExportFile);
     options->addSeparator();
     item(options, "RollBack1", Command::Rollback);
+    options->addSeparator();
+    // The choice takes effect at the next start, and the submenu's title says so.
+    QMenu* language = submenu(options, tr("Lan&guage (next start)"), "Language1");
+    for (Command c : LanguageCommands::kChoices)
+        language->addAction(command(c));
 
-    QMenu* tools = top("&Tools", "Tools1");
+    QMenu* tools = top(tr("&Tools"), "Tools1");
     item(tools, "CurrencyEditor1", Command::CurrencyEditor);
     item(tools, "CurrencyFormat1", Command::CommissionEditor);
     item(tools, "Proxy1", Command::FireWallAccessSetup);
@@ -76,7 +82,7 @@ void TForm1::buildMenus()
     tools->addAction(command(Command::ShowPrintAccountingDialog));
 
     // The Help menu's own F3 is only shown: F3 runs the Help Index.
-    QMenu* help = top("&Help", "Help1");
+    QMenu* help = top(tr("&Help"), "Help1");
     help->menuAction()->setToolTip(QStringLiteral("F3"));
     item(help, "HelpIndex1", Command::HelpIndex);
     help->addSeparator();
@@ -92,7 +98,7 @@ void TForm1::buildPopups()
     // Ctrl+R is only shown: Ctrl+R prints the transaction log.
     auto item = [this](QMenu* menu, const char* name, Command c) {
         const CommandDef& d = CommandSet::def(c);
-        QAction* it = menu->addAction(QString::fromLatin1(d.popupCaption));
+        QAction* it = menu->addAction(CommandSet::text(d.popupCaption));
         it->setObjectName(QString::fromLatin1(name));
         if (!d.region) {
             connect(it, &QAction::triggered, command(c), &QAction::trigger);
@@ -108,10 +114,10 @@ void TForm1::buildPopups()
     item(PopupMenu1, "CountryDragList2", Command::CountryDragList);
     PopupMenu1->addSeparator();
     item(PopupMenu1, "ChangeFolderName1", Command::ChangeFolderName);
-    QMenu* pclear = named(PopupMenu1->addMenu(QStringLiteral("Cl&ear")), QStringLiteral("Clear1"));
+    QMenu* pclear = named(PopupMenu1->addMenu(tr("Cl&ear")), QStringLiteral("Clear1"));
     item(pclear, "ClearSelectedFolder1", Command::ClearSelectedFolders);
     item(pclear, "ClearAllFolders1", Command::ClearAllFolders);
-    QMenu* pload = named(PopupMenu1->addMenu(QStringLiteral("&Load Default Folders")),
+    QMenu* pload = named(PopupMenu1->addMenu(tr("&Load Default Folders")),
                          QStringLiteral("LoadDefaultFolders2"));
     for (const CommandDef* d : regionCommands())
         item(pload, "", d->id);
@@ -121,10 +127,10 @@ void TForm1::buildPopups()
     LoadCountryDefaults->addAction(command(Command::CountryDragList));
     LoadCountryDefaults->addSeparator();
     LoadCountryDefaults->addAction(command(Command::ChangeFolderName));
-    QMenu* bclear = LoadCountryDefaults->addMenu(QStringLiteral("Cl&ear Folders"));
+    QMenu* bclear = LoadCountryDefaults->addMenu(tr("Cl&ear Folders"));
     bclear->addAction(command(Command::ClearSelectedFolders));
     bclear->addAction(command(Command::ClearAllFolders));
-    QMenu* bload = LoadCountryDefaults->addMenu(QStringLiteral("Load &Defaults"));
+    QMenu* bload = LoadCountryDefaults->addMenu(tr("Load &Defaults"));
     for (const CommandDef* d : regionCommands())
         bload->addAction(command(d->id));
     LoadCountryDefaults->addAction(command(Command::DeleteButton));

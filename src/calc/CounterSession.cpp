@@ -1,4 +1,5 @@
 #include "calc/CounterSession.h"
+#include "support/Translate.h"
 #include "Defs.h"
 #include "data/CurrencyLoader.h"
 #include "data/DataFiles.h"
@@ -26,7 +27,7 @@ bool CounterSession::start(std::function<bool(int tab)> showTab)
     const bool loaded = LoadCurrencyData(currencies_);
     state_.showRatesOf(currencies_);
     if (!loaded)
-        state_.panel[2] = QStringLiteral("No currency data. Upload from the Web.");
+        state_.panel[2] = translated(QT_TRANSLATE_NOOP("Vemox", "No currency data. Upload from the Web."));
     // The settings, then today's date in their date format; the load has told any failure.
     settings_.showTab = std::move(showTab);
     settings_.load();

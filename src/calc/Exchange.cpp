@@ -1,5 +1,6 @@
 // A currency button's conversion and the commission toolbar's options.
 #include "calc/Exchange.h"
+#include "support/Translate.h"
 #include "Defs.h"
 
 #include "data/CurrencyTable.h"
@@ -12,7 +13,8 @@ const QString Exchanger::kNoLibrary = QStringLiteral("Error: Unable to load reso
 const QString Exchanger::kBadFlag = QStringLiteral("Bad Exchange");
 const QString Exchanger::kBadHomeFlag = QStringLiteral("Bad ExchangeBad mem");
 const QString Exchanger::kNoData =
-    QStringLiteral("No Currency Data Loaded or no currency has been defined.\nUpload now?");
+    QStringLiteral(
+    QT_TRANSLATE_NOOP("Vemox", "No Currency Data Loaded or no currency has been defined.\nUpload now?"));
 const QString Exchanger::kSwapError = QStringLiteral("Error F200 in Rmode");
 
 namespace {
@@ -142,7 +144,8 @@ void Exchanger::resumeSteps(const Pending& pending, bool updated, std::optional<
         return;
     if (const QString missing = records.withoutRate(); !missing.isEmpty()) {
         messenger().messageDialog(
-            QStringLiteral("There is still no rate for %1. Nothing was converted.").arg(missing),
+            translated(QT_TRANSLATE_NOOP("Vemox", "There is still no rate for %1. Nothing was converted."))
+                .arg(missing),
             Messenger::Icon::Information);
         return;
     }
@@ -198,13 +201,14 @@ bool Exchanger::bothRecords(const Records& records, const QString& sourceCountry
 {
     QString text;
     if (!records.source && sourceCountry.isEmpty())
-        text = QStringLiteral("No currency to convert from has been chosen.");
+        text = translated(QT_TRANSLATE_NOOP("Vemox", "No currency to convert from has been chosen."));
     else if (!records.source || !records.target)
-        text = QStringLiteral("%1 is not in the currency table, so it has no rate.")
+        text = translated(QT_TRANSLATE_NOOP("Vemox", "%1 is not in the currency table, so it has no rate."))
                    .arg(records.source ? country : sourceCountry);
     if (text.isEmpty())
         return true;
-    messenger().messageDialog(text + QStringLiteral(" Nothing was converted."), Messenger::Icon::Information);
+    messenger().messageDialog(text + translated(QT_TRANSLATE_NOOP("Vemox", " Nothing was converted.")),
+                              Messenger::Icon::Information);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "calc/MainSettings.h"
 
+#include "support/Translate.h"
 #include "Defs.h"
 #include "support/DataFolder.h"
 #include "calc/CommissionTable.h"
@@ -14,8 +15,9 @@
 
 namespace {
 
-const QString kAwaitingUpdate = QStringLiteral("Awaiting update!");
-const QString kLastUpdate = QStringLiteral("Last update: ");
+// Shown in the status bar, in the interface's language.
+const char* const kAwaitingUpdate = QT_TRANSLATE_NOOP("Vemox", "Awaiting update!");
+const char* const kLastUpdate = QT_TRANSLATE_NOOP("Vemox", "Last update: ");
 const QString kDefaultHome = QStringLiteral("Unt. States");
 const QString kDefaultRegion = QStringLiteral("Europe");
 
@@ -173,9 +175,9 @@ void MainSettings::showLastUpdate(bool keepWhenMissing)
     QDateTime lastUpdate;
     // A damaged value is told with the others and reads as no update at all.
     if (store_.read(Defs::kKeyGeneral, Defs::kValLastUpdate, lastUpdate) && lastUpdate.isValid())
-        state.panel[1] = kLastUpdate + Formats::dateToStr(lastUpdate.date());
+        state.panel[1] = translated(kLastUpdate) + Formats::dateToStr(lastUpdate.date());
     else if (!keepWhenMissing)
-        state.panel[1] = kAwaitingUpdate;
+        state.panel[1] = translated(kAwaitingUpdate);
 }
 
 // "Fr" and "Dp": the short date format and the decimals of every amount shown.
@@ -217,7 +219,7 @@ bool MainSettings::save()
                  state.reverseMode ? state.foreign.country : state.home.country);
     if (change.commit())
         return true;
-    messenger().messageBox(QStringLiteral("Error E72: Error writing to registry"));
+    messenger().messageBox(translated(QT_TRANSLATE_NOOP("Vemox", "Error E72: Error writing to registry")));
     return false;
 }
 

@@ -1,4 +1,5 @@
 #include "calc/MainState.h"
+#include "support/Translate.h"
 #include "data/CurrencyTable.h"
 #include "data/RateUpdate.h"
 #include "support/Formats.h"
@@ -44,11 +45,12 @@ void MainState::announce()
 QString MainState::RateHint(const CCurrencyData& record)
 {
     if (record.GetRate() == 0.0)
-        return QStringLiteral("No rate");
-    QString hint = QStringLiteral("1 USD = %1 %2").arg(Formats::floatToStr(record.GetRate()), record.GetIsoCode());
+        return translated(QT_TRANSLATE_NOOP("Vemox", "No rate"));
+    QString hint = translated(QT_TRANSLATE_NOOP("Vemox", "1 USD = %1 %2"))
+                       .arg(Formats::floatToStr(record.GetRate()), record.GetIsoCode());
     // A date is short; whatever else the field holds is not shown whole.
     if (!record.GetAsOf().isEmpty())
-        hint += QStringLiteral(", as of ") + record.GetAsOf().left(40);
+        hint += translated(QT_TRANSLATE_NOOP("Vemox", ", as of ")) + record.GetAsOf().left(40);
     return hint;
 }
 
@@ -74,5 +76,5 @@ QString rateKindText(RateKind k)
 
 void MainState::showToday(const QDate& today)
 {
-    panel[0] = QStringLiteral("Todays date: ") + Formats::dateToStr(today);
+    panel[0] = translated(QT_TRANSLATE_NOOP("Vemox", "Todays date: ")) + Formats::dateToStr(today);
 }

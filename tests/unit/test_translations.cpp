@@ -84,15 +84,15 @@ protected:
         table.ClearTable();
         table.Append(new CCurrencyData(1, "North America", "Unt. States", "USD", "Dollars", 0));
         table.Append(new CCurrencyData(0.79, "Europe", "Unt. Kingdom", "GBP", "Pounds", 1));
+        session.layout().assign(0, 1, "Unt. States");
+        session.layout().assign(0, 2, "Unt. Kingdom");
         log.Clear();
         ZYMAPI::WriteGeneral(Defs::kValAddToAccountFile, true);
         calc.OnCancel();
-        ex.Exchange("Unt. States");
+        session.convertSlot(0, 1);
         type("1234.5");
-        ex.Exchange("Unt. Kingdom");
-        QString panel;
-        AccountingExport::AppendToAccounts(ex.PendingAccountRecord, "Base Rate", "Cash", data, panel,
-                                           QDateTime(QDate(2024, 3, 5), QTime(14, 5, 9)));
+        session.convertSlot(0, 2);
+        session.appendToAccounts(QDateTime(QDate(2024, 3, 5), QTime(14, 5, 9)));
         return {log.Lines(), testenv::readBytes(data + "/" + AccountingExport::kDefaultFileName)};
     }
     void TearDown() override { Translations::install("en", kBuilt); }

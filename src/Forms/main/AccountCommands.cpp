@@ -23,8 +23,8 @@ AccountCommands::AccountCommands(MainContext& ctx, PrintCommands& printing) : ct
 void AccountCommands::showPrintAccountingCaption()
 {
     ctx_.commands.action(Command::ShowPrintAccountingDialog)
-        ->setText(AccountingExport::dialogHidden() ? QStringLiteral("Hide Print Accounting Dialog")
-                                                   : QStringLiteral("Show Print Accounting Dialog"));
+        ->setText(AccountingExport::dialogHidden() ? tr("Hide Print Accounting Dialog")
+                                                   : tr("Show Print Accounting Dialog"));
 }
 
 // A receipt that cannot be prepared is told, and nothing goes to the account file.
@@ -39,7 +39,7 @@ void AccountCommands::QuickPrintClick()
     CounterSession& session = ctx_.session;
     printing_.PrepareReport(PrintCommands::Mode::CustomerReceipt);
     if (AccountingExport::printChosen() && printing_.PrintPrepared() != Report::ReportPrinter::Outcome::NotPrinted) {
-        session.state().panel[0] = QStringLiteral("Printing...");
+        session.state().panel[0] = tr("Printing...");
         session.state().announce();
     }
     session.appendToAccounts(QDateTime::currentDateTime());

@@ -10,6 +10,7 @@
 class PrintCommands;
 
 class AccountCommands : public QObject {
+    Q_OBJECT
 public:
     AccountCommands(MainContext& ctx, PrintCommands& printing);
 

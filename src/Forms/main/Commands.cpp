@@ -5,9 +5,26 @@
 #include "support/Trap.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
+// The region loads' texts, for the translators: the region table holds them in English.
+[[maybe_unused]] const char* const kRegionTexts[] = {
+    QT_TRANSLATE_NOOP("Commands", "&Afica"),      QT_TRANSLATE_NOOP("Commands", "&Africa"),
+    QT_TRANSLATE_NOOP("Commands", "Load Africa"), QT_TRANSLATE_NOOP("Commands", "A&merica"),
+    QT_TRANSLATE_NOOP("Commands", "Load America"), QT_TRANSLATE_NOOP("Commands", "A&sia"),
+    QT_TRANSLATE_NOOP("Commands", "Load Asia"),   QT_TRANSLATE_NOOP("Commands", "&Caribbean"),
+    QT_TRANSLATE_NOOP("Commands", "&Carribbean"), QT_TRANSLATE_NOOP("Commands", "Load Caribbean"),
+    QT_TRANSLATE_NOOP("Commands", "&Europe"),     QT_TRANSLATE_NOOP("Commands", "Load Europe"),
+    QT_TRANSLATE_NOOP("Commands", "&MiddleEast"), QT_TRANSLATE_NOOP("Commands", "M&iddle East"),
+    QT_TRANSLATE_NOOP("Commands", "Load Middle East"), QT_TRANSLATE_NOOP("Commands", "&Oceania"),
+    QT_TRANSLATE_NOOP("Commands", "Oceania"),     QT_TRANSLATE_NOOP("Commands", "Load Oceania"),
+};
+
+const char* const kLanguageHint =
+    QT_TRANSLATE_NOOP("Commands", "The language of the interface; it changes at the next start");
+
 // A region load's row, from the region table.
 constexpr CommandDef region(Command id, int index)
 {
@@ -16,6 +33,11 @@ constexpr CommandDef region(Command id, int index)
 }
 } // namespace
 
+QString CommandSet::text(const char* english)
+{
+    return english && *english ? QCoreApplication::translate("Commands", english) : QString::fromUtf8(english);
+}
+
 std::span<const CommandDef> CommandSet::table()
 {
     using C = Command;
@@ -23,45 +45,59 @@ std::span<const CommandDef> CommandSet::table()
     constexpr auto M = CommandDef::MenuOnly;
     // In the order of the enum; the constructor checks it.
     static const CommandDef table[] = {
-        {C::SaveTransactionLog, "ActionSaveTransactionLog", "Save &Transaction Log...", "Ctrl+T",
-         "Save Transaction Log As...", "", 0, nullptr, A},
-        {C::PreviewCustomerReceipt, "ActionPreviewCustomerReceipt", "Preview &Customer Receipt", "Ctrl+N",
-         "Preview Customer Receipt", "", 0, nullptr, A},
-        {C::PreviewTransactionLog, "ActionPreviewTransactionLog", "Preview Transaction &Log", "Ctrl+Alt+H",
-         "Preview Transaction Log", "", 0, nullptr, A},
-        {C::PrintCustomerReceipt, "ActionPrintCustomerReceipt", "Print Customer Receipt", "Ctrl+P",
-         "Print Customer Receipt", "", 0, nullptr, A},
-        {C::PrintTransactionLog, "ActionPrintTransactionLog", "Print T&ransaction Log", "Ctrl+R",
-         "Print Transaction Log", "", 0, nullptr, A},
-        {C::PrintHeaderOptions, "ActionPrintHeaderOptions", "Print &Header Options", "Ctrl+H", "Print Header Options", "",
-         0, nullptr, A},
-        {C::PrinterSetup, "ActionPrinterSetup", "Printer Setup", "F12", "Printer Setup", "", 0, nullptr, A},
-        {C::Exit, "ActionExit", "E&xit", "Ctrl+Q", "Exit", "", 0, nullptr, A},
-        {C::ViewTransactionLog, "ActionViewTransactionLog", "View &Transaction Log", "Ctrl+V", "Show Transaction Log", "",
-         0, nullptr, A},
-        {C::CountryDragList, "ActionCountryDragList", "Count&ry List", "Ctrl+D", "Show Country Drag/Drop List", "", 0,
-         "Country Drag &List\tCtrl+R", A},
-        {C::ChangeFolderName, "ActionChangeFolderName", "&Folder Name", "Ctrl+F", "Change Folder Name", "", 0,
-         "C&hange Folder Name", A},
-        {C::ClearSelectedFolders, "ActionClearSelectedFolders", "Clear &Selected Folders", "F8",
-         "Clear Selected Folders", "", 0, "Clear Selected Folder", A},
-        {C::ClearAllFolders, "ActionClearAllFolders", "Clear &All Folders", "F9", "Clear All Folders", "", 0,
-         "Clear All Folders", A},
-        {C::LoadDefaultFolders, "ActionLoadDefaultFolders", "&Load Default Folders", "F10", "Load Default Folders", "", 0,
-         nullptr, A},
-        {C::DateCurrencyFormat, "ActionDateCurrencyFormat", "&Date Currency Format", "Ctrl+W",
-         "Edit Date Currency Format", "", 0, nullptr, A},
-        {C::SetAccountingExportFile, "ActionSetAccountingExportFile", "Set Accounting &ExportFile", "",
-         "Set Accounting Export File", "", 0, nullptr, A},
-        {C::Rollback, "ActionRollback", "&Rollback", "Ctrl+B", "Rollback", " - Error: - (RollBack1Click) zym", 0,
-         nullptr, A},
-        {C::CurrencyEditor, "ActionCurrencyEditor", "Currency &Editor", "F4", "Currency Editor", "", 0, nullptr, A},
-        {C::CommissionEditor, "ActionCommissionEditor", "C&ommissionEditor", "F5", "Commission Editor", "", 0, nullptr, A},
-        {C::FireWallAccessSetup, "ActionFireWallAccessSetup", "&Firewall Setup", "Ctrl+J", "Firewall Setup", "", 0,
-         nullptr, A},
-        {C::HelpIndex, "ActionhelpIndex", "&Help Index", "F3", "Help Index", "", 0, nullptr, A},
-        {C::DownloadLatestVersion, "ActionDownloadLatestVersion", "&Download Latest Version", "Ctrl+M",
-         "Download Latest Version", "", 0, nullptr, A},
+        {C::SaveTransactionLog, "ActionSaveTransactionLog", QT_TRANSLATE_NOOP("Commands", "Save &Transaction Log..."),
+         "Ctrl+T", QT_TRANSLATE_NOOP("Commands", "Save Transaction Log As..."), "", 0, nullptr, A},
+        {C::PreviewCustomerReceipt, "ActionPreviewCustomerReceipt",
+         QT_TRANSLATE_NOOP("Commands", "Preview &Customer Receipt"), "Ctrl+N",
+         QT_TRANSLATE_NOOP("Commands", "Preview Customer Receipt"), "", 0, nullptr, A},
+        {C::PreviewTransactionLog, "ActionPreviewTransactionLog",
+         QT_TRANSLATE_NOOP("Commands", "Preview Transaction &Log"), "Ctrl+Alt+H",
+         QT_TRANSLATE_NOOP("Commands", "Preview Transaction Log"), "", 0, nullptr, A},
+        {C::PrintCustomerReceipt, "ActionPrintCustomerReceipt", QT_TRANSLATE_NOOP("Commands", "Print Customer Receipt"),
+         "Ctrl+P", QT_TRANSLATE_NOOP("Commands", "Print Customer Receipt"), "", 0, nullptr, A},
+        {C::PrintTransactionLog, "ActionPrintTransactionLog", QT_TRANSLATE_NOOP("Commands", "Print T&ransaction Log"),
+         "Ctrl+R", QT_TRANSLATE_NOOP("Commands", "Print Transaction Log"), "", 0, nullptr, A},
+        {C::PrintHeaderOptions, "ActionPrintHeaderOptions", QT_TRANSLATE_NOOP("Commands", "Print &Header Options"),
+         "Ctrl+H", QT_TRANSLATE_NOOP("Commands", "Print Header Options"), "", 0, nullptr, A},
+        {C::PrinterSetup, "ActionPrinterSetup", QT_TRANSLATE_NOOP("Commands", "Printer Setup"), "F12",
+         QT_TRANSLATE_NOOP("Commands", "Printer Setup"), "", 0, nullptr, A},
+        {C::Exit, "ActionExit", QT_TRANSLATE_NOOP("Commands", "E&xit"), "Ctrl+Q", QT_TRANSLATE_NOOP("Commands", "Exit"),
+         "", 0, nullptr, A},
+        {C::ViewTransactionLog, "ActionViewTransactionLog", QT_TRANSLATE_NOOP("Commands", "View &Transaction Log"),
+         "Ctrl+V", QT_TRANSLATE_NOOP("Commands", "Show Transaction Log"), "", 0, nullptr, A},
+        {C::CountryDragList, "ActionCountryDragList", QT_TRANSLATE_NOOP("Commands", "Count&ry List"), "Ctrl+D",
+         QT_TRANSLATE_NOOP("Commands", "Show Country Drag/Drop List"), "", 0,
+         QT_TRANSLATE_NOOP("Commands", "Country Drag &List\tCtrl+R"), A},
+        {C::ChangeFolderName, "ActionChangeFolderName", QT_TRANSLATE_NOOP("Commands", "&Folder Name"), "Ctrl+F",
+         QT_TRANSLATE_NOOP("Commands", "Change Folder Name"), "", 0,
+         QT_TRANSLATE_NOOP("Commands", "C&hange Folder Name"), A},
+        {C::ClearSelectedFolders, "ActionClearSelectedFolders",
+         QT_TRANSLATE_NOOP("Commands", "Clear &Selected Folders"), "F8",
+         QT_TRANSLATE_NOOP("Commands", "Clear Selected Folders"), "", 0,
+         QT_TRANSLATE_NOOP("Commands", "Clear Selected Folder"), A},
+        {C::ClearAllFolders, "ActionClearAllFolders", QT_TRANSLATE_NOOP("Commands", "Clear &All Folders"), "F9",
+         QT_TRANSLATE_NOOP("Commands", "Clear All Folders"), "", 0, QT_TRANSLATE_NOOP("Commands", "Clear All Folders"),
+         A},
+        {C::LoadDefaultFolders, "ActionLoadDefaultFolders", QT_TRANSLATE_NOOP("Commands", "&Load Default Folders"),
+         "F10", QT_TRANSLATE_NOOP("Commands", "Load Default Folders"), "", 0, nullptr, A},
+        {C::DateCurrencyFormat, "ActionDateCurrencyFormat", QT_TRANSLATE_NOOP("Commands", "&Date Currency Format"),
+         "Ctrl+W", QT_TRANSLATE_NOOP("Commands", "Edit Date Currency Format"), "", 0, nullptr, A},
+        {C::SetAccountingExportFile, "ActionSetAccountingExportFile",
+         QT_TRANSLATE_NOOP("Commands", "Set Accounting &ExportFile"), "",
+         QT_TRANSLATE_NOOP("Commands", "Set Accounting Export File"), "", 0, nullptr, A},
+        {C::Rollback, "ActionRollback", QT_TRANSLATE_NOOP("Commands", "&Rollback"), "Ctrl+B",
+         QT_TRANSLATE_NOOP("Commands", "Rollback"), " - Error: - (RollBack1Click) zym", 0, nullptr, A},
+        {C::CurrencyEditor, "ActionCurrencyEditor", QT_TRANSLATE_NOOP("Commands", "Currency &Editor"), "F4",
+         QT_TRANSLATE_NOOP("Commands", "Currency Editor"), "", 0, nullptr, A},
+        {C::CommissionEditor, "ActionCommissionEditor", QT_TRANSLATE_NOOP("Commands", "C&ommissionEditor"), "F5",
+         QT_TRANSLATE_NOOP("Commands", "Commission Editor"), "", 0, nullptr, A},
+        {C::FireWallAccessSetup, "ActionFireWallAccessSetup", QT_TRANSLATE_NOOP("Commands", "&Firewall Setup"),
+         "Ctrl+J", QT_TRANSLATE_NOOP("Commands", "Firewall Setup"), "", 0, nullptr, A},
+        {C::HelpIndex, "ActionhelpIndex", QT_TRANSLATE_NOOP("Commands", "&Help Index"), "F3",
+         QT_TRANSLATE_NOOP("Commands", "Help Index"), "", 0, nullptr, A},
+        {C::DownloadLatestVersion, "ActionDownloadLatestVersion",
+         QT_TRANSLATE_NOOP("Commands", "&Download Latest Version"), "Ctrl+M",
+         QT_TRANSLATE_NOOP("Commands", "Download Latest Version"), "", 0, nullptr, A},
         region(C::Africa, 0),
         region(C::America, 1),
         region(C::Asia, 2),
@@ -69,14 +105,26 @@ std::span<const CommandDef> CommandSet::table()
         region(C::Europe, 4),
         region(C::MiddleEast, 5),
         region(C::Oceania, 6),
-        {C::DeleteButton, "ActionDeleteButton", "Delete Country", "", "Delete Country", "", 0, nullptr, A},
-        {C::Update, "ActionUpdate", "", "F2", "Update from the Web", "", 0, nullptr, A},
-        {C::Support, "ActionSupport", "Support", "Shift+Ctrl+F10", "Support", "", 0, nullptr, A},
-        {C::About, "ActionAbout", "About &ZYMTechnology", "F1", "About ZYMTechnology", "", 0, nullptr, A},
-        {C::CommissionToolbar, "CommissionToobar", "&Show Commission Toobar", "", "", "", 0, nullptr, M},
-        {C::ShowPrintAccountingDialog, "ShowPrintAccountingDialog", "Show Print Accounting Dialog", "", "", "", 0,
+        {C::DeleteButton, "ActionDeleteButton", QT_TRANSLATE_NOOP("Commands", "Delete Country"), "",
+         QT_TRANSLATE_NOOP("Commands", "Delete Country"), "", 0, nullptr, A},
+        {C::Update, "ActionUpdate", "", "F2", QT_TRANSLATE_NOOP("Commands", "Update from the Web"), "", 0, nullptr, A},
+        {C::Support, "ActionSupport", QT_TRANSLATE_NOOP("Commands", "Support"), "Shift+Ctrl+F10",
+         QT_TRANSLATE_NOOP("Commands", "Support"), "", 0, nullptr, A},
+        {C::About, "ActionAbout", QT_TRANSLATE_NOOP("Commands", "About &ZYMTechnology"), "F1",
+         QT_TRANSLATE_NOOP("Commands", "About ZYMTechnology"), "", 0, nullptr, A},
+        {C::CommissionToolbar, "CommissionToobar", QT_TRANSLATE_NOOP("Commands", "&Show Commission Toobar"), "", "", "",
+         0, nullptr, M},
+        {C::ShowPrintAccountingDialog, "ShowPrintAccountingDialog",
+         QT_TRANSLATE_NOOP("Commands", "Show Print Accounting Dialog"), "", "", "", 0, nullptr, M},
+        {C::QuickPrint, "QuickPrintCommand", QT_TRANSLATE_NOOP("Commands", "Quick Print"), "",
+         QT_TRANSLATE_NOOP("Commands", "Quick Print"), "", 0, nullptr, M},
+        // The languages are named in their own words, whatever the interface speaks.
+        {C::LanguageSystem, "LanguageSystem", QT_TRANSLATE_NOOP("Commands", "&System"), "", kLanguageHint, "", 0,
          nullptr, M},
-        {C::QuickPrint, "QuickPrintCommand", "Quick Print", "", "Quick Print", "", 0, nullptr, M},
+        {C::LanguageEnglish, "LanguageEnglish", "English", "", kLanguageHint, "", 0, nullptr, M},
+        {C::LanguageGerman, "LanguageGerman", "Deutsch", "", kLanguageHint, "", 0, nullptr, M},
+        {C::LanguageFrench, "LanguageFrench", "Fran\u00e7ais", "", kLanguageHint, "", 0, nullptr, M},
+        {C::LanguageSpanish, "LanguageSpanish", "Espa\u00f1ol", "", kLanguageHint, "", 0, nullptr, M},
     };
     static_assert(std::size(table) == kCommandCount, "one row per command");
     return table;
@@ -87,10 +135,10 @@ CommandSet::CommandSet(QWidget* window)
     for (const CommandDef& d : table()) {
         Q_ASSERT(&d - table().data() == static_cast<int>(d.id));
         const QString name = QString::fromLatin1(d.name);
-        const QString caption = QString::fromLatin1(d.caption);
+        const QString caption = text(d.caption);
         QAction* a = nullptr;
         if (d.place == CommandDef::ActionList) {
-            a = makeAction(window, name, caption, QString::fromLatin1(d.shortcut), QString::fromLatin1(d.hint));
+            a = makeAction(window, name, caption, QString::fromLatin1(d.shortcut), text(d.hint));
         } else {
             // Menu-only commands are added to their menu as they are.
             a = named(new QAction(caption, window), name);

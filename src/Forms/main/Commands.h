@@ -8,6 +8,7 @@
 // `CommandSet::bind`, which runs the handler inside the trap with the command's suffix. A
 // new command is a new enum value and table row (Commands.cpp), its menu item
 // (TForm1Menus.cpp) and the `bind` call in the unit that serves it.
+#include <QString>
 #include <QtGlobal>
 #include <array>
 #include <functional>
@@ -25,10 +26,13 @@ enum class Command {
     Africa, America, Asia, Caribbean, Europe, MiddleEast, Oceania,
     DeleteButton, Update, Support, About,
     CommissionToolbar, ShowPrintAccountingDialog, QuickPrint,
+    LanguageSystem, LanguageEnglish, LanguageGerman, LanguageFrench, LanguageSpanish,
     Count
 };
 inline constexpr int kCommandCount = static_cast<int>(Command::Count);
 
+// The captions, hints and popup captions are English, marked for the translators; the
+// actions show them in the interface's language. Names, shortcuts and suffixes never change.
 struct CommandDef {
     enum Place {
         ActionList,   // an action of the window: its shortcut works anywhere in it
@@ -50,6 +54,8 @@ class CommandSet {
 public:
     static std::span<const CommandDef> table();
     static const CommandDef& def(Command c) { return table()[static_cast<size_t>(c)]; }
+    // A caption or hint of the table in the interface's language ("" stays "").
+    static QString text(const char* english);
 
     // Creates the actions on `window`.
     explicit CommandSet(QWidget* window);

@@ -13,10 +13,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-namespace {
-const QString kHomeHint = QStringLiteral("Local exchange panel");
-const QString kForeignHint = QStringLiteral("Foreign exchange panel");
-} // namespace
 
 CurrencyPanes::CurrencyPanes(QWidget* parent) : QFrame(parent)
 {
@@ -47,20 +43,20 @@ CurrencyPanes::CurrencyPanes(QWidget* parent) : QFrame(parent)
         row->addWidget(frame, 1);
     };
     pane(QStringLiteral("Panel2"), homePane_, homeImage_, QStringLiteral("homeImage"), homeCountry_,
-         QStringLiteral("homecountry"), kHomeHint);
+         QStringLiteral("homecountry"), tr("Local exchange panel"));
     r_ = named(new QLabel(QStringLiteral("R"), this), QStringLiteral("R"));
     QFont bold = r_->font();
     bold.setBold(true);
     r_->setFont(bold);
-    r_->setToolTip(QStringLiteral("Reverse Mode"));
+    r_->setToolTip(tr("Reverse Mode"));
     row->addWidget(r_);
     pane(QStringLiteral("Panel3"), localPane_, localImage_, QStringLiteral("localimage"), localCountry_,
-         QStringLiteral("localcountry"), kForeignHint);
+         QStringLiteral("localcountry"), tr("Foreign exchange panel"));
 
     auto* bar = named(new QToolBar(this), QStringLiteral("ToolBar2"));
     bar->setIconSize(QSize(18, 18));
     bar->setMovable(false);
-    auto* updateLabel = named(new QLabel(QStringLiteral("Update Currencies"), bar), QStringLiteral("UpdateLabel"));
+    auto* updateLabel = named(new QLabel(tr("Update Currencies"), bar), QStringLiteral("UpdateLabel"));
     updateLabel->setFont(bold);
     bar->addWidget(updateLabel);
     update_ = named(new QToolButton(bar), QStringLiteral("UpdateTool"));
@@ -74,7 +70,7 @@ CurrencyPanes::CurrencyPanes(QWidget* parent) : QFrame(parent)
     hide_->setAutoRaise(true);
     hide_->setArrowType(Qt::DownArrow);
     hide_->setFocusPolicy(Qt::NoFocus);
-    hide_->setToolTip(QStringLiteral("Show Commision Toobar"));
+    hide_->setToolTip(tr("Show Commision Toobar"));
     hide_->setAccessibleName(hide_->toolTip());
     row->addWidget(hide_);
     // The arrow points the way the bar will go.
@@ -116,8 +112,8 @@ void CurrencyPanes::render(const MainState& state)
     localIso_->setText(state.foreign.iso);
     renderFlag(homeImage_, state.home, homeShown_);
     renderFlag(localImage_, state.foreign, localShown_);
-    renderHint(homePane_, homeCountry_, kHomeHint, state.homeRateHint);
-    renderHint(localPane_, localCountry_, kForeignHint, state.foreignRateHint);
+    renderHint(homePane_, homeCountry_, tr("Local exchange panel"), state.homeRateHint);
+    renderHint(localPane_, localCountry_, tr("Foreign exchange panel"), state.foreignRateHint);
     QPalette rp = r_->palette();
     rp.setColor(QPalette::WindowText, state.reverseMode ? QColor(255, 0, 0) : palette().color(QPalette::Button));
     r_->setPalette(rp);
@@ -127,7 +123,7 @@ void CurrencyPanes::render(const MainState& state)
 
 QString CurrencyPanes::hideText(bool shown)
 {
-    return shown ? QStringLiteral("Hide Commission Toobar") : QStringLiteral("Show Commission Toobar");
+    return shown ? tr("Hide Commission Toobar") : tr("Show Commission Toobar");
 }
 
 // Until the first toggle the button keeps its designed hint.

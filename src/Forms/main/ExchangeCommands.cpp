@@ -1,4 +1,5 @@
 #include "Forms/main/ExchangeCommands.h"
+#include "support/Translate.h"
 #include "Forms/main/Commands.h"
 #include "Forms/main/CommissionBar.h"
 #include "Forms/main/CurrencyPanes.h"
@@ -33,7 +34,7 @@ void ExchangeCommands::Exchange(int slot)
     session.convertSlot(ctx_.tabs.currentTab(), slot);
     if (!session.ratesMissing())
         return;
-    const bool update = messenger().askYesNo(Exchanger::kNoData, Messenger::Icon::Information);
+    const bool update = messenger().askYesNo(translated(Exchanger::kNoData), Messenger::Icon::Information);
     if (update)
         session.requestUpdate();
     session.resumeConversion(update);

@@ -54,11 +54,11 @@ KeypadPanel::KeypadPanel(QWidget* parent) : QFrame(parent)
     times_ = makeKey(QStringLiteral("keytimes"), QStringLiteral("\u00d7"), QStringLiteral("x"), 2, 3);
     divide_ = makeKey(QStringLiteral("keydivide"), QStringLiteral("\u00f7"), QStringLiteral("/"), 3, 3);
     plusMinus_ = makeKey(QStringLiteral("plusminus"), QStringLiteral("\u00b1"), QStringLiteral("0"), 4, 3);
-    rmode_ = makeKey(QStringLiteral("rmode"), QStringLiteral("\u21c4"), QStringLiteral("Reverse Mode"), 4, 0);
-    quickPrint_ = makeKey(QStringLiteral("QuickPrint"), QString(), QStringLiteral("Quick Print"), 4, 1);
+    rmode_ = makeKey(QStringLiteral("rmode"), QStringLiteral("\u21c4"), tr("Reverse Mode"), 4, 0);
+    quickPrint_ = makeKey(QStringLiteral("QuickPrint"), QString(), tr("Quick Print"), 4, 1);
     quickPrint_->setIcon(Glyphs::printer());
     quickPrint_->setIconSize(QSize(24, 24));
-    clear_ = makeKey(QStringLiteral("keyclear"), QStringLiteral("C"), QStringLiteral("Clear"), 4, 2);
+    clear_ = makeKey(QStringLiteral("keyclear"), QStringLiteral("C"), tr("Clear"), 4, 2);
     QPalette red = clear_->palette();
     red.setColor(QPalette::ButtonText, QColor(170, 0, 0));
     clear_->setPalette(red);

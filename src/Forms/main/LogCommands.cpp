@@ -29,8 +29,8 @@ void LogCommands::TransactionLog1Click()
 void LogCommands::SaveTransactionLog1Click()
 {
     Messenger::FileDialog d;
-    d.title = QStringLiteral("Save Transaction Log");
-    d.filter = QStringLiteral("Transaction Log (*.tlg *.TLG)");
+    d.title = tr("Save Transaction Log");
+    d.filter = tr("Transaction Log (*.tlg *.TLG)");
     d.defaultSuffix = QStringLiteral("tlg");
     d.directory = DataFolder::path();
     d.confirmOverwrite = true;

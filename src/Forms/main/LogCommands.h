@@ -8,6 +8,7 @@
 class TTransLog;
 
 class LogCommands : public QObject {
+    Q_OBJECT
 public:
     explicit LogCommands(MainContext& ctx);
     // Closes the log window, as the main window's close does.

@@ -71,7 +71,7 @@ void PrintCommands::ActionPrinterSetupExecute()
     // The printer and paper chosen here are the ones every print uses.
     QPrintDialog dialog(&printer_.printer(), &ctx_.window);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
-    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setWindowTitle(tr("Printer Setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     runModal(dialog);
 }

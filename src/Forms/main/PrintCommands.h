@@ -11,6 +11,7 @@
 #include <functional>
 
 class PrintCommands : public QObject {
+    Q_OBJECT
 public:
     using Mode = TQuickReport1::Mode;
     explicit PrintCommands(MainContext& ctx);

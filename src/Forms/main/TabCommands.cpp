@@ -9,11 +9,11 @@
 #include "support/ResourceLibrary.h"
 #include "support/Trap.h"
 
-
-namespace {
-const QString kClearQuestion = QStringLiteral("This will delete current settings!");
-const QString kClearTitle = QStringLiteral("Load Defaults");
-} // namespace
+// Clearing folders loses the operator's button layout: they confirm it first.
+bool TabCommands::confirmClear()
+{
+    return messenger().confirmTitled(tr("This will delete current settings!"), tr("Load Defaults"));
+}
 
 TabCommands::TabCommands(MainContext& ctx) : ctx_(ctx)
 {
@@ -66,7 +66,7 @@ void TabCommands::Loaddefaults(int tag) { LoadRegionDefaults(ButtonLayout::Regio
 
 void TabCommands::ClearSelectedTabbedPanel1Click()
 {
-    if (!messenger().confirmTitled(kClearQuestion, kClearTitle))
+    if (!confirmClear())
         return;
     const int tab = ctx_.tabs.currentTab();
     ctx_.session.layout().clearTab(tab);
@@ -76,7 +76,7 @@ void TabCommands::ClearSelectedTabbedPanel1Click()
 
 void TabCommands::ClearAllTabbedPanels1Click()
 {
-    if (!messenger().confirmTitled(kClearQuestion, kClearTitle))
+    if (!confirmClear())
         return;
     ctx_.session.layout().clearAll();
     LoadTabButtons(0);
@@ -85,8 +85,7 @@ void TabCommands::ClearAllTabbedPanels1Click()
 
 void TabCommands::ChangeTabNames1Click()
 {
-    const auto name = messenger().inputBox(QStringLiteral("Change Tab Name"), QStringLiteral("Enter the new Tab Name"),
-                                           QString());
+    const auto name = messenger().inputBox(tr("Change Tab Name"), tr("Enter the new Tab Name"), QString());
     if (!name)
         return;
     const int tab = ctx_.tabs.currentTab();

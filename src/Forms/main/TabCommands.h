@@ -9,6 +9,7 @@
 class QPixmap;
 
 class TabCommands : public QObject {
+    Q_OBJECT
 public:
     explicit TabCommands(MainContext& ctx);
 
@@ -32,6 +33,7 @@ public:
 
 private:
     void emptySlot(int slot);
+    static bool confirmClear();
 
     MainContext& ctx_;
 };
