@@ -11,10 +11,14 @@ QImage toImage(const ResourcePicture& picture)
         return {};
     const qsizetype rowBytes = qsizetype(picture.width) * 3;
     if (picture.width < 0 || picture.height < 0 || picture.rgb.size() != rowBytes * picture.height)
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The picture's pixels do not fill %1 x %2")).arg(picture.width).arg(picture.height));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The picture's pixels do not fill %1 x %2"))
+                             .arg(picture.width)
+                             .arg(picture.height));
     QImage img(picture.width, picture.height, QImage::Format_RGB888);
     if (img.isNull())
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "No memory for a %1 x %2 picture")).arg(picture.width).arg(picture.height));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "No memory for a %1 x %2 picture"))
+                             .arg(picture.width)
+                             .arg(picture.height));
     // The image pads its rows to four bytes; the library's rows are packed.
     for (int y = 0; y < picture.height; ++y)
         std::memcpy(img.scanLine(y), picture.rgb.constData() + y * rowBytes, rowBytes);

@@ -197,7 +197,8 @@ void ButtonLayout::openLibrary(ResourceLibrary& library)
 
 bool ButtonLayout::loadAssignments(SettingsStore& store)
 {
-    ButtonAssignments += store.readList(Defs::kKeyCountries, translated(QT_TRANSLATE_NOOP("Vemox", "Currency button"))).entries;
+    ButtonAssignments +=
+        store.readList(Defs::kKeyCountries, translated(QT_TRANSLATE_NOOP("Vemox", "Currency button"))).entries;
     return !ButtonAssignments.isEmpty();
 }
 
@@ -205,7 +206,8 @@ void ButtonLayout::loadTabNames(SettingsStore& store)
 {
     for (int t = 0; t < kTabs; ++t) {
         QString name;
-        if (store.read(Defs::kKeyTabs, QString::number(t), name, translated(QT_TRANSLATE_NOOP("Vemox", "Tab caption %1")).arg(t)))
+        if (store.read(Defs::kKeyTabs, QString::number(t), name,
+                       translated(QT_TRANSLATE_NOOP("Vemox", "Tab caption %1")).arg(t)))
             tabNames_[t] = name;
     }
 }

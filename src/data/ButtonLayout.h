@@ -33,9 +33,11 @@ public:
     using TabView = std::array<SlotView, kSlots>;
 
     // The texts the tab operations report, in English: they are shown through translated().
-    static inline const QString kLibraryError = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Error: Unable to load resource dll - rgx"));
+    static inline const QString kLibraryError =
+        QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Error: Unable to load resource dll - rgx"));
     static inline const QString kPictureError = QStringLiteral("Bad mem");
-    static inline const QString kTabChangeError = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Error: Unable To Load Buttons"));
+    static inline const QString kTabChangeError =
+        QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Error: Unable To Load Buttons"));
     static inline const QString kCollectSuffix = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Cannot Load Global List"));
     static inline const QString kBadSelection = QStringLiteral(QT_TRANSLATE_NOOP("Vemox", "Bad Selection Error:"));
 

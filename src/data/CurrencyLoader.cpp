@@ -40,8 +40,9 @@ QString shortFileText(qsizetype lineCount)
     const QString file = QDir::toNativeSeparators(DataFolder::file(kCurrencyFile));
     if (lineCount == 0)
         return translated(QT_TRANSLATE_NOOP("Vemox", "The currency data file %1 is empty")).arg(file);
-    return translated(QT_TRANSLATE_NOOP("Vemox", "The currency data file %1 is incomplete: it holds %2 of the at least 3 "
-                                                 "lines it needs"))
+    return translated(QT_TRANSLATE_NOOP("Vemox",
+                                        "The currency data file %1 is incomplete: it holds %2 of the at least 3 "
+                                        "lines it needs"))
         .arg(file)
         .arg(lineCount);
 }
@@ -86,9 +87,13 @@ double RateValue(const QString& text)
 {
     const double rate = Formats::strToFloat(text);
     if (!(rate > 0.0))
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "'%1' is not a valid rate: a rate is a number above zero")).arg(text));
+        throw VemoxError(
+            translated(QT_TRANSLATE_NOOP("Vemox", "'%1' is not a valid rate: a rate is a number above zero"))
+                .arg(text));
     if (rate < std::numeric_limits<double>::min())
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "'%1' is not a valid rate: it is too small to convert with")).arg(text));
+        throw VemoxError(
+            translated(QT_TRANSLATE_NOOP("Vemox", "'%1' is not a valid rate: it is too small to convert with"))
+                .arg(text));
     return rate;
 }
 
@@ -235,7 +240,8 @@ int walkReply(const QStringList& lines, CurrencyTable& table, ReplyRates& rates)
             try {
                 rates.add(r.iso, {r.value, r.asOf, n + 1});
             } catch (const std::bad_alloc&) {
-                throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Problems updating from Server - Try again later")));
+                throw VemoxError(
+                    translated(QT_TRANSLATE_NOOP("Vemox", "Problems updating from Server - Try again later")));
             }
             break;
         case ReplyLine::Kind::Ignored:
@@ -271,7 +277,9 @@ public:
     {
         QStringList text = told_;
         if (more_ > 0)
-            text << translated(QT_TRANSLATE_NOOP("Vemox", "%1 has %2 more lines that cannot be used.")).arg(kUserDefinedFile).arg(more_);
+            text << translated(QT_TRANSLATE_NOOP("Vemox", "%1 has %2 more lines that cannot be used."))
+                        .arg(kUserDefinedFile)
+                        .arg(more_);
         if (!text.isEmpty())
             messenger().errorBox(text.join(QLatin1Char('\n')));
     }
@@ -330,7 +338,8 @@ void loadUserFile(CurrencyTable& table)
 void loadReplyFile(const QStringList& lines, const ResourceLibrary& library, CurrencyTable& table)
 {
     if (!hasPair(lines[0], kDateOpen, kDateClose))
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Error: Malformed cgi script. Possible Host Server 404 error.")));
+        throw VemoxError(
+            translated(QT_TRANSLATE_NOOP("Vemox", "Error: Malformed cgi script. Possible Host Server 404 error.")));
 
     // The hosts and exceptions of a reply are one change of the store: the host list is
     // the old one or the new one, never none, and the whole reply is one replacement of

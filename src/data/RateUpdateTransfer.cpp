@@ -40,7 +40,9 @@ QString receivedText(qint64 received, qint64 total)
 {
     if (total < 0)
         return translated(QT_TRANSLATE_NOOP("Vemox", "Received %1KB")).arg(kilobytes(received));
-    return translated(QT_TRANSLATE_NOOP("Vemox", "Received %1KB of %2KB")).arg(kilobytes(received)).arg(kilobytes(total));
+    return translated(QT_TRANSLATE_NOOP("Vemox", "Received %1KB of %2KB"))
+        .arg(kilobytes(received))
+        .arg(kilobytes(total));
 }
 
 QNetworkRequest updateRequest(const QUrl& url, const TransferOptions& options)
@@ -97,13 +99,15 @@ void throwProxyError(const QNetworkReply& reply, const QNetworkProxy& proxy)
     case QNetworkReply::ProxyNotFoundError:
         throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Proxy %1:%2 was not found")).arg(name, port));
     case QNetworkReply::ProxyConnectionClosedError:
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Proxy %1:%2 closed the connection before the reply")).arg(name, port));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Proxy %1:%2 closed the connection before the reply"))
+                             .arg(name, port));
     case QNetworkReply::ProxyTimeoutError:
         throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Proxy %1:%2 did not answer in time")).arg(name, port));
     case QNetworkReply::ProxyAuthenticationRequiredError:
     case QNetworkReply::UnknownProxyError:
     case QNetworkReply::UnknownNetworkError:   // the tunnel to an https host: the proxy's own failure
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Proxy %1:%2: %3")).arg(name, port, reply.errorString()));
+        throw VemoxError(
+            translated(QT_TRANSLATE_NOOP("Vemox", "Proxy %1:%2: %3")).arg(name, port, reply.errorString()));
     default:
         return;
     }
@@ -113,7 +117,9 @@ void throwProxyError(const QNetworkReply& reply, const QNetworkProxy& proxy)
 
 QString UpdateTransfer::tooLargeText(qint64 maxReplySize)
 {
-    return translated(QT_TRANSLATE_NOOP("Vemox", "Error: The server's reply is larger than %1 MB and was refused. Nothing was changed"))
+    return translated(
+               QT_TRANSLATE_NOOP("Vemox",
+                                 "Error: The server's reply is larger than %1 MB and was refused. Nothing was changed"))
         .arg(maxReplySize / (1024 * 1024));
 }
 
@@ -194,8 +200,9 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
     if (tooLarge)
         throw VemoxError(tooLargeText(options.maxReplySize));
     if (overLimit)
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Timed out: the transfer took longer than %1 seconds and was ended"))
-                             .arg(QLocale::c().toString(options.transferLimitMs / 1000.0)));
+        throw VemoxError(
+            translated(QT_TRANSLATE_NOOP("Vemox", "Timed out: the transfer took longer than %1 seconds and was ended"))
+                .arg(QLocale::c().toString(options.transferLimitMs / 1000.0)));
     if (options.proxy.type() != QNetworkProxy::NoProxy)
         throwProxyError(*reply, options.proxy);
 
@@ -205,8 +212,9 @@ QByteArray UpdateTransfer::get(const QUrl& url, const TransferOptions& options, 
         break;
     case QNetworkReply::OperationCanceledError:
         // Not abandoned, not refused: the read time-out ran out.
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Read timed out: the server sent nothing for %1 seconds"))
-                             .arg(QLocale::c().toString(options.readTimeoutMs / 1000.0)));
+        throw VemoxError(
+            translated(QT_TRANSLATE_NOOP("Vemox", "Read timed out: the server sent nothing for %1 seconds"))
+                .arg(QLocale::c().toString(options.readTimeoutMs / 1000.0)));
     case QNetworkReply::RemoteHostClosedError:
     case QNetworkReply::ContentReSendError:   // closed before any reply, not sent again
         // Closed in an orderly way before any reply: the update ends without a word.

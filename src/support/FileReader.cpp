@@ -17,7 +17,10 @@ namespace {
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(path); }
 
-QString sizeText(qint64 bytes) { return translated(QT_TRANSLATE_NOOP("Vemox", "%1 MB")).arg(bytes / (1024 * 1024)); }
+QString sizeText(qint64 bytes)
+{
+    return translated(QT_TRANSLATE_NOOP("Vemox", "%1 MB")).arg(bytes / (1024 * 1024));
+}
 
 QString errnoText(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
 
@@ -66,17 +69,22 @@ QByteArray readAll(const QString& path, qint64 maxSize)
     RegularFile file;
     if (!file.open(path, O_RDONLY)) {
         if (file.notRegular())
-            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The file %1 is not a regular file and was not read")).arg(shown(path)));
+            throw VemoxError(
+                translated(QT_TRANSLATE_NOOP("Vemox", "The file %1 is not a regular file and was not read"))
+                    .arg(shown(path)));
         throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Cannot open file %1")).arg(path));
     }
     if (file.size() > maxSize)
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The file %1 is larger than %2 and was not read")).arg(shown(path), sizeText(maxSize)));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The file %1 is larger than %2 and was not read"))
+                             .arg(shown(path), sizeText(maxSize)));
     QByteArray bytes(qsizetype(file.size()), Qt::Uninitialized);
     qsizetype got = 0;
     for (;;) {
         if (got == bytes.size()) {
             if (got > maxSize)
-                throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The file %1 is larger than %2 and was not read")).arg(shown(path), sizeText(maxSize)));
+                throw VemoxError(
+                    translated(QT_TRANSLATE_NOOP("Vemox", "The file %1 is larger than %2 and was not read"))
+                        .arg(shown(path), sizeText(maxSize)));
             bytes.resize(got + 4096);   // the file grew while it was read
         }
         const ssize_t r = ::read(file.fd(), bytes.data() + got, size_t(bytes.size() - got));
@@ -84,7 +92,8 @@ QByteArray readAll(const QString& path, qint64 maxSize)
             continue;
         if (r < 0) {
             const QString reason = errnoText(errno);
-            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Cannot read file %1: %2")).arg(shown(path), reason));
+            throw VemoxError(
+                translated(QT_TRANSLATE_NOOP("Vemox", "Cannot read file %1: %2")).arg(shown(path), reason));
         }
         if (r == 0)
             break;

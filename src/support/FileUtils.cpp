@@ -51,7 +51,8 @@ void removeEntry(const QFileInfo& entry)
     const bool gone = entry.isDir() && !entry.isSymLink() ? QDir(entry.filePath()).removeRecursively()
                                                           : QFile::remove(entry.filePath());
     if (!gone)
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Unable to delete %1")).arg(QDir::toNativeSeparators(entry.filePath())));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Unable to delete %1"))
+                             .arg(QDir::toNativeSeparators(entry.filePath())));
 }
 
 } // namespace
@@ -106,14 +107,16 @@ bool ResolveExecutableEx(const QString& fileName, QString& executable)
         }
         if (entry.isEmpty()) {
             const QString extension = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
-            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "No File association found for the file type - %1")).arg(extension));
+            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "No File association found for the file type - %1"))
+                                 .arg(extension));
         }
         const QString program = programOfEntry(QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry));
         const QString path = program.isEmpty() ? QString() : QStandardPaths::findExecutable(program);
         if (path.isEmpty()) {
             if (!program.isEmpty() && QFileInfo::exists(program))
                 throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Not a valid exe or image file")));
-            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Unable to locate file association %1")).arg(fileName));
+            throw VemoxError(
+                translated(QT_TRANSLATE_NOOP("Vemox", "Unable to locate file association %1")).arg(fileName));
         }
         found = path;
     });
@@ -136,7 +139,9 @@ void CreateTVSFile(const QStringList& items, const QString& fileName, int lastIn
         // A plain file name: the list is written in its folder and nowhere else.
         if (fileName.isEmpty() || fileName == QLatin1String(".") || fileName == QLatin1String("..") ||
             fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')))
-            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The list is saved only under a plain file name: \"%1\"")).arg(fileName));
+            throw VemoxError(
+                translated(QT_TRANSLATE_NOOP("Vemox", "The list is saved only under a plain file name: \"%1\""))
+                    .arg(fileName));
         QStringList names;
         for (const QString& item : items.mid(0, std::max(0, lastIndex + 1)))
             if (!item.isEmpty())
@@ -163,7 +168,10 @@ bool DeleteFilesInDirectoryNoUndo(const QString& folder, const QString& pattern)
         // An empty or relative name would mean the current folder, the root every file: the
         // deletion cannot be undone, so only a named folder below the root is emptied.
         if (!QDir::isAbsolutePath(folder))
-            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "Files are deleted only in a folder given by its full path: \"%1\"")).arg(folder));
+            throw VemoxError(
+                translated(
+                    QT_TRANSLATE_NOOP("Vemox", "Files are deleted only in a folder given by its full path: \"%1\""))
+                    .arg(folder));
         // The folder as the system finds it, so that "/tmp/.." or a link to the root is
         // known for what it is, and the deletion works on the folder that was checked.
         const QString real = QFileInfo(folder).canonicalFilePath();
@@ -171,7 +179,9 @@ bool DeleteFilesInDirectoryNoUndo(const QString& folder, const QString& pattern)
             throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The folder %1 does not exist")).arg(folder));
         const QDir dir(real);
         if (dir.isRoot() || real == QFileInfo(QDir::homePath()).canonicalFilePath())
-            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The root folder and the home folder are never emptied: \"%1\"")).arg(folder));
+            throw VemoxError(
+                translated(QT_TRANSLATE_NOOP("Vemox", "The root folder and the home folder are never emptied: \"%1\""))
+                    .arg(folder));
         const QFileInfoList entries = dir.entryInfoList(
             {pattern}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         for (const QFileInfo& entry : entries)

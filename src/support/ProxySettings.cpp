@@ -16,10 +16,12 @@ ProxySettings::Reading ProxySettings::load()
     } steps[] = {
         {ZYMAPI::ReadGeneral(kValProxyAddress, address),
          QT_TRANSLATE_NOOP("Vemox", "Error: Unable to read Proxy Address from Registry")},
-        {ZYMAPI::ReadGeneral(kValProxyUserId, userId), QT_TRANSLATE_NOOP("Vemox", "Error: Unable to read Proxy Userid from Registry")},
+        {ZYMAPI::ReadGeneral(kValProxyUserId, userId),
+         QT_TRANSLATE_NOOP("Vemox", "Error: Unable to read Proxy Userid from Registry")},
         {ZYMAPI::ReadGeneral(kValProxyPassword, password),
          QT_TRANSLATE_NOOP("Vemox", "Error: Unable to read Proxy User Password from Registry")},
-        {ZYMAPI::ReadGeneral(kValProxyPort, port), QT_TRANSLATE_NOOP("Vemox", "Error: Unable to read Proxy Port Number from Registry")},
+        {ZYMAPI::ReadGeneral(kValProxyPort, port),
+         QT_TRANSLATE_NOOP("Vemox", "Error: Unable to read Proxy Port Number from Registry")},
     };
     Reading r;
     for (const auto& step : steps) {
@@ -41,28 +43,36 @@ ProxySettings::Endpoint parseAddress(const QString& address, int port)
     if (schemeEnd >= 0) {
         const QString scheme = rest.left(schemeEnd);
         if (scheme.compare(QStringLiteral("http"), Qt::CaseInsensitive) != 0)
-            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The proxy address %1 names the scheme %2: only an HTTP proxy can be "
-                                            "used, so leave the scheme out or write http://"))
-                                 .arg(address, scheme));
+            throw VemoxError(
+                translated(QT_TRANSLATE_NOOP("Vemox",
+                                             "The proxy address %1 names the scheme %2: only an HTTP proxy can be "
+                                             "used, so leave the scheme out or write http://"))
+                    .arg(address, scheme));
         rest = rest.mid(schemeEnd + 3);
     }
     if (rest.endsWith(QLatin1Char('/')))
         rest.chop(1);
     if (rest.contains(QLatin1Char('/')))
-        throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The proxy address %1 holds a path: give the proxy's host name alone")).arg(address));
+        throw VemoxError(translated(QT_TRANSLATE_NOOP(
+                                        "Vemox", "The proxy address %1 holds a path: give the proxy's host name alone"))
+                             .arg(address));
     const qsizetype colon = rest.lastIndexOf(QLatin1Char(':'));
     // A colon inside an IPv6 address is no port; one after "]" or in a host name is.
     if (colon >= 0 && (rest.startsWith(QLatin1Char('[')) ? rest.at(colon - 1) == QLatin1Char(']') : rest.count(QLatin1Char(':')) == 1)) {
         bool ok = false;
         const int named = rest.mid(colon + 1).toInt(&ok);
         if (!ok || named < 1 || named > 65535)
-            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The proxy address %1 ends in a port that is not a port number")).arg(address));
+            throw VemoxError(
+                translated(QT_TRANSLATE_NOOP("Vemox", "The proxy address %1 ends in a port that is not a port number"))
+                    .arg(address));
         if (port != 0 && port != named)
-            throw VemoxError(translated(QT_TRANSLATE_NOOP("Vemox", "The proxy address %1 names port %2, but the port field holds %3: give "
-                                            "the port in one place"))
-                                 .arg(address)
-                                 .arg(named)
-                                 .arg(port));
+            throw VemoxError(
+                translated(QT_TRANSLATE_NOOP("Vemox",
+                                             "The proxy address %1 names port %2, but the port field holds %3: give "
+                                             "the port in one place"))
+                    .arg(address)
+                    .arg(named)
+                    .arg(port));
         port = named;
         rest = rest.left(colon);
     }

@@ -38,8 +38,9 @@ void writeSucceeded()
 
 QString cannotSave(const QString& problem)
 {
-    return translated(QT_TRANSLATE_NOOP("Vemox", "Settings cannot be saved to %1: %2. The program goes on, but the settings "
-                                                 "changed now will be lost when it closes"))
+    return translated(QT_TRANSLATE_NOOP("Vemox",
+                                        "Settings cannot be saved to %1: %2. The program goes on, but the settings "
+                                        "changed now will be lost when it closes"))
         .arg(QDir::toNativeSeparators(storeFilePath()), problem);
 }
 

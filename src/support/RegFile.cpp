@@ -102,7 +102,8 @@ FileState readFile(const QString& path)
         if (sb.st_size > kMaxFileSize) {
             ::close(fd);
             st.status = ReadStatus::Damaged;
-            st.why = translated(QT_TRANSLATE_NOOP("Vemox", "it is larger than %1 MB")).arg(kMaxFileSize / (1024 * 1024));
+            st.why =
+                translated(QT_TRANSLATE_NOOP("Vemox", "it is larger than %1 MB")).arg(kMaxFileSize / (1024 * 1024));
             return st;
         }
     }
@@ -132,7 +133,8 @@ FileState readFile(const QString& path)
     ::close(fd);
     if (!readOk) {
         st.status = ReadStatus::Damaged;
-        st.why = translated(QT_TRANSLATE_NOOP("Vemox", "it cannot be read: %1")).arg(errnoText(readErr ? readErr : statErr));
+        st.why =
+            translated(QT_TRANSLATE_NOOP("Vemox", "it cannot be read: %1")).arg(errnoText(readErr ? readErr : statErr));
         return st;
     }
     if (bytes.size() > kMaxFileSize) {
@@ -171,17 +173,19 @@ QString moveAside(const QString& path, const FileState& st, bool* moved)
     if (::rename(nativePath(path).constData(), nativePath(target).constData()) == 0) {
         *moved = true;
         reportedDamaged().remove(st.identity);
-        return translated(QT_TRANSLATE_NOOP("Vemox", "The settings file %1 could not be read (%2). It has been moved to %3 "
-                                                     "and the program goes on with its default settings."))
+        return translated(QT_TRANSLATE_NOOP("Vemox",
+                                            "The settings file %1 could not be read (%2). It has been moved to %3 "
+                                            "and the program goes on with its default settings."))
             .arg(QDir::toNativeSeparators(path), st.why, QDir::toNativeSeparators(target));
     }
     const int err = errno;
     if (reportedDamaged().contains(st.identity))
         return {};
     reportedDamaged().insert(st.identity);
-    return translated(QT_TRANSLATE_NOOP("Vemox", "The settings file %1 could not be read (%2), and it could not be moved "
-                                                 "to %3 (%4). The program goes on with its default settings and will not "
-                                                 "save settings until the file is repaired or removed."))
+    return translated(QT_TRANSLATE_NOOP("Vemox",
+                                        "The settings file %1 could not be read (%2), and it could not be moved "
+                                        "to %3 (%4). The program goes on with its default settings and will not "
+                                        "save settings until the file is repaired or removed."))
         .arg(QDir::toNativeSeparators(path), st.why, QDir::toNativeSeparators(target), errnoText(err));
 }
 

@@ -162,7 +162,8 @@ private:
         else
             name = parseQuoted(t, i);
         if (name.size() > kMaxValueNameLength)
-            fail(translated(QT_TRANSLATE_NOOP("Vemox", "a value name longer than %1 characters")).arg(kMaxValueNameLength));
+            fail(translated(QT_TRANSLATE_NOOP("Vemox", "a value name longer than %1 characters"))
+                     .arg(kMaxValueNameLength));
         while (i < t.size() && isBlank(t[i]))
             ++i;
         if (i >= t.size() || t[i] != '=')

@@ -15,7 +15,8 @@ bool SettingsStore::isUnread(const QString& key, const QString& name) const
 
 QString SettingsStore::cannotRead(const QString& setting, const QString& text)
 {
-    return setting.isEmpty() ? text : translated(QT_TRANSLATE_NOOP("Vemox", "%1 cannot be read: %2")).arg(setting, text);
+    return setting.isEmpty() ? text
+                             : translated(QT_TRANSLATE_NOOP("Vemox", "%1 cannot be read: %2")).arg(setting, text);
 }
 
 bool SettingsStore::settle(const QString& key, const QString& name, const QStringList& errors,

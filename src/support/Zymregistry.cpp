@@ -39,9 +39,18 @@ constexpr qsizetype kBinaryTextField = 260;
     throw VemoxError(translated(format).arg(name));
 }
 
-[[noreturn]] void invalidType(const QString& name) { raise(QT_TRANSLATE_NOOP("Vemox", "Invalid data type for '%1'"), name); }
-[[noreturn]] void failedGet(const QString& name) { raise(QT_TRANSLATE_NOOP("Vemox", "Failed to get data for '%1'"), name); }
-[[noreturn]] void failedSet(const QString& name) { raise(QT_TRANSLATE_NOOP("Vemox", "Failed to set data for '%1'"), name); }
+[[noreturn]] void invalidType(const QString& name)
+{
+    raise(QT_TRANSLATE_NOOP("Vemox", "Invalid data type for '%1'"), name);
+}
+[[noreturn]] void failedGet(const QString& name)
+{
+    raise(QT_TRANSLATE_NOOP("Vemox", "Failed to get data for '%1'"), name);
+}
+[[noreturn]] void failedSet(const QString& name)
+{
+    raise(QT_TRANSLATE_NOOP("Vemox", "Failed to set data for '%1'"), name);
+}
 
 // The store as the accessor sees it; an allocation failure is the family's own error.
 Store loadStore()
