@@ -2,6 +2,378 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AccountCommands</name>
+    <message>
+        <source>Hide Print Accounting Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Print Accounting Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;Afica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;merica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;sia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Asia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Caribbean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Carribbean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Caribbean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Europe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Europe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;MiddleEast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M&amp;iddle East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Middle East</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Oceania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oceania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Oceania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language of the interface; it changes at the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;Transaction Log...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Transaction Log As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview &amp;Customer Receipt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview Customer Receipt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview Transaction &amp;Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview Transaction Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Customer Receipt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print T&amp;ransaction Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Transaction Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print &amp;Header Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Header Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View &amp;Transaction Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Transaction Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count&amp;ry List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Country Drag/Drop List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country Drag &amp;List	Ctrl+R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Folder Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Folder Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hange Folder Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear &amp;Selected Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Selected Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Selected Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear &amp;All Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear All Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load Default Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Default Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Date Currency Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Date Currency Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Accounting &amp;ExportFile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Accounting Export File</source>
+        <translation type="unfinished">Fichier d&apos;export comptable</translation>
+    </message>
+    <message>
+        <source>&amp;Rollback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rollback</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency &amp;Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ommissionEditor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commission Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Firewall Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firewall Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Download Latest Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Latest Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update from the Web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About &amp;ZYMTechnology</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About ZYMTechnology</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show Commission Toobar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Print Accounting Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommissionBar</name>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished">Espèces</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished">Carte de crédit</translation>
+    </message>
+    <message>
+        <source>Traveller&apos;s Cheques</source>
+        <translation type="unfinished">Chèques de voyage</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation type="unfinished">Achat</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation type="unfinished">Vente</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commission</source>
+        <translation type="unfinished">Commission</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencyPanes</name>
+    <message>
+        <source>Local exchange panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reverse Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Foreign exchange panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Currencies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Commision Toobar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide Commission Toobar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Commission Toobar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogToolBar</name>
     <message>
         <source>Okay</source>
@@ -18,6 +390,46 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>KeypadPanel</name>
+    <message>
+        <source>Reverse Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished">Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageCommands</name>
+    <message>
+        <source>The language you chose is shown from the next start of the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogCommands</name>
+    <message>
+        <source>Save Transaction Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transaction Log (*.tlg *.TLG)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Printer Setup</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -350,6 +762,53 @@
     </message>
 </context>
 <context>
+    <name>TForm1</name>
+    <message>
+        <source>Error: Unable to Execute Browser Launch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished">&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished">&amp;Options</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load Default Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage (next start)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load &amp;Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>THelpWindow</name>
     <message>
         <source>Vemox Help</source>
@@ -634,6 +1093,25 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>TabCommands</name>
+    <message>
+        <source>This will delete current settings!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Defaults</source>
+        <translation type="unfinished">Par défaut</translation>
+    </message>
+    <message>
+        <source>Change Tab Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the new Tab Name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -975,6 +1453,566 @@ L&apos;enregistrer plutôt en PDF ?</translation>
     <message>
         <source>Help topic &apos;%1&apos; is not in the help file (%2 is missing)</source>
         <translation>La rubrique d&apos;aide &apos;%1&apos; est absente de l&apos;aide (%2 manque)</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s pixels do not fill %1 x %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No memory for a %1 x %2 picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No currency data. Upload from the Web.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Currency Data Loaded or no currency has been defined.
+Upload now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is still no rate for %1. Nothing was converted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No currency to convert from has been chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not in the currency table, so it has no rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Nothing was converted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Awaiting update!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error E72: Error writing to registry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 USD = %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, as of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Todays date: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation type="unfinished">Indice de liste hors limites (%1)</translation>
+    </message>
+    <message>
+        <source>Currency button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab caption %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Unable to load resource dll - rgx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Unable To Load Buttons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Load Global List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad Selection Error:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error on Location: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Unable to initialise Currency Changer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Country has no defined currency value.
+It cannot be dragged onto an exchange pane
+or button.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The currency data file %1 is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The currency data file %1 is incomplete: it holds %2 of the at least 3 lines it needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid rate: a rate is a number above zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid rate: it is too small to convert with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Unable to read resource library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Unable to read from resource library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error E100: Error Loading currency data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server Error: Please Re-load page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems updating from Server - Try again later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 more lines that cannot be used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the country name &apos;%1&apos; is taken by an earlier currency, so this one cannot be used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Malformed cgi script. Possible Host Server 404 error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Missing Currency.dat file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: More than 20 country currencies are missing data. One of the Exchange Servers could be down. Download again or try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received %1KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received %1KB of %2KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error transferring %1 - server replied: %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the transfer was cut off after %2 of %3 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the transfer was cut off after %2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 refused the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 closed the connection before the reply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 did not answer in time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: The server&apos;s reply is larger than %1 MB and was refused. Nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection Established</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timed out: the transfer took longer than %1 seconds and was ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read timed out: the server sent nothing for %1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is not a regular file and was not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is larger than %2 and was not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Find EXE error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad path name - FE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 could not be found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No File association found for the file type - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a valid exe or image file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to locate file association %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list is saved only under a plain file name: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path is too long: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files are deleted only in a folder given by its full path: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The root folder and the home folder are never emptied: &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; the part written could not be taken back: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… (%1 more lines)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy Address from Registry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy Userid from Registry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy User Password from Registry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy Port Number from Registry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy address %1 names the scheme %2: only an HTTP proxy can be used, so leave the scheme out or write http://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy address %1 holds a path: give the proxy&apos;s host name alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy address %1 ends in a port that is not a port number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy address %1 names port %2, but the port field holds %3: give the port in one place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy address %1 names no host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The proxy port %1 is not a port number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1: %2. The program goes on, but the settings changed now will be lost when it closes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2). It has been moved to %3 and the program goes on with its default settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2), and it could not be moved to %3 (%4). The program goes on with its default settings and will not save settings until the file is repaired or removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program kept %1 locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be made (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first line is not REGEDIT4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value outside a key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a key line without its closing bracket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a key outside HKEY_CURRENT_USER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an invalid key name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unterminated quoted text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value name longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value without &quot;=&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text after a string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a dword without 8 hex digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an invalid hex(N) type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unknown value type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value removal line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a hex byte without 2 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a hex list ending in a comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends inside a hex list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The resource library is not loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource id %1 is out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource id %1 is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture %1 has a wrong size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The resource library is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 entry %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZYMTimePanelComponent</name>
+    <message>
+        <source>am</source>
+        <extracomment>Before noon, on a button 20 pixels wide: two letters at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pm</source>
+        <extracomment>After noon, on a button 20 pixels wide: two letters at most.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
