@@ -1248,7 +1248,7 @@ Die Transaktion wurde nicht zur Kontodatei hinzugefügt; sie bleibt erhalten und
     </message>
     <message>
         <source>Last update: </source>
-        <translation>Letzte Aktualisierung: </translation>
+        <translation>Aktualisiert: </translation>
     </message>
     <message>
         <source>No data uploaded! Server may be down or busy.
