@@ -1248,7 +1248,7 @@ La operación no se añadió al archivo de cuentas; se conserva y puede exportar
     </message>
     <message>
         <source>Last update: </source>
-        <translation>Última actualización: </translation>
+        <translation>Actualizado: </translation>
     </message>
     <message>
         <source>No data uploaded! Server may be down or busy.
