@@ -1248,7 +1248,7 @@ L&apos;opération n&apos;a pas été ajoutée au fichier comptable; elle est con
     </message>
     <message>
         <source>Last update: </source>
-        <translation>Dernière mise à jour: </translation>
+        <translation>Mis à jour: </translation>
     </message>
     <message>
         <source>No data uploaded! Server may be down or busy.
