@@ -2,6 +2,378 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AccountCommands</name>
+    <message>
+        <source>Hide Print Accounting Dialog</source>
+        <translation>Dialog Druck/Konten ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Print Accounting Dialog</source>
+        <translation>Dialog Druck/Konten anzeigen</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Wird gedruckt...</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;Afica</source>
+        <translation>&amp;Afrika</translation>
+    </message>
+    <message>
+        <source>&amp;Africa</source>
+        <translation>&amp;Afrika</translation>
+    </message>
+    <message>
+        <source>Load Africa</source>
+        <translation>Afrika laden</translation>
+    </message>
+    <message>
+        <source>A&amp;merica</source>
+        <translation>A&amp;merika</translation>
+    </message>
+    <message>
+        <source>Load America</source>
+        <translation>Amerika laden</translation>
+    </message>
+    <message>
+        <source>A&amp;sia</source>
+        <translation>A&amp;sien</translation>
+    </message>
+    <message>
+        <source>Load Asia</source>
+        <translation>Asien laden</translation>
+    </message>
+    <message>
+        <source>&amp;Caribbean</source>
+        <translation>&amp;Karibik</translation>
+    </message>
+    <message>
+        <source>&amp;Carribbean</source>
+        <translation>&amp;Karibik</translation>
+    </message>
+    <message>
+        <source>Load Caribbean</source>
+        <translation>Karibik laden</translation>
+    </message>
+    <message>
+        <source>&amp;Europe</source>
+        <translation>&amp;Europa</translation>
+    </message>
+    <message>
+        <source>Load Europe</source>
+        <translation>Europa laden</translation>
+    </message>
+    <message>
+        <source>&amp;MiddleEast</source>
+        <translation>&amp;Naher Osten</translation>
+    </message>
+    <message>
+        <source>M&amp;iddle East</source>
+        <translation>&amp;Naher Osten</translation>
+    </message>
+    <message>
+        <source>Load Middle East</source>
+        <translation>Naher Osten laden</translation>
+    </message>
+    <message>
+        <source>&amp;Oceania</source>
+        <translation>&amp;Ozeanien</translation>
+    </message>
+    <message>
+        <source>Oceania</source>
+        <translation>Ozeanien</translation>
+    </message>
+    <message>
+        <source>Load Oceania</source>
+        <translation>Ozeanien laden</translation>
+    </message>
+    <message>
+        <source>The language of the interface; it changes at the next start</source>
+        <translation>Die Sprache der Oberfläche; sie wechselt beim nächsten Start</translation>
+    </message>
+    <message>
+        <source>Save &amp;Transaction Log...</source>
+        <translation>Transaktionsprotokoll &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Save Transaction Log As...</source>
+        <translation>Transaktionsprotokoll speichern unter...</translation>
+    </message>
+    <message>
+        <source>Preview &amp;Customer Receipt</source>
+        <translation>Vorschau &amp;Kundenbeleg</translation>
+    </message>
+    <message>
+        <source>Preview Customer Receipt</source>
+        <translation>Vorschau Kundenbeleg</translation>
+    </message>
+    <message>
+        <source>Preview Transaction &amp;Log</source>
+        <translation>Vorschau Transaktions&amp;protokoll</translation>
+    </message>
+    <message>
+        <source>Preview Transaction Log</source>
+        <translation>Vorschau Transaktionsprotokoll</translation>
+    </message>
+    <message>
+        <source>Print Customer Receipt</source>
+        <translation>Kundenbeleg drucken</translation>
+    </message>
+    <message>
+        <source>Print T&amp;ransaction Log</source>
+        <translation>Transaktionsprotokoll &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Print Transaction Log</source>
+        <translation>Transaktionsprotokoll drucken</translation>
+    </message>
+    <message>
+        <source>Print &amp;Header Options</source>
+        <translation>&amp;Optionen für Kopfdaten</translation>
+    </message>
+    <message>
+        <source>Print Header Options</source>
+        <translation>Optionen für Kopfdaten</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>View &amp;Transaction Log</source>
+        <translation>&amp;Transaktionsprotokoll anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Transaction Log</source>
+        <translation>Transaktionsprotokoll anzeigen</translation>
+    </message>
+    <message>
+        <source>Count&amp;ry List</source>
+        <translation>&amp;Länderliste</translation>
+    </message>
+    <message>
+        <source>Show Country Drag/Drop List</source>
+        <translation>Länderliste zum Ziehen und Ablegen anzeigen</translation>
+    </message>
+    <message>
+        <source>Country Drag &amp;List	Ctrl+R</source>
+        <translation>&amp;Länderliste zum Ziehen	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Folder Name</source>
+        <translation>Register&amp;name</translation>
+    </message>
+    <message>
+        <source>Change Folder Name</source>
+        <translation>Registernamen ändern</translation>
+    </message>
+    <message>
+        <source>C&amp;hange Folder Name</source>
+        <translation>Registernamen ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>Clear &amp;Selected Folders</source>
+        <translation>&amp;Ausgewählte Register leeren</translation>
+    </message>
+    <message>
+        <source>Clear Selected Folders</source>
+        <translation>Ausgewählte Register leeren</translation>
+    </message>
+    <message>
+        <source>Clear Selected Folder</source>
+        <translation>Ausgewähltes Register leeren</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All Folders</source>
+        <translation>A&amp;lle Register leeren</translation>
+    </message>
+    <message>
+        <source>Clear All Folders</source>
+        <translation>Alle Register leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Load Default Folders</source>
+        <translation>&amp;Standardregister laden</translation>
+    </message>
+    <message>
+        <source>Load Default Folders</source>
+        <translation>Standardregister laden</translation>
+    </message>
+    <message>
+        <source>&amp;Date Currency Format</source>
+        <translation>&amp;Datums- und Zahlenformat</translation>
+    </message>
+    <message>
+        <source>Edit Date Currency Format</source>
+        <translation>Datums- und Zahlenformat bearbeiten</translation>
+    </message>
+    <message>
+        <source>Set Accounting &amp;ExportFile</source>
+        <translation>&amp;Export-Kontodatei festlegen</translation>
+    </message>
+    <message>
+        <source>Set Accounting Export File</source>
+        <translation>Export-Kontodatei festlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Rollback</source>
+        <translation>Kurse &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Rollback</source>
+        <translation>Kurse zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Currency &amp;Editor</source>
+        <translation>&amp;Währungseditor</translation>
+    </message>
+    <message>
+        <source>Currency Editor</source>
+        <translation>Währungseditor</translation>
+    </message>
+    <message>
+        <source>C&amp;ommissionEditor</source>
+        <translation>&amp;Provisionseditor</translation>
+    </message>
+    <message>
+        <source>Commission Editor</source>
+        <translation>Provisionseditor</translation>
+    </message>
+    <message>
+        <source>&amp;Firewall Setup</source>
+        <translation>&amp;Firewall einrichten</translation>
+    </message>
+    <message>
+        <source>Firewall Setup</source>
+        <translation>Firewall einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Help Index</source>
+        <translation>Hilfe&amp;index</translation>
+    </message>
+    <message>
+        <source>Help Index</source>
+        <translation>Hilfeindex</translation>
+    </message>
+    <message>
+        <source>&amp;Download Latest Version</source>
+        <translation>Neueste Version &amp;herunterladen</translation>
+    </message>
+    <message>
+        <source>Download Latest Version</source>
+        <translation>Neueste Version herunterladen</translation>
+    </message>
+    <message>
+        <source>Delete Country</source>
+        <translation>Land löschen</translation>
+    </message>
+    <message>
+        <source>Update from the Web</source>
+        <translation>Aus dem Internet aktualisieren</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message>
+        <source>About &amp;ZYMTechnology</source>
+        <translation>Über &amp;ZYMTechnology</translation>
+    </message>
+    <message>
+        <source>About ZYMTechnology</source>
+        <translation>Über ZYMTechnology</translation>
+    </message>
+    <message>
+        <source>&amp;Show Commission Toobar</source>
+        <translation>Provisionsleiste an&amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Show Print Accounting Dialog</source>
+        <translation>Dialog Druck/Konten anzeigen</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Schnelldruck</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;System</translation>
+    </message>
+</context>
+<context>
+    <name>CommissionBar</name>
+    <message>
+        <source>Cash</source>
+        <translation>Bar</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Kreditkarte</translation>
+    </message>
+    <message>
+        <source>Traveller&apos;s Cheques</source>
+        <translation>Reiseschecks</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Ankauf</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Verkauf</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>Commission</source>
+        <translation>Provision</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencyPanes</name>
+    <message>
+        <source>Local exchange panel</source>
+        <translation>Umrechnungsfeld Landeswährung</translation>
+    </message>
+    <message>
+        <source>Reverse Mode</source>
+        <translation>Umkehrmodus</translation>
+    </message>
+    <message>
+        <source>Foreign exchange panel</source>
+        <translation>Umrechnungsfeld Fremdwährung</translation>
+    </message>
+    <message>
+        <source>Update Currencies</source>
+        <translation>Kurse aktualisieren</translation>
+    </message>
+    <message>
+        <source>Show Commision Toobar</source>
+        <translation>Provisionsleiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide Commission Toobar</source>
+        <translation>Provisionsleiste ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Commission Toobar</source>
+        <translation>Provisionsleiste anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>DialogToolBar</name>
     <message>
         <source>Okay</source>
@@ -18,6 +390,46 @@
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>KeypadPanel</name>
+    <message>
+        <source>Reverse Mode</source>
+        <translation>Umkehrmodus</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Schnelldruck</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageCommands</name>
+    <message>
+        <source>The language you chose is shown from the next start of the program.</source>
+        <translation>Die gewählte Sprache wird ab dem nächsten Programmstart verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>LogCommands</name>
+    <message>
+        <source>Save Transaction Log</source>
+        <translation>Transaktionsprotokoll speichern</translation>
+    </message>
+    <message>
+        <source>Transaction Log (*.tlg *.TLG)</source>
+        <translation>Transaktionsprotokoll (*.tlg *.TLG)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
     </message>
 </context>
 <context>
@@ -350,6 +762,53 @@
     </message>
 </context>
 <context>
+    <name>TForm1</name>
+    <message>
+        <source>Error: Unable to Execute Browser Launch</source>
+        <translation>Fehler: Der Browser kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear Folders</source>
+        <translation>Registe&amp;r leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Load Default Folders</source>
+        <translation>&amp;Standardregister laden</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage (next start)</source>
+        <translation>S&amp;prache (nächster Start)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Extras</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>L&amp;eeren</translation>
+    </message>
+    <message>
+        <source>Load &amp;Defaults</source>
+        <translation>&amp;Standardwerte laden</translation>
+    </message>
+</context>
+<context>
     <name>THelpWindow</name>
     <message>
         <source>Vemox Help</source>
@@ -637,6 +1096,25 @@
     </message>
 </context>
 <context>
+    <name>TabCommands</name>
+    <message>
+        <source>This will delete current settings!</source>
+        <translation>Die aktuellen Einstellungen werden gelöscht!</translation>
+    </message>
+    <message>
+        <source>Load Defaults</source>
+        <translation>Standardwerte laden</translation>
+    </message>
+    <message>
+        <source>Change Tab Name</source>
+        <translation>Registernamen ändern</translation>
+    </message>
+    <message>
+        <source>Enter the new Tab Name</source>
+        <translation>Neuen Registernamen eingeben</translation>
+    </message>
+</context>
+<context>
     <name>Tdateform</name>
     <message>
         <source>Date Format</source>
@@ -770,7 +1248,7 @@ Die Transaktion wurde nicht zur Kontodatei hinzugefügt; sie bleibt erhalten und
     </message>
     <message>
         <source>Last update: </source>
-        <translation>Letzte Aktualisierung: </translation>
+        <translation>Aktualisiert: </translation>
     </message>
     <message>
         <source>No data uploaded! Server may be down or busy.
@@ -975,6 +1453,569 @@ Stattdessen als PDF-Datei speichern?</translation>
     <message>
         <source>Help topic &apos;%1&apos; is not in the help file (%2 is missing)</source>
         <translation>Das Hilfethema &apos;%1&apos; fehlt in der Hilfe (%2 fehlt)</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s pixels do not fill %1 x %2</source>
+        <translation>Die Bildpunkte füllen %1 x %2 nicht aus</translation>
+    </message>
+    <message>
+        <source>No memory for a %1 x %2 picture</source>
+        <translation>Kein Speicher für ein Bild von %1 x %2</translation>
+    </message>
+    <message>
+        <source>No currency data. Upload from the Web.</source>
+        <translation>Keine Kursdaten. Aus dem Internet laden.</translation>
+    </message>
+    <message>
+        <source>No Currency Data Loaded or no currency has been defined.
+Upload now?</source>
+        <translation>Keine Kursdaten geladen oder keine Währung festgelegt.
+Jetzt laden?</translation>
+    </message>
+    <message>
+        <source>There is still no rate for %1. Nothing was converted.</source>
+        <translation>Für %1 gibt es noch keinen Kurs. Es wurde nichts umgerechnet.</translation>
+    </message>
+    <message>
+        <source>No currency to convert from has been chosen.</source>
+        <translation>Es wurde keine Ausgangswährung gewählt.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the currency table, so it has no rate.</source>
+        <translation>%1 steht nicht in der Währungstabelle und hat daher keinen Kurs.</translation>
+    </message>
+    <message>
+        <source> Nothing was converted.</source>
+        <translation> Es wurde nichts umgerechnet.</translation>
+    </message>
+    <message>
+        <source>Awaiting update!</source>
+        <translation>Update ausstehend!</translation>
+    </message>
+    <message>
+        <source>Error E72: Error writing to registry</source>
+        <translation>Fehler E72: Fehler beim Schreiben der Einstellungen</translation>
+    </message>
+    <message>
+        <source>No rate</source>
+        <translation>Kein Kurs</translation>
+    </message>
+    <message>
+        <source>1 USD = %1 %2</source>
+        <translation>1 USD = %1 %2</translation>
+    </message>
+    <message>
+        <source>, as of </source>
+        <translation>, Stand: </translation>
+    </message>
+    <message>
+        <source>Todays date: </source>
+        <translation>Heute: </translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Listenindex außerhalb des Bereichs (%1)</translation>
+    </message>
+    <message>
+        <source>Currency button</source>
+        <translation>Währungstaste</translation>
+    </message>
+    <message>
+        <source>Tab caption %1</source>
+        <translation>Registername %1</translation>
+    </message>
+    <message>
+        <source>Error: Unable to load resource dll - rgx</source>
+        <translation>Fehler: Ressourcen-DLL kann nicht geladen werden - rgx</translation>
+    </message>
+    <message>
+        <source>Error: Unable To Load Buttons</source>
+        <translation>Fehler: Tasten können nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Cannot Load Global List</source>
+        <translation>Globale Liste kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Bad Selection Error:</source>
+        <translation>Fehler, ungültige Auswahl:</translation>
+    </message>
+    <message>
+        <source>Error on Location: %1</source>
+        <translation>Fehler in Region: %1</translation>
+    </message>
+    <message>
+        <source>Error: Unable to initialise Currency Changer</source>
+        <translation>Fehler: Der Währungseditor kann nicht initialisiert werden</translation>
+    </message>
+    <message>
+        <source>This Country has no defined currency value.
+It cannot be dragged onto an exchange pane
+or button.</source>
+        <translation>Für dieses Land ist kein Währungswert festgelegt.
+Es kann nicht auf ein Umrechnungsfeld
+oder eine Taste gezogen werden.</translation>
+    </message>
+    <message>
+        <source>The currency data file %1 is empty</source>
+        <translation>Die Kursdatei %1 ist leer</translation>
+    </message>
+    <message>
+        <source>The currency data file %1 is incomplete: it holds %2 of the at least 3 lines it needs</source>
+        <translation>Die Kursdatei %1 ist unvollständig: sie enthält %2 der mindestens 3 nötigen Zeilen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid rate: a rate is a number above zero</source>
+        <translation>&apos;%1&apos; ist kein gültiger Kurs: ein Kurs ist eine Zahl größer als null</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid rate: it is too small to convert with</source>
+        <translation>&apos;%1&apos; ist kein gültiger Kurs: er ist zu klein zum Umrechnen</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read resource library</source>
+        <translation>Fehler: Die Ressourcenbibliothek kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read from resource library</source>
+        <translation>Fehler: Aus der Ressourcenbibliothek kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Error E100: Error Loading currency data</source>
+        <translation>Fehler E100: Fehler beim Laden der Kursdaten</translation>
+    </message>
+    <message>
+        <source>Server Error: Please Re-load page</source>
+        <translation>Serverfehler: Bitte Seite neu laden</translation>
+    </message>
+    <message>
+        <source>Problems updating from Server - Try again later</source>
+        <translation>Probleme bei der Aktualisierung vom Server - Bitte später erneut versuchen</translation>
+    </message>
+    <message>
+        <source>%1 has %2 more lines that cannot be used.</source>
+        <translation>%1 enthält %2 weitere Zeilen, die nicht verwendet werden können.</translation>
+    </message>
+    <message>
+        <source>the country name &apos;%1&apos; is taken by an earlier currency, so this one cannot be used</source>
+        <translation>der Ländername &apos;%1&apos; gehört schon zu einer früheren Währung, daher kann diese nicht verwendet werden</translation>
+    </message>
+    <message>
+        <source>Error: Malformed cgi script. Possible Host Server 404 error.</source>
+        <translation>Fehler: Fehlerhaftes CGI-Skript. Möglicherweise Serverfehler 404.</translation>
+    </message>
+    <message>
+        <source>Error: Missing Currency.dat file</source>
+        <translation>Fehler: Die Datei Currency.dat fehlt</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>Warning: More than 20 country currencies are missing data. One of the Exchange Servers could be down. Download again or try again later.</source>
+        <translation>Warnung: Für mehr als 20 Landeswährungen fehlen Daten. Einer der Kursserver ist vielleicht nicht erreichbar. Laden Sie erneut oder versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>Received %1KB</source>
+        <translation>%1 KB empfangen</translation>
+    </message>
+    <message>
+        <source>Received %1KB of %2KB</source>
+        <translation>%1 KB von %2 KB empfangen</translation>
+    </message>
+    <message>
+        <source>Error transferring %1 - server replied: %2 %3</source>
+        <translation>Fehler bei der Übertragung von %1 - Antwort des Servers: %2 %3</translation>
+    </message>
+    <message>
+        <source>%1: the transfer was cut off after %2 of %3 bytes</source>
+        <translation>%1: die Übertragung brach nach %2 von %3 Bytes ab</translation>
+    </message>
+    <message>
+        <source>%1: the transfer was cut off after %2 bytes</source>
+        <translation>%1: die Übertragung brach nach %2 Bytes ab</translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 refused the connection</source>
+        <translation>Der Proxy %1:%2 hat die Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 was not found</source>
+        <translation>Der Proxy %1:%2 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 closed the connection before the reply</source>
+        <translation>Der Proxy %1:%2 hat die Verbindung vor der Antwort geschlossen</translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 did not answer in time</source>
+        <translation>Der Proxy %1:%2 hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2: %3</source>
+        <translation>Proxy %1:%2: %3</translation>
+    </message>
+    <message>
+        <source>Error: The server&apos;s reply is larger than %1 MB and was refused. Nothing was changed</source>
+        <translation>Fehler: Die Antwort des Servers ist größer als %1 MB und wurde abgelehnt. Es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>Connection Established</source>
+        <translation>Verbindung hergestellt</translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation>Wird heruntergeladen...</translation>
+    </message>
+    <message>
+        <source>Timed out: the transfer took longer than %1 seconds and was ended</source>
+        <translation>Zeitüberschreitung: die Übertragung dauerte länger als %1 Sekunden und wurde beendet</translation>
+    </message>
+    <message>
+        <source>Read timed out: the server sent nothing for %1 seconds</source>
+        <translation>Zeitüberschreitung beim Lesen: der Server hat %1 Sekunden lang nichts gesendet</translation>
+    </message>
+    <message>
+        <source>Download Complete</source>
+        <translation>Download abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a regular file and was not read</source>
+        <translation>Die Datei %1 ist keine normale Datei und wurde nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The file %1 is larger than %2 and was not read</source>
+        <translation>Die Datei %1 ist größer als %2 und wurde nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Unknown Find EXE error</source>
+        <translation>Unbekannter Find-EXE-Fehler</translation>
+    </message>
+    <message>
+        <source>Unable to delete %1</source>
+        <translation>%1 kann nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Bad path name - FE</source>
+        <translation>Ungültiger Pfadname - FE</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be found</source>
+        <translation>Die Datei %1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>No File association found for the file type - %1</source>
+        <translation>Keine Dateizuordnung für den Dateityp gefunden - %1</translation>
+    </message>
+    <message>
+        <source>Not a valid exe or image file</source>
+        <translation>Keine gültige EXE- oder Abbilddatei</translation>
+    </message>
+    <message>
+        <source>Unable to locate file association %1</source>
+        <translation>Dateizuordnung %1 nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The list is saved only under a plain file name: &quot;%1&quot;</source>
+        <translation>Die Liste wird nur unter einem einfachen Dateinamen gespeichert: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The path is too long: %1</source>
+        <translation>Der Pfad ist zu lang: %1</translation>
+    </message>
+    <message>
+        <source>Files are deleted only in a folder given by its full path: &quot;%1&quot;</source>
+        <translation>Dateien werden nur in einem Ordner mit vollständigem Pfad gelöscht: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist</source>
+        <translation>Der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>The root folder and the home folder are never emptied: &quot;%1&quot;</source>
+        <translation>Der Stammordner und der Benutzerordner werden nie geleert: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Die Datei %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: %2</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1; the part written could not be taken back: %2</source>
+        <translation>%1; der geschriebene Teil konnte nicht zurückgenommen werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; ist keine gültige Gleitkommazahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige Ganzzahl</translation>
+    </message>
+    <message>
+        <source>… (%1 more lines)</source>
+        <translation>… (%1 weitere Zeilen)</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy Address from Registry</source>
+        <translation>Fehler: Die Proxy-Adresse kann nicht aus den Einstellungen gelesen werden</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy Userid from Registry</source>
+        <translation>Fehler: Die Proxy-Benutzer-ID kann nicht aus den Einstellungen gelesen werden</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy User Password from Registry</source>
+        <translation>Fehler: Das Proxy-Passwort kann nicht aus den Einstellungen gelesen werden</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy Port Number from Registry</source>
+        <translation>Fehler: Die Proxy-Portnummer kann nicht aus den Einstellungen gelesen werden</translation>
+    </message>
+    <message>
+        <source>The proxy address %1 names the scheme %2: only an HTTP proxy can be used, so leave the scheme out or write http://</source>
+        <translation>Die Proxy-Adresse %1 nennt das Schema %2: nur ein HTTP-Proxy kann verwendet werden, lassen Sie das Schema also weg oder schreiben Sie http://</translation>
+    </message>
+    <message>
+        <source>The proxy address %1 holds a path: give the proxy&apos;s host name alone</source>
+        <translation>Die Proxy-Adresse %1 enthält einen Pfad: geben Sie nur den Hostnamen des Proxys an</translation>
+    </message>
+    <message>
+        <source>The proxy address %1 ends in a port that is not a port number</source>
+        <translation>Die Proxy-Adresse %1 endet mit einem Port, der keine Portnummer ist</translation>
+    </message>
+    <message>
+        <source>The proxy address %1 names port %2, but the port field holds %3: give the port in one place</source>
+        <translation>Die Proxy-Adresse %1 nennt den Port %2, das Portfeld aber %3: geben Sie den Port nur an einer Stelle an</translation>
+    </message>
+    <message>
+        <source>The proxy address %1 names no host</source>
+        <translation>Die Proxy-Adresse %1 nennt keinen Host</translation>
+    </message>
+    <message>
+        <source>The proxy port %1 is not a port number</source>
+        <translation>Der Proxy-Port %1 ist keine Portnummer</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1: %2. The program goes on, but the settings changed now will be lost when it closes</source>
+        <translation>Die Einstellungen können nicht in %1 gespeichert werden: %2. Das Programm läuft weiter, aber die jetzt geänderten Einstellungen gehen beim Beenden verloren</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1: %2</source>
+        <translation>Die Einstellungen können nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Error: Out of memory</source>
+        <translation>Fehler: Nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>die Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>Öffnen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>Lesen nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2). It has been moved to %3 and the program goes on with its default settings.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden (%2). Sie wurde nach %3 verschoben, und das Programm läuft mit den Standardeinstellungen weiter.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2), and it could not be moved to %3 (%4). The program goes on with its default settings and will not save settings until the file is repaired or removed.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden (%2) und nicht nach %3 verschoben werden (%4). Das Programm läuft mit den Standardeinstellungen weiter und speichert keine Einstellungen, bis die Datei repariert oder entfernt ist.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made (%2)</source>
+        <translation>der Ordner %1 kann nicht angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>another program kept %1 locked</source>
+        <translation>ein anderes Programm hielt %1 gesperrt</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be made (%2)</source>
+        <translation>die Sperrdatei %1 kann nicht angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2)</source>
+        <translation>%1 kann nicht angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 kann nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>the first line is not REGEDIT4</source>
+        <translation>die erste Zeile ist nicht REGEDIT4</translation>
+    </message>
+    <message>
+        <source>unexpected text</source>
+        <translation>unerwarteter Text</translation>
+    </message>
+    <message>
+        <source>a value outside a key</source>
+        <translation>ein Wert außerhalb eines Schlüssels</translation>
+    </message>
+    <message>
+        <source>a key line without its closing bracket</source>
+        <translation>eine Schlüsselzeile ohne schließende Klammer</translation>
+    </message>
+    <message>
+        <source>a key outside HKEY_CURRENT_USER</source>
+        <translation>ein Schlüssel außerhalb von HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>an invalid key name</source>
+        <translation>ein ungültiger Schlüsselname</translation>
+    </message>
+    <message>
+        <source>unterminated quoted text</source>
+        <translation>nicht abgeschlossener Text in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a value name longer than %1 characters</source>
+        <translation>ein Wertname mit mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a value without &quot;=&quot;</source>
+        <translation>ein Wert ohne &quot;=&quot;</translation>
+    </message>
+    <message>
+        <source>text after a string</source>
+        <translation>Text nach einer Zeichenkette</translation>
+    </message>
+    <message>
+        <source>a dword without 8 hex digits</source>
+        <translation>ein DWORD ohne 8 Hexziffern</translation>
+    </message>
+    <message>
+        <source>an invalid hex(N) type</source>
+        <translation>ein ungültiger hex(N)-Typ</translation>
+    </message>
+    <message>
+        <source>an unknown value type</source>
+        <translation>ein unbekannter Werttyp</translation>
+    </message>
+    <message>
+        <source>a value removal line</source>
+        <translation>eine Zeile zum Entfernen eines Werts</translation>
+    </message>
+    <message>
+        <source>a hex byte without 2 digits</source>
+        <translation>ein Hexbyte ohne 2 Ziffern</translation>
+    </message>
+    <message>
+        <source>a hex list ending in a comma</source>
+        <translation>eine Hexliste, die mit einem Komma endet</translation>
+    </message>
+    <message>
+        <source>a value too large</source>
+        <translation>ein zu großer Wert</translation>
+    </message>
+    <message>
+        <source>the file ends inside a hex list</source>
+        <translation>die Datei endet innerhalb einer Hexliste</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>The resource library is not loaded</source>
+        <translation>Die Ressourcenbibliothek ist nicht geladen</translation>
+    </message>
+    <message>
+        <source>Resource id %1 is out of range</source>
+        <translation>Die Ressourcen-ID %1 liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>Resource id %1 is given twice</source>
+        <translation>Die Ressourcen-ID %1 kommt doppelt vor</translation>
+    </message>
+    <message>
+        <source>Picture %1 has a wrong size</source>
+        <translation>Bild %1 hat eine falsche Größe</translation>
+    </message>
+    <message>
+        <source>The resource library is too large</source>
+        <translation>Die Ressourcenbibliothek ist zu groß</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it is missing</source>
+        <translation>nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>%1 entry %2</source>
+        <translation>%1, Eintrag %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>&apos;%1&apos; ist keine gültige Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Ungültiger Datentyp für &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>Daten für &apos;%1&apos; konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>Daten für &apos;%1&apos; konnten nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>ZYMTimePanelComponent</name>
+    <message>
+        <source>am</source>
+        <extracomment>Before noon, on a button 20 pixels wide: two letters at most.</extracomment>
+        <translation>vm</translation>
+    </message>
+    <message>
+        <source>pm</source>
+        <extracomment>After noon, on a button 20 pixels wide: two letters at most.</extracomment>
+        <translation>nm</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,378 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AccountCommands</name>
+    <message>
+        <source>Hide Print Accounting Dialog</source>
+        <translation>Ocultar el diálogo Imprimir/Cuentas</translation>
+    </message>
+    <message>
+        <source>Show Print Accounting Dialog</source>
+        <translation>Mostrar el diálogo Imprimir/Cuentas</translation>
+    </message>
+    <message>
+        <source>Printing...</source>
+        <translation>Imprimiendo...</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;Afica</source>
+        <translation>Á&amp;frica</translation>
+    </message>
+    <message>
+        <source>&amp;Africa</source>
+        <translation>Á&amp;frica</translation>
+    </message>
+    <message>
+        <source>Load Africa</source>
+        <translation>Cargar África</translation>
+    </message>
+    <message>
+        <source>A&amp;merica</source>
+        <translation>A&amp;mérica</translation>
+    </message>
+    <message>
+        <source>Load America</source>
+        <translation>Cargar América</translation>
+    </message>
+    <message>
+        <source>A&amp;sia</source>
+        <translation>A&amp;sia</translation>
+    </message>
+    <message>
+        <source>Load Asia</source>
+        <translation>Cargar Asia</translation>
+    </message>
+    <message>
+        <source>&amp;Caribbean</source>
+        <translation>&amp;Caribe</translation>
+    </message>
+    <message>
+        <source>&amp;Carribbean</source>
+        <translation>&amp;Caribe</translation>
+    </message>
+    <message>
+        <source>Load Caribbean</source>
+        <translation>Cargar Caribe</translation>
+    </message>
+    <message>
+        <source>&amp;Europe</source>
+        <translation>&amp;Europa</translation>
+    </message>
+    <message>
+        <source>Load Europe</source>
+        <translation>Cargar Europa</translation>
+    </message>
+    <message>
+        <source>&amp;MiddleEast</source>
+        <translation>&amp;Oriente Medio</translation>
+    </message>
+    <message>
+        <source>M&amp;iddle East</source>
+        <translation>&amp;Oriente Medio</translation>
+    </message>
+    <message>
+        <source>Load Middle East</source>
+        <translation>Cargar Oriente Medio</translation>
+    </message>
+    <message>
+        <source>&amp;Oceania</source>
+        <translation>Ocea&amp;nía</translation>
+    </message>
+    <message>
+        <source>Oceania</source>
+        <translation>Oceanía</translation>
+    </message>
+    <message>
+        <source>Load Oceania</source>
+        <translation>Cargar Oceanía</translation>
+    </message>
+    <message>
+        <source>The language of the interface; it changes at the next start</source>
+        <translation>El idioma de la interfaz; cambia en el próximo inicio</translation>
+    </message>
+    <message>
+        <source>Save &amp;Transaction Log...</source>
+        <translation>&amp;Guardar registro de operaciones...</translation>
+    </message>
+    <message>
+        <source>Save Transaction Log As...</source>
+        <translation>Guardar registro de operaciones como...</translation>
+    </message>
+    <message>
+        <source>Preview &amp;Customer Receipt</source>
+        <translation>&amp;Vista previa del recibo del cliente</translation>
+    </message>
+    <message>
+        <source>Preview Customer Receipt</source>
+        <translation>Vista previa del recibo del cliente</translation>
+    </message>
+    <message>
+        <source>Preview Transaction &amp;Log</source>
+        <translation>Vista previa del &amp;registro de operaciones</translation>
+    </message>
+    <message>
+        <source>Preview Transaction Log</source>
+        <translation>Vista previa del registro de operaciones</translation>
+    </message>
+    <message>
+        <source>Print Customer Receipt</source>
+        <translation>Imprimir recibo del cliente</translation>
+    </message>
+    <message>
+        <source>Print T&amp;ransaction Log</source>
+        <translation>&amp;Imprimir registro de operaciones</translation>
+    </message>
+    <message>
+        <source>Print Transaction Log</source>
+        <translation>Imprimir registro de operaciones</translation>
+    </message>
+    <message>
+        <source>Print &amp;Header Options</source>
+        <translation>Opciones de &amp;encabezado</translation>
+    </message>
+    <message>
+        <source>Print Header Options</source>
+        <translation>Opciones de encabezado de impresión</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>View &amp;Transaction Log</source>
+        <translation>&amp;Registro de operaciones</translation>
+    </message>
+    <message>
+        <source>Show Transaction Log</source>
+        <translation>Mostrar el registro de operaciones</translation>
+    </message>
+    <message>
+        <source>Count&amp;ry List</source>
+        <translation>Lista de &amp;países</translation>
+    </message>
+    <message>
+        <source>Show Country Drag/Drop List</source>
+        <translation>Mostrar la lista de países para arrastrar</translation>
+    </message>
+    <message>
+        <source>Country Drag &amp;List	Ctrl+R</source>
+        <translation>&amp;Lista de países	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Folder Name</source>
+        <translation>&amp;Nombre de carpeta</translation>
+    </message>
+    <message>
+        <source>Change Folder Name</source>
+        <translation>Cambiar el nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>C&amp;hange Folder Name</source>
+        <translation>Cambiar &amp;nombre de carpeta</translation>
+    </message>
+    <message>
+        <source>Clear &amp;Selected Folders</source>
+        <translation>Borrar carpetas &amp;seleccionadas</translation>
+    </message>
+    <message>
+        <source>Clear Selected Folders</source>
+        <translation>Borrar las carpetas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Clear Selected Folder</source>
+        <translation>Borrar la carpeta seleccionada</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All Folders</source>
+        <translation>Borrar &amp;todas las carpetas</translation>
+    </message>
+    <message>
+        <source>Clear All Folders</source>
+        <translation>Borrar todas las carpetas</translation>
+    </message>
+    <message>
+        <source>&amp;Load Default Folders</source>
+        <translation>&amp;Cargar carpetas por defecto</translation>
+    </message>
+    <message>
+        <source>Load Default Folders</source>
+        <translation>Cargar las carpetas por defecto</translation>
+    </message>
+    <message>
+        <source>&amp;Date Currency Format</source>
+        <translation>&amp;Formato de fecha y moneda</translation>
+    </message>
+    <message>
+        <source>Edit Date Currency Format</source>
+        <translation>Editar el formato de fecha y moneda</translation>
+    </message>
+    <message>
+        <source>Set Accounting &amp;ExportFile</source>
+        <translation>Archivo de &amp;exportación contable</translation>
+    </message>
+    <message>
+        <source>Set Accounting Export File</source>
+        <translation>Archivo de exportación contable</translation>
+    </message>
+    <message>
+        <source>&amp;Rollback</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Rollback</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Currency &amp;Editor</source>
+        <translation>&amp;Editor de monedas</translation>
+    </message>
+    <message>
+        <source>Currency Editor</source>
+        <translation>Editor de monedas</translation>
+    </message>
+    <message>
+        <source>C&amp;ommissionEditor</source>
+        <translation>Editor de c&amp;omisiones</translation>
+    </message>
+    <message>
+        <source>Commission Editor</source>
+        <translation>Editor de comisiones</translation>
+    </message>
+    <message>
+        <source>&amp;Firewall Setup</source>
+        <translation>&amp;Configurar cortafuegos</translation>
+    </message>
+    <message>
+        <source>Firewall Setup</source>
+        <translation>Configurar cortafuegos</translation>
+    </message>
+    <message>
+        <source>&amp;Help Index</source>
+        <translation>Índice de &amp;ayuda</translation>
+    </message>
+    <message>
+        <source>Help Index</source>
+        <translation>Índice de ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Download Latest Version</source>
+        <translation>&amp;Descargar la última versión</translation>
+    </message>
+    <message>
+        <source>Download Latest Version</source>
+        <translation>Descargar la última versión</translation>
+    </message>
+    <message>
+        <source>Delete Country</source>
+        <translation>Borrar país</translation>
+    </message>
+    <message>
+        <source>Update from the Web</source>
+        <translation>Actualizar desde la web</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation>Soporte</translation>
+    </message>
+    <message>
+        <source>About &amp;ZYMTechnology</source>
+        <translation>Acerca de &amp;ZYMTechnology</translation>
+    </message>
+    <message>
+        <source>About ZYMTechnology</source>
+        <translation>Acerca de ZYMTechnology</translation>
+    </message>
+    <message>
+        <source>&amp;Show Commission Toobar</source>
+        <translation>&amp;Mostrar barra de comisiones</translation>
+    </message>
+    <message>
+        <source>Show Print Accounting Dialog</source>
+        <translation>Mostrar el diálogo Imprimir/Cuentas</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Impresión rápida</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Sistema</translation>
+    </message>
+</context>
+<context>
+    <name>CommissionBar</name>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Tarjeta</translation>
+    </message>
+    <message>
+        <source>Traveller&apos;s Cheques</source>
+        <translation>Cheques de viaje</translation>
+    </message>
+    <message>
+        <source>Buy</source>
+        <translation>Compra</translation>
+    </message>
+    <message>
+        <source>Sell</source>
+        <translation>Venta</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Commission</source>
+        <translation>Comisión</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencyPanes</name>
+    <message>
+        <source>Local exchange panel</source>
+        <translation>Panel de cambio local</translation>
+    </message>
+    <message>
+        <source>Reverse Mode</source>
+        <translation>Modo inverso</translation>
+    </message>
+    <message>
+        <source>Foreign exchange panel</source>
+        <translation>Panel de cambio extranjero</translation>
+    </message>
+    <message>
+        <source>Update Currencies</source>
+        <translation>Actualizar cambios</translation>
+    </message>
+    <message>
+        <source>Show Commision Toobar</source>
+        <translation>Mostrar barra de comisiones</translation>
+    </message>
+    <message>
+        <source>Hide Commission Toobar</source>
+        <translation>Ocultar barra de comisiones</translation>
+    </message>
+    <message>
+        <source>Show Commission Toobar</source>
+        <translation>Mostrar barra de comisiones</translation>
+    </message>
+</context>
+<context>
     <name>DialogToolBar</name>
     <message>
         <source>Okay</source>
@@ -18,6 +390,46 @@
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>KeypadPanel</name>
+    <message>
+        <source>Reverse Mode</source>
+        <translation>Modo inverso</translation>
+    </message>
+    <message>
+        <source>Quick Print</source>
+        <translation>Impresión rápida</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageCommands</name>
+    <message>
+        <source>The language you chose is shown from the next start of the program.</source>
+        <translation>El idioma elegido se mostrará a partir del próximo inicio del programa.</translation>
+    </message>
+</context>
+<context>
+    <name>LogCommands</name>
+    <message>
+        <source>Save Transaction Log</source>
+        <translation>Guardar registro de operaciones</translation>
+    </message>
+    <message>
+        <source>Transaction Log (*.tlg *.TLG)</source>
+        <translation>Registro de operaciones (*.tlg *.TLG)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configurar impresora</translation>
     </message>
 </context>
 <context>
@@ -350,6 +762,53 @@
     </message>
 </context>
 <context>
+    <name>TForm1</name>
+    <message>
+        <source>Error: Unable to Execute Browser Launch</source>
+        <translation>Error: no se puede abrir el navegador</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear Folders</source>
+        <translation>&amp;Borrar carpetas</translation>
+    </message>
+    <message>
+        <source>&amp;Load Default Folders</source>
+        <translation>&amp;Cargar carpetas por defecto</translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage (next start)</source>
+        <translation>&amp;Idioma (al reiniciar)</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Load &amp;Defaults</source>
+        <translation>Cargar por &amp;defecto</translation>
+    </message>
+</context>
+<context>
     <name>THelpWindow</name>
     <message>
         <source>Vemox Help</source>
@@ -637,6 +1096,25 @@
     </message>
 </context>
 <context>
+    <name>TabCommands</name>
+    <message>
+        <source>This will delete current settings!</source>
+        <translation>¡Esto borrará la configuración actual!</translation>
+    </message>
+    <message>
+        <source>Load Defaults</source>
+        <translation>Cargar valores por defecto</translation>
+    </message>
+    <message>
+        <source>Change Tab Name</source>
+        <translation>Cambiar el nombre de la pestaña</translation>
+    </message>
+    <message>
+        <source>Enter the new Tab Name</source>
+        <translation>Escriba el nuevo nombre de la pestaña</translation>
+    </message>
+</context>
+<context>
     <name>Tdateform</name>
     <message>
         <source>Date Format</source>
@@ -770,7 +1248,7 @@ La operación no se añadió al archivo de cuentas; se conserva y puede exportar
     </message>
     <message>
         <source>Last update: </source>
-        <translation>Última actualización: </translation>
+        <translation>Actualizado: </translation>
     </message>
     <message>
         <source>No data uploaded! Server may be down or busy.
@@ -975,6 +1453,569 @@ Save it as a PDF file instead?</source>
     <message>
         <source>Help topic &apos;%1&apos; is not in the help file (%2 is missing)</source>
         <translation>El tema de ayuda &apos;%1&apos; no está en la ayuda (falta %2)</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s pixels do not fill %1 x %2</source>
+        <translation>Los píxeles de la imagen no llenan %1 x %2</translation>
+    </message>
+    <message>
+        <source>No memory for a %1 x %2 picture</source>
+        <translation>No hay memoria para una imagen de %1 x %2</translation>
+    </message>
+    <message>
+        <source>No currency data. Upload from the Web.</source>
+        <translation>No hay datos de cambio. Actualice desde la web.</translation>
+    </message>
+    <message>
+        <source>No Currency Data Loaded or no currency has been defined.
+Upload now?</source>
+        <translation>No hay datos de cambio cargados o no se ha definido ninguna moneda.
+¿Actualizar ahora?</translation>
+    </message>
+    <message>
+        <source>There is still no rate for %1. Nothing was converted.</source>
+        <translation>Todavía no hay cambio para %1. No se ha convertido nada.</translation>
+    </message>
+    <message>
+        <source>No currency to convert from has been chosen.</source>
+        <translation>No se ha elegido la moneda de origen.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the currency table, so it has no rate.</source>
+        <translation>%1 no está en la tabla de monedas, así que no tiene cambio.</translation>
+    </message>
+    <message>
+        <source> Nothing was converted.</source>
+        <translation> No se ha convertido nada.</translation>
+    </message>
+    <message>
+        <source>Awaiting update!</source>
+        <translation>¡Sin actualizar!</translation>
+    </message>
+    <message>
+        <source>Error E72: Error writing to registry</source>
+        <translation>Error E72: error al escribir en la configuración</translation>
+    </message>
+    <message>
+        <source>No rate</source>
+        <translation>Sin cambio</translation>
+    </message>
+    <message>
+        <source>1 USD = %1 %2</source>
+        <translation>1 USD = %1 %2</translation>
+    </message>
+    <message>
+        <source>, as of </source>
+        <translation>, a fecha de </translation>
+    </message>
+    <message>
+        <source>Todays date: </source>
+        <translation>Fecha de hoy: </translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%1)</source>
+        <translation>Índice de lista fuera de rango (%1)</translation>
+    </message>
+    <message>
+        <source>Currency button</source>
+        <translation>Botón de moneda</translation>
+    </message>
+    <message>
+        <source>Tab caption %1</source>
+        <translation>Nombre de la pestaña %1</translation>
+    </message>
+    <message>
+        <source>Error: Unable to load resource dll - rgx</source>
+        <translation>Error: no se puede cargar la DLL de recursos - rgx</translation>
+    </message>
+    <message>
+        <source>Error: Unable To Load Buttons</source>
+        <translation>Error: no se pueden cargar los botones</translation>
+    </message>
+    <message>
+        <source>Cannot Load Global List</source>
+        <translation>No se puede cargar la lista global</translation>
+    </message>
+    <message>
+        <source>Bad Selection Error:</source>
+        <translation>Error de selección:</translation>
+    </message>
+    <message>
+        <source>Error on Location: %1</source>
+        <translation>Error en la ubicación: %1</translation>
+    </message>
+    <message>
+        <source>Error: Unable to initialise Currency Changer</source>
+        <translation>Error: no se puede iniciar el editor de monedas</translation>
+    </message>
+    <message>
+        <source>This Country has no defined currency value.
+It cannot be dragged onto an exchange pane
+or button.</source>
+        <translation>Este país no tiene un valor de moneda definido.
+No se puede arrastrar a un panel de cambio
+ni a un botón.</translation>
+    </message>
+    <message>
+        <source>The currency data file %1 is empty</source>
+        <translation>El archivo de datos de cambio %1 está vacío</translation>
+    </message>
+    <message>
+        <source>The currency data file %1 is incomplete: it holds %2 of the at least 3 lines it needs</source>
+        <translation>El archivo de datos de cambio %1 está incompleto: tiene %2 de las al menos 3 líneas que necesita</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid rate: a rate is a number above zero</source>
+        <translation>&apos;%1&apos; no es un cambio válido: un cambio es un número mayor que cero</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid rate: it is too small to convert with</source>
+        <translation>&apos;%1&apos; no es un cambio válido: es demasiado pequeño para convertir</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read resource library</source>
+        <translation>Error: no se puede leer la biblioteca de recursos</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read from resource library</source>
+        <translation>Error: no se puede leer de la biblioteca de recursos</translation>
+    </message>
+    <message>
+        <source>Error E100: Error Loading currency data</source>
+        <translation>Error E100: error al cargar los datos de cambio</translation>
+    </message>
+    <message>
+        <source>Server Error: Please Re-load page</source>
+        <translation>Error del servidor: vuelva a cargar la página</translation>
+    </message>
+    <message>
+        <source>Problems updating from Server - Try again later</source>
+        <translation>Problemas al actualizar desde el servidor - Inténtelo más tarde</translation>
+    </message>
+    <message>
+        <source>%1 has %2 more lines that cannot be used.</source>
+        <translation>%1 tiene %2 líneas más que no se pueden usar.</translation>
+    </message>
+    <message>
+        <source>the country name &apos;%1&apos; is taken by an earlier currency, so this one cannot be used</source>
+        <translation>el nombre de país &apos;%1&apos; ya lo usa una moneda anterior, así que esta no se puede usar</translation>
+    </message>
+    <message>
+        <source>Error: Malformed cgi script. Possible Host Server 404 error.</source>
+        <translation>Error: script CGI mal formado. Posible error 404 del servidor.</translation>
+    </message>
+    <message>
+        <source>Error: Missing Currency.dat file</source>
+        <translation>Error: falta el archivo Currency.dat</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Warning: More than 20 country currencies are missing data. One of the Exchange Servers could be down. Download again or try again later.</source>
+        <translation>Aviso: faltan datos de más de 20 monedas. Uno de los servidores de cambio puede estar caído. Descargue de nuevo o inténtelo más tarde.</translation>
+    </message>
+    <message>
+        <source>Received %1KB</source>
+        <translation>Recibidos %1KB</translation>
+    </message>
+    <message>
+        <source>Received %1KB of %2KB</source>
+        <translation>Recibidos %1KB de %2KB</translation>
+    </message>
+    <message>
+        <source>Error transferring %1 - server replied: %2 %3</source>
+        <translation>Error al transferir %1 - el servidor respondió: %2 %3</translation>
+    </message>
+    <message>
+        <source>%1: the transfer was cut off after %2 of %3 bytes</source>
+        <translation>%1: la transferencia se cortó tras %2 de %3 bytes</translation>
+    </message>
+    <message>
+        <source>%1: the transfer was cut off after %2 bytes</source>
+        <translation>%1: la transferencia se cortó tras %2 bytes</translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 refused the connection</source>
+        <translation>El proxy %1:%2 rechazó la conexión</translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 was not found</source>
+        <translation>No se encontró el proxy %1:%2</translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 closed the connection before the reply</source>
+        <translation>El proxy %1:%2 cerró la conexión antes de responder</translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2 did not answer in time</source>
+        <translation>El proxy %1:%2 no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>Proxy %1:%2: %3</source>
+        <translation>Proxy %1:%2: %3</translation>
+    </message>
+    <message>
+        <source>Error: The server&apos;s reply is larger than %1 MB and was refused. Nothing was changed</source>
+        <translation>Error: la respuesta del servidor supera los %1 MB y se ha rechazado. No se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>Connection Established</source>
+        <translation>Conexión establecida</translation>
+    </message>
+    <message>
+        <source>Downloading...</source>
+        <translation>Descargando...</translation>
+    </message>
+    <message>
+        <source>Timed out: the transfer took longer than %1 seconds and was ended</source>
+        <translation>Tiempo agotado: la transferencia duró más de %1 segundos y se ha terminado</translation>
+    </message>
+    <message>
+        <source>Read timed out: the server sent nothing for %1 seconds</source>
+        <translation>Tiempo de lectura agotado: el servidor no envió nada durante %1 segundos</translation>
+    </message>
+    <message>
+        <source>Download Complete</source>
+        <translation>Descarga completada</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a regular file and was not read</source>
+        <translation>El archivo %1 no es un archivo normal y no se ha leído</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>The file %1 is larger than %2 and was not read</source>
+        <translation>El archivo %1 supera %2 y no se ha leído</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Unknown Find EXE error</source>
+        <translation>Error desconocido al buscar el ejecutable</translation>
+    </message>
+    <message>
+        <source>Unable to delete %1</source>
+        <translation>No se puede borrar %1</translation>
+    </message>
+    <message>
+        <source>Bad path name - FE</source>
+        <translation>Nombre de ruta incorrecto - FE</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be found</source>
+        <translation>No se encontró el archivo %1</translation>
+    </message>
+    <message>
+        <source>No File association found for the file type - %1</source>
+        <translation>No hay ninguna asociación para el tipo de archivo - %1</translation>
+    </message>
+    <message>
+        <source>Not a valid exe or image file</source>
+        <translation>No es un ejecutable ni una imagen válidos</translation>
+    </message>
+    <message>
+        <source>Unable to locate file association %1</source>
+        <translation>No se encuentra la asociación de archivo %1</translation>
+    </message>
+    <message>
+        <source>The list is saved only under a plain file name: &quot;%1&quot;</source>
+        <translation>La lista solo se guarda con un nombre de archivo simple: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The path is too long: %1</source>
+        <translation>La ruta es demasiado larga: %1</translation>
+    </message>
+    <message>
+        <source>Files are deleted only in a folder given by its full path: &quot;%1&quot;</source>
+        <translation>Solo se borran archivos en una carpeta indicada con su ruta completa: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist</source>
+        <translation>La carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>The root folder and the home folder are never emptied: &quot;%1&quot;</source>
+        <translation>La carpeta raíz y la carpeta personal nunca se vacían: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>No se puede crear el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1: %2</source>
+        <translation>No se puede abrir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; the part written could not be taken back: %2</source>
+        <translation>%1; la parte escrita no se pudo deshacer: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; no es un número decimal válido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>… (%1 more lines)</source>
+        <translation>… (%1 líneas más)</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy Address from Registry</source>
+        <translation>Error: no se puede leer la dirección del proxy de la configuración</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy Userid from Registry</source>
+        <translation>Error: no se puede leer el usuario del proxy de la configuración</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy User Password from Registry</source>
+        <translation>Error: no se puede leer la contraseña del proxy de la configuración</translation>
+    </message>
+    <message>
+        <source>Error: Unable to read Proxy Port Number from Registry</source>
+        <translation>Error: no se puede leer el puerto del proxy de la configuración</translation>
+    </message>
+    <message>
+        <source>The proxy address %1 names the scheme %2: only an HTTP proxy can be used, so leave the scheme out or write http://</source>
+        <translation>La dirección del proxy %1 indica el esquema %2: solo se puede usar un proxy HTTP, así que omita el esquema o escriba http://</translation>
+    </message>
+    <message>
+        <source>The proxy address %1 holds a path: give the proxy&apos;s host name alone</source>
+        <translation>La dirección del proxy %1 contiene una ruta: indique solo el nombre del host del proxy</translation>
+    </message>
+    <message>
+        <source>The proxy address %1 ends in a port that is not a port number</source>
+        <translation>La dirección del proxy %1 termina en un puerto que no es un número de puerto</translation>
+    </message>
+    <message>
+        <source>The proxy address %1 names port %2, but the port field holds %3: give the port in one place</source>
+        <translation>La dirección del proxy %1 indica el puerto %2, pero el campo del puerto contiene %3: indique el puerto en un solo lugar</translation>
+    </message>
+    <message>
+        <source>The proxy address %1 names no host</source>
+        <translation>La dirección del proxy %1 no indica ningún host</translation>
+    </message>
+    <message>
+        <source>The proxy port %1 is not a port number</source>
+        <translation>El puerto del proxy %1 no es un número de puerto</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1: %2. The program goes on, but the settings changed now will be lost when it closes</source>
+        <translation>La configuración no se puede guardar en %1: %2. El programa continúa, pero los cambios de configuración hechos ahora se perderán al cerrarlo</translation>
+    </message>
+    <message>
+        <source>Settings cannot be saved to %1: %2</source>
+        <translation>La configuración no se puede guardar en %1: %2</translation>
+    </message>
+    <message>
+        <source>Error: Out of memory</source>
+        <translation>Error: memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>el archivo no se puede escribir</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB</source>
+        <translation>supera los %1 MB</translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2). It has been moved to %3 and the program goes on with its default settings.</source>
+        <translation>No se pudo leer el archivo de configuración %1 (%2). Se ha movido a %3 y el programa continúa con la configuración por defecto.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read (%2), and it could not be moved to %3 (%4). The program goes on with its default settings and will not save settings until the file is repaired or removed.</source>
+        <translation>No se pudo leer el archivo de configuración %1 (%2) ni moverlo a %3 (%4). El programa continúa con la configuración por defecto y no guardará la configuración hasta que el archivo se repare o se elimine.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made (%2)</source>
+        <translation>no se puede crear la carpeta %1 (%2)</translation>
+    </message>
+    <message>
+        <source>another program kept %1 locked</source>
+        <translation>otro programa mantuvo bloqueado %1</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be made (%2)</source>
+        <translation>no se puede crear el archivo de bloqueo %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2)</source>
+        <translation>no se puede crear %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>no se puede escribir %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the first line is not REGEDIT4</source>
+        <translation>la primera línea no es REGEDIT4</translation>
+    </message>
+    <message>
+        <source>unexpected text</source>
+        <translation>texto inesperado</translation>
+    </message>
+    <message>
+        <source>a value outside a key</source>
+        <translation>un valor fuera de una clave</translation>
+    </message>
+    <message>
+        <source>a key line without its closing bracket</source>
+        <translation>una línea de clave sin su corchete de cierre</translation>
+    </message>
+    <message>
+        <source>a key outside HKEY_CURRENT_USER</source>
+        <translation>una clave fuera de HKEY_CURRENT_USER</translation>
+    </message>
+    <message>
+        <source>an invalid key name</source>
+        <translation>un nombre de clave no válido</translation>
+    </message>
+    <message>
+        <source>unterminated quoted text</source>
+        <translation>texto entre comillas sin cerrar</translation>
+    </message>
+    <message>
+        <source>a value name longer than %1 characters</source>
+        <translation>un nombre de valor de más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>a value without &quot;=&quot;</source>
+        <translation>un valor sin &quot;=&quot;</translation>
+    </message>
+    <message>
+        <source>text after a string</source>
+        <translation>texto tras una cadena</translation>
+    </message>
+    <message>
+        <source>a dword without 8 hex digits</source>
+        <translation>un dword sin 8 dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>an invalid hex(N) type</source>
+        <translation>un tipo hex(N) no válido</translation>
+    </message>
+    <message>
+        <source>an unknown value type</source>
+        <translation>un tipo de valor desconocido</translation>
+    </message>
+    <message>
+        <source>a value removal line</source>
+        <translation>una línea de eliminación de valor</translation>
+    </message>
+    <message>
+        <source>a hex byte without 2 digits</source>
+        <translation>un byte hexadecimal sin 2 dígitos</translation>
+    </message>
+    <message>
+        <source>a hex list ending in a comma</source>
+        <translation>una lista hexadecimal que termina en coma</translation>
+    </message>
+    <message>
+        <source>a value too large</source>
+        <translation>un valor demasiado grande</translation>
+    </message>
+    <message>
+        <source>the file ends inside a hex list</source>
+        <translation>el archivo termina dentro de una lista hexadecimal</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>The resource library is not loaded</source>
+        <translation>La biblioteca de recursos no está cargada</translation>
+    </message>
+    <message>
+        <source>Resource id %1 is out of range</source>
+        <translation>El id de recurso %1 está fuera de rango</translation>
+    </message>
+    <message>
+        <source>Resource id %1 is given twice</source>
+        <translation>El id de recurso %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>Picture %1 has a wrong size</source>
+        <translation>La imagen %1 tiene un tamaño incorrecto</translation>
+    </message>
+    <message>
+        <source>The resource library is too large</source>
+        <translation>La biblioteca de recursos es demasiado grande</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>it is missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>%1 entry %2</source>
+        <translation>%1, entrada %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time</source>
+        <translation>&apos;%1&apos; no es una hora válida</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%1&apos;</source>
+        <translation>Tipo de datos no válido para &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Failed to get data for &apos;%1&apos;</source>
+        <translation>No se pudieron obtener los datos de &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%1&apos;</source>
+        <translation>No se pudieron establecer los datos de &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>ZYMTimePanelComponent</name>
+    <message>
+        <source>am</source>
+        <extracomment>Before noon, on a button 20 pixels wide: two letters at most.</extracomment>
+        <translation>am</translation>
+    </message>
+    <message>
+        <source>pm</source>
+        <extracomment>After noon, on a button 20 pixels wide: two letters at most.</extracomment>
+        <translation>pm</translation>
     </message>
 </context>
 </TS>
