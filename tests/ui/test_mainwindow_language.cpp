@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QAbstractButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -88,5 +89,29 @@ TEST_F(MainWindowLanguage, GermanCaptionsAreTranslatedAndFitTheirControls)
         const auto* label = testenv::control<QLabel>(form.get(), name);
         const QString text = german(context, english, label->text());
         EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->contentsRect().width()) << english;
+    }
+}
+
+// In each translation, an Alt letter opens one item of its menu, the menu bar included.
+TEST_F(MainWindowLanguage, EachMenuKeepsItsMnemonicsApart)
+{
+    for (const char* language : {"de", "fr", "es"}) {
+        ASSERT_EQ(Translations::install(language, kBuilt), language);
+        form = std::make_unique<TForm1>();
+        QList<QWidget*> menus{form->menuBar()};
+        for (QMenu* menu : form->findChildren<QMenu*>())
+            menus << menu;
+        for (QWidget* menu : menus) {
+            QMap<QChar, QString> taken;
+            for (QAction* a : menu->actions()) {
+                const qsizetype amp = a->text().indexOf(QRegularExpression("&[^&]"));
+                if (a->isSeparator() || !a->isVisible() || amp < 0)
+                    continue;
+                const QChar key = a->text().at(amp + 1).toLower();
+                EXPECT_FALSE(taken.contains(key)) << language << ": " << qPrintable(taken.value(key)) << " and "
+                                                  << qPrintable(a->text()) << " share Alt+" << qPrintable(QString(key));
+                taken.insert(key, a->text());
+            }
+        }
     }
 }
