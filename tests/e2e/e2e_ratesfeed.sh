@@ -10,19 +10,8 @@ feed="$(dirname "$E2E_EXE")/vemox-ratesfeed"
 e2e_start_display
 e2e_prepare_work
 
-srv="$E2E_TMP/srv"
-mkdir -p "$srv/cgi-bin"
-python3 -u -m http.server --bind 127.0.0.1 --directory "$srv" 0 >"$E2E_TMP/http.log" 2>&1 &
-http_pid=$!
-trap 'kill $http_pid 2>/dev/null || true; _e2e_cleanup' EXIT
-port=""
-for _ in $(seq 50); do
-    port=$(sed -n 's/.* port \([0-9][0-9]*\).*/\1/p' "$E2E_TMP/http.log" | head -n1)
-    [ -n "$port" ] && break
-    sleep 0.1
-done
-[ -n "$port" ] || e2e_fail "the try-out web server did not start"
-host="127.0.0.1:$port"
+e2e_start_http_server
+srv=$E2E_SRV host=$E2E_HOST
 
 printf '%s\n' '<?xml version="1.0" encoding="UTF-8"?>' \
     '<gesmes:Envelope xmlns:gesmes="http://www.gesmes.org/xml/2002-08-01" xmlns="http://www.ecb.int/vocabulary/2002-08-01/eurofxref">' \

@@ -11,20 +11,8 @@ e2e_init "$1" "$2" "$3"
 e2e_start_display
 e2e_prepare_work
 
-# The server: a folder served by python's http.server on a port of its choosing.
-srv="$E2E_TMP/srv"
-mkdir -p "$srv/cgi-bin"
-python3 -u -m http.server --bind 127.0.0.1 --directory "$srv" 0 >"$E2E_TMP/http.log" 2>&1 &
-http_pid=$!
-trap 'kill $http_pid 2>/dev/null || true; _e2e_cleanup' EXIT
-port=""
-for _ in $(seq 50); do
-    port=$(sed -n 's/.* port \([0-9][0-9]*\).*/\1/p' "$E2E_TMP/http.log" | head -n1)
-    [ -n "$port" ] && break
-    sleep 0.1
-done
-[ -n "$port" ] || e2e_fail "the loopback HTTP server did not start"
-host="127.0.0.1:$port"
+e2e_start_http_server
+srv=$E2E_SRV host=$E2E_HOST
 
 # The server that closes every connection unanswered, counting the requests it read.
 cat >"$E2E_TMP/closer.py" <<'PY'
@@ -42,7 +30,7 @@ while True:
 PY
 python3 -u "$E2E_TMP/closer.py" "$E2E_TMP/closer.count" >"$E2E_TMP/closer.log" 2>&1 &
 closer_pid=$!
-trap 'kill $http_pid $closer_pid 2>/dev/null || true; _e2e_cleanup' EXIT
+trap 'kill $closer_pid 2>/dev/null || true; _e2e_cleanup' EXIT
 closer=""
 for _ in $(seq 50); do closer=$(head -n1 "$E2E_TMP/closer.log" 2>/dev/null || true); [ -n "$closer" ] && break; sleep 0.1; done
 [ -n "$closer" ] || e2e_fail "the closing server did not start"

@@ -16,10 +16,11 @@
 # with the program's output, and ends the script. Everything started is stopped on exit.
 
 E2E_EXE="" E2E_SRC="" E2E_BIN="" E2E_TMP="" E2E_WORK="" E2E_WIN=""
-_e2e_xvfb="" _e2e_prog=""
+_e2e_xvfb="" _e2e_prog="" _e2e_http=""
 
 _e2e_cleanup() {
     [ -n "$_e2e_prog" ] && kill "$_e2e_prog" 2>/dev/null || true
+    [ -n "$_e2e_http" ] && kill "$_e2e_http" 2>/dev/null || true
     [ -n "$_e2e_xvfb" ] && kill "$_e2e_xvfb" 2>/dev/null || true
     [ -n "$E2E_TMP" ] && rm -rf "$E2E_TMP"
 }
@@ -65,6 +66,21 @@ e2e_prepare_work() {
 }
 
 # The store the program starts with: one key under Software\VEMOX and its value lines.
+# A folder served by python's http.server on a port of its choosing, stopped on exit: sets
+# E2E_SRV (the folder, with its cgi-bin) and E2E_HOST ("127.0.0.1:port").
+e2e_start_http_server() {
+    E2E_SRV="$E2E_TMP/srv" E2E_HOST=""
+    mkdir -p "$E2E_SRV/cgi-bin"
+    python3 -u -m http.server --bind 127.0.0.1 --directory "$E2E_SRV" 0 >"$E2E_TMP/http.log" 2>&1 &
+    _e2e_http=$!
+    for _ in $(seq 50); do
+        E2E_HOST=$(sed -n 's/.* port \([0-9][0-9]*\).*/127.0.0.1:\1/p' "$E2E_TMP/http.log" | head -n1)
+        [ -n "$E2E_HOST" ] && return 0
+        sleep 0.1
+    done
+    e2e_fail "the loopback web server did not start"
+}
+
 e2e_seed_store() {
     local key=$1
     shift
